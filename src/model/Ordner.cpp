@@ -1,0 +1,45 @@
+#include "model/Ordner.h"
+
+#include "model/Zustand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace {
+QString mitTrenner(QString pfad)
+{
+    if (!pfad.endsWith(QLatin1Char('/')))
+        pfad += QLatin1Char('/');
+    return pfad;
+}
+
+// A private folder of this user for the temporary download file: a fixed name in the
+// shared temporary folder would let another user plant a link there.
+QString privaterTempordner()
+{
+    QString basis = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (basis.isEmpty())
+        basis = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString ordner = mitTrenner(basis) + Programmname;
+    QDir().mkpath(ordner);
+    QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return mitTrenner(ordner);
+}
+} // namespace
+
+QString StandardDatenordner()
+{
+    return mitTrenner(mitTrenner(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) + Programmname);
+}
+
+QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner)
+{
+    zustand.Programmordner = mitTrenner(programmordner);
+    zustand.Tempdatei = privaterTempordner() + QStringLiteral("tmp.tmp");
+    zustand.Datenordner = StandardDatenordner();
+    zustand.Hilfedatei = zustand.Programmordner + Dateinamen::Hilfe;
+    if (!QDir().mkpath(zustand.Datenordner))
+        return QStringLiteral("Der Datenordner \u201E%1\u201C konnte nicht angelegt werden.").arg(zustand.Datenordner);
+    return QString();
+}

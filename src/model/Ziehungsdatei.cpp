@@ -1,0 +1,77 @@
+#include "model/Ziehungsdatei.h"
+
+#include "model/Spiel.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+Ladeergebnis GZEinlesen(const QString &datei)
+{
+    Ladeergebnis ergebnis;
+    QFile f(datei);
+    if (!f.exists())
+        return ergebnis;
+    if (!f.open(QIODevice::ReadOnly)) {
+        ergebnis.status = Ladestatus::Fehler;
+        ergebnis.fehler = f.errorString();
+        return ergebnis;
+    }
+    const qint64 anzahl = f.size() / TGewZahlen::Groesse;
+    ergebnis.ziehungen.reserve(anzahl);
+    char puffer[TGewZahlen::Groesse];
+    for (qint64 i = 0; i < anzahl; ++i) {
+        // Only a completely read record is kept.
+        if (f.read(puffer, TGewZahlen::Groesse) != TGewZahlen::Groesse) {
+            ergebnis.status = Ladestatus::Fehler;
+            ergebnis.fehler = f.errorString();
+            return ergebnis;
+        }
+        ergebnis.ziehungen.append(TGewZahlen::ausBytes(puffer));
+    }
+    ergebnis.status = Ladestatus::Geladen;
+    return ergebnis;
+}
+
+QString GZSpeichern(const QString &datei, const QVector<TGewZahlen> &ziehungen)
+{
+    QByteArray daten;
+    daten.reserve(ziehungen.size() * TGewZahlen::Groesse);
+    for (const TGewZahlen &z : ziehungen)
+        daten += z.alsBytes();
+    QSaveFile f(datei);
+    if (!f.open(QIODevice::WriteOnly))
+        return f.errorString();
+    if (f.write(daten) != daten.size()) {
+        const QString fehler = f.errorString();
+        f.cancelWriting();
+        return fehler;
+    }
+    if (!f.commit())
+        return f.errorString();
+    return QString();
+}
+
+void GZSichern(const QString &datenordner)
+{
+    // QFile::rename refuses to replace an existing target.
+    const QString historie = datenordner + Dateinamen::Gewinnreihen;
+    if (QFile::exists(historie))
+        QFile::rename(historie, datenordner + Dateinamen::Sicherung);
+}
+
+void GZZurueckholen(const QString &datenordner)
+{
+    const QString sicherung = datenordner + Dateinamen::Sicherung;
+    if (QFile::exists(sicherung))
+        QFile::rename(sicherung, datenordner + Dateinamen::Gewinnreihen);
+}
+
+QString DateiFehlerText(const QString &datei, const QString &systemtext, bool schreiben)
+{
+    const QString name = QFileInfo(datei).fileName();
+    return (schreiben ? QStringLiteral("Die Datei \u201E%1\u201C konnte nicht geschrieben werden.")
+                      : QStringLiteral("Die Datei \u201E%1\u201C konnte nicht gelesen werden."))
+               .arg(name)
+           + Absatz + systemtext;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/Records.h"
+
+#include <QString>
+#include <QVector>
+
+// The draw history file: plain 16-byte records, oldest draw first, no header.
+enum class Ladestatus { Fehlt, Geladen, Fehler };
+
+struct Ladeergebnis
+{
+    Ladestatus status = Ladestatus::Fehlt;
+    QVector<TGewZahlen> ziehungen; // the whole records read, also after an error
+    QString fehler;                // the system's description of the error
+};
+
+// Reads every whole record of the file; a trailing piece shorter than a record is ignored.
+Ladeergebnis GZEinlesen(const QString &datei);
+
+// Writes every draw; the file is replaced only when the whole history was written.
+// Returns the system's description of the error, empty on success.
+QString GZSpeichern(const QString &datei, const QVector<TGewZahlen> &ziehungen);
+
+// Moves the history file to the backup name before a download; never replaces an existing backup.
+void GZSichern(const QString &datenordner);
+// Moves the backup back after a failed download; never replaces an existing history file.
+void GZZurueckholen(const QString &datenordner);
+
+// German message for a failed read or write of a data file.
+QString DateiFehlerText(const QString &datei, const QString &systemtext, bool schreiben);
