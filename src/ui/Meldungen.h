@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box of the program goes through here, so tests can record the texts
+// and answer the questions without a person.
+namespace Meldungen {
+
+enum class Antwort { Ja, Nein, Abbrechen, Ok };
+
+void information(QWidget *eltern, const QString &text);
+void fehler(QWidget *eltern, const QString &text);
+Antwort frageJaNein(QWidget *eltern, const QString &text);
+Antwort frageJaNeinAbbrechen(QWidget *eltern, const QString &text);
+
+// What the boxes do; a test installs its own.
+class Anzeige
+{
+public:
+    enum class Art { Information, Fehler, FrageJaNein, FrageJaNeinAbbrechen };
+    virtual ~Anzeige() = default;
+    virtual Antwort zeige(QWidget *eltern, Art art, const QString &text) = 0;
+};
+
+// Installs `anzeige` (nullptr: the real message boxes); the caller keeps ownership.
+void setzeAnzeige(Anzeige *anzeige);
+
+} // namespace Meldungen

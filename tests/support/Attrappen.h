@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/Dateidialoge.h"
+#include "ui/Meldungen.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// Records every message box and answers questions from a queue (default: Nein).
+// Installs itself for its lifetime.
+class MeldungsRecorder : public Meldungen::Anzeige
+{
+public:
+    struct Eintrag
+    {
+        Art art;
+        QString text;
+    };
+
+    MeldungsRecorder() { Meldungen::setzeAnzeige(this); }
+    ~MeldungsRecorder() override { Meldungen::setzeAnzeige(nullptr); }
+
+    Meldungen::Antwort zeige(QWidget *, Art art, const QString &text) override
+    {
+        eintraege.append({art, text});
+        if (art == Art::Information || art == Art::Fehler)
+            return Meldungen::Antwort::Ok;
+        return antworten.isEmpty() ? Meldungen::Antwort::Nein : antworten.dequeue();
+    }
+
+    QStringList texte() const
+    {
+        QStringList t;
+        for (const Eintrag &e : eintraege)
+            t << e.text;
+        return t;
+    }
+
+    QList<Eintrag> eintraege;
+    QQueue<Meldungen::Antwort> antworten;
+};
+
+// Hands the queued file names to the open and save dialogs and keeps what they were asked.
+class DialogAttrappe : public Dateidialoge::Anbieter
+{
+public:
+    DialogAttrappe() { Dateidialoge::setzeAnbieter(this); }
+    ~DialogAttrappe() override { Dateidialoge::setzeAnbieter(nullptr); }
+
+    QStringList oeffnen(QWidget *, const Dateidialoge::Auswahl &a) override
+    {
+        gefragt.append(a);
+        return oeffnenAntworten.isEmpty() ? QStringList() : oeffnenAntworten.dequeue();
+    }
+    QString speichern(QWidget *, const Dateidialoge::Auswahl &a) override
+    {
+        gefragt.append(a);
+        return speichernAntworten.isEmpty() ? QString() : speichernAntworten.dequeue();
+    }
+
+    QQueue<QStringList> oeffnenAntworten;
+    QQueue<QString> speichernAntworten;
+    QList<Dateidialoge::Auswahl> gefragt;
+};
