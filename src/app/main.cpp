@@ -1,1 +1,3 @@
-int main() { return 0; }
+#include "ui/Programmstart.h"
+
+int main(int argc, char **argv) { return Programmstart(argc, argv); }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// Whether one of the application's windows carries exactly this instance name.
+bool FensterOffen(const QString &name);
+// That window, or nullptr; the window list is searched from its last entry to its first.
+QWidget *findeFenster(const QString &name);
+
+// Opens a tool window or restores the open one: a minimised window is shown normal again.
+// `erzeugen` makes the window when none of that name exists.
+template <class Erzeuger>
+QWidget *oeffneOderHole(const QString &name, Erzeuger erzeugen, bool nachVorne = true)
+{
+    QWidget *fenster = findeFenster(name);
+    if (fenster) {
+        fenster->setWindowState(fenster->windowState() & ~Qt::WindowMinimized);
+    } else {
+        fenster = erzeugen();
+        fenster->setObjectName(name);
+    }
+    fenster->show();
+    if (nachVorne) {
+        fenster->raise();
+        fenster->activateWindow();
+    }
+    return fenster;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/Einstellungen.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QToolButton;
+class Tippauswertung;
+class Ziehungsspalte;
+struct Zustand;
+
+// The main window: the draw history on the left, the ticket tabs on the right, the menu and
+// tool bar that open every other window. Closing it ends the program.
+class TFAuswertung : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TFAuswertung(Zustand &zustand, QWidget *eltern = nullptr);
+
+    Ziehungsspalte *ziehungsspalte() const { return m_ziehungsspalte; }
+    Tippauswertung *tippauswertung() const { return m_tippauswertung; }
+
+    // The steps of the first showing; run once, right after the window first appears.
+    void ersteAnzeige();
+
+Q_SIGNALS:
+    void geschlossen();
+
+protected:
+    void showEvent(QShowEvent *ereignis) override;
+    void closeEvent(QCloseEvent *ereignis) override;
+
+private:
+    void ReihenpreisLesen();
+    void baueMenue();
+    void baueWerkzeugleiste();
+    QWidget *baueFussleiste();
+    void frageNachDownload();
+    void oeffneUpdatefenster();
+    void zeigeHilfe(int thema);
+    void zeigeHilfesuche();
+
+    Zustand &m_zustand;
+    Einstellungen m_einstellungen;
+    Ziehungsspalte *m_ziehungsspalte = nullptr;
+    Tippauswertung *m_tippauswertung = nullptr;
+    QAction *m_aOeffnen = nullptr;
+    QAction *m_aEingabe = nullptr;
+    QAction *m_aNueberK = nullptr;
+    QAction *m_aKalender = nullptr;
+    QAction *m_aRechner = nullptr;
+    QAction *m_aUpdate = nullptr;
+    QAction *m_aStatistik = nullptr;
+    QAction *m_aZufall = nullptr;
+    QAction *m_aInfo = nullptr;
+    bool m_ersteAnzeigeGeplant = false;
+};

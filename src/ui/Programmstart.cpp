@@ -1,0 +1,42 @@
+#include "ui/Programmstart.h"
+
+#include "model/Spiel.h"
+#include "model/Zustand.h"
+#include "ui/Hauptfenster.h"
+#include "ui/Meldungen.h"
+#include "ui/StartFenster.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int Programmstart(int &argc, char **argv)
+{
+    QApplication anwendung(argc, argv);
+    QApplication::setApplicationName(Programmname);
+    QApplication::setApplicationVersion(Programmversion);
+
+    // German captions for Qt's own buttons and dialogs.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
+
+    Zustand zustand;
+    auto *start = new TFStart(zustand);
+    start->show();
+    QApplication::processEvents();
+
+    TFAuswertung hauptfenster(zustand);
+    QObject::connect(&hauptfenster, &TFAuswertung::geschlossen, &anwendung, &QApplication::quit,
+                     Qt::QueuedConnection);
+    start->initialisierungFertig(&hauptfenster);
+    if (!start->startfehler().isEmpty())
+        Meldungen::fehler(start, start->startfehler());
+
+    hauptfenster.setWindowOpacity(0.0);
+    hauptfenster.show();
+    start->raise();
+    start->activateWindow();
+    return QApplication::exec();
+}

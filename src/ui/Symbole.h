@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The program's small pictures, painted so they look the same on every desktop.
+namespace Symbole {
+QIcon symbol(const QString &zeichen, const QColor &farbe);
+QIcon beenden();
+QIcon eingabe();
+QIcon nUeberK();
+QIcon statistik();
+QIcon rechner();
+QIcon update();
+QIcon kalender();
+QIcon zufall();
+QIcon hilfe();
+QIcon kopieren();
+QIcon loeschen();
+QIcon abbrechen();
+QIcon hinzufuegen();
+QIcon zeigen();
+QIcon schliessenAlle();
+QIcon schliessenEins();
+QIcon internet();
+} // namespace Symbole

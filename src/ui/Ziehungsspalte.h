@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class Gitter;
+class TBSuperZahl;
+class TBZahl;
+class ZiehungsTabellenModell;
+struct Zustand;
+
+// The left column of the main window: one draw at a time on the number buttons, the draw
+// list, the commands that add, correct and save draws, and the table of all draws.
+class Ziehungsspalte : public QWidget
+{
+    Q_OBJECT
+public:
+    Ziehungsspalte(Zustand &zustand, QWidget *eltern);
+
+    // Loads the draw history file into Ziehungen and the draw list, newest selected.
+    void GZEinlesen();
+    // Refills the table of draws and its count line from Ziehungen.
+    void GZinG1Einlesen();
+
+    QComboBox *ziehungsliste() const { return m_combo1; }
+
+Q_SIGNALS:
+    // Ziehungen was loaded or changed; the statistics base and the tabs follow.
+    void ziehungenGeladen();
+
+private:
+    void NummernfelderBauen(QWidget *p1, QWidget *psz);
+    QWidget *baueTitel();
+    QWidget *baueZiehungsblock();
+
+    Zustand &m_zustand;
+    QLabel *m_label5 = nullptr;
+    QToolButton *m_bCopy = nullptr;
+    QComboBox *m_combo1 = nullptr;
+    QToolButton *m_speedButton4 = nullptr;
+    QPushButton *m_bHinzu = nullptr;
+    QPushButton *m_speedButton2 = nullptr;
+    QToolButton *m_bDel = nullptr;
+    std::array<TBZahl *, 50> m_zahlen{};      // index 1..49
+    std::array<TBSuperZahl *, 11> m_superzahlen{}; // index 1..10
+    QLabel *m_lzt = nullptr;
+    Gitter *m_g1 = nullptr;
+    ZiehungsTabellenModell *m_g1Modell = nullptr;
+};
