@@ -6,6 +6,10 @@
 Gitter::Gitter(QWidget *eltern) : QTableView(eltern)
 {
     setItemDelegate(new GitterZelle(this));
+    QFont schrift = font();
+    schrift.setPointSize(8);
+    setFont(schrift);
+    horizontalHeader()->setFont(schrift);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

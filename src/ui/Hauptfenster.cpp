@@ -184,6 +184,8 @@ void TFAuswertung::showEvent(QShowEvent *ereignis)
 
 void TFAuswertung::ersteAnzeige()
 {
+    if (m_einstellungen.EinstellungenDa())
+        m_tippauswertung->cbMerken()->setChecked(m_einstellungen.LeseFlag(Spielscheine, Merken, false));
     if (m_zustand.Ziehungen.isEmpty())
         frageNachDownload();
 }

@@ -36,7 +36,7 @@ QIcon update() { return symbol(QStringLiteral("\u21E9"), QColor(0x00, 0x7A, 0x99
 QIcon kalender() { return symbol(QStringLiteral("31"), QColor(0xC0, 0x62, 0x1A)); }
 QIcon zufall() { return symbol(QStringLiteral("\u2684"), QColor(0x8A, 0x6D, 0x00)); }
 QIcon hilfe() { return symbol(QStringLiteral("?"), QColor(0x2F, 0x6F, 0xD6)); }
-QIcon kopieren() { return symbol(QStringLiteral("\u2398"), QColor(0x55, 0x5F, 0x6B)); }
+QIcon kopieren() { return symbol(QStringLiteral("\u274F"), QColor(0x55, 0x5F, 0x6B)); }
 QIcon loeschen() { return symbol(QStringLiteral("\u232B"), QColor(0xB0, 0x30, 0x30)); }
 QIcon abbrechen() { return symbol(QStringLiteral("\u2715"), QColor(0xB0, 0x30, 0x30)); }
 QIcon hinzufuegen() { return symbol(QStringLiteral("+"), QColor(0x1E, 0x88, 0x5A)); }

@@ -4,6 +4,7 @@
 #include "model/Textzellen.h"
 #include "model/Ziehungsdatei.h"
 #include "model/Zustand.h"
+#include "statistics/Statistik.h"
 #include "ui/Gitter.h"
 #include "ui/Meldungen.h"
 #include "ui/Nummernknoepfe.h"
@@ -11,6 +12,8 @@
 #include "ui/ZiehungsTabellenModell.h"
 
 #include <QComboBox>
+
+#include <algorithm>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -81,7 +84,8 @@ Ziehungsspalte::Ziehungsspalte(Zustand &zustand, QWidget *eltern) : QWidget(elte
         kopf << Zentrieren(QStringLiteral("Z%1").arg(c), 30, breite);
     kopf << Zentrieren(QStringLiteral("ZZ"), 30, breite);
     m_g1Modell->setzeKopf(kopf);
-    m_g1->setColumnWidth(0, 65);
+    // The date column is 65 pixels wide unless the font needs more for a whole date.
+    m_g1->setColumnWidth(0, std::max(65, m_g1->textbreite(QStringLiteral("00.00.0000")) + 6));
     for (int c = 1; c < 7; ++c)
         m_g1->setColumnWidth(c, 30);
     spalte->addWidget(m_g1, 1);
@@ -190,6 +194,7 @@ void Ziehungsspalte::GZEinlesen()
         Meldungen::fehler(this, DateiFehlerText(datei, ergebnis.fehler, false));
     m_combo1->setCurrentIndex(m_combo1->count() - 1);
     GZinG1Einlesen();
+    StatistikStart(m_zustand);
     Q_EMIT ziehungenGeladen();
 }
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/Records.h"
+#include "model/Zustand.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+// A data folder of its own for a window test: XDG_DATA_HOME points into a temporary folder,
+// and the state is prepared as the start window would prepare it, with a German locale.
+class Testumgebung
+{
+public:
+    Testumgebung();
+    ~Testumgebung();
+
+    Zustand zustand;
+
+    QString pfad(const QString &name) const { return zustand.Datenordner + name; }
+    void schreibe(const QString &name, const QByteArray &daten) const;
+    QByteArray lies(const QString &name) const;
+    bool gibt(const QString &name) const;
+
+    // A draw record on `datum` with the given numbers.
+    static TGewZahlen ziehung(const QDate &datum, std::array<std::uint8_t, 5> zahlen, std::uint8_t zz);
+    // `anzahl` weekly draws from 1 January 2024 on, as file bytes.
+    static QByteArray ziehungen(int anzahl);
+
+private:
+    QTemporaryDir m_ordner;
+    QByteArray m_alterXdg;
+};

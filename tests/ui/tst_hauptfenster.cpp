@@ -1,0 +1,265 @@
+#include "Attrappen.h"
+#include "Testumgebung.h"
+
+#include "model/Spiel.h"
+#include "ui/Fenster.h"
+#include "ui/Hauptfenster.h"
+#include "ui/StartFenster.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+
+class TestHauptfenster : public QObject
+{
+    Q_OBJECT
+
+    static QString zelle(QTableView *g, int zeile, int spalte)
+    {
+        return g->model()->index(zeile, spalte).data().toString();
+    }
+
+private Q_SLOTS:
+    void ohneEinstellungsdatei()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        {
+            TFAuswertung f(u.zustand);
+            QCOMPARE(u.zustand.Reihenpreis, 2.0F);
+            QCOMPARE(f.windowTitle(), QStringLiteral("Quintaro Analyser 1.5.0.0"));
+            QVERIFY(!u.gibt(Dateinamen::Einstellungen));
+            f.close();
+        }
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), QByteArray("[Spielscheine]\nMerken=0\n"));
+    }
+
+    void preis_data()
+    {
+        QTest::addColumn<QByteArray>("gespeichert");
+        QTest::addColumn<float>("reihenpreis");
+        QTest::addColumn<QByteArray>("danach");
+        QTest::newRow("old cents value is rewritten") << QByteArray("200,00") << 2.0F << QByteArray("2,00");
+        QTest::newRow("2,50 kept") << QByteArray("2,50") << 2.5F << QByteArray("2,50");
+        QTest::newRow("not a number") << QByteArray("zwei Euro") << 2.0F << QByteArray("zwei Euro");
+        QTest::newRow("zero") << QByteArray("0") << 2.0F << QByteArray("0");
+        QTest::newRow("negative") << QByteArray("-1,50") << 2.0F << QByteArray("-1,50");
+        QTest::newRow("empty") << QByteArray("") << 2.0F << QByteArray("");
+    }
+    void preis()
+    {
+        QFETCH(QByteArray, gespeichert);
+        QFETCH(float, reihenpreis);
+        QFETCH(QByteArray, danach);
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Einstellungen, "[Abrechnung]\nPreis=" + gespeichert + "\n[Andere]\nx=1\n");
+        TFAuswertung f(u.zustand);
+        QCOMPARE(u.zustand.Reihenpreis, reihenpreis);
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), "[Abrechnung]\nPreis=" + danach + "\n[Andere]\nx=1\n");
+    }
+
+    void merkenBeimErstenZeigenUndSchliessen()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(2));
+        u.schreibe(Dateinamen::Einstellungen, "[Spielscheine]\nMerken=5\n");
+        TFAuswertung f(u.zustand);
+        auto *merken = f.findChild<QCheckBox *>(QStringLiteral("cbMerken"));
+        QVERIFY(!merken->isChecked());
+        f.show();
+        QTRY_VERIFY(merken->isChecked());
+        merken->setChecked(false);
+        f.findChild<QPushButton *>(QStringLiteral("SpeedButton7"))->click();
+        // A file without a price reads the default "200,00", which is rewritten too.
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), QByteArray("[Spielscheine]\nMerken=0\n[Abrechnung]\nPreis=2,00\n"));
+        QVERIFY(meldungen.eintraege.isEmpty());
+    }
+
+    void historieLaden_data()
+    {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::newRow("48 bytes") << Testumgebung::ziehungen(3);
+        QTest::newRow("50 bytes") << Testumgebung::ziehungen(3) + QByteArray("\x07\x07", 2);
+    }
+    void historieLaden()
+    {
+        QFETCH(QByteArray, datei);
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, datei);
+        TFAuswertung f(u.zustand);
+        auto *combo1 = f.findChild<QComboBox *>(QStringLiteral("Combo1"));
+        QCOMPARE(combo1->count(), 3);
+        QCOMPARE(combo1->itemText(0), QStringLiteral("01.01.2024"));
+        QCOMPARE(combo1->itemText(2), QStringLiteral("15.01.2024"));
+        QCOMPARE(combo1->currentIndex(), 2);
+        auto *g1 = f.findChild<QTableView *>(QStringLiteral("G1"));
+        QCOMPARE(g1->model()->rowCount(), 3);
+        // Newest first: 15.01.2024 holds 3 5 7 9 11 and Zusatzzahl 3.
+        const QStringList erwartet{QStringLiteral("15.01.2024"), QStringLiteral("3"), QStringLiteral("5"),
+                                   QStringLiteral("7"),          QStringLiteral("9"), QStringLiteral("11"),
+                                   QStringLiteral("3")};
+        for (int c = 0; c < 7; ++c)
+            QCOMPARE(zelle(g1, 0, c), erwartet[c]);
+        QCOMPARE(zelle(g1, 2, 0), QStringLiteral("01.01.2024"));
+        QCOMPARE(g1->model()->headerData(0, Qt::Horizontal).toString().trimmed(), QStringLiteral("Datum"));
+        QCOMPARE(g1->model()->headerData(6, Qt::Horizontal).toString().trimmed(), QStringLiteral("ZZ"));
+        QCOMPARE(f.findChild<QLabel *>(QStringLiteral("LZT"))->text(), QStringLiteral("  3 Gewinnreihen"));
+        QCOMPARE(u.zustand.Ziehungen.size(), 3);
+        QCOMPARE(u.zustand.Ziehungsmengen.size(), 3);
+        QCOMPARE(u.zustand.Haeufigkeiten[3], 2);
+    }
+
+    void tausendertrennungImZaehler()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(1234));
+        TFAuswertung f(u.zustand);
+        QCOMPARE(f.findChild<QLabel *>(QStringLiteral("LZT"))->text(), QStringLiteral("  1.234 Gewinnreihen"));
+        QCOMPARE(f.findChild<QComboBox *>(QStringLiteral("Combo1"))->currentIndex(), 1233);
+    }
+
+    void leereHistorieFragtNachDownload_data()
+    {
+        QTest::addColumn<bool>("dateiDa");
+        QTest::newRow("no file") << false;
+        QTest::newRow("empty file") << true;
+    }
+    void leereHistorieFragtNachDownload()
+    {
+        QFETCH(bool, dateiDa);
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        if (dateiDa)
+            u.schreibe(Dateinamen::Gewinnreihen, QByteArray());
+        TFAuswertung f(u.zustand);
+        f.show();
+        QTRY_COMPARE(meldungen.eintraege.size(), 1);
+        QCOMPARE(meldungen.eintraege[0].art, Meldungen::Anzeige::Art::FrageJaNeinAbbrechen);
+        QCOMPARE(meldungen.eintraege[0].text,
+                 QStringLiteral("Es fehlen jegliche Gewinnreihen.\n\nSoll ich deren Download gleich starten?"));
+        QVERIFY(u.zustand.DownloadNachfragen);
+        QCOMPARE(f.findChild<QComboBox *>(QStringLiteral("Combo1"))->count(), 0);
+    }
+
+    void downloadJaLoeschtNachfrage()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
+        TFAuswertung f(u.zustand);
+        f.show();
+        QTRY_VERIFY(!u.zustand.DownloadNachfragen);
+    }
+
+    void unlesbareHistorieMeldetFehler()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        QDir().mkpath(u.pfad(Dateinamen::Gewinnreihen));
+        TFAuswertung f(u.zustand);
+        QCOMPARE(meldungen.eintraege.size(), 1);
+        QCOMPARE(meldungen.eintraege[0].art, Meldungen::Anzeige::Art::Fehler);
+        QVERIFY(meldungen.eintraege[0].text.startsWith(QStringLiteral("Die Datei \u201EGReihen.qtgz\u201C konnte nicht gelesen werden.")));
+        QVERIFY(f.isEnabled());
+    }
+
+    void startfensterBlendetUeber()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(1));
+        Zustand zustand;
+        QPointer<TFStart> start = new TFStart(zustand);
+        QCOMPARE(start->size(), QSize(400, 300));
+        QCOMPARE(start->windowTitle(), QStringLiteral("Quintaro Analyser 1.5.0.0"));
+        QVERIFY(QFileInfo(zustand.Datenordner).isDir());
+        QVERIFY(zustand.Datenordner.endsWith(QStringLiteral("/Quintaro Analyser/")));
+        QVERIFY(zustand.Hilfedatei.endsWith(QStringLiteral("/Quintaro Analyser.chm")));
+        QVERIFY(zustand.Tempdatei.endsWith(QStringLiteral("/tmp.tmp")));
+        QVERIFY(!zustand.Tempdatei.startsWith(QStringLiteral("/tmp/tmp.tmp")));
+        QFile::Permissions rechte = QFileInfo(QFileInfo(zustand.Tempdatei).path()).permissions();
+        QVERIFY(!(rechte & (QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ReadGroup)));
+        start->show();
+        QVERIFY(!start->weiter()->isEnabled());
+        start->close(); // not before the program is ready
+        QVERIFY(start->isVisible());
+
+        zustand.Formateinstellungen = QLocale(QLocale::German, QLocale::Germany);
+        TFAuswertung haupt(zustand);
+        QCOMPARE(zustand.Ziehungen.size(), 1);
+        start->initialisierungFertig(&haupt);
+        haupt.setWindowOpacity(0.0);
+        haupt.show();
+        QVERIFY(start->weiter()->isEnabled());
+        QCOMPARE(start->weiter()->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(start->weiter(), Qt::LeftButton);
+        QTRY_VERIFY(start.isNull());
+        QCOMPARE(haupt.windowOpacity(), 1.0);
+        QVERIFY(haupt.isVisible());
+    }
+
+    void fensterOffenFindetInstanznamen()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        TFAuswertung f(u.zustand);
+        QVERIFY(FensterOffen(QStringLiteral("FAuswertung")));
+        QVERIFY(!FensterOffen(QStringLiteral("fauswertung")));
+        QVERIFY(!FensterOffen(QStringLiteral("FNueberK")));
+
+        int erzeugt = 0;
+        const auto erzeugen = [&erzeugt] {
+            ++erzeugt;
+            auto *w = new QWidget;
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            return w;
+        };
+        QWidget *erstes = oeffneOderHole(QStringLiteral("FProbe"), erzeugen);
+        erstes->showMinimized();
+        QWidget *zweites = oeffneOderHole(QStringLiteral("FProbe"), erzeugen);
+        QCOMPARE(zweites, erstes);
+        QCOMPARE(erzeugt, 1);
+        QVERIFY(!(zweites->windowState() & Qt::WindowMinimized));
+        delete zweites;
+        QVERIFY(!FensterOffen(QStringLiteral("FProbe")));
+    }
+
+    void benannteSteuerelementeUndBildknoepfe()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        TFAuswertung f(u.zustand);
+        for (const char *name : {"Tool1", "BClose", "BEingabeN", "BNoverK", "BStatistik", "BCalc", "BUpdate", "BKal",
+                                 "BZufall", "BHelp", "Image3", "SpeedButton7", "Combo1", "BHinzu", "SpeedButton2",
+                                 "BDel", "BCopy", "Label5", "LZT", "G1", "PSZ", "BOpen", "cbMerken", "PC1", "BKr1",
+                                 "BKr2", "SpeedButton4", "PNummer1", "PNummer49", "PSZNummer1", "PSZNummer10"})
+            QVERIFY2(f.findChild<QWidget *>(QLatin1String(name)), name);
+        // Buttons with a picture only say what they do.
+        for (const char *name : {"BClose", "BEingabeN", "BNoverK", "BStatistik", "BCalc", "BUpdate", "BKal", "BZufall",
+                                 "BHelp", "BDel", "BCopy", "SpeedButton4", "BKr1", "BKr2"}) {
+            auto *knopf = f.findChild<QToolButton *>(QLatin1String(name));
+            QVERIFY2(knopf && !knopf->icon().isNull(), name);
+            QVERIFY2(!knopf->toolTip().isEmpty(), qPrintable(knopf->objectName()));
+            QVERIFY2(!knopf->accessibleName().isEmpty(), qPrintable(knopf->objectName()));
+        }
+        QCOMPARE(f.findChild<QToolButton *>(QStringLiteral("BKr1"))->toolTip(),
+                 QStringLiteral("Alle Tabs mit den Schein-Dateien schließen."));
+        QStringList menues;
+        for (QAction *a : f.menuBar()->actions())
+            menues << a->text();
+        QCOMPARE(menues, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Extras"), QStringLiteral("&Hilfe")}));
+    }
+};
+
+QTEST_MAIN(TestHauptfenster)
+#include "tst_hauptfenster.moc"
