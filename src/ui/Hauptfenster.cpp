@@ -54,6 +54,7 @@ TFAuswertung::TFAuswertung(Zustand &zustand, QWidget *eltern)
     baueMenue();
     resize(925, 679 + menuBar()->sizeHint().height());
 
+    connect(m_ziehungsspalte, &Ziehungsspalte::downloadGewuenscht, this, &TFAuswertung::oeffneUpdatefenster);
     m_ziehungsspalte->GZEinlesen();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Ziehungsspalte.h"
 
 #include "model/Datum.h"
+#include "model/Spiel.h"
 #include "model/Textzellen.h"
 #include "model/Ziehungsdatei.h"
 #include "model/Zustand.h"
@@ -11,7 +12,10 @@
 #include "ui/Symbole.h"
 #include "ui/ZiehungsTabellenModell.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QMimeData>
 
 #include <algorithm>
 #include <QGridLayout>
@@ -90,6 +94,12 @@ Ziehungsspalte::Ziehungsspalte(Zustand &zustand, QWidget *eltern) : QWidget(elte
         m_g1->setColumnWidth(c, 30);
     spalte->addWidget(m_g1, 1);
     setFixedWidth(300);
+
+    connect(m_combo1, &QComboBox::activated, this, &Ziehungsspalte::Combo1Change);
+    connect(m_bHinzu, &QPushButton::clicked, this, &Ziehungsspalte::BHinzuClick);
+    connect(m_speedButton2, &QPushButton::clicked, this, &Ziehungsspalte::SpeedButton2Click);
+    connect(m_bDel, &QToolButton::clicked, this, &Ziehungsspalte::BDelClick);
+    connect(m_bCopy, &QToolButton::clicked, this, &Ziehungsspalte::BCopyClick);
 }
 
 QWidget *Ziehungsspalte::baueTitel()
@@ -129,7 +139,7 @@ QWidget *Ziehungsspalte::baueZiehungsblock()
                                QStringLiteral("Aktuelle Zahlen und Quoten aufrufen"), block);
     m_speedButton4->setEnabled(false); // the web launches come with the tools
 
-    m_bHinzu = new QPushButton(QStringLiteral("Ziehung hinzufügen"), block);
+    m_bHinzu = new QPushButton(Symbole::hinzufuegen(), QStringLiteral("Ziehung hinzufügen"), block);
     m_bHinzu->setObjectName(QStringLiteral("BHinzu"));
     m_speedButton2 = new QPushButton(QStringLiteral("S&peichern"), block);
     m_speedButton2->setObjectName(QStringLiteral("SpeedButton2"));
@@ -158,6 +168,7 @@ void Ziehungsspalte::NummernfelderBauen(QWidget *p1, QWidget *psz)
     for (int n = 1; n <= 49; ++n) {
         auto *knopf = new TBZahl(n, p1);
         m_zahlen[static_cast<std::size_t>(n)] = knopf;
+        connect(knopf, &QPushButton::clicked, this, [this, n] { BLotAuswerten(n); });
         raster->addWidget(knopf, (n - 1) / 7, (n - 1) % 7);
     }
     raster->setColumnStretch(7, 1);
@@ -171,6 +182,7 @@ void Ziehungsspalte::NummernfelderBauen(QWidget *p1, QWidget *psz)
     for (int n = 1; n <= 10; ++n) {
         auto *knopf = new TBSuperZahl(n, psz);
         m_superzahlen[static_cast<std::size_t>(n)] = knopf;
+        connect(knopf, &QPushButton::clicked, this, [this, n] { BLotAuswerten(100 + n); });
         reihe->addWidget(knopf);
     }
     reihe->addStretch();
@@ -203,4 +215,148 @@ void Ziehungsspalte::GZinG1Einlesen()
     m_g1Modell->neuEinlesen();
     m_lzt->setText(QStringLiteral("  ") + m_zustand.Formateinstellungen.toString(m_zustand.Ziehungen.size())
                    + QStringLiteral(" Gewinnreihen"));
+}
+
+void Ziehungsspalte::zeigeAuswahl()
+{
+    for (int n = 1; n <= MaxZahl; ++n)
+        m_zahlen[static_cast<std::size_t>(n)]->setzeGewaehlt(m_auswahl.gewaehlt().enthaelt(static_cast<std::uint8_t>(n)));
+    for (int n = 1; n <= MaxZusatzzahl; ++n)
+        m_superzahlen[static_cast<std::size_t>(n)]->setzeGewaehlt(m_auswahl.ZZGewaehlt() == n);
+}
+
+void Ziehungsspalte::BLotAuswerten(int tag)
+{
+    if (m_auswahl.BLotAuswerten(tag) == Zahlenauswahl::Ergebnis::FuenfSchonGewaehlt)
+        Meldungen::information(this, QStringLiteral("Sie haben bereits fünf Gewinnzahlen gewählt."));
+    zeigeAuswahl();
+}
+
+void Ziehungsspalte::BDelClick()
+{
+    m_auswahl.leeren();
+    zeigeAuswahl();
+}
+
+void Ziehungsspalte::Combo1Change(int index)
+{
+    // Beyond the history lies only the proposed date of a new draw.
+    if (index < 0 || index >= m_zustand.Ziehungen.size())
+        return;
+    const TGewZahlen &z = m_zustand.Ziehungen[index];
+    BDelClick();
+    for (const std::uint8_t n : z.GZ)
+        m_auswahl.BLotAuswerten(n);
+    m_auswahl.BLotAuswerten(100 + z.bonus);
+    zeigeAuswahl();
+    m_label5->setText(QStringLiteral("Gewinnzahlen vom ") + m_combo1->itemText(index));
+}
+
+void Ziehungsspalte::setzeHinzuModus(bool neueZiehung)
+{
+    m_neueZiehung = neueZiehung;
+    m_bHinzu->setText(neueZiehung ? QStringLiteral("Abbrechen") : QStringLiteral("Neue Ziehung"));
+    m_bHinzu->setIcon(neueZiehung ? Symbole::abbrechen() : Symbole::hinzufuegen());
+}
+
+void Ziehungsspalte::BHinzuClick()
+{
+    if (m_zustand.Ziehungen.isEmpty()) {
+        const auto antwort = Meldungen::frageJaNeinAbbrechen(this, QStringLiteral("Es fehlen jegliche Gewinnreihen.") + Absatz
+                                                                       + QStringLiteral("Soll ich deren Download gleich starten?"));
+        if (antwort == Meldungen::Antwort::Ja) {
+            m_zustand.DownloadNachfragen = false;
+            Q_EMIT downloadGewuenscht();
+        }
+    }
+    if (!m_neueZiehung) {
+        setzeHinzuModus(true);
+        const QDate vorschlag = VorgeschlagenesDatum(m_zustand.Ziehungen, heute());
+        const bool ohneAuswahl = m_combo1->currentIndex() < 0;
+        m_combo1->addItem(Datum::kurz(vorschlag, m_zustand.Formateinstellungen));
+        m_combo1->setCurrentIndex(ohneAuswahl ? 0 : m_combo1->count() - 1);
+        BDelClick();
+        m_label5->setText(QStringLiteral("Gewinnzahlen vom ") + m_combo1->itemText(m_combo1->count() - 1));
+    } else {
+        setzeHinzuModus(false);
+        m_combo1->removeItem(m_combo1->count() - 1);
+        m_combo1->setCurrentIndex(m_combo1->count() - 1);
+    }
+}
+
+bool Ziehungsspalte::zielBestimmen(int &ziel)
+{
+    const QString abbruch = Absatz + QStringLiteral("Ich breche erst einmal ab.");
+    if (m_neueZiehung) {
+        if (!m_auswahl.vollstaendig()) {
+            Meldungen::fehler(this, QStringLiteral("Für eine neue Ziehung sind fünf Gewinnzahlen und eine Zusatzzahl zu wählen.")
+                                        + abbruch);
+            return false;
+        }
+        ziel = static_cast<int>(m_zustand.Ziehungen.size());
+        return true;
+    }
+    ziel = m_combo1->currentIndex();
+    if (ziel < 0 || ziel >= m_zustand.Ziehungen.size()) {
+        Meldungen::fehler(this, QStringLiteral("Es ist keine Ziehung gewählt, die gespeichert werden könnte.") + abbruch);
+        return false;
+    }
+    // A draw with missing numbers must never reach the file.
+    if (!m_auswahl.vollstaendig()) {
+        Meldungen::fehler(this, QStringLiteral("Eine Ziehung braucht fünf Gewinnzahlen und eine Zusatzzahl.") + abbruch);
+        return false;
+    }
+    return true;
+}
+
+void Ziehungsspalte::SpeedButton2Click()
+{
+    int ziel = -1;
+    if (!zielBestimmen(ziel))
+        return;
+    const QDate datum = Datum::ausKurz(m_combo1->itemText(ziel), m_zustand.Formateinstellungen);
+    if (!datum.isValid()) {
+        Meldungen::fehler(this, QStringLiteral("Das Datum \u201E%1\u201C lässt sich nicht lesen.").arg(m_combo1->itemText(ziel))
+                                    + Absatz + QStringLiteral("Ich breche erst einmal ab."));
+        return;
+    }
+
+    // The history changes only once the file holds the change: a failed write leaves
+    // Ziehungen, the draw list and the file in agreement.
+    QVector<TGewZahlen> neu = m_zustand.Ziehungen;
+    if (ziel == neu.size())
+        neu.append(TGewZahlen{});
+    TGewZahlen &z = neu[ziel];
+    z.datum = Datum::ausDatum(datum);
+    m_auswahl.inZiehung(z);
+    const QString datei = m_zustand.gewinnreihendatei();
+    const QString fehler = GZSpeichern(datei, neu);
+    if (!fehler.isEmpty()) {
+        Meldungen::fehler(this, DateiFehlerText(datei, fehler, true));
+        return;
+    }
+    m_zustand.Ziehungen = std::move(neu);
+
+    setzeHinzuModus(false);
+    GZinG1Einlesen();
+    Q_EMIT ziehungGespeichert();
+    StatistikStart(m_zustand);
+}
+
+void Ziehungsspalte::BCopyClick()
+{
+    const QMimeData *daten = QApplication::clipboard()->mimeData();
+    if (!daten || !daten->hasText())
+        return;
+    const auto zeilen = Zwischenablagezeilen(daten->text());
+    if (!zeilen)
+        return;
+    for (int i = 0; i < zeilen->size(); ++i) {
+        const Zeilenwert wert = ZwischenablagezeileLesen(zeilen->at(i), i);
+        if (!wert.fehler.isEmpty()) {
+            Meldungen::fehler(this, wert.fehler);
+            return;
+        }
+        BLotAuswerten(wert.tag);
+    }
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "model/Ziehungseingabe.h"
+
+#include <QDate>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -28,12 +32,31 @@ public:
     void GZinG1Einlesen();
 
     QComboBox *ziehungsliste() const { return m_combo1; }
+    const Zahlenauswahl &auswahl() const { return m_auswahl; }
+    bool NeueZiehung() const { return m_neueZiehung; }
+
+    // The day the proposed date of a new draw counts back from; tests set their own.
+    std::function<QDate()> heute = [] { return QDate::currentDate(); };
+
+    void BLotAuswerten(int tag);
+    void BDelClick();
+    void Combo1Change(int index);
+    void BHinzuClick();
+    void SpeedButton2Click();
+    void BCopyClick();
 
 Q_SIGNALS:
-    // Ziehungen was loaded or changed; the statistics base and the tabs follow.
+    // Ziehungen was loaded from the file.
     void ziehungenGeladen();
+    // A draw was saved: the ticket tabs take the new date list.
+    void ziehungGespeichert();
+    // The user agreed to download the missing draw history.
+    void downloadGewuenscht();
 
 private:
+    void zeigeAuswahl();
+    void setzeHinzuModus(bool neueZiehung);
+    bool zielBestimmen(int &ziel);
     void NummernfelderBauen(QWidget *p1, QWidget *psz);
     QWidget *baueTitel();
     QWidget *baueZiehungsblock();
@@ -51,4 +74,6 @@ private:
     QLabel *m_lzt = nullptr;
     Gitter *m_g1 = nullptr;
     ZiehungsTabellenModell *m_g1Modell = nullptr;
+    Zahlenauswahl m_auswahl;
+    bool m_neueZiehung = false;
 };
