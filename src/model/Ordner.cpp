@@ -1,9 +1,12 @@
 #include "model/Ordner.h"
 
+#include "model/DemoTippschein.h"
 #include "model/Zustand.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -39,7 +42,16 @@ QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner)
     zustand.Tempdatei = privaterTempordner() + QStringLiteral("tmp.tmp");
     zustand.Datenordner = StandardDatenordner();
     zustand.Hilfedatei = zustand.Programmordner + Dateinamen::Hilfe;
+    const bool ersterStart = !QFileInfo::exists(zustand.Datenordner);
     if (!QDir().mkpath(zustand.Datenordner))
         return QStringLiteral("Der Datenordner \u201E%1\u201C konnte nicht angelegt werden.").arg(zustand.Datenordner);
+    if (ersterStart) {
+        // A new data folder gets the sample ticket, so the first start has something to show.
+        QSaveFile demo(zustand.Datenordner + Dateinamen::DemoTippschein);
+        if (demo.open(QIODevice::WriteOnly)) {
+            demo.write(DemoTippschein());
+            demo.commit();
+        }
+    }
     return QString();
 }

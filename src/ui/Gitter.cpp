@@ -51,10 +51,13 @@ void GitterZelle::paint(QPainter *painter, const QStyleOptionViewItem &option, c
         painter->drawLine(r.bottomLeft(), r.bottomRight());
     }
     QFont schrift = option.font;
-    schrift.setBold(index.data(GitterRolle::Fett).toBool());
+    schrift.setBold(!fest && index.data(GitterRolle::Fett).toBool());
     painter->setFont(schrift);
     painter->setPen(option.palette.text().color());
-    const QString text = index.data(Qt::DisplayRole).toString();
+    // Leading blanks only centre text in a left-aligned cell; a centred cell drops them.
+    QString text = index.data(Qt::DisplayRole).toString();
+    if (!fest)
+        text = text.trimmed();
     const QFontMetrics fm(schrift);
     // The fixed column keeps the plain left-aligned look; other cells are centred (the division
     // truncates), 2 pixels below the top, clipped to the cell.

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -54,7 +55,9 @@ TFAuswertung::TFAuswertung(Zustand &zustand, QWidget *eltern)
     baueMenue();
     resize(925, 679 + menuBar()->sizeHint().height());
 
+    m_tippauswertung->setzeZiehungsliste(m_ziehungsspalte->ziehungsliste());
     connect(m_ziehungsspalte, &Ziehungsspalte::downloadGewuenscht, this, &TFAuswertung::oeffneUpdatefenster);
+    connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, m_tippauswertung, &Tippauswertung::TabsAktualisieren);
     m_ziehungsspalte->GZEinlesen();
 }
 
@@ -185,8 +188,22 @@ void TFAuswertung::showEvent(QShowEvent *ereignis)
 
 void TFAuswertung::ersteAnzeige()
 {
-    if (m_einstellungen.EinstellungenDa())
+    int anzahl = 0;
+    if (m_einstellungen.EinstellungenDa()) {
         m_tippauswertung->cbMerken()->setChecked(m_einstellungen.LeseFlag(Spielscheine, Merken, false));
+        anzahl = m_einstellungen.LeseZahl(Spielscheine, QStringLiteral("Dateienanzahl"), 0);
+        // The files are opened whatever Merken says; the flag only sets the check box.
+        for (int i = 1; i <= anzahl; ++i) {
+            const QString pfad = m_einstellungen.LeseText(Spielscheine, QStringLiteral("Datei%1").arg(i), QString());
+            if (QFileInfo::exists(pfad))
+                m_tippauswertung->DateienEinlesen(pfad);
+            else
+                Meldungen::information(this, QStringLiteral("Die mit dem Programmstart zu ladende Datei ")
+                                                 + QFileInfo(pfad).fileName() + Absatz + QStringLiteral(" wurde nicht gefunden."));
+        }
+    }
+    if (anzahl == 0 && QFileInfo::exists(m_zustand.Datenordner + Dateinamen::DemoTippschein))
+        m_tippauswertung->DateienEinlesen(m_zustand.Datenordner + Dateinamen::DemoTippschein);
     if (m_zustand.Ziehungen.isEmpty())
         frageNachDownload();
 }

@@ -1,9 +1,16 @@
 #include "ui/Tippauswertung.h"
 
+#include "model/Einstellungen.h"
 #include "model/Zustand.h"
+#include "ui/Dateidialoge.h"
+#include "ui/FrScheine.h"
+#include "ui/Meldungen.h"
 #include "ui/Symbole.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -91,4 +98,102 @@ Tippauswertung::Tippauswertung(Zustand &zustand, QWidget *eltern) : QWidget(elte
     unten->addWidget(m_bKr1);
     unten->addWidget(m_bKr2);
     spalte->addLayout(unten);
+
+    connect(m_bOpen, &QPushButton::clicked, this, &Tippauswertung::BOpenClick);
+    connect(m_bKr1, &QToolButton::clicked, this, &Tippauswertung::BKr1Click);
+    connect(m_bKr2, &QToolButton::clicked, this, &Tippauswertung::BKr2Click);
+}
+
+QStringList Tippauswertung::ziehungsdaten() const
+{
+    QStringList daten;
+    if (m_ziehungsliste) {
+        daten.reserve(m_ziehungsliste->count());
+        for (int i = 0; i < m_ziehungsliste->count(); ++i)
+            daten << m_ziehungsliste->itemText(i);
+    }
+    return daten;
+}
+
+void Tippauswertung::BOpenClick()
+{
+    Dateidialoge::Auswahl od1;
+    od1.titel = QStringLiteral("Tippschein-Datei einlesen");
+    od1.filtertext = QStringLiteral("Tippchein");
+    od1.endung = QStringLiteral("qtt");
+    od1.ordner = m_zustand.Datenordner;
+    od1.mehrere = true;
+    const QStringList dateien = Dateidialoge::oeffnen(this, od1);
+    if (dateien.isEmpty())
+        return;
+
+    m_pc1->hide();
+    if (m_cbMerken->isChecked()) {
+        // The remembered list is replaced as a whole; Merken follows when the window closes.
+        Einstellungen einstellungen(m_zustand.einstellungsdatei());
+        const QString abschnitt = QStringLiteral("Spielscheine");
+        bool ok = einstellungen.LoescheAbschnitt(abschnitt);
+        ok = ok && einstellungen.SchreibeZahl(abschnitt, QStringLiteral("Dateienanzahl"), static_cast<int>(dateien.size()));
+        for (int i = 0; ok && i < dateien.size(); ++i)
+            ok = einstellungen.SchreibeText(abschnitt, QStringLiteral("Datei%1").arg(i + 1), dateien[i]);
+        if (!ok)
+            Meldungen::fehler(this, QStringLiteral("Die Auswahl der Dateien konnte nicht gemerkt werden.") + Absatz
+                                        + einstellungen.letzterFehler());
+    }
+    QWidget *letzter = nullptr;
+    for (const QString &datei : dateien)
+        letzter = DateienEinlesen(datei);
+    m_pc1->show();
+    if (letzter)
+        m_pc1->setCurrentWidget(letzter);
+}
+
+QWidget *Tippauswertung::DateienEinlesen(const QString &pfad)
+{
+    ++m_tabzaehler;
+    auto *seite = new QWidget(m_pc1);
+    seite->setObjectName(QStringLiteral("Tab%1").arg(m_tabzaehler));
+    seite->setProperty("tag", m_tabzaehler);
+    auto *layout = new QVBoxLayout(seite);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *rahmen = new TFFrScheineN(m_zustand, m_tabzaehler, seite);
+    layout->addWidget(rahmen);
+    m_pc1->addTab(seite, QFileInfo(pfad).completeBaseName());
+
+    const QString fehler = rahmen->einlesen(pfad, ziehungsdaten());
+    if (!fehler.isEmpty())
+        Meldungen::fehler(this, fehler);
+    QCoreApplication::processEvents();
+    return seite;
+}
+
+void Tippauswertung::TabsAktualisieren()
+{
+    const QStringList daten = ziehungsdaten();
+    for (auto *rahmen : m_pc1->findChildren<TFFrScheineN *>())
+        rahmen->datenAktualisieren(daten);
+}
+
+void Tippauswertung::BKr1Click()
+{
+    if (m_pc1->count() == 0)
+        return;
+    m_pc1->hide();
+    for (int i = m_pc1->count() - 1; i >= 0; --i) {
+        QWidget *seite = m_pc1->widget(i);
+        m_pc1->removeTab(i);
+        delete seite;
+    }
+    m_pc1->show();
+}
+
+void Tippauswertung::BKr2Click()
+{
+    if (m_pc1->count() == 0)
+        return;
+    m_pc1->hide();
+    QWidget *seite = m_pc1->currentWidget();
+    m_pc1->removeTab(m_pc1->currentIndex());
+    delete seite;
+    m_pc1->show();
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -20,11 +21,28 @@ public:
     QTabWidget *PC1() const { return m_pc1; }
     QPushButton *BOpen() const { return m_bOpen; }
 
+    // The main window's draw list, of which every tab takes a copy.
+    void setzeZiehungsliste(QComboBox *liste) { m_ziehungsliste = liste; }
+
+    void BOpenClick();
+    // Opens one ticket file into a new tab and returns the tab page.
+    QWidget *DateienEinlesen(const QString &pfad);
+    // Gives every tab the current draw list, newest draw selected.
+    void TabsAktualisieren();
+    void BKr1Click();
+    void BKr2Click();
+
+    int Tabzaehler() const { return m_tabzaehler; }
+
 private:
+    QStringList ziehungsdaten() const;
+
     Zustand &m_zustand;
     QPushButton *m_bOpen = nullptr;
     QCheckBox *m_cbMerken = nullptr;
     QTabWidget *m_pc1 = nullptr;
     QToolButton *m_bKr1 = nullptr;
     QToolButton *m_bKr2 = nullptr;
+    QComboBox *m_ziehungsliste = nullptr;
+    int m_tabzaehler = 0;
 };

@@ -2,14 +2,17 @@
 
 #include "model/Datum.h"
 #include "model/Ordner.h"
+#include "model/Spiel.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-Testumgebung::Testumgebung() : m_alterXdg(qgetenv("XDG_DATA_HOME"))
+Testumgebung::Testumgebung(bool mitDemo) : m_alterXdg(qgetenv("XDG_DATA_HOME"))
 {
     qputenv("XDG_DATA_HOME", m_ordner.path().toUtf8());
     OrdnerBestimmen(zustand, QCoreApplication::applicationDirPath());
+    if (!mitDemo)
+        QFile::remove(pfad(Dateinamen::DemoTippschein));
     zustand.Formateinstellungen = QLocale(QLocale::German, QLocale::Germany);
 }
 

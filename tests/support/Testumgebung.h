@@ -11,7 +11,8 @@
 class Testumgebung
 {
 public:
-    Testumgebung();
+    // The sample ticket that a first start places in the data folder stays only when asked for.
+    explicit Testumgebung(bool mitDemo = false);
     ~Testumgebung();
 
     Zustand zustand;

@@ -1,0 +1,350 @@
+#include "ui/FrScheine.h"
+
+#include "evaluation/Gewinnauswertung.h"
+#include "model/Tippscheindatei.h"
+#include "model/Zustand.h"
+#include "ui/ErgebnisModell.h"
+#include "ui/Gitter.h"
+#include "ui/Meldungen.h"
+#include "ui/Symbole.h"
+#include "ui/TextTabellenModell.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+QLabel *fettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *eltern)
+{
+    auto *l = new QLabel(eltern);
+    l->setObjectName(name);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setAlignment(ausrichtung | Qt::AlignVCenter);
+    return l;
+}
+
+QLineEdit *anteilsfeld(const QString &name, QWidget *eltern)
+{
+    auto *e = new QLineEdit(QStringLiteral("1"), eltern);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setMaxLength(4);
+    e->setAlignment(Qt::AlignCenter);
+    e->setFixedWidth(44);
+    return e;
+}
+
+QComboBox *datumsliste(const QString &name, QWidget *eltern)
+{
+    auto *c = new QComboBox(eltern);
+    c->setObjectName(name);
+    QFont f = c->font();
+    f.setBold(true);
+    c->setFont(f);
+    c->setMinimumWidth(110);
+    return c;
+}
+
+constexpr int G5Breiten[11] = {30, 30, 21, 30, 21, 30, 26, 30, 31, 31, 31};
+} // namespace
+
+TFFrScheineN::TFFrScheineN(Zustand &zustand, int nummer, QWidget *eltern) : QFrame(eltern), m_zustand(zustand)
+{
+    setObjectName(QStringLiteral("fr%1").arg(nummer));
+    auto *zeile = new QHBoxLayout(this);
+    zeile->setContentsMargins(4, 4, 4, 4);
+    zeile->setSpacing(8);
+    zeile->addWidget(baueLinks());
+    zeile->addWidget(baueRechts(), 1);
+    KopfErgebnis();
+    KopfGewinnklassen();
+}
+
+QWidget *TFFrScheineN::baueLinks()
+{
+    auto *links = new QWidget(this);
+    links->setFixedWidth(270);
+    auto *spalte = new QVBoxLayout(links);
+    spalte->setContentsMargins(0, 0, 0, 0);
+
+    auto *dateileiste = new QGridLayout;
+    dateileiste->addWidget(new QLabel(QStringLiteral("Datei"), links), 0, 0);
+    dateileiste->addWidget(new QLabel(QStringLiteral("Reihenanzahl"), links), 0, 1, Qt::AlignHCenter);
+    m_lDatei = fettesLabel(QStringLiteral("LDatei"), Qt::AlignLeft, links);
+    m_lReihen = fettesLabel(QStringLiteral("LReihen"), Qt::AlignHCenter, links);
+    dateileiste->addWidget(m_lDatei, 1, 0);
+    dateileiste->addWidget(m_lReihen, 1, 1);
+    dateileiste->setColumnStretch(0, 1);
+    spalte->addLayout(dateileiste);
+
+    auto *anteile = new QHBoxLayout;
+    anteile->addWidget(new QLabel(QStringLiteral("Spielschein- Anteile:"), links));
+    auto *gesamt = new QLabel(QStringLiteral("gesamt:"), links);
+    m_eAntGes = anteilsfeld(QStringLiteral("EAntGes"), links);
+    gesamt->setBuddy(m_eAntGes);
+    auto *meine = new QLabel(QStringLiteral("meine:"), links);
+    m_eAntmeine = anteilsfeld(QStringLiteral("EAntmeine"), links);
+    meine->setBuddy(m_eAntmeine);
+    anteile->addWidget(gesamt);
+    anteile->addWidget(m_eAntGes);
+    anteile->addWidget(meine);
+    anteile->addWidget(m_eAntmeine);
+    anteile->addStretch();
+    spalte->addLayout(anteile);
+
+    m_g3 = new Gitter(links);
+    m_g3->setObjectName(QStringLiteral("G3"));
+    m_g3Modell = new TextTabellenModell(m_g3);
+    m_g3Modell->setzeFett(true);
+    m_g3Modell->setzeHintergrund(
+        [this](int spalte, int, const QString &text) { return tippreihenHintergrund(spalte, text); });
+    TextTabelle kopf(7, 1);
+    for (int c = 1; c < 7; ++c)
+        kopf.setzeSpaltenbreite(c, 30);
+    KopfTippreihen(kopf, 45, [this](const QString &t) { return m_g3->textbreite(t); });
+    m_g3Modell->setzeTabelle(kopf);
+    m_g3->setModel(m_g3Modell);
+    for (int c = 0; c < 7; ++c)
+        m_g3->setColumnWidth(c, kopf.spaltenbreite(c));
+    spalte->addWidget(m_g3, 1);
+    return links;
+}
+
+QWidget *TFFrScheineN::baueRechts()
+{
+    auto *rechts = new QWidget(this);
+    auto *spalte = new QVBoxLayout(rechts);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(baueZeitraum());
+
+    m_g3a = new Gitter(rechts);
+    m_g3a->setObjectName(QStringLiteral("G3a"));
+    m_g3aModell = new ErgebnisModell(m_g3a);
+    m_g3a->setModel(m_g3aModell);
+    for (int c = 0; c < ErgebnisSpalten; ++c)
+        m_g3a->setColumnWidth(c, ErgebnisBreiten[static_cast<std::size_t>(c)]);
+    spalte->addWidget(m_g3a, 1);
+    spalte->addWidget(baueSummen());
+
+    m_g5 = new Gitter(rechts);
+    m_g5->setObjectName(QStringLiteral("G5"));
+    QFont klein = m_g5->font();
+    klein.setPointSize(7);
+    m_g5->setFont(klein);
+    m_g5->horizontalHeader()->setFont(klein);
+    m_g5->verticalHeader()->setDefaultSectionSize(QFontMetrics(klein).height() + 6);
+    m_g5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_g5->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_g5Modell = new TextTabellenModell(m_g5);
+    m_g5Modell->setzeHintergrund([](int, int, const QString &) { return QColor(Qt::white); });
+    m_g5->setModel(m_g5Modell);
+    spalte->addWidget(m_g5);
+    return rechts;
+}
+
+QWidget *TFFrScheineN::baueZeitraum()
+{
+    auto *box = new QGroupBox(QStringLiteral("Auswertung für eine oder mehrere Ziehungen"), this);
+    auto *raster = new QGridLayout(box);
+    raster->addWidget(new QLabel(QStringLiteral("Für den bzw. vom"), box), 0, 0);
+    m_combo1 = datumsliste(QStringLiteral("Combo1"), box);
+    raster->addWidget(m_combo1, 1, 0);
+    m_cbBack = new QCheckBox(QStringLiteral("zurück bis zum"), box);
+    m_cbBack->setObjectName(QStringLiteral("cbBack"));
+    raster->addWidget(m_cbBack, 0, 1);
+    m_combo2 = datumsliste(QStringLiteral("combo2"), box);
+    raster->addWidget(m_combo2, 1, 1);
+    m_bStart = new QPushButton(QStringLiteral("Start"), box);
+    m_bStart->setObjectName(QStringLiteral("BStart"));
+    QFont f = m_bStart->font();
+    f.setBold(true);
+    m_bStart->setFont(f);
+    raster->addWidget(m_bStart, 0, 2, 2, 1);
+    raster->setColumnStretch(3, 1);
+    connect(m_bStart, &QPushButton::clicked, this, &TFFrScheineN::BStartClick);
+    return box;
+}
+
+QWidget *TFFrScheineN::baueSummen()
+{
+    auto *leiste = new QWidget(this);
+    auto *zeile = new QHBoxLayout(leiste);
+    zeile->setContentsMargins(0, 0, 0, 0);
+
+    auto *hoechst = new QGroupBox(QStringLiteral("Höchstgewinn"), leiste);
+    auto *h = new QGridLayout(hoechst);
+    m_lHGew = fettesLabel(QStringLiteral("LHGew"), Qt::AlignHCenter, hoechst);
+    m_lHGewWann = fettesLabel(QStringLiteral("LHGewWann"), Qt::AlignHCenter, hoechst);
+    m_lHGewWann->setProperty("tag", 0);
+    m_bZeig = new QToolButton(hoechst);
+    m_bZeig->setObjectName(QStringLiteral("BZeig"));
+    m_bZeig->setIcon(Symbole::zeigen());
+    m_bZeig->setToolTip(QStringLiteral("Zum Höchstgewinn in der Ergebnisliste blättern"));
+    m_bZeig->setAccessibleName(m_bZeig->toolTip());
+    connect(m_bZeig, &QToolButton::clicked, this, &TFFrScheineN::BZeigClick);
+    h->addWidget(m_lHGew, 0, 0, 1, 3);
+    h->addWidget(new QLabel(QStringLiteral("am:"), hoechst), 1, 0);
+    h->addWidget(m_lHGewWann, 1, 1);
+    h->addWidget(m_bZeig, 1, 2);
+    zeile->addWidget(hoechst, 1);
+
+    auto *summen = new QGridLayout;
+    summen->addWidget(new QLabel(QStringLiteral("Gesamtgewinn"), leiste), 0, 0, 1, 2, Qt::AlignRight);
+    m_lGesGewinn = fettesLabel(QStringLiteral("LGesGewinn"), Qt::AlignRight, leiste);
+    summen->addWidget(m_lGesGewinn, 1, 0, 1, 2);
+    summen->addWidget(new QLabel(QStringLiteral("Anteil:"), leiste), 2, 0);
+    m_lGesGewinnAnt = fettesLabel(QStringLiteral("LGesGewinnAnt"), Qt::AlignRight, leiste);
+    summen->addWidget(m_lGesGewinnAnt, 2, 1);
+    summen->setColumnMinimumWidth(1, 110);
+    zeile->addLayout(summen);
+
+    auto *quote = new QVBoxLayout;
+    auto *ueber = new QLabel(QStringLiteral("Rücklauf- quote"), leiste);
+    ueber->setWordWrap(true);
+    ueber->setAlignment(Qt::AlignRight);
+    quote->addWidget(ueber);
+    m_lrl = fettesLabel(QStringLiteral("LRL"), Qt::AlignRight, leiste);
+    m_lrl->setMinimumWidth(70);
+    quote->addWidget(m_lrl);
+    zeile->addLayout(quote);
+    return leiste;
+}
+
+void TFFrScheineN::KopfErgebnis()
+{
+    const Textmesser breite = [this](const QString &t) { return m_g3a->textbreite(t); };
+    QStringList kopf;
+    for (int c = 0; c < ErgebnisSpalten; ++c) {
+        const QString &text = ErgebnisKopf[static_cast<std::size_t>(c)];
+        // "Richtige" and "in Reihe" stand as they are.
+        kopf << (c == 1 || c == 2 ? text : Zentrieren(text, ErgebnisBreiten[static_cast<std::size_t>(c)], breite));
+    }
+    m_g3aModell->setzeKopf(kopf);
+}
+
+void TFFrScheineN::KopfGewinnklassen()
+{
+    const Textmesser breite = [this](const QString &t) { return m_g5->textbreite(t); };
+    TextTabelle t(11, 2);
+    for (int c = 0; c < 11; ++c)
+        t.setzeSpaltenbreite(c, G5Breiten[c]);
+    t.setzeZelle(0, 0, Zentrieren(QStringLiteral("GKl."), 31, breite));
+    t.setzeZelle(0, 1, Zentrieren(QStringLiteral("Anz."), 32, breite));
+    for (int k = 0; k < AnzahlGewinnklassen; ++k)
+        t.setzeZelle(k + 1, 0, Zentrieren(Gewinnklassen[static_cast<std::size_t>(k)].Kurz, G5Breiten[k + 1], breite));
+    m_g5Modell->setzeTabelle(t);
+    for (int c = 0; c < 11; ++c)
+        m_g5->setColumnWidth(c, G5Breiten[c]);
+    m_g5->setFixedHeight(m_g5->horizontalHeader()->sizeHint().height() + m_g5->verticalHeader()->defaultSectionSize() + 4);
+}
+
+QString TFFrScheineN::einlesen(const QString &pfad, const QStringList &ziehungsdaten)
+{
+    m_combo1->addItems(ziehungsdaten);
+    m_combo1->setCurrentIndex(m_combo1->count() - 1);
+    m_combo2->addItems(ziehungsdaten);
+    m_combo2->setCurrentIndex(m_combo2->count() - 2);
+
+    TextTabelle tabelle = m_g3Modell->tabelle();
+    QString antGes = m_eAntGes->text();
+    QString antMeine = m_eAntmeine->text();
+    const QString fehler = ScheinEinlesen(tabelle, antGes, antMeine, pfad, [this](const QString &t) { return m_g3->textbreite(t); });
+    m_g3Modell->setzeTabelle(tabelle);
+    m_eAntGes->setText(antGes);
+    m_eAntmeine->setText(antMeine);
+    m_lDatei->setText(QFileInfo(pfad).fileName());
+    m_lReihen->setText(QString::number(std::max(tabelle.zeilen() - 1, 0)));
+    return fehler;
+}
+
+void TFFrScheineN::datenAktualisieren(const QStringList &ziehungsdaten)
+{
+    m_combo1->clear();
+    m_combo1->addItems(ziehungsdaten);
+    m_combo1->setCurrentIndex(m_combo1->count() - 1);
+}
+
+QColor TFFrScheineN::tippreihenHintergrund(int spalte, const QString &text) const
+{
+    // The hits follow the most recent single-draw evaluation of any tab.
+    if (!m_zustand.EinzelAuswertung || m_zustand.AuswZiehungen.isEmpty())
+        return QColor(Qt::white);
+    if (text.isEmpty())
+        return QColor(Qt::white);
+    bool ok = false;
+    const int wert = text.trimmed().toInt(&ok);
+    const TGewAusw &ziehung = m_zustand.AuswZiehungen.constFirst();
+    if (ok && spalte <= 5 && istZahl(wert) && ziehung.GZA.enthaelt(static_cast<std::uint8_t>(wert)))
+        return QColor(193, 255, 193);
+    if (ok && spalte == 6 && istZusatzzahl(wert) && wert == ziehung.bonus)
+        return QColor(106, 255, 106);
+    return QColor(Qt::white);
+}
+
+int TFFrScheineN::hoechstgewinnMarke() const { return m_lHGewWann->property("tag").toInt(); }
+
+void TFFrScheineN::setzeMarke(int marke)
+{
+    m_lHGewWann->setProperty("tag", marke);
+    m_g3aModell->setzeMarke(marke);
+}
+
+void TFFrScheineN::BStartClick()
+{
+    setzeMarke(0);
+    const int antGes = AnteilAusText(m_eAntGes->text()).value_or(1);
+    const int antMeine = AnteilAusText(m_eAntmeine->text()).value_or(1);
+    const bool zeitraum = m_cbBack->isChecked();
+    Auswertungsergebnis ergebnis =
+        GewinnAuswertung(m_zustand, TippreihenAusTabelle(m_g3Modell->tabelle()), antGes, antMeine,
+                         m_combo1->currentIndex(), m_combo2->currentIndex(), zeitraum);
+    const QLocale &locale = m_zustand.Formateinstellungen;
+    Kennzahltexte texte;
+    int marke = 0;
+    if (ergebnis.status != Auswertungsstatus::Ok) {
+        // The list, the class counts, the return rate and the share keep what they showed.
+        Meldungen::information(this, ergebnis.meldung);
+    } else {
+        texte = KennzahlenTexte(ergebnis, locale);
+        marke = ergebnis.hoechsterPosition;
+        m_g3a->setUpdatesEnabled(false);
+        m_g3aModell->setzeErgebnis(std::move(ergebnis));
+        m_g3a->scrollToTop();
+        m_g3a->setUpdatesEnabled(true);
+        for (int k = 0; k < AnzahlGewinnklassen; ++k)
+            m_g5Modell->setzeZelle(k + 1, 1,
+                                   Zentrieren(texte.klassenAnzahl[static_cast<std::size_t>(k)], G5Breiten[k + 1],
+                                              [this](const QString &t) { return m_g5->textbreite(t); }));
+        m_lrl->setText(texte.ruecklauf);
+        m_lGesGewinnAnt->setText(texte.gesamtAnteil);
+    }
+    m_lGesGewinn->setText(texte.gesamt);
+    m_zustand.EinzelAuswertung = !zeitraum;
+    m_g3->viewport()->update();
+    m_lHGew->setText(texte.hoechster);
+    m_lHGewWann->setText(texte.hoechsterDatum);
+    setzeMarke(marke);
+}
+
+void TFFrScheineN::BZeigClick()
+{
+    const int marke = hoechstgewinnMarke();
+    if (marke > 0 && m_g3a->sichtbareGanzeZeilen() < marke) {
+        // Rows count from 1 here; the first row shown is six above the mark.
+        const int erste = std::max(marke - 6, 1);
+        m_g3a->verticalScrollBar()->setValue(erste - 1);
+    }
+    m_g3a->viewport()->update();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QFrame>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class ErgebnisModell;
+class Gitter;
+class TextTabellenModell;
+struct Zustand;
+
+// The frame on a ticket tab: the ticket's rows and shares, the choice of one draw or a
+// run of draws, the evaluation and its results.
+class TFFrScheineN : public QFrame
+{
+    Q_OBJECT
+public:
+    TFFrScheineN(Zustand &zustand, int nummer, QWidget *eltern);
+
+    // Takes the draw list and reads the ticket; returns the reading error, empty on success.
+    QString einlesen(const QString &pfad, const QStringList &ziehungsdaten);
+    // Gives the end-draw list a fresh copy of the draw list with the newest draw selected.
+    void datenAktualisieren(const QStringList &ziehungsdaten);
+
+    void BStartClick();
+    void BZeigClick();
+
+    // The highest-win mark: the result row of the highest win, 0 for none.
+    int hoechstgewinnMarke() const;
+
+private:
+    QWidget *baueLinks();
+    QWidget *baueRechts();
+    QWidget *baueZeitraum();
+    QWidget *baueSummen();
+    void KopfErgebnis();
+    void KopfGewinnklassen();
+    QColor tippreihenHintergrund(int spalte, const QString &text) const;
+    void setzeMarke(int marke);
+
+    Zustand &m_zustand;
+    QLabel *m_lDatei = nullptr;
+    QLabel *m_lReihen = nullptr;
+    QLineEdit *m_eAntGes = nullptr;
+    QLineEdit *m_eAntmeine = nullptr;
+    Gitter *m_g3 = nullptr;
+    TextTabellenModell *m_g3Modell = nullptr;
+    QComboBox *m_combo1 = nullptr;
+    QCheckBox *m_cbBack = nullptr;
+    QComboBox *m_combo2 = nullptr;
+    QPushButton *m_bStart = nullptr;
+    Gitter *m_g3a = nullptr;
+    ErgebnisModell *m_g3aModell = nullptr;
+    QLabel *m_lHGew = nullptr;
+    QLabel *m_lHGewWann = nullptr;
+    QToolButton *m_bZeig = nullptr;
+    QLabel *m_lGesGewinn = nullptr;
+    QLabel *m_lGesGewinnAnt = nullptr;
+    QLabel *m_lrl = nullptr;
+    Gitter *m_g5 = nullptr;
+    TextTabellenModell *m_g5Modell = nullptr;
+};

@@ -1,0 +1,395 @@
+#include "Attrappen.h"
+#include "Testumgebung.h"
+
+#include "model/Einstellungen.h"
+#include "model/Spiel.h"
+#include "ui/FrScheine.h"
+#include "ui/Gitter.h"
+#include "ui/Hauptfenster.h"
+#include "ui/Nummernknoepfe.h"
+#include "ui/Tippauswertung.h"
+#include "ui/Ziehungsspalte.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+using Reihe = std::array<std::uint8_t, 6>;
+
+QByteArray schein(const QList<Reihe> &reihen, std::uint16_t gesamt = 1, std::uint16_t meine = 1)
+{
+    QByteArray daten;
+    for (const Reihe &r : reihen) {
+        TNormalSchein s;
+        s.WZ = r;
+        s.AntGes = gesamt;
+        s.Antmeine = meine;
+        daten += s.alsBytes();
+    }
+    return daten;
+}
+
+// Three draws: 01.01.2024 {1..5}/1, 08.01.2024 {6..10}/2, 15.01.2024 {11..15}/3.
+QByteArray dreiZiehungen()
+{
+    QByteArray d;
+    for (int i = 0; i < 3; ++i) {
+        const auto a = static_cast<std::uint8_t>(1 + 5 * i);
+        d += Testumgebung::ziehung(QDate(2024, 1, 1).addDays(7 * i),
+                                   {a, std::uint8_t(a + 1), std::uint8_t(a + 2), std::uint8_t(a + 3), std::uint8_t(a + 4)},
+                                   std::uint8_t(1 + i))
+                 .alsBytes();
+    }
+    return d;
+}
+
+QColor hintergrund(QTableView *g, int zeile, int spalte)
+{
+    return g->model()->index(zeile, spalte).data(Qt::BackgroundRole).value<QBrush>().color();
+}
+QString text(QTableView *g, int zeile, int spalte) { return g->model()->index(zeile, spalte).data().toString(); }
+} // namespace
+
+class TestTippscheinTabs : public QObject
+{
+    Q_OBJECT
+
+    static QTabWidget *pc1(TFAuswertung &f) { return f.findChild<QTabWidget *>(QStringLiteral("PC1")); }
+    static TFFrScheineN *rahmen(TFAuswertung &f, int i) { return pc1(f)->widget(i)->findChild<TFFrScheineN *>(); }
+    template <class T> static T *in(TFFrScheineN *r, const char *name) { return r->findChild<T *>(QLatin1String(name)); }
+    static void oeffnen(TFAuswertung &f, DialogAttrappe &dialoge, const QStringList &dateien)
+    {
+        dialoge.oeffnenAntworten.enqueue(dateien);
+        QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("BOpen")), Qt::LeftButton);
+    }
+
+private Q_SLOTS:
+    void dreiDateienMitMerken()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        u.schreibe(Dateinamen::Einstellungen, "[Abrechnung]\nPreis=2,00\n[Spielscheine]\nMerken=1\nDateienanzahl=5\n"
+                                              "Datei1=a\nDatei2=b\nDatei3=c\nDatei4=d\nDatei5=e\n");
+        QStringList dateien;
+        for (const char *name : {"Woche.qtt", "Größe Maß.qtt", "Dritter.qtt"}) {
+            u.schreibe(QString::fromUtf8(name), schein({{1, 2, 3, 4, 5, 6}}));
+            dateien << u.pfad(QString::fromUtf8(name));
+        }
+        TFAuswertung f(u.zustand);
+        f.findChild<QCheckBox *>(QStringLiteral("cbMerken"))->setChecked(true);
+        oeffnen(f, dialoge, dateien);
+        QCOMPARE(dialoge.gefragt.size(), 1);
+        QCOMPARE(dialoge.gefragt[0].titel, QStringLiteral("Tippschein-Datei einlesen"));
+        QCOMPARE(dialoge.gefragt[0].filtertext, QStringLiteral("Tippchein"));
+        QCOMPARE(dialoge.gefragt[0].ordner, u.zustand.Datenordner);
+        QVERIFY(dialoge.gefragt[0].mehrere);
+        QCOMPARE(pc1(f)->count(), 3);
+        QCOMPARE(pc1(f)->currentIndex(), 2);
+        QCOMPARE(pc1(f)->tabText(1), QStringLiteral("Größe Maß"));
+        QCOMPARE(pc1(f)->widget(2)->objectName(), QStringLiteral("Tab3"));
+        QCOMPARE(pc1(f)->widget(2)->property("tag").toInt(), 3);
+        QCOMPARE(rahmen(f, 2)->objectName(), QStringLiteral("fr3"));
+        QVERIFY(pc1(f)->isVisible() || !f.isVisible());
+        QCOMPARE(u.lies(Dateinamen::Einstellungen),
+                 ("[Abrechnung]\nPreis=2,00\n[Spielscheine]\nDateienanzahl=3\nDatei1=" + dateien[0] + "\nDatei2="
+                  + dateien[1] + "\nDatei3=" + dateien[2] + "\n")
+                     .toUtf8());
+        QVERIFY(meldungen.eintraege.isEmpty());
+    }
+
+    void ohneMerkenBleibtEinstellungsdatei()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        const QByteArray einstellungen = "[Abrechnung]\nPreis=2,00\n[Spielscheine]\nDateienanzahl=1\nDatei1=/weg.qtt\n";
+        u.schreibe(Dateinamen::Einstellungen, einstellungen);
+        u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
+        TFAuswertung f(u.zustand);
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+        QCOMPARE(pc1(f)->count(), 1);
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), einstellungen);
+        // Cancelling the dialog opens nothing.
+        oeffnen(f, dialoge, {});
+        QCOMPARE(pc1(f)->count(), 1);
+    }
+
+    void neuerTab()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        QList<Reihe> zwoelf;
+        for (std::uint8_t i = 1; i <= 12; ++i)
+            zwoelf << Reihe{i, std::uint8_t(i + 10), std::uint8_t(i + 20), std::uint8_t(i + 30), std::uint8_t(i + 36), std::uint8_t(1 + i % 10)};
+        u.schreibe(QStringLiteral("zwoelf.qtt"), schein(zwoelf, 4, 1));
+        TFAuswertung f(u.zustand);
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("zwoelf.qtt"))});
+        TFFrScheineN *r = rahmen(f, 0);
+        QCOMPARE(in<QLabel>(r, "LDatei")->text(), QStringLiteral("zwoelf.qtt"));
+        QCOMPARE(in<QLabel>(r, "LReihen")->text(), QStringLiteral("12"));
+        QCOMPARE(in<QLineEdit>(r, "EAntGes")->text(), QStringLiteral("4"));
+        QCOMPARE(in<QLineEdit>(r, "EAntmeine")->text(), QStringLiteral("1"));
+        auto *g3 = in<QTableView>(r, "G3");
+        QCOMPARE(g3->model()->rowCount(), 12);
+        for (int k = 1; k <= 12; ++k) {
+            const QString zelle = text(g3, k - 1, 0);
+            QCOMPARE(zelle.trimmed(), QString::number(k));
+            QVERIFY(zelle.startsWith(QLatin1Char(' '))); // centred by leading blanks
+        }
+        QCOMPARE(text(g3, 11, 5), QStringLiteral("48"));
+        QCOMPARE(g3->model()->headerData(6, Qt::Horizontal).toString().trimmed(), QStringLiteral("ZZ"));
+        QCOMPARE(g3->columnWidth(0), 45);
+        QCOMPARE(in<QComboBox>(r, "Combo1")->currentText(), QStringLiteral("15.01.2024"));
+        QCOMPARE(in<QComboBox>(r, "combo2")->currentText(), QStringLiteral("08.01.2024"));
+        QVERIFY(!in<QCheckBox>(r, "cbBack")->isChecked());
+        auto *g5 = in<QTableView>(r, "G5");
+        QCOMPARE(g5->model()->headerData(1, Qt::Horizontal).toString().trimmed(), QStringLiteral("5+ZZ"));
+        QCOMPARE(g5->model()->headerData(10, Qt::Horizontal).toString().trimmed(), QStringLiteral("1"));
+        QCOMPARE(text(g5, 0, 0).trimmed(), QStringLiteral("Anz."));
+        auto *g3a = in<QTableView>(r, "G3a");
+        QCOMPARE(g3a->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Richtige"));
+        QCOMPARE(g3a->model()->headerData(3, Qt::Horizontal).toString().trimmed(), QStringLiteral("Gewinn"));
+    }
+
+    void startFaerbtTreffer()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        // Against the newest draw {11..15}/3: row 1 has 3 hits and ZZ, row 2 nothing, row 3 one hit.
+        u.schreibe(QStringLiteral("a.qtt"), schein({{11, 12, 13, 30, 40, 3}, {1, 2, 3, 4, 5, 3}, {15, 20, 21, 22, 23, 9}}, 3, 1));
+        u.schreibe(QStringLiteral("b.qtt"), schein({{1, 2, 3, 4, 5, 1}}));
+        TFAuswertung f(u.zustand);
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt")), u.pfad(QStringLiteral("b.qtt"))});
+        TFFrScheineN *a = rahmen(f, 0);
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        QVERIFY(meldungen.eintraege.isEmpty());
+        auto *g3 = in<QTableView>(a, "G3");
+        QCOMPARE(hintergrund(g3, 0, 1), QColor(193, 255, 193));
+        QCOMPARE(hintergrund(g3, 0, 4), QColor(Qt::white));
+        QCOMPARE(hintergrund(g3, 0, 6), QColor(106, 255, 106));
+        QCOMPARE(hintergrund(g3, 1, 6), QColor(106, 255, 106));
+        QCOMPARE(hintergrund(g3, 2, 1), QColor(193, 255, 193));
+
+        auto *g3a = in<QTableView>(a, "G3a");
+        QCOMPARE(g3a->model()->rowCount(), 2);
+        QCOMPARE(text(g3a, 0, 0), QStringLiteral("15.01.2024"));
+        QCOMPARE(text(g3a, 0, 1), QStringLiteral("3 + ZZ"));
+        QCOMPARE(text(g3a, 0, 3), QStringLiteral("40,00"));
+        QCOMPARE(text(g3a, 0, 4), QStringLiteral("13,33"));
+        QCOMPARE(text(g3a, 1, 0), QString());
+        QCOMPARE(text(g3a, 1, 1), QStringLiteral("1"));
+        QCOMPARE(in<QLabel>(a, "LGesGewinn")->text(), QStringLiteral("40,50\u00A0€"));
+        QCOMPARE(in<QLabel>(a, "LGesGewinnAnt")->text(), QStringLiteral("13,50\u00A0€"));
+        QCOMPARE(in<QLabel>(a, "LRL")->text(), QStringLiteral("675,00 %"));
+        QCOMPARE(in<QLabel>(a, "LHGew")->text(), QStringLiteral("40,00\u00A0€"));
+        QCOMPARE(in<QLabel>(a, "LHGewWann")->text(), QStringLiteral("15.01.2024"));
+        QCOMPARE(a->hoechstgewinnMarke(), 1);
+        QCOMPARE(hintergrund(g3a, 0, 2), QColor(185, 241, 253));
+        QCOMPARE(hintergrund(g3a, 1, 2), QColor(Qt::white));
+        auto *g5 = in<QTableView>(a, "G5");
+        QCOMPARE(text(g5, 0, 5).trimmed(), QStringLiteral("1"));
+        QCOMPARE(text(g5, 0, 10).trimmed(), QStringLiteral("1"));
+        QCOMPARE(text(g5, 0, 1).trimmed(), QStringLiteral("-"));
+
+        // A range evaluation in the other tab: tab a's hits lose their colour.
+        TFFrScheineN *b = rahmen(f, 1);
+        in<QCheckBox>(b, "cbBack")->setChecked(true);
+        in<QComboBox>(b, "combo2")->setCurrentIndex(0);
+        QTest::mouseClick(in<QPushButton>(b, "BStart"), Qt::LeftButton);
+        QCOMPARE(in<QTableView>(b, "G3a")->model()->rowCount(), 3);
+        QCOMPARE(hintergrund(g3, 0, 1), QColor(Qt::white));
+        QCOMPARE(hintergrund(g3, 0, 6), QColor(Qt::white));
+    }
+
+    void zeitraumFalschHerum()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        u.schreibe(QStringLiteral("a.qtt"), schein({{11, 12, 13, 30, 40, 3}}));
+        TFAuswertung f(u.zustand);
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+        TFFrScheineN *a = rahmen(f, 0);
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        QCOMPARE(in<QLabel>(a, "LRL")->text(), QStringLiteral("2000,00 %"));
+        in<QCheckBox>(a, "cbBack")->setChecked(true);
+        in<QComboBox>(a, "Combo1")->setCurrentIndex(0);
+        in<QComboBox>(a, "combo2")->setCurrentIndex(2);
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        QCOMPARE(meldungen.texte(), QStringList{QStringLiteral("Bitte kontrollieren Sie die Angaben für den Zeitraum der "
+                                                               "Gewinnauswertung\n\nIch breche erst einmal ab.")});
+        // The list, the counts, the return rate and the share stay; total and highest win are emptied.
+        QCOMPARE(in<QTableView>(a, "G3a")->model()->rowCount(), 1);
+        QCOMPARE(in<QLabel>(a, "LRL")->text(), QStringLiteral("2000,00 %"));
+        QCOMPARE(in<QLabel>(a, "LGesGewinn")->text(), QString());
+        QCOMPARE(in<QLabel>(a, "LHGew")->text(), QString());
+        QCOMPARE(in<QLabel>(a, "LHGewWann")->text(), QString());
+        QCOMPARE(a->hoechstgewinnMarke(), 0);
+    }
+
+    void zeigSpringtZumHoechstgewinn()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(200));
+        QList<Reihe> reihen;
+        for (std::uint8_t i = 0; i < 5; ++i)
+            reihen << Reihe{21, 23, 25, 27, 29, std::uint8_t(1 + i)};
+        u.schreibe(QStringLiteral("a.qtt"), schein(reihen));
+        TFAuswertung f(u.zustand);
+        f.resize(925, 600);
+        f.show();
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+        TFFrScheineN *a = rahmen(f, 0);
+        in<QCheckBox>(a, "cbBack")->setChecked(true);
+        in<QComboBox>(a, "combo2")->setCurrentIndex(0);
+        // The first 5 + ZZ win (draw 21: 21 23 25 27 29, ZZ 1) lies below the visible rows.
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        const int marke = a->hoechstgewinnMarke();
+        auto *g3a = in<Gitter>(a, "G3a");
+        QVERIFY(marke > g3a->sichtbareGanzeZeilen());
+        QCOMPARE(text(g3a, marke - 1, 0), QStringLiteral("20.05.2024"));
+        QCOMPARE(g3a->verticalScrollBar()->value(), 0);
+        QTest::mouseClick(in<QToolButton>(a, "BZeig"), Qt::LeftButton);
+        QCOMPARE(g3a->verticalScrollBar()->value(), marke - 7);
+        QCOMPARE(text(g3a, marke - 1, 1), QStringLiteral("5 + ZZ"));
+    }
+
+    void tabsSchliessenUndZaehler()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
+        TFAuswertung f(u.zustand);
+        const QString a = u.pfad(QStringLiteral("a.qtt"));
+        oeffnen(f, dialoge, {a, a, a});
+        pc1(f)->setCurrentIndex(1);
+        QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BKr2")), Qt::LeftButton);
+        QCOMPARE(pc1(f)->count(), 2);
+        QCOMPARE(pc1(f)->widget(1)->objectName(), QStringLiteral("Tab3"));
+        QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BKr1")), Qt::LeftButton);
+        QCOMPARE(pc1(f)->count(), 0);
+        QVERIFY(f.findChildren<TFFrScheineN *>().isEmpty());
+        oeffnen(f, dialoge, {a});
+        QCOMPARE(pc1(f)->widget(0)->objectName(), QStringLiteral("Tab4"));
+        QCOMPARE(rahmen(f, 0)->objectName(), QStringLiteral("fr4"));
+        QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BKr1")), Qt::LeftButton);
+        QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BKr2")), Qt::LeftButton); // nothing left
+        QCOMPARE(pc1(f)->count(), 0);
+    }
+
+    void historieMitEinerZiehung()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(1));
+        u.schreibe(QStringLiteral("a.qtt"), schein({{1, 3, 5, 7, 9, 1}}));
+        TFAuswertung f(u.zustand);
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+        TFFrScheineN *a = rahmen(f, 0);
+        QCOMPARE(in<QComboBox>(a, "Combo1")->currentIndex(), 0);
+        QCOMPARE(in<QComboBox>(a, "combo2")->currentIndex(), -1);
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        QCOMPARE(in<QLabel>(a, "LHGew")->text(), QStringLiteral("2.000.000,00\u00A0€"));
+    }
+
+    void leereHistorieWertetNichtsAus()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(QStringLiteral("a.qtt"), schein({{1, 3, 5, 7, 9, 1}}));
+        TFAuswertung f(u.zustand);
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+        QTest::mouseClick(in<QPushButton>(rahmen(f, 0), "BStart"), Qt::LeftButton);
+        QCOMPARE(meldungen.eintraege.size(), 1);
+        QCOMPARE(in<QTableView>(rahmen(f, 0), "G3a")->model()->rowCount(), 0);
+    }
+
+    void gemerkteDateienBeimStart_data()
+    {
+        QTest::addColumn<QByteArray>("merken");
+        QTest::newRow("Merken=1") << QByteArray("1");
+        QTest::newRow("Merken=0") << QByteArray("0");
+    }
+    void gemerkteDateienBeimStart()
+    {
+        QFETCH(QByteArray, merken);
+        Testumgebung u(true);
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        u.schreibe(QStringLiteral("eins.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
+        u.schreibe(QStringLiteral("drei.qtt"), schein({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 1}}));
+        u.schreibe(Dateinamen::Einstellungen,
+                   "[Spielscheine]\nMerken=" + merken + "\nDateienanzahl=3\nDatei1=" + u.pfad(QStringLiteral("eins.qtt")).toUtf8()
+                       + "\nDatei2=" + u.pfad(QStringLiteral("zwei.qtt")).toUtf8() + "\nDatei3="
+                       + u.pfad(QStringLiteral("drei.qtt")).toUtf8() + "\n");
+        TFAuswertung f(u.zustand);
+        f.show();
+        QTRY_COMPARE(pc1(f)->count(), 2);
+        QCOMPARE(pc1(f)->tabText(0), QStringLiteral("eins"));
+        QCOMPARE(pc1(f)->tabText(1), QStringLiteral("drei"));
+        QCOMPARE(meldungen.texte(), QStringList{QStringLiteral("Die mit dem Programmstart zu ladende Datei zwei.qtt\n\n"
+                                                               " wurde nicht gefunden.")});
+        QCOMPARE(f.findChild<QCheckBox *>(QStringLiteral("cbMerken"))->isChecked(), merken == "1");
+    }
+
+    void beispielscheinBeimErstenStart()
+    {
+        Testumgebung u(true);
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        QCOMPARE(u.lies(Dateinamen::DemoTippschein).size(), 120);
+        TFAuswertung f(u.zustand);
+        f.show();
+        QTRY_COMPARE(pc1(f)->count(), 1);
+        QCOMPARE(pc1(f)->tabText(0), QStringLiteral("Demo-Tippschein"));
+        QCOMPARE(in<QLabel>(rahmen(f, 0), "LReihen")->text(), QStringLiteral("12"));
+    }
+
+    void gespeicherteZiehungErreichtTabs()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
+        TFAuswertung f(u.zustand);
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+        TFFrScheineN *a = rahmen(f, 0);
+        in<QComboBox>(a, "combo2")->setCurrentIndex(0);
+        QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("BHinzu")), Qt::LeftButton);
+        for (int n : {1, 2, 3, 4, 5})
+            QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("PNummer%1").arg(n)), Qt::LeftButton);
+        QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("PSZNummer6")), Qt::LeftButton);
+        QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("SpeedButton2")), Qt::LeftButton);
+        QCOMPARE(in<QComboBox>(a, "Combo1")->count(), 4);
+        QCOMPARE(in<QComboBox>(a, "Combo1")->currentText(), QStringLiteral("22.01.2024"));
+        QCOMPARE(in<QComboBox>(a, "combo2")->count(), 3); // the start list is not refreshed
+        QCOMPARE(in<QComboBox>(a, "combo2")->currentIndex(), 0);
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        QCOMPARE(in<QLabel>(a, "LHGew")->text(), QStringLiteral("2.000.000,00\u00A0€"));
+        QCOMPARE(in<QLabel>(a, "LHGewWann")->text(), QStringLiteral("22.01.2024"));
+    }
+};
+
+QTEST_MAIN(TestTippscheinTabs)
+#include "tst_tippscheintabs.moc"
