@@ -45,6 +45,39 @@ constexpr std::array<std::uint8_t, 12> klassentabelle()
 }
 constexpr std::array<std::uint8_t, 12> Klassen = klassentabelle();
 
+// The two loops over all pairs. Built twice where the compiler can: with the processor's popcount
+// instruction and without, chosen when the program is loaded; the plain x86-64 baseline would
+// otherwise call a library routine for every pair.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__POPCNT__) && !defined(__SANITIZE_ADDRESS__)
+#define MIT_POPCOUNT __attribute__((target_clones("popcnt", "default")))
+#else
+#define MIT_POPCOUNT
+#endif
+
+std::size_t gewinnerZaehlen(const std::uint64_t *reihenworte, std::size_t anzahl, std::uint64_t wort)
+{
+    std::size_t gewinner = 0;
+    for (std::size_t r = 0; r < anzahl; ++r)
+        gewinner += (reihenworte[r] & wort) != 0;
+    return gewinner;
+}
+
+MIT_POPCOUNT Ergebniszeile *paareEinerZiehung(const std::uint64_t *reihenworte, const std::uint8_t *reihenZZ,
+                                              std::size_t anzahl, std::uint64_t wort, std::uint8_t zz,
+                                              std::int32_t ziehung, Ergebniszeile *aus)
+{
+    for (std::size_t r = 0; r < anzahl; ++r) {
+        const int treffer = std::popcount(reihenworte[r] & wort);
+        const std::uint8_t klasse = Klassen[static_cast<std::size_t>(treffer * 2 + (reihenZZ[r] == zz ? 1 : 0))];
+        aus->ziehung = ziehung;
+        aus->reihe = static_cast<std::int32_t>(r + 1);
+        aus->klasse = klasse;
+        aus->blockanfang = false;
+        aus += klasse != 0;
+    }
+    return aus;
+}
+
 Betrag ruecklaufquote(Betrag gesamt, std::int64_t paare, float reihenpreis)
 {
     const double preis = static_cast<double>(reihenpreis);
@@ -142,6 +175,7 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
         e.ziehungen.append(a);
     }
 
+    std::array<std::int64_t, AnzahlGewinnklassen + 1> anzahl{}; // index 0 stays unused
     const std::size_t anzahlReihen = static_cast<std::size_t>(reihen.size());
     std::vector<std::uint64_t> reihenworte(anzahlReihen);
     std::vector<std::uint8_t> reihenZZ(anzahlReihen);
@@ -151,34 +185,35 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
         reihenZZ[r] = istZusatzzahl(reihe.zusatzzahl) ? reihe.zusatzzahl : KeineReihenZZ;
     }
 
-    // Pairs. Each draw's winning rows are written without branching into a scratch block, then
-    // appended; a draw without a win gets its single "---" row.
-    std::array<std::int64_t, AnzahlGewinnklassen + 1> anzahl{}; // index 0: pairs without a win
+    // Pairs. The winners are counted first, so the result list is allocated once at its final
+    // size; then each draw's winning rows are written without branching and appended. A draw
+    // without a win gets its single "---" row.
+    std::size_t gesamtzeilen = 0;
+    for (int d = 0; d < anzahlZiehungen; ++d) {
+        const std::size_t gewinner =
+            gewinnerZaehlen(reihenworte.data(), anzahlReihen, ziehungsworte[static_cast<std::size_t>(d)]);
+        gesamtzeilen += std::max<std::size_t>(gewinner, 1);
+    }
+    e.zeilen.reserve(gesamtzeilen);
+
     std::vector<Ergebniszeile> block(anzahlReihen + 1);
     int besteKlasse = AnzahlGewinnklassen + 1; // lower class = higher amount
     for (int d = 0; d < anzahlZiehungen; ++d) {
-        const std::uint64_t wort = ziehungsworte[static_cast<std::size_t>(d)];
-        const std::uint8_t zz = ziehungsZZ[static_cast<std::size_t>(d)];
-        Ergebniszeile *aus = block.data();
-        int besteHier = AnzahlGewinnklassen + 1;
-        for (std::size_t r = 0; r < anzahlReihen; ++r) {
-            const int treffer = std::popcount(reihenworte[r] & wort);
-            const std::uint8_t klasse = Klassen[static_cast<std::size_t>(treffer * 2 + (reihenZZ[r] == zz ? 1 : 0))];
-            ++anzahl[klasse];
-            aus->ziehung = d;
-            aus->reihe = static_cast<std::int32_t>(r + 1);
-            aus->klasse = klasse;
-            aus->blockanfang = false;
-            aus += klasse != 0;
-            besteHier = std::min(besteHier, klasse != 0 ? int{klasse} : AnzahlGewinnklassen + 1);
-        }
+        Ergebniszeile *const ende = paareEinerZiehung(reihenworte.data(), reihenZZ.data(), anzahlReihen,
+                                                      ziehungsworte[static_cast<std::size_t>(d)],
+                                                      ziehungsZZ[static_cast<std::size_t>(d)], d, block.data());
         const std::size_t beginn = e.zeilen.size();
-        if (aus == block.data()) {
+        if (ende == block.data()) {
             e.zeilen.push_back(Ergebniszeile{d, 0, 0, true});
             continue;
         }
         block.front().blockanfang = true;
-        e.zeilen.insert(e.zeilen.end(), block.data(), aus);
+        e.zeilen.insert(e.zeilen.end(), block.data(), ende);
+        int besteHier = AnzahlGewinnklassen + 1;
+        for (const Ergebniszeile *z = block.data(); z != ende; ++z) {
+            ++anzahl[z->klasse];
+            besteHier = std::min(besteHier, int{z->klasse});
+        }
         // Strictly greater only: on equal amounts the earliest pair keeps the place.
         if (besteHier < besteKlasse) {
             besteKlasse = besteHier;
