@@ -135,7 +135,8 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
     Auswertungsergebnis e;
     if (!zeitraum)
         startIndex = endIndex;
-    const qsizetype vorhanden = zustand.Ziehungen.size();
+    const QVector<TGewZahlen> &ziehungen = zustand.Ziehungen; // const access: never detach the history
+    const qsizetype vorhanden = ziehungen.size();
     if (vorhanden == 0) {
         e.status = Auswertungsstatus::KeinZeitraum;
         e.meldung = MeldungKeineZiehungen;
@@ -164,7 +165,7 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
     std::vector<std::uint64_t> ziehungsworte(static_cast<std::size_t>(anzahlZiehungen));
     std::vector<std::uint8_t> ziehungsZZ(static_cast<std::size_t>(anzahlZiehungen));
     for (int i = 0; i < anzahlZiehungen; ++i) {
-        const TGewZahlen &z = zustand.Ziehungen[startIndex + i];
+        const TGewZahlen &z = ziehungen[startIndex + i];
         TGewAusw a;
         a.dat = z.datum;
         a.SDatum = locale.toString(Datum::zuDatum(z.datum), format).left(10);

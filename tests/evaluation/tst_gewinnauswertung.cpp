@@ -1,6 +1,9 @@
 #include "evaluation/Gewinnauswertung.h"
+#include "model/Datum.h"
 
 #include <QtTest>
+
+#include <random>
 
 namespace {
 const QLocale deutsch(QLocale::German, QLocale::Germany);
@@ -304,6 +307,60 @@ private Q_SLOTS:
         QCOMPARE(Ergebnistext(erstes, 1, 0), QString());
         QCOMPARE(Ergebnistext(erstes, 0, 5), QString());
         QCOMPARE(Ergebnistext(erstes, -1, 0), QString());
+    }
+
+    void stimmtMitSchlichterZaehlungUeberein()
+    {
+        // Random tickets against random draws, compared with a plain pair-by-pair evaluation.
+        std::mt19937 zufall(4711U);
+        const auto zahl = [&](int bis) {
+            return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, bis)(zufall));
+        };
+        zustand.Ziehungen.clear();
+        for (int w = 0; w < 40; ++w)
+            zustand.Ziehungen.append(ziehung(w, {zahl(12), zahl(12), zahl(12), zahl(12), zahl(12)}, zahl(10)));
+        QVector<Tippreihe> reihen;
+        for (int r = 0; r < 70; ++r)
+            reihen.append(reihe({zahl(12), zahl(12), zahl(12), zahl(12), zahl(12)}, zahl(10)));
+
+        const Auswertungsergebnis e = GewinnAuswertung(zustand, reihen, 7, 2, 39, 0, true);
+        QStringList erwartet;
+        std::array<std::int64_t, 10> anzahl{};
+        Betrag gesamt = 0, hoechster = 0;
+        int position = 0;
+        for (int d = 0; d < zustand.Ziehungen.size(); ++d) {
+            const TGewZahlen &z = zustand.Ziehungen[d];
+            const QString datum = Datum::kurz(z.datum, deutsch);
+            bool erste = true;
+            for (int r = 0; r < reihen.size(); ++r) {
+                Zahlenmenge m;
+                for (const std::uint8_t n : reihen[r].zahlen)
+                    m.hinzu(n);
+                const int k = KlasseFuer(m.gemeinsam(z.menge()), reihen[r].zusatzzahl == z.bonus);
+                if (k == 0)
+                    continue;
+                const Gewinnklasse &g = Gewinnklassen[std::size_t(k - 1)];
+                erwartet << QStringList{erste ? datum : QString(), g.Bezeichnung, QString::number(r + 1),
+                                        BetragZuText(g.Gewinn, deutsch),
+                                        BetragZuText(MeinAnteil(7, 2, g.Gewinn), deutsch)}
+                                .join(QLatin1Char('|'));
+                erste = false;
+                ++anzahl[std::size_t(k - 1)];
+                gesamt += g.Gewinn;
+                if (g.Gewinn > hoechster) {
+                    hoechster = g.Gewinn;
+                    position = int(erwartet.size());
+                }
+            }
+            if (erste)
+                erwartet << datum + QStringLiteral("|---|---|---|");
+        }
+        QCOMPARE(zeilentexte(e), erwartet);
+        QCOMPARE(e.klassenAnzahl, anzahl);
+        QCOMPARE(e.gesamt, gesamt);
+        QCOMPARE(e.hoechster, hoechster);
+        QCOMPARE(e.hoechsterPosition, position);
+        QCOMPARE(e.paare, 40 * 70);
     }
 
     void meinAnteil_data()
