@@ -1,0 +1,304 @@
+#include "evaluation/Gewinnauswertung.h"
+
+#include "model/Datum.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// Numbers 1..49 all live in the first 64-bit word of a number set, so one popcount per pair
+// gives the hits.
+std::uint64_t zahlenwort(const Zahlenmenge &menge)
+{
+    std::uint64_t wort = 0;
+    std::memcpy(&wort, menge.bytes(), sizeof wort);
+    return wort;
+}
+
+std::uint64_t reihenwort(const Tippreihe &reihe)
+{
+    std::uint64_t wort = 0;
+    for (const std::uint8_t n : reihe.zahlen) {
+        if (istZahl(n))
+            wort |= std::uint64_t{1} << n;
+    }
+    return wort;
+}
+
+// Invalid Zusatzzahlen get different markers on the two sides, so they never match each other.
+constexpr std::uint8_t KeineReihenZZ = 0xFF;
+constexpr std::uint8_t KeineZiehungsZZ = 0xFE;
+
+// Class by hits (0..5) and Zusatzzahl match, 0 for no win.
+constexpr std::array<std::uint8_t, 12> klassentabelle()
+{
+    std::array<std::uint8_t, 12> t{};
+    for (int treffer = 0; treffer <= 5; ++treffer)
+        for (int passt = 0; passt <= 1; ++passt)
+            t[static_cast<std::size_t>(treffer * 2 + passt)] =
+                static_cast<std::uint8_t>(KlasseFuer(treffer, passt != 0));
+    return t;
+}
+constexpr std::array<std::uint8_t, 12> Klassen = klassentabelle();
+
+// The two loops over all pairs. Built twice where the compiler can: with the processor's popcount
+// instruction and without, chosen when the program is loaded; the plain x86-64 baseline would
+// otherwise call a library routine for every pair.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__POPCNT__) && !defined(__SANITIZE_ADDRESS__)
+#define MIT_POPCOUNT __attribute__((target_clones("popcnt", "default")))
+#else
+#define MIT_POPCOUNT
+#endif
+
+std::size_t gewinnerZaehlen(const std::uint64_t *reihenworte, std::size_t anzahl, std::uint64_t wort)
+{
+    std::size_t gewinner = 0;
+    for (std::size_t r = 0; r < anzahl; ++r)
+        gewinner += (reihenworte[r] & wort) != 0;
+    return gewinner;
+}
+
+MIT_POPCOUNT Ergebniszeile *paareEinerZiehung(const std::uint64_t *reihenworte, const std::uint8_t *reihenZZ,
+                                              std::size_t anzahl, std::uint64_t wort, std::uint8_t zz,
+                                              std::int32_t ziehung, Ergebniszeile *aus)
+{
+    for (std::size_t r = 0; r < anzahl; ++r) {
+        const int treffer = std::popcount(reihenworte[r] & wort);
+        const std::uint8_t klasse = Klassen[static_cast<std::size_t>(treffer * 2 + (reihenZZ[r] == zz ? 1 : 0))];
+        aus->ziehung = ziehung;
+        aus->reihe = static_cast<std::int32_t>(r + 1);
+        aus->klasse = klasse;
+        aus->blockanfang = false;
+        aus += klasse != 0;
+    }
+    return aus;
+}
+
+Betrag ruecklaufquote(Betrag gesamt, std::int64_t paare, float reihenpreis)
+{
+    const double preis = static_cast<double>(reihenpreis);
+    if (paare <= 0 || !std::isfinite(preis) || preis <= 0.0)
+        return 0;
+    const double prozent =
+        static_cast<double>(gesamt) / static_cast<double>(BetragProEuro) / (static_cast<double>(paare) * preis) * 100.0;
+    // Ten-thousandths of a percent; nearbyint rounds halves to even.
+    const double wert = std::nearbyint(prozent * static_cast<double>(BetragProEuro));
+    if (!std::isfinite(wert) || wert >= 9.0e18)
+        return std::numeric_limits<Betrag>::max();
+    return static_cast<Betrag>(wert);
+}
+
+} // namespace
+
+QVector<Tippreihe> TippreihenAusTabelle(const TextTabelle &tabelle)
+{
+    const auto zahl = [&](int spalte, int zeile, bool zusatz) -> std::uint8_t {
+        bool ok = false;
+        const int wert = tabelle.zelle(spalte, zeile).trimmed().toInt(&ok, 10);
+        if (!ok || !(zusatz ? istZusatzzahl(wert) : istZahl(wert)))
+            return 0;
+        return static_cast<std::uint8_t>(wert);
+    };
+    QVector<Tippreihe> reihen;
+    reihen.reserve(std::max(tabelle.zeilen() - 1, 0));
+    for (int zeile = 1; zeile < tabelle.zeilen(); ++zeile) {
+        Tippreihe r;
+        for (int i = 0; i < 5; ++i)
+            r.zahlen[static_cast<std::size_t>(i)] = zahl(i + 1, zeile, false);
+        r.zusatzzahl = zahl(6, zeile, true);
+        reihen.append(r);
+    }
+    return reihen;
+}
+
+Betrag MeinAnteil(int antGes, int antMeine, Betrag betrag)
+{
+    const std::int64_t gesamt = std::max(antGes, 1);
+    const std::int64_t meine = std::clamp<std::int64_t>(antMeine, 0, gesamt);
+    if (betrag <= 0)
+        return 0;
+    // Split so that cents * meine cannot overflow for any amount: q * meine <= cents, and
+    // r * meine < gesamt^2 < 2^62.
+    const std::int64_t cent = betrag / 100;
+    const std::int64_t q = cent / gesamt;
+    const std::int64_t r = cent % gesamt;
+    return (q * meine + r * meine / gesamt) * 100;
+}
+
+Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> &reihen, int antGes, int antMeine,
+                                     int endIndex, int startIndex, bool zeitraum)
+{
+    Auswertungsergebnis e;
+    if (!zeitraum)
+        startIndex = endIndex;
+    const QVector<TGewZahlen> &ziehungen = zustand.Ziehungen; // const access: never detach the history
+    const qsizetype vorhanden = ziehungen.size();
+    if (vorhanden == 0) {
+        e.status = Auswertungsstatus::KeinZeitraum;
+        e.meldung = MeldungKeineZiehungen;
+        return e;
+    }
+    // A date list copied before the history changed may point past its end.
+    if (endIndex < 0 || endIndex >= vorhanden || startIndex < 0 || startIndex >= vorhanden) {
+        e.status = Auswertungsstatus::KeinZeitraum;
+        e.meldung = MeldungZiehungFehlt;
+        return e;
+    }
+    if (endIndex < startIndex) {
+        e.status = Auswertungsstatus::Zeitraum;
+        e.meldung = MeldungZeitraum;
+        return e;
+    }
+
+    e.antGes = std::max(antGes, 1);
+    e.antMeine = std::clamp(antMeine, 0, e.antGes);
+    const QLocale &locale = zustand.Formateinstellungen;
+
+    // The draws, prepared once: date text, number set and the bitmask used for counting.
+    const int anzahlZiehungen = endIndex - startIndex + 1;
+    const QString format = Datum::kurzesFormat(locale);
+    e.ziehungen.reserve(anzahlZiehungen);
+    std::vector<std::uint64_t> ziehungsworte(static_cast<std::size_t>(anzahlZiehungen));
+    std::vector<std::uint8_t> ziehungsZZ(static_cast<std::size_t>(anzahlZiehungen));
+    for (int i = 0; i < anzahlZiehungen; ++i) {
+        const TGewZahlen &z = ziehungen[startIndex + i];
+        TGewAusw a;
+        a.dat = z.datum;
+        a.SDatum = locale.toString(Datum::zuDatum(z.datum), format).left(10);
+        a.GZA = z.menge(); // keeps only 1..49, so damaged numbers never hit
+        a.bonus = z.bonus;
+        ziehungsworte[static_cast<std::size_t>(i)] = zahlenwort(a.GZA);
+        ziehungsZZ[static_cast<std::size_t>(i)] = istZusatzzahl(z.bonus) ? z.bonus : KeineZiehungsZZ;
+        e.ziehungen.append(a);
+    }
+
+    std::array<std::int64_t, AnzahlGewinnklassen + 1> anzahl{}; // index 0 stays unused
+    const std::size_t anzahlReihen = static_cast<std::size_t>(reihen.size());
+    std::vector<std::uint64_t> reihenworte(anzahlReihen);
+    std::vector<std::uint8_t> reihenZZ(anzahlReihen);
+    for (std::size_t r = 0; r < anzahlReihen; ++r) {
+        const Tippreihe &reihe = reihen[static_cast<qsizetype>(r)];
+        reihenworte[r] = reihenwort(reihe);
+        reihenZZ[r] = istZusatzzahl(reihe.zusatzzahl) ? reihe.zusatzzahl : KeineReihenZZ;
+    }
+
+    // Pairs. The winners are counted first, so the result list is allocated once at its final
+    // size; then each draw's winning rows are written without branching and appended. A draw
+    // without a win gets its single "---" row.
+    std::size_t gesamtzeilen = 0;
+    for (int d = 0; d < anzahlZiehungen; ++d) {
+        const std::size_t gewinner =
+            gewinnerZaehlen(reihenworte.data(), anzahlReihen, ziehungsworte[static_cast<std::size_t>(d)]);
+        gesamtzeilen += std::max<std::size_t>(gewinner, 1);
+    }
+    e.zeilen.reserve(gesamtzeilen);
+
+    std::vector<Ergebniszeile> block(anzahlReihen + 1);
+    int besteKlasse = AnzahlGewinnklassen + 1; // lower class = higher amount
+    for (int d = 0; d < anzahlZiehungen; ++d) {
+        Ergebniszeile *const ende = paareEinerZiehung(reihenworte.data(), reihenZZ.data(), anzahlReihen,
+                                                      ziehungsworte[static_cast<std::size_t>(d)],
+                                                      ziehungsZZ[static_cast<std::size_t>(d)], d, block.data());
+        const std::size_t beginn = e.zeilen.size();
+        if (ende == block.data()) {
+            e.zeilen.push_back(Ergebniszeile{d, 0, 0, true});
+            continue;
+        }
+        block.front().blockanfang = true;
+        e.zeilen.insert(e.zeilen.end(), block.data(), ende);
+        int besteHier = AnzahlGewinnklassen + 1;
+        for (const Ergebniszeile *z = block.data(); z != ende; ++z) {
+            ++anzahl[z->klasse];
+            besteHier = std::min(besteHier, int{z->klasse});
+        }
+        // Strictly greater only: on equal amounts the earliest pair keeps the place.
+        if (besteHier < besteKlasse) {
+            besteKlasse = besteHier;
+            for (std::size_t i = beginn; i < e.zeilen.size(); ++i) {
+                if (e.zeilen[i].klasse == besteHier) {
+                    e.hoechsterPosition = static_cast<int>(i + 1);
+                    e.hoechsterDatum = e.ziehungen[d].SDatum;
+                    break;
+                }
+            }
+        }
+    }
+
+    e.paare = static_cast<std::int64_t>(anzahlZiehungen) * static_cast<std::int64_t>(anzahlReihen);
+    for (int k = 1; k <= AnzahlGewinnklassen; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k - 1);
+        e.klassenAnzahl[i] = anzahl[static_cast<std::size_t>(k)];
+        e.gesamt += e.klassenAnzahl[i] * Gewinnklassen[i].Gewinn;
+        e.gewinnTexte[i] = BetragZuText(Gewinnklassen[i].Gewinn, locale);
+        e.anteilTexte[i] = BetragZuText(MeinAnteil(e.antGes, e.antMeine, Gewinnklassen[i].Gewinn), locale);
+    }
+    if (besteKlasse <= AnzahlGewinnklassen)
+        e.hoechster = Gewinnklassen[static_cast<std::size_t>(besteKlasse - 1)].Gewinn;
+    // Once on the total, so it may exceed the sum of the truncated share column.
+    e.gesamtAnteil = MeinAnteil(e.antGes, e.antMeine, e.gesamt);
+    e.ruecklauf = ruecklaufquote(e.gesamt, e.paare, zustand.Reihenpreis);
+
+    zustand.AuswZiehungen = e.ziehungen;
+    return e;
+}
+
+QString Ergebnistext(const Auswertungsergebnis &ergebnis, int zeile, int spalte)
+{
+    if (zeile < 0 || static_cast<std::size_t>(zeile) >= ergebnis.zeilen.size())
+        return QString();
+    const Ergebniszeile &z = ergebnis.zeilen[static_cast<std::size_t>(zeile)];
+    const bool gewinn = z.klasse >= 1 && z.klasse <= AnzahlGewinnklassen;
+    const std::size_t k = gewinn ? std::size_t{z.klasse} - 1 : 0;
+    switch (spalte) {
+    case 0:
+        return z.blockanfang && z.ziehung >= 0 && z.ziehung < ergebnis.ziehungen.size()
+                   ? ergebnis.ziehungen[z.ziehung].SDatum
+                   : QString();
+    case 1:
+        return gewinn ? Gewinnklassen[k].Bezeichnung : QStringLiteral("---");
+    case 2:
+        return gewinn ? QString::number(z.reihe) : QStringLiteral("---");
+    case 3:
+        return gewinn ? ergebnis.gewinnTexte[k] : QStringLiteral("---");
+    case 4:
+        return gewinn ? ergebnis.anteilTexte[k] : QString();
+    default:
+        return QString();
+    }
+}
+
+QString KlassenanzahlText(std::int64_t anzahl)
+{
+    return anzahl == 0 ? QStringLiteral("-") : QString::number(anzahl);
+}
+
+QString RuecklaufText(Betrag ruecklauf, const QLocale &locale)
+{
+    // Four implied decimals down to two, exactly and half away from zero.
+    const bool negativ = ruecklauf < 0;
+    const std::uint64_t betrag =
+        negativ ? 0 - static_cast<std::uint64_t>(ruecklauf) : static_cast<std::uint64_t>(ruecklauf);
+    const std::uint64_t hundertstel = (betrag + 50) / 100;
+    QString text = QString::number(hundertstel / 100) + locale.decimalPoint() +
+                   QStringLiteral("%1").arg(hundertstel % 100, 2, 10, QLatin1Char('0'));
+    if (negativ)
+        text.prepend(locale.negativeSign());
+    return text + QStringLiteral(" %");
+}
+
+Kennzahltexte KennzahlenTexte(const Auswertungsergebnis &ergebnis, const QLocale &locale)
+{
+    Kennzahltexte t;
+    t.gesamt = BetragZuWaehrung(ergebnis.gesamt, locale);
+    t.gesamtAnteil = BetragZuWaehrung(ergebnis.gesamtAnteil, locale);
+    t.ruecklauf = RuecklaufText(ergebnis.ruecklauf, locale);
+    t.hoechster = BetragZuWaehrung(ergebnis.hoechster, locale);
+    t.hoechsterDatum = ergebnis.hoechsterDatum;
+    for (std::size_t k = 0; k < t.klassenAnzahl.size(); ++k)
+        t.klassenAnzahl[k] = KlassenanzahlText(ergebnis.klassenAnzahl[k]);
+    return t;
+}
