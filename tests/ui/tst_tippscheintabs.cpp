@@ -101,8 +101,8 @@ private Q_SLOTS:
         QCOMPARE(rahmen(f, 2)->objectName(), QStringLiteral("fr3"));
         QVERIFY(pc1(f)->isVisible() || !f.isVisible());
         QCOMPARE(u.lies(Dateinamen::Einstellungen),
-                 ("[Abrechnung]\nPreis=2,00\n[Spielscheine]\nDateienanzahl=3\nDatei1=" + dateien[0] + "\nDatei2="
-                  + dateien[1] + "\nDatei3=" + dateien[2] + "\n")
+                 QStringLiteral("[Abrechnung]\nPreis=2,00\n[Spielscheine]\nDateienanzahl=3\nDatei1=%1\nDatei2=%2\nDatei3=%3\n")
+                     .arg(dateien[0], dateien[1], dateien[2])
                      .toUtf8());
         QVERIFY(meldungen.eintraege.isEmpty());
     }
