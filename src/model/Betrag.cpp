@@ -21,9 +21,3 @@ QString BetragZuWaehrung(Betrag betrag, const QLocale &locale)
     text.replace(locale.toString(1.0, 'f', 2), BetragZuText(betrag, locale));
     return text;
 }
-
-QString ProzentZuText(Betrag prozent, const QLocale &locale)
-{
-    return locale.toString(static_cast<double>(prozent) / static_cast<double>(BetragProEuro), 'f', 2)
-           + QStringLiteral(" %");
-}

@@ -14,5 +14,3 @@ inline constexpr Betrag BetragProEuro = 10000;
 QString BetragZuText(Betrag betrag, const QLocale &locale);
 // "2.000,00 €": the locale's currency format with two decimals.
 QString BetragZuWaehrung(Betrag betrag, const QLocale &locale);
-// "10,00 %": a percentage held with four implied decimals.
-QString ProzentZuText(Betrag prozent, const QLocale &locale);

@@ -76,8 +76,6 @@ private Q_SLOTS:
         QCOMPARE(BetragZuText(betrag, deutsch), text);
     }
 
-    void prozent() { QCOMPARE(ProzentZuText(500000, deutsch), QStringLiteral("50,00 %")); }
-
     void datum()
     {
         QCOMPARE(Datum::ausDatum(QDate(2024, 1, 1)), 45292.0);
