@@ -90,7 +90,9 @@ QWidget *TFFrScheineN::baueLinks()
     spalte->addLayout(dateileiste);
 
     auto *anteile = new QHBoxLayout;
-    anteile->addWidget(new QLabel(QStringLiteral("Spielschein- Anteile:"), links));
+    auto *anteileTitel = new QLabel(QStringLiteral("Spielschein- Anteile:"), links);
+    anteileTitel->setWordWrap(true);
+    anteile->addWidget(anteileTitel);
     auto *gesamt = new QLabel(QStringLiteral("gesamt:"), links);
     m_eAntGes = anteilsfeld(QStringLiteral("EAntGes"), links);
     gesamt->setBuddy(m_eAntGes);
@@ -135,6 +137,8 @@ QWidget *TFFrScheineN::baueRechts()
     m_g3a->setModel(m_g3aModell);
     for (int c = 0; c < ErgebnisSpalten; ++c)
         m_g3a->setColumnWidth(c, ErgebnisBreiten[static_cast<std::size_t>(c)]);
+    // The date column widens when the font needs more room for a whole date.
+    m_g3a->setColumnWidth(0, std::max(ErgebnisBreiten[0], m_g3a->textbreite(QStringLiteral("00.00.0000")) + 6));
     spalte->addWidget(m_g3a, 1);
     spalte->addWidget(baueSummen());
 
