@@ -1,6 +1,0 @@
-#pragma once
-#include <QString>
-namespace Hilfe {
-void zeigeThema(const QString &hilfedatei, int thema);
-void zeigeSuche(const QString &hilfedatei);
-}
