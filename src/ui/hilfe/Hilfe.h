@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class HilfeFenster;
+
+// The program's one help window. Every call opens it, or brings the open one back to the front,
+// and never fails: a missing or damaged help file or an unknown topic is explained in the page.
+namespace Hilfe {
+// Shows topic `thema` of the help file (1010 start page, 1030 main window, ...).
+void zeigeThema(const QString &hilfedatei, int thema);
+// Shows the search page with an empty search text.
+void zeigeSuche(const QString &hilfedatei);
+// The help window, or nullptr while none has been opened.
+HilfeFenster *fenster();
+} // namespace Hilfe
