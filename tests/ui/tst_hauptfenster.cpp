@@ -5,11 +5,14 @@
 #include "ui/Fenster.h"
 #include "ui/Hauptfenster.h"
 #include "ui/StartFenster.h"
+#include "ui/hilfe/Hilfe.h"
+#include "ui/hilfe/HilfeFenster.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
@@ -208,6 +211,17 @@ private Q_SLOTS:
         QVERIFY(haupt.isVisible());
     }
 
+    void startfensterF1()
+    {
+        Testumgebung u;
+        Zustand zustand;
+        auto *start = new TFStart(zustand);
+        start->show();
+        QTest::keyClick(start, Qt::Key_F1);
+        QCOMPARE(Hilfe::fenster()->aktuellesThema(), 1010);
+        delete start;
+    }
+
     void fensterOffenFindetInstanznamen()
     {
         Testumgebung u;
@@ -232,6 +246,43 @@ private Q_SLOTS:
         QVERIFY(!(zweites->windowState() & Qt::WindowMinimized));
         delete zweites;
         QVERIFY(!FensterOffen(QStringLiteral("FProbe")));
+    }
+
+    void hilfeBefehle()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        TFAuswertung f(u.zustand);
+        f.show();
+        QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BHelp")), Qt::LeftButton);
+        QVERIFY(Hilfe::fenster());
+        QCOMPARE(Hilfe::fenster()->aktuellesThema(), 1030);
+        QVERIFY(FensterOffen(QStringLiteral("FHilfe")));
+
+        QMenu *hilfe = f.menuBar()->actions().at(2)->menu();
+        hilfe->actions().at(0)->trigger(); // "&Inhalt"
+        QCOMPARE(Hilfe::fenster()->aktuellesThema(), 1010);
+        hilfe->actions().at(1)->trigger(); // "In Hilfe &suchen..."
+        QVERIFY(Hilfe::fenster()->suchseiteAktiv());
+
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_F1);
+        QCOMPARE(Hilfe::fenster()->aktuellesThema(), 1030);
+    }
+
+    void fehlendeHilfedateiLaesstFensterBenutzbar()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.zustand.Hilfedatei = u.pfad(QStringLiteral("fehlt.chm"));
+        TFAuswertung f(u.zustand);
+        f.show();
+        QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BHelp")), Qt::LeftButton);
+        QVERIFY(Hilfe::fenster()->seitentext().contains(QStringLiteral("wurde nicht gefunden")));
+        QVERIFY(meldungen.eintraege.size() <= 1); // at most the download question
+        QVERIFY(f.isEnabled());
+        QVERIFY(f.findChild<QPushButton *>(QStringLiteral("BOpen"))->isEnabled());
     }
 
     void benannteSteuerelementeUndBildknoepfe()
