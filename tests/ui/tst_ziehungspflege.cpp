@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -298,6 +299,55 @@ private Q_SLOTS:
         QCOMPARE(f.gewaehlteZZ(), zz);
         QCOMPARE(recorder.eintraege.size(), meldungen);
         QCOMPARE(u.zustand.Ziehungen.size(), 1);
+    }
+
+    void beschaedigteHistorie()
+    {
+        // Numbers and Zusatzzahlen outside the game's ranges, as a damaged file may hold them.
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        QByteArray datei = Testumgebung::ziehung(QDate(2024, 1, 1), {0, 50, 255, 3, 3}, 0).alsBytes();
+        datei += Testumgebung::ziehung(QDate(2024, 1, 8), {1, 2, 3, 4, 200}, 11).alsBytes();
+        datei += Testumgebung::ziehung(QDate(2024, 1, 15), {1, 2, 3, 4, 5}, 255).alsBytes();
+        u.schreibe(Dateinamen::Gewinnreihen, datei);
+        TNormalSchein reihe;
+        reihe.WZ = {3, 4, 200, 255, 0, 11};
+        u.schreibe(QStringLiteral("a.qtt"), reihe.alsBytes());
+        Fenster f(u);
+        QCOMPARE(f.g1Zeile(2), QStringLiteral("01.01.2024 0 50 255 3 3 0"));
+        QCOMPARE(u.zustand.Haeufigkeiten[3], 0); // damaged draws count nowhere
+        f.combo1->setFocus();
+        QTest::keyClick(f.combo1, Qt::Key_Up);
+        QTest::keyClick(f.combo1, Qt::Key_Up);
+        QCOMPARE(f.combo1->currentIndex(), 0);
+        QCOMPARE(f.gewaehlteZahlen(), QList<int>()); // the repeated 3 chooses and clears itself
+        QCOMPARE(f.gewaehlteZZ(), QList<int>());
+        QTest::keyClick(f.combo1, Qt::Key_Down);
+        QCOMPARE(f.gewaehlteZahlen(), (QList<int>{1, 2, 3, 4}));
+        QCOMPARE(f.gewaehlteZZ(), QList<int>());
+
+        // Evaluating over the damaged draws: only proper numbers can hit.
+        dialoge.oeffnenAntworten.enqueue({u.pfad(QStringLiteral("a.qtt"))});
+        QTest::mouseClick(f.haupt.findChild<QPushButton *>(QStringLiteral("BOpen")), Qt::LeftButton);
+        auto *rahmen = f.haupt.findChild<QWidget *>(QStringLiteral("fr1"));
+        rahmen->findChild<QCheckBox *>(QStringLiteral("cbBack"))->setChecked(true);
+        rahmen->findChild<QComboBox *>(QStringLiteral("combo2"))->setCurrentIndex(0);
+        QTest::mouseClick(rahmen->findChild<QPushButton *>(QStringLiteral("BStart")), Qt::LeftButton);
+        auto *g3a = rahmen->findChild<QTableView *>(QStringLiteral("G3a"));
+        QCOMPARE(g3a->model()->rowCount(), 3);
+        QCOMPARE(g3a->model()->index(0, 1).data().toString(), QStringLiteral("1"));
+        QCOMPARE(g3a->model()->index(1, 1).data().toString(), QStringLiteral("2"));
+        QCOMPARE(g3a->model()->index(2, 1).data().toString(), QStringLiteral("2"));
+
+        // Correcting the newest draw writes the damaged ones back unchanged.
+        QTest::keyClick(f.combo1, Qt::Key_Down);
+        QCOMPARE(f.combo1->currentIndex(), 2);
+        f.klicke({}, 5);
+        QTest::mouseClick(f.speichern, Qt::LeftButton);
+        QVERIFY(meldungen.eintraege.isEmpty());
+        QCOMPARE(u.lies(Dateinamen::Gewinnreihen).left(32), datei.left(32));
+        QCOMPARE(u.zustand.Ziehungen[2].bonus, std::uint8_t{5});
     }
 
     void fehlgeschlagenesSchreibenAendertNichts()
