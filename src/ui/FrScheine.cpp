@@ -6,6 +6,7 @@
 #include "ui/ErgebnisModell.h"
 #include "ui/Gitter.h"
 #include "ui/Meldungen.h"
+#include "ui/Steuerelemente.h"
 #include "ui/Symbole.h"
 #include "ui/TextTabellenModell.h"
 
@@ -24,17 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel *fettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *eltern)
-{
-    auto *l = new QLabel(eltern);
-    l->setObjectName(name);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    l->setAlignment(ausrichtung | Qt::AlignVCenter);
-    return l;
-}
-
 QLineEdit *anteilsfeld(const QString &name, QWidget *eltern)
 {
     auto *e = new QLineEdit(QStringLiteral("1"), eltern);
@@ -82,8 +72,8 @@ QWidget *TFFrScheineN::baueLinks()
     auto *dateileiste = new QGridLayout;
     dateileiste->addWidget(new QLabel(QStringLiteral("Datei"), links), 0, 0);
     dateileiste->addWidget(new QLabel(QStringLiteral("Reihenanzahl"), links), 0, 1, Qt::AlignHCenter);
-    m_lDatei = fettesLabel(QStringLiteral("LDatei"), Qt::AlignLeft, links);
-    m_lReihen = fettesLabel(QStringLiteral("LReihen"), Qt::AlignHCenter, links);
+    m_lDatei = FettesLabel(QStringLiteral("LDatei"), Qt::AlignLeft, links);
+    m_lReihen = FettesLabel(QStringLiteral("LReihen"), Qt::AlignHCenter, links);
     dateileiste->addWidget(m_lDatei, 1, 0);
     dateileiste->addWidget(m_lReihen, 1, 1);
     dateileiste->setColumnStretch(0, 1);
@@ -189,14 +179,11 @@ QWidget *TFFrScheineN::baueSummen()
 
     auto *hoechst = new QGroupBox(QStringLiteral("Höchstgewinn"), leiste);
     auto *h = new QGridLayout(hoechst);
-    m_lHGew = fettesLabel(QStringLiteral("LHGew"), Qt::AlignHCenter, hoechst);
-    m_lHGewWann = fettesLabel(QStringLiteral("LHGewWann"), Qt::AlignHCenter, hoechst);
+    m_lHGew = FettesLabel(QStringLiteral("LHGew"), Qt::AlignHCenter, hoechst);
+    m_lHGewWann = FettesLabel(QStringLiteral("LHGewWann"), Qt::AlignHCenter, hoechst);
     m_lHGewWann->setProperty("tag", 0);
-    m_bZeig = new QToolButton(hoechst);
-    m_bZeig->setObjectName(QStringLiteral("BZeig"));
-    m_bZeig->setIcon(Symbole::zeigen());
-    m_bZeig->setToolTip(QStringLiteral("Zum Höchstgewinn in der Ergebnisliste blättern"));
-    m_bZeig->setAccessibleName(m_bZeig->toolTip());
+    m_bZeig = Bildknopf(QStringLiteral("BZeig"), Symbole::zeigen(),
+                        QStringLiteral("Zum Höchstgewinn in der Ergebnisliste blättern"), hoechst);
     connect(m_bZeig, &QToolButton::clicked, this, &TFFrScheineN::BZeigClick);
     h->addWidget(m_lHGew, 0, 0, 1, 3);
     h->addWidget(new QLabel(QStringLiteral("am:"), hoechst), 1, 0);
@@ -206,10 +193,10 @@ QWidget *TFFrScheineN::baueSummen()
 
     auto *summen = new QGridLayout;
     summen->addWidget(new QLabel(QStringLiteral("Gesamtgewinn"), leiste), 0, 0, 1, 2, Qt::AlignRight);
-    m_lGesGewinn = fettesLabel(QStringLiteral("LGesGewinn"), Qt::AlignRight, leiste);
+    m_lGesGewinn = FettesLabel(QStringLiteral("LGesGewinn"), Qt::AlignRight, leiste);
     summen->addWidget(m_lGesGewinn, 1, 0, 1, 2);
     summen->addWidget(new QLabel(QStringLiteral("Anteil:"), leiste), 2, 0);
-    m_lGesGewinnAnt = fettesLabel(QStringLiteral("LGesGewinnAnt"), Qt::AlignRight, leiste);
+    m_lGesGewinnAnt = FettesLabel(QStringLiteral("LGesGewinnAnt"), Qt::AlignRight, leiste);
     summen->addWidget(m_lGesGewinnAnt, 2, 1);
     summen->setColumnMinimumWidth(1, 110);
     zeile->addLayout(summen);
@@ -219,7 +206,7 @@ QWidget *TFFrScheineN::baueSummen()
     ueber->setWordWrap(true);
     ueber->setAlignment(Qt::AlignRight);
     quote->addWidget(ueber);
-    m_lrl = fettesLabel(QStringLiteral("LRL"), Qt::AlignRight, leiste);
+    m_lrl = FettesLabel(QStringLiteral("LRL"), Qt::AlignRight, leiste);
     m_lrl->setMinimumWidth(70);
     quote->addWidget(m_lrl);
     zeile->addLayout(quote);

@@ -5,6 +5,7 @@
 #include "ui/Dateidialoge.h"
 #include "ui/FrScheine.h"
 #include "ui/Meldungen.h"
+#include "ui/Steuerelemente.h"
 #include "ui/Symbole.h"
 
 #include <QCheckBox>
@@ -19,17 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QToolButton *bildknopf(const QString &name, const QIcon &icon, const QString &hinweis, QWidget *eltern)
-{
-    auto *knopf = new QToolButton(eltern);
-    knopf->setObjectName(name);
-    knopf->setIcon(icon);
-    knopf->setIconSize(QSize(20, 20));
-    knopf->setToolTip(hinweis);
-    knopf->setAccessibleName(hinweis);
-    return knopf;
-}
-
 QLabel *hinweis(const QString &text, QWidget *eltern)
 {
     auto *l = new QLabel(text, eltern);
@@ -91,9 +81,9 @@ Tippauswertung::Tippauswertung(Zustand &zustand, QWidget *eltern) : QWidget(elte
     auto *unten = new QHBoxLayout;
     unten->addStretch();
     unten->addWidget(new QLabel(QStringLiteral("Tabs schließen"), this));
-    m_bKr1 = bildknopf(QStringLiteral("BKr1"), Symbole::schliessenAlle(),
+    m_bKr1 = Bildknopf(QStringLiteral("BKr1"), Symbole::schliessenAlle(),
                        QStringLiteral("Alle Tabs mit den Schein-Dateien schließen."), this);
-    m_bKr2 = bildknopf(QStringLiteral("BKr2"), Symbole::schliessenEins(),
+    m_bKr2 = Bildknopf(QStringLiteral("BKr2"), Symbole::schliessenEins(),
                        QStringLiteral("Ausgewählten Tab mit Schein-Datei schließen."), this);
     unten->addWidget(m_bKr1);
     unten->addWidget(m_bKr2);

@@ -9,6 +9,7 @@
 #include "ui/Gitter.h"
 #include "ui/Meldungen.h"
 #include "ui/Nummernknoepfe.h"
+#include "ui/Steuerelemente.h"
 #include "ui/Symbole.h"
 #include "ui/ZiehungsTabellenModell.h"
 
@@ -27,18 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QToolButton *bildknopf(const QString &name, const QIcon &icon, const QString &hinweis, QWidget *eltern)
-{
-    auto *knopf = new QToolButton(eltern);
-    knopf->setObjectName(name);
-    knopf->setIcon(icon);
-    knopf->setIconSize(QSize(20, 20));
-    knopf->setAutoRaise(true);
-    knopf->setToolTip(hinweis);
-    knopf->setAccessibleName(hinweis);
-    return knopf;
-}
-
 QFrame *panel(const QString &name, QWidget *eltern)
 {
     auto *p = new QFrame(eltern);
@@ -114,7 +103,7 @@ QWidget *Ziehungsspalte::baueTitel()
     f.setBold(true);
     f.setPointSize(f.pointSize() + 1);
     m_label5->setFont(f);
-    m_bCopy = bildknopf(QStringLiteral("BCopy"), Symbole::kopieren(),
+    m_bCopy = Bildknopf(QStringLiteral("BCopy"), Symbole::kopieren(),
                         QStringLiteral("Gewinnzahlen aus der Zwischenablage übernehmen"), titel);
     zeile->addWidget(m_label5, 1);
     zeile->addWidget(m_bCopy);
@@ -135,7 +124,7 @@ QWidget *Ziehungsspalte::baueZiehungsblock()
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setMinimumWidth(110);
     ueberschrift->setBuddy(m_combo1);
-    m_speedButton4 = bildknopf(QStringLiteral("SpeedButton4"), Symbole::internet(),
+    m_speedButton4 = Bildknopf(QStringLiteral("SpeedButton4"), Symbole::internet(),
                                QStringLiteral("Aktuelle Zahlen und Quoten aufrufen"), block);
     m_speedButton4->setEnabled(false); // the web launches come with the tools
 
@@ -143,7 +132,7 @@ QWidget *Ziehungsspalte::baueZiehungsblock()
     m_bHinzu->setObjectName(QStringLiteral("BHinzu"));
     m_speedButton2 = new QPushButton(QStringLiteral("S&peichern"), block);
     m_speedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    m_bDel = bildknopf(QStringLiteral("BDel"), Symbole::loeschen(), QStringLiteral("Gewählte Zahlen löschen"), block);
+    m_bDel = Bildknopf(QStringLiteral("BDel"), Symbole::loeschen(), QStringLiteral("Gewählte Zahlen löschen"), block);
 
     raster->addWidget(ueberschrift, 0, 0, 1, 2);
     raster->addWidget(m_combo1, 1, 0);

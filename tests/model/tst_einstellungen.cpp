@@ -1,21 +1,8 @@
+#include "Dateien.h"
 #include "model/Einstellungen.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-QByteArray inhalt(const QString &datei)
-{
-    QFile f(datei);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void schreibe(const QString &datei, const QByteArray &daten)
-{
-    QFile f(datei);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(daten);
-}
-} // namespace
 
 class TestEinstellungen : public QObject
 {

@@ -1,3 +1,4 @@
+#include "Dateien.h"
 #include "model/Tippscheindatei.h"
 
 #include <QTemporaryDir>
@@ -9,18 +10,7 @@ const QByteArray zweiReihen = QByteArray::fromHex("030C19262F0704000100010203040
 
 const Textmesser sechsProZeichen = [](const QString &t) { return int(t.size()) * 6; };
 
-void schreibe(const QString &datei, const QByteArray &daten)
-{
-    QFile f(datei);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(daten);
-}
 
-QByteArray inhalt(const QString &datei)
-{
-    QFile f(datei);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A tip-row grid as a tab prepares it, with a few stale rows that reading must drop.
 TextTabelle vorbereiteteTabelle(int alteZeilen = 4)

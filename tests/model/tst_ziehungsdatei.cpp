@@ -1,3 +1,4 @@
+#include "Dateien.h"
 #include "model/Spiel.h"
 #include "model/Ziehungsdatei.h"
 
@@ -20,18 +21,7 @@ QByteArray ziehungen(int anzahl)
     return daten;
 }
 
-void schreibe(const QString &datei, const QByteArray &daten)
-{
-    QFile f(datei);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(daten);
-}
 
-QByteArray inhalt(const QString &datei)
-{
-    QFile f(datei);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class TestZiehungsdatei : public QObject

@@ -1,5 +1,7 @@
 #include "Testumgebung.h"
 
+#include "Dateien.h"
+
 #include "model/Datum.h"
 #include "model/Ordner.h"
 #include "model/Spiel.h"
@@ -24,18 +26,9 @@ Testumgebung::~Testumgebung()
         qputenv("XDG_DATA_HOME", m_alterXdg);
 }
 
-void Testumgebung::schreibe(const QString &name, const QByteArray &daten) const
-{
-    QFile f(pfad(name));
-    if (f.open(QIODevice::WriteOnly))
-        f.write(daten);
-}
+void Testumgebung::schreibe(const QString &name, const QByteArray &daten) const { ::schreibe(pfad(name), daten); }
 
-QByteArray Testumgebung::lies(const QString &name) const
-{
-    QFile f(pfad(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray Testumgebung::lies(const QString &name) const { return inhalt(pfad(name)); }
 
 bool Testumgebung::gibt(const QString &name) const { return QFile::exists(pfad(name)); }
 

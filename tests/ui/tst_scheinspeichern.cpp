@@ -1,3 +1,4 @@
+#include "Dateien.h"
 #include "model/Tippscheindatei.h"
 #include "ui/ScheinSpeichern.h"
 
@@ -24,11 +25,6 @@ TextTabelle scheinTabelle()
     return t;
 }
 
-QByteArray inhalt(const QString &datei)
-{
-    QFile f(datei);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class TestScheinSpeichern : public QObject
@@ -110,11 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, ziel);
         QFETCH(QString, meldungsanfang);
         const QString alt = ordner.filePath(QStringLiteral("Alt.qtt"));
-        {
-            QFile f(alt);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("alter Inhalt");
-        }
+        QVERIFY(schreibe(alt, "alter Inhalt"));
         MeldungsRecorder meldungen;
         DialogAttrappe dialoge;
         dialoge.speichernAntworten.enqueue(ordner.filePath(ziel));

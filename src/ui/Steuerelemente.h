@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QLabel;
+class QToolButton;
+class QWidget;
+
+// A button that shows only a picture; its hint is also its tooltip and accessible name.
+QToolButton *Bildknopf(const QString &name, const QIcon &bild, const QString &hinweis, QWidget *eltern);
+
+// A bold label for a value the window fills in.
+QLabel *FettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *eltern);
