@@ -6,6 +6,8 @@
 
 #include "evaluation/Gewinnauswertung.h"
 
+#include "Zufallsdaten.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -16,17 +18,6 @@ namespace {
 
 constexpr int AnzahlReihen = 1000;
 constexpr int MeisteZiehungen = 2000;
-
-std::array<std::uint8_t, 5> fuenfAus49(std::mt19937 &zufall)
-{
-    std::array<std::uint8_t, MaxZahl> topf{};
-    std::iota(topf.begin(), topf.end(), std::uint8_t{1});
-    std::shuffle(topf.begin(), topf.end(), zufall);
-    std::array<std::uint8_t, 5> zahlen{};
-    std::copy_n(topf.begin(), 5, zahlen.begin());
-    std::sort(zahlen.begin(), zahlen.end());
-    return zahlen;
-}
 
 struct Daten
 {

@@ -13,6 +13,8 @@
 #include "ui/Meldungen.h"
 #include "ui/Tippauswertung.h"
 
+#include "Zufallsdaten.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -33,17 +35,6 @@ class KeineMeldungen : public Meldungen::Anzeige
 public:
     Meldungen::Antwort zeige(QWidget *, Art, const QString &) override { return Meldungen::Antwort::Nein; }
 };
-
-std::array<std::uint8_t, 5> fuenfAus49(std::mt19937 &zufall)
-{
-    std::array<std::uint8_t, MaxZahl> topf{};
-    std::iota(topf.begin(), topf.end(), std::uint8_t{1});
-    std::shuffle(topf.begin(), topf.end(), zufall);
-    std::array<std::uint8_t, 5> zahlen{};
-    std::copy_n(topf.begin(), 5, zahlen.begin());
-    std::sort(zahlen.begin(), zahlen.end());
-    return zahlen;
-}
 
 void schreibe(const QString &datei, const QByteArray &daten)
 {

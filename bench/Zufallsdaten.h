@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/Spiel.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <numeric>
+#include <random>
+
+// Five different numbers of 1..49 in ascending order, as a draw or a tip row has them.
+inline std::array<std::uint8_t, 5> fuenfAus49(std::mt19937 &zufall)
+{
+    std::array<std::uint8_t, MaxZahl> topf{};
+    std::iota(topf.begin(), topf.end(), std::uint8_t{1});
+    std::shuffle(topf.begin(), topf.end(), zufall);
+    std::array<std::uint8_t, 5> zahlen{};
+    std::copy_n(topf.begin(), 5, zahlen.begin());
+    std::sort(zahlen.begin(), zahlen.end());
+    return zahlen;
+}
