@@ -1,7 +1,8 @@
 #include "model/Tippscheindatei.h"
 
+#include "model/Dateifehler.h"
+
 #include "model/Records.h"
-#include "model/Ziehungsdatei.h"
 
 #include <QFile>
 #include <QSaveFile>

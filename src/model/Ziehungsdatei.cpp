@@ -3,7 +3,6 @@
 #include "model/Spiel.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 Ladeergebnis GZEinlesen(const QString &datei)
@@ -65,13 +64,4 @@ void GZZurueckholen(const QString &datenordner)
     const QString sicherung = datenordner + Dateinamen::Sicherung;
     if (QFile::exists(sicherung))
         QFile::rename(sicherung, datenordner + Dateinamen::Gewinnreihen);
-}
-
-QString DateiFehlerText(const QString &datei, const QString &systemtext, bool schreiben)
-{
-    const QString name = QFileInfo(datei).fileName();
-    return (schreiben ? QStringLiteral("Die Datei \u201E%1\u201C konnte nicht geschrieben werden.")
-                      : QStringLiteral("Die Datei \u201E%1\u201C konnte nicht gelesen werden."))
-               .arg(name)
-           + Absatz + systemtext;
 }

@@ -26,6 +26,3 @@ QString GZSpeichern(const QString &datei, const QVector<TGewZahlen> &ziehungen);
 void GZSichern(const QString &datenordner);
 // Moves the backup back after a failed download; never replaces an existing history file.
 void GZZurueckholen(const QString &datenordner);
-
-// German message for a failed read or write of a data file.
-QString DateiFehlerText(const QString &datei, const QString &systemtext, bool schreiben);

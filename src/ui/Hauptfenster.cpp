@@ -1,5 +1,6 @@
 #include "ui/Hauptfenster.h"
 
+#include "model/Dateifehler.h"
 #include "model/Spiel.h"
 #include "model/Zustand.h"
 #include "ui/Meldungen.h"
@@ -230,7 +231,8 @@ void TFAuswertung::zeigeHilfesuche() { Hilfe::zeigeSuche(m_zustand.Hilfedatei); 
 
 void TFAuswertung::closeEvent(QCloseEvent *ereignis)
 {
-    m_einstellungen.SchreibeFlag(Spielscheine, Merken, m_tippauswertung->cbMerken()->isChecked());
+    if (!m_einstellungen.SchreibeFlag(Spielscheine, Merken, m_tippauswertung->cbMerken()->isChecked()))
+        Meldungen::fehler(this, DateiFehlerText(m_einstellungen.datei(), m_einstellungen.letzterFehler(), true));
     ereignis->accept();
     Q_EMIT geschlossen();
 }
