@@ -197,7 +197,6 @@ void Ziehungsspalte::GZEinlesen()
     m_combo1->setCurrentIndex(m_combo1->count() - 1);
     GZinG1Einlesen();
     StatistikStart(m_zustand);
-    Q_EMIT ziehungenGeladen();
 }
 
 void Ziehungsspalte::GZinG1Einlesen()

@@ -46,8 +46,6 @@ public:
     void BCopyClick();
 
 Q_SIGNALS:
-    // Ziehungen was loaded from the file.
-    void ziehungenGeladen();
     // A draw was saved: the ticket tabs take the new date list.
     void ziehungGespeichert();
     // The user agreed to download the missing draw history.
