@@ -5,20 +5,12 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace {
 
 // Numbers 1..49 all live in the first 64-bit word of a number set, so one popcount per pair
 // gives the hits.
-std::uint64_t zahlenwort(const Zahlenmenge &menge)
-{
-    std::uint64_t wort = 0;
-    std::memcpy(&wort, menge.bytes(), sizeof wort);
-    return wort;
-}
-
 std::uint64_t reihenwort(const Tippreihe &reihe)
 {
     std::uint64_t wort = 0;
@@ -171,7 +163,7 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
         a.SDatum = locale.toString(Datum::zuDatum(z.datum), format).left(10);
         a.GZA = z.menge(); // keeps only 1..49, so damaged numbers never hit
         a.bonus = z.bonus;
-        ziehungsworte[static_cast<std::size_t>(i)] = zahlenwort(a.GZA);
+        ziehungsworte[static_cast<std::size_t>(i)] = a.GZA.ersteWort();
         ziehungsZZ[static_cast<std::size_t>(i)] = istZusatzzahl(z.bonus) ? z.bonus : KeineZiehungsZZ;
         e.ziehungen.append(a);
     }

@@ -45,6 +45,9 @@ public:
     }
     constexpr bool operator==(const Zahlenmenge &) const = default;
 
+    // Members 0..63 as one word: every number of the game (1..49) lies in it.
+    constexpr std::uint64_t ersteWort() const { return w[0]; }
+
     const std::uint8_t *bytes() const { return reinterpret_cast<const std::uint8_t *>(w.data()); }
     static constexpr std::size_t Groesse = 32;
 

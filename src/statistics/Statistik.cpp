@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace {
 
@@ -30,13 +29,6 @@ void zaehle(std::array<std::int32_t, MaxZahl + 1> &haeufigkeiten, const TGewZahl
 
 // Numbers 1..49 are bits 1..49 of the bitmap's first 64-bit word.
 constexpr std::uint64_t AlleZahlen = ((std::uint64_t{1} << MaxZahl) - 1) << 1;
-
-std::uint64_t ersteZahlen(const Zahlenmenge &menge)
-{
-    std::uint64_t wort;
-    std::memcpy(&wort, menge.bytes(), sizeof wort);
-    return wort & AlleZahlen;
-}
 
 } // namespace
 
@@ -97,7 +89,7 @@ std::array<Ausgebliebene, MaxZahl> Ausgeblieben(const Zustand &zustand, int von,
     for (int i = z.bis; i >= z.von && offen != 0; --i) {
         if (i >= vorhandeneMengen)
             continue;
-        std::uint64_t neu = ersteZahlen(zustand.Ziehungsmengen.at(i)) & offen;
+        std::uint64_t neu = zustand.Ziehungsmengen.at(i).ersteWort() & offen;
         offen &= ~neu;
         while (neu != 0) {
             const int n = std::countr_zero(neu);
