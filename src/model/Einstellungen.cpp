@@ -1,7 +1,8 @@
 #include "model/Einstellungen.h"
 
+#include "model/Dateien.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <optional>
@@ -93,23 +94,13 @@ std::optional<QString> wert(const QString &datei, const QString &abschnitt, cons
 
 bool schreiben(const QString &datei, const Inhalt &inhalt, QString &fehler)
 {
-    // Written beside the old file and then put in its place: an interrupted write leaves the old file.
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly)) {
-        fehler = f.errorString();
-        return false;
-    }
     QByteArray daten;
     for (const QString &zeile : inhalt.zeilen) {
         daten += zeile.toUtf8();
         daten += inhalt.zeilenende.toLatin1();
     }
-    if (f.write(daten) != daten.size() || !f.commit()) {
-        fehler = f.errorString();
-        return false;
-    }
-    fehler.clear();
-    return true;
+    fehler = DateiErsetzen(datei, daten);
+    return fehler.isEmpty();
 }
 
 } // namespace

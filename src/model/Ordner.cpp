@@ -1,12 +1,12 @@
 #include "model/Ordner.h"
 
+#include "model/Dateien.h"
 #include "model/DemoTippschein.h"
 #include "model/Zustand.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -47,11 +47,7 @@ QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner)
         return QStringLiteral("Der Datenordner \u201E%1\u201C konnte nicht angelegt werden.").arg(zustand.Datenordner);
     if (ersterStart) {
         // A new data folder gets the sample ticket, so the first start has something to show.
-        QSaveFile demo(zustand.Datenordner + Dateinamen::DemoTippschein);
-        if (demo.open(QIODevice::WriteOnly)) {
-            demo.write(DemoTippschein());
-            demo.commit();
-        }
+        DateiErsetzen(zustand.Datenordner + Dateinamen::DemoTippschein, DemoTippschein());
     }
     return QString();
 }

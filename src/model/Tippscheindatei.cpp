@@ -1,11 +1,9 @@
 #include "model/Tippscheindatei.h"
 
-#include "model/Dateifehler.h"
-
+#include "model/Dateien.h"
 #include "model/Records.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QVector>
 
 #include <algorithm>
@@ -163,15 +161,6 @@ QString ScheinDateiSchreiben(const TextTabelle &tabelle, const QString &antGes, 
     const Scheindaten daten = ScheinZuBytes(tabelle, antGes, antMeine);
     if (!daten.fehler.isEmpty())
         return daten.fehler;
-    QSaveFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly))
-        return DateiFehlerText(pfad, f.errorString(), true);
-    if (f.write(daten.bytes) != daten.bytes.size()) {
-        const QString fehler = f.errorString();
-        f.cancelWriting();
-        return DateiFehlerText(pfad, fehler, true);
-    }
-    if (!f.commit())
-        return DateiFehlerText(pfad, f.errorString(), true);
-    return QString();
+    const QString fehler = DateiErsetzen(pfad, daten.bytes);
+    return fehler.isEmpty() ? QString() : DateiFehlerText(pfad, fehler, true);
 }

@@ -1,9 +1,9 @@
 #include "model/Ziehungsdatei.h"
 
+#include "model/Dateien.h"
 #include "model/Spiel.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 Ladeergebnis GZEinlesen(const QString &datei)
 {
@@ -38,17 +38,7 @@ QString GZSpeichern(const QString &datei, const QVector<TGewZahlen> &ziehungen)
     daten.reserve(ziehungen.size() * TGewZahlen::Groesse);
     for (const TGewZahlen &z : ziehungen)
         daten += z.alsBytes();
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly))
-        return f.errorString();
-    if (f.write(daten) != daten.size()) {
-        const QString fehler = f.errorString();
-        f.cancelWriting();
-        return fehler;
-    }
-    if (!f.commit())
-        return f.errorString();
-    return QString();
+    return DateiErsetzen(datei, daten);
 }
 
 void GZSichern(const QString &datenordner)

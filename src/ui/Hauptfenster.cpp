@@ -1,6 +1,6 @@
 #include "ui/Hauptfenster.h"
 
-#include "model/Dateifehler.h"
+#include "model/Dateien.h"
 #include "model/Spiel.h"
 #include "model/Zustand.h"
 #include "ui/Meldungen.h"

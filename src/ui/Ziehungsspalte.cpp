@@ -1,6 +1,6 @@
 #include "ui/Ziehungsspalte.h"
 
-#include "model/Dateifehler.h"
+#include "model/Dateien.h"
 #include "model/Datum.h"
 #include "model/Spiel.h"
 #include "model/Textzellen.h"
