@@ -8,6 +8,7 @@
 #include "model/Ordner.h"
 #include "model/Records.h"
 #include "model/Zustand.h"
+#include "ui/Befehle.h"
 #include "ui/FrScheine.h"
 #include "ui/Hauptfenster.h"
 #include "ui/Meldungen.h"
@@ -75,7 +76,8 @@ void StartBisAngezeigt(benchmark::State &state)
     const QString scheindatei = ordner.filePath(QStringLiteral("gross.qtt"));
     schreibe(scheindatei, schein);
 
-    TFAuswertung fenster(zustand);
+    Befehle befehle(zustand);
+    TFAuswertung fenster(zustand, befehle);
     fenster.show();
     QWidget *tab = fenster.tippauswertung()->DateienEinlesen(scheindatei);
     auto *rahmen = tab->findChild<TFFrScheineN *>();

@@ -3,6 +3,7 @@
 #include "model/Dateien.h"
 #include "model/Spiel.h"
 #include "model/Zustand.h"
+#include "ui/Befehle.h"
 #include "ui/Meldungen.h"
 #include "ui/Symbole.h"
 #include "ui/Tippauswertung.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -32,8 +32,8 @@ const QString Merken = QStringLiteral("Merken");
 enum Hilfethema { Startthema = 1010, Hauptfensterthema = 1030 };
 } // namespace
 
-TFAuswertung::TFAuswertung(Zustand &zustand, QWidget *eltern)
-    : QMainWindow(eltern), m_zustand(zustand), m_einstellungen(zustand.einstellungsdatei())
+TFAuswertung::TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern)
+    : QMainWindow(eltern), m_zustand(zustand), m_einstellungen(zustand.einstellungsdatei()), m_befehle(befehle)
 {
     setObjectName(QStringLiteral("FAuswertung"));
     ReihenpreisLesen();
@@ -82,78 +82,47 @@ void TFAuswertung::ReihenpreisLesen()
 
 void TFAuswertung::baueWerkzeugleiste()
 {
+    using A = Befehle::Art;
     auto *leiste = addToolBar(QStringLiteral("Werkzeuge"));
     leiste->setObjectName(QStringLiteral("Tool1"));
     leiste->setMovable(false);
     leiste->setIconSize(QSize(24, 24));
     leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const auto knopf = [this, leiste](const QString &name, const QIcon &icon, const QString &hinweis) {
-        auto *aktion = new QAction(icon, hinweis, this);
-        aktion->setToolTip(hinweis);
-        leiste->addAction(aktion);
-        auto *widget = qobject_cast<QToolButton *>(leiste->widgetForAction(aktion));
-        widget->setObjectName(name);
-        widget->setAccessibleName(hinweis);
-        return aktion;
-    };
-    auto *beenden = knopf(QStringLiteral("BClose"), Symbole::beenden(), QStringLiteral("Programm beenden"));
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
-    m_aEingabe = knopf(QStringLiteral("BEingabeN"), Symbole::eingabe(), QStringLiteral("Neuen Tippschein eingeben"));
-    m_aNueberK = knopf(QStringLiteral("BNoverK"), Symbole::nUeberK(), QStringLiteral("n über k berechnen"));
-    m_aStatistik = knopf(QStringLiteral("BStatistik"), Symbole::statistik(), QStringLiteral("Statistik der Gewinnzahlen"));
-    m_aRechner = knopf(QStringLiteral("BCalc"), Symbole::rechner(), QStringLiteral("Taschenrechner starten"));
-    m_aUpdate = knopf(QStringLiteral("BUpdate"), Symbole::update(), QStringLiteral("Update-Prüfung und Download der Gewinnreihen"));
-    m_aKalender = knopf(QStringLiteral("BKal"), Symbole::kalender(), QStringLiteral("Kalender anzeigen"));
-    m_aZufall = knopf(QStringLiteral("BZufall"), Symbole::zufall(), QStringLiteral("Zufallsreihen erzeugen"));
+    Befehle::schliessenKnopf(leiste, this, QStringLiteral("Programm beenden"));
+    for (A art : {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall})
+        m_befehle.knopf(leiste, art);
     auto *abstand = new QWidget(leiste);
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     leiste->addWidget(abstand);
-    auto *hilfe = knopf(QStringLiteral("BHelp"), Symbole::hilfe(), QStringLiteral("Hilfe zum Hauptfenster"));
-    connect(hilfe, &QAction::triggered, this, [this] { zeigeHilfe(Hauptfensterthema); });
-
-    // The windows behind these commands are not part of the program yet.
-    for (QAction *a : {m_aEingabe, m_aNueberK, m_aStatistik, m_aRechner, m_aUpdate, m_aKalender, m_aZufall})
-        a->setEnabled(false);
-
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { zeigeHilfe(Hauptfensterthema); });
+    m_befehle.hilfeKnopf(leiste, this, Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"));
 }
 
 void TFAuswertung::baueMenue()
 {
-    // Menu items share the enabled state of their tool buttons but keep their own captions.
-    const auto wie = [this](QMenu *menue, const QString &text, QAction *knopf) {
-        QAction *eintrag = menue->addAction(text);
-        eintrag->setEnabled(knopf->isEnabled());
-        connect(knopf, &QAction::enabledChanged, eintrag, &QAction::setEnabled);
-        connect(eintrag, &QAction::triggered, knopf, &QAction::trigger);
-        return eintrag;
-    };
-
+    using A = Befehle::Art;
     QMenu *datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     m_aOeffnen = datei->addAction(QStringLiteral("Tippschein(e) öffnen..."));
     connect(m_aOeffnen, &QAction::triggered, m_tippauswertung->BOpen(), &QPushButton::click);
-    wie(datei, QStringLiteral("Neuen Tippschein eingeben..."), m_aEingabe);
+    m_befehle.menueeintrag(datei, QStringLiteral("Neuen Tippschein eingeben..."), A::Eingabe);
     datei->addSeparator();
     QAction *beenden = datei->addAction(QStringLiteral("&Beenden"));
     connect(beenden, &QAction::triggered, this, &QWidget::close);
 
     QMenu *extras = menuBar()->addMenu(QStringLiteral("&Extras"));
-    wie(extras, QStringLiteral("&n über k berechnen"), m_aNueberK);
-    wie(extras, QStringLiteral("&Kalender"), m_aKalender);
-    wie(extras, QStringLiteral("Taschen&rechner"), m_aRechner);
+    m_befehle.menueeintrag(extras, QStringLiteral("&n über k berechnen"), A::NueberK);
+    m_befehle.menueeintrag(extras, QStringLiteral("&Kalender"), A::Kalender);
+    m_befehle.menueeintrag(extras, QStringLiteral("Taschen&rechner"), A::Rechner);
     extras->addSeparator();
-    wie(extras, QStringLiteral("&Update-Prüfung"), m_aUpdate);
+    m_befehle.menueeintrag(extras, QStringLiteral("&Update-Prüfung"), A::Update);
 
     QMenu *hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     connect(hilfe->addAction(QStringLiteral("&Inhalt")), &QAction::triggered, this, [this] { zeigeHilfe(Startthema); });
     connect(hilfe->addAction(QStringLiteral("In Hilfe &suchen...")), &QAction::triggered, this,
             &TFAuswertung::zeigeHilfesuche);
     hilfe->addSeparator();
-    wie(hilfe, QStringLiteral("&Update-Prüfung"), m_aUpdate);
+    m_befehle.menueeintrag(hilfe, QStringLiteral("&Update-Prüfung"), A::Update);
     hilfe->addSeparator();
-    m_aInfo = hilfe->addAction(QStringLiteral("Programm-&Info"));
-    m_aInfo->setEnabled(false);
+    m_befehle.menueeintrag(hilfe, QStringLiteral("Programm-&Info"), A::Info);
 }
 
 QWidget *TFAuswertung::baueFussleiste()
@@ -221,8 +190,9 @@ void TFAuswertung::frageNachDownload()
 
 void TFAuswertung::oeffneUpdatefenster()
 {
-    if (m_aUpdate->isEnabled())
-        m_aUpdate->trigger();
+    QAction *update = m_befehle.aktion(Befehle::Art::Update);
+    if (update->isEnabled())
+        update->trigger();
 }
 
 void TFAuswertung::zeigeHilfe(int thema) { Hilfe::zeigeThema(m_zustand.Hilfedatei, thema); }

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class Befehle;
 class QAction;
 class QToolButton;
 class Tippauswertung;
@@ -16,7 +17,7 @@ class TFAuswertung : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TFAuswertung(Zustand &zustand, QWidget *eltern = nullptr);
+    TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern = nullptr);
 
     Ziehungsspalte *ziehungsspalte() const { return m_ziehungsspalte; }
     Tippauswertung *tippauswertung() const { return m_tippauswertung; }
@@ -45,14 +46,7 @@ private:
     Einstellungen m_einstellungen;
     Ziehungsspalte *m_ziehungsspalte = nullptr;
     Tippauswertung *m_tippauswertung = nullptr;
+    Befehle &m_befehle;
     QAction *m_aOeffnen = nullptr;
-    QAction *m_aEingabe = nullptr;
-    QAction *m_aNueberK = nullptr;
-    QAction *m_aKalender = nullptr;
-    QAction *m_aRechner = nullptr;
-    QAction *m_aUpdate = nullptr;
-    QAction *m_aStatistik = nullptr;
-    QAction *m_aZufall = nullptr;
-    QAction *m_aInfo = nullptr;
     bool m_ersteAnzeigeGeplant = false;
 };

@@ -2,6 +2,7 @@
 
 #include "model/Spiel.h"
 #include "model/Zustand.h"
+#include "ui/Befehle.h"
 #include "ui/Hauptfenster.h"
 #include "ui/Meldungen.h"
 #include "ui/StartFenster.h"
@@ -27,7 +28,8 @@ int Programmstart(int &argc, char **argv)
     start->show();
     QApplication::processEvents();
 
-    TFAuswertung hauptfenster(zustand);
+    Befehle befehle(zustand);
+    TFAuswertung hauptfenster(zustand, befehle);
     QObject::connect(&hauptfenster, &TFAuswertung::geschlossen, &anwendung, &QApplication::quit,
                      Qt::QueuedConnection);
     start->initialisierungFertig(&hauptfenster);

@@ -5,6 +5,7 @@
 #include "model/Datum.h"
 #include "model/Ordner.h"
 #include "model/Spiel.h"
+#include "ui/Befehle.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,10 +21,18 @@ Testumgebung::Testumgebung(bool mitDemo) : m_alterXdg(qgetenv("XDG_DATA_HOME"))
 
 Testumgebung::~Testumgebung()
 {
+    m_befehle.reset();
     if (m_alterXdg.isEmpty())
         qunsetenv("XDG_DATA_HOME");
     else
         qputenv("XDG_DATA_HOME", m_alterXdg);
+}
+
+Befehle &Testumgebung::befehle()
+{
+    if (!m_befehle)
+        m_befehle = std::make_unique<Befehle>(zustand);
+    return *m_befehle;
 }
 
 void Testumgebung::schreibe(const QString &name, const QByteArray &daten) const { ::schreibe(pfad(name), daten); }

@@ -6,6 +6,10 @@
 #include <QByteArray>
 #include <QTemporaryDir>
 
+#include <memory>
+
+class Befehle;
+
 // A data folder of its own for a window test: XDG_DATA_HOME points into a temporary folder,
 // and the state is prepared as the start window would prepare it, with a German locale.
 class Testumgebung
@@ -16,6 +20,8 @@ public:
     ~Testumgebung();
 
     Zustand zustand;
+    // The shared command set on this state, made at the first call.
+    Befehle &befehle();
 
     QString pfad(const QString &name) const { return zustand.Datenordner + name; }
     void schreibe(const QString &name, const QByteArray &daten) const;
@@ -29,5 +35,6 @@ public:
 
 private:
     QTemporaryDir m_ordner;
+    std::unique_ptr<Befehle> m_befehle;
     QByteArray m_alterXdg;
 };

@@ -2,6 +2,7 @@
 #include "Testumgebung.h"
 
 #include "model/Spiel.h"
+#include "ui/Befehle.h"
 #include "ui/Fenster.h"
 #include "ui/Hauptfenster.h"
 #include "ui/StartFenster.h"
@@ -34,7 +35,7 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         {
-            TFAuswertung f(u.zustand);
+            TFAuswertung f(u.zustand, u.befehle());
             QCOMPARE(u.zustand.Reihenpreis, 2.0F);
             QCOMPARE(f.windowTitle(), QStringLiteral("Quintaro Analyser 1.5.0.0"));
             QVERIFY(!u.gibt(Dateinamen::Einstellungen));
@@ -63,7 +64,7 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         u.schreibe(Dateinamen::Einstellungen, "[Abrechnung]\nPreis=" + gespeichert + "\n[Andere]\nx=1\n");
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         QCOMPARE(u.zustand.Reihenpreis, reihenpreis);
         QCOMPARE(u.lies(Dateinamen::Einstellungen), "[Abrechnung]\nPreis=" + danach + "\n[Andere]\nx=1\n");
     }
@@ -74,7 +75,7 @@ private Q_SLOTS:
         MeldungsRecorder meldungen;
         u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(2));
         u.schreibe(Dateinamen::Einstellungen, "[Spielscheine]\nMerken=5\n");
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         auto *merken = f.findChild<QCheckBox *>(QStringLiteral("cbMerken"));
         QVERIFY(!merken->isChecked());
         f.show();
@@ -98,7 +99,7 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         u.schreibe(Dateinamen::Gewinnreihen, datei);
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         auto *combo1 = f.findChild<QComboBox *>(QStringLiteral("Combo1"));
         QCOMPARE(combo1->count(), 3);
         QCOMPARE(combo1->itemText(0), QStringLiteral("01.01.2024"));
@@ -126,7 +127,7 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(1234));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         QCOMPARE(f.findChild<QLabel *>(QStringLiteral("LZT"))->text(), QStringLiteral("  1.234 Gewinnreihen"));
         QCOMPARE(f.findChild<QComboBox *>(QStringLiteral("Combo1"))->currentIndex(), 1233);
     }
@@ -144,7 +145,7 @@ private Q_SLOTS:
         MeldungsRecorder meldungen;
         if (dateiDa)
             u.schreibe(Dateinamen::Gewinnreihen, QByteArray());
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         f.show();
         QTRY_COMPARE(meldungen.eintraege.size(), 1);
         QCOMPARE(meldungen.eintraege[0].art, Meldungen::Anzeige::Art::FrageJaNeinAbbrechen);
@@ -159,7 +160,7 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         f.show();
         QTRY_VERIFY(!u.zustand.DownloadNachfragen);
     }
@@ -169,7 +170,7 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         QDir().mkpath(u.pfad(Dateinamen::Gewinnreihen));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         QCOMPARE(meldungen.eintraege.size(), 1);
         QCOMPARE(meldungen.eintraege[0].art, Meldungen::Anzeige::Art::Fehler);
         QVERIFY(meldungen.eintraege[0].text.startsWith(QStringLiteral("Die Datei \u201EGReihen.qtgz\u201C konnte nicht gelesen werden.")));
@@ -198,7 +199,8 @@ private Q_SLOTS:
         QVERIFY(start->isVisible());
 
         zustand.Formateinstellungen = QLocale(QLocale::German, QLocale::Germany);
-        TFAuswertung haupt(zustand);
+        Befehle befehle(zustand);
+        TFAuswertung haupt(zustand, befehle);
         QCOMPARE(zustand.Ziehungen.size(), 1);
         start->initialisierungFertig(&haupt);
         haupt.setWindowOpacity(0.0);
@@ -226,7 +228,7 @@ private Q_SLOTS:
     {
         Testumgebung u;
         MeldungsRecorder meldungen;
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         QVERIFY(FensterOffen(QStringLiteral("FAuswertung")));
         QVERIFY(!FensterOffen(QStringLiteral("fauswertung")));
         QVERIFY(!FensterOffen(QStringLiteral("FNueberK")));
@@ -252,7 +254,7 @@ private Q_SLOTS:
     {
         Testumgebung u;
         MeldungsRecorder meldungen;
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         f.show();
         QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BHelp")), Qt::LeftButton);
         QVERIFY(Hilfe::fenster());
@@ -276,7 +278,7 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         u.zustand.Hilfedatei = u.pfad(QStringLiteral("fehlt.chm"));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         f.show();
         QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BHelp")), Qt::LeftButton);
         QVERIFY(Hilfe::fenster()->seitentext().contains(QStringLiteral("wurde nicht gefunden")));
@@ -289,7 +291,7 @@ private Q_SLOTS:
     {
         Testumgebung u;
         MeldungsRecorder meldungen;
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         for (const char *name : {"Tool1", "BClose", "BEingabeN", "BNoverK", "BStatistik", "BCalc", "BUpdate", "BKal",
                                  "BZufall", "BHelp", "Image3", "SpeedButton7", "Combo1", "BHinzu", "SpeedButton2",
                                  "BDel", "BCopy", "Label5", "LZT", "G1", "PSZ", "BOpen", "cbMerken", "PC1", "BKr1",

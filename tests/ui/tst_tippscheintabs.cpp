@@ -85,7 +85,7 @@ private Q_SLOTS:
             u.schreibe(QString::fromUtf8(name), schein({{1, 2, 3, 4, 5, 6}}));
             dateien << u.pfad(QString::fromUtf8(name));
         }
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         f.findChild<QCheckBox *>(QStringLiteral("cbMerken"))->setChecked(true);
         oeffnen(f, dialoge, dateien);
         QCOMPARE(dialoge.gefragt.size(), 1);
@@ -115,7 +115,7 @@ private Q_SLOTS:
         const QByteArray einstellungen = "[Abrechnung]\nPreis=2,00\n[Spielscheine]\nDateienanzahl=1\nDatei1=/weg.qtt\n";
         u.schreibe(Dateinamen::Einstellungen, einstellungen);
         u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
         QCOMPARE(pc1(f)->count(), 1);
         QCOMPARE(u.lies(Dateinamen::Einstellungen), einstellungen);
@@ -134,7 +134,7 @@ private Q_SLOTS:
         for (std::uint8_t i = 1; i <= 12; ++i)
             zwoelf << Reihe{i, std::uint8_t(i + 10), std::uint8_t(i + 20), std::uint8_t(i + 30), std::uint8_t(i + 36), std::uint8_t(1 + i % 10)};
         u.schreibe(QStringLiteral("zwoelf.qtt"), schein(zwoelf, 4, 1));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("zwoelf.qtt"))});
         TFFrScheineN *r = rahmen(f, 0);
         QCOMPARE(in<QLabel>(r, "LDatei")->text(), QStringLiteral("zwoelf.qtt"));
@@ -172,7 +172,7 @@ private Q_SLOTS:
         // Against the newest draw {11..15}/3: row 1 has 3 hits and ZZ, row 2 nothing, row 3 one hit.
         u.schreibe(QStringLiteral("a.qtt"), schein({{11, 12, 13, 30, 40, 3}, {1, 2, 3, 4, 5, 3}, {15, 20, 21, 22, 23, 9}}, 3, 1));
         u.schreibe(QStringLiteral("b.qtt"), schein({{1, 2, 3, 4, 5, 1}}));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt")), u.pfad(QStringLiteral("b.qtt"))});
         TFFrScheineN *a = rahmen(f, 0);
         QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
@@ -222,7 +222,7 @@ private Q_SLOTS:
         DialogAttrappe dialoge;
         u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
         u.schreibe(QStringLiteral("a.qtt"), schein({{11, 12, 13, 30, 40, 3}}));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
         TFFrScheineN *a = rahmen(f, 0);
         QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
@@ -252,7 +252,7 @@ private Q_SLOTS:
         for (std::uint8_t i = 0; i < 5; ++i)
             reihen << Reihe{21, 23, 25, 27, 29, std::uint8_t(1 + i)};
         u.schreibe(QStringLiteral("a.qtt"), schein(reihen));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         f.resize(925, 600);
         f.show();
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
@@ -277,7 +277,7 @@ private Q_SLOTS:
         MeldungsRecorder meldungen;
         DialogAttrappe dialoge;
         u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         const QString a = u.pfad(QStringLiteral("a.qtt"));
         oeffnen(f, dialoge, {a, a, a});
         pc1(f)->setCurrentIndex(1);
@@ -302,7 +302,7 @@ private Q_SLOTS:
         DialogAttrappe dialoge;
         u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(1));
         u.schreibe(QStringLiteral("a.qtt"), schein({{1, 3, 5, 7, 9, 1}}));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
         TFFrScheineN *a = rahmen(f, 0);
         QCOMPARE(in<QComboBox>(a, "Combo1")->currentIndex(), 0);
@@ -317,7 +317,7 @@ private Q_SLOTS:
         MeldungsRecorder meldungen;
         DialogAttrappe dialoge;
         u.schreibe(QStringLiteral("a.qtt"), schein({{1, 3, 5, 7, 9, 1}}));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
         QTest::mouseClick(in<QPushButton>(rahmen(f, 0), "BStart"), Qt::LeftButton);
         QCOMPARE(meldungen.eintraege.size(), 1);
@@ -342,7 +342,7 @@ private Q_SLOTS:
                    "[Spielscheine]\nMerken=" + merken + "\nDateienanzahl=3\nDatei1=" + u.pfad(QStringLiteral("eins.qtt")).toUtf8()
                        + "\nDatei2=" + u.pfad(QStringLiteral("zwei.qtt")).toUtf8() + "\nDatei3="
                        + u.pfad(QStringLiteral("drei.qtt")).toUtf8() + "\n");
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         f.show();
         QTRY_COMPARE(pc1(f)->count(), 2);
         QCOMPARE(pc1(f)->tabText(0), QStringLiteral("eins"));
@@ -358,7 +358,7 @@ private Q_SLOTS:
         MeldungsRecorder meldungen;
         u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
         QCOMPARE(u.lies(Dateinamen::DemoTippschein).size(), 120);
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         f.show();
         QTRY_COMPARE(pc1(f)->count(), 1);
         QCOMPARE(pc1(f)->tabText(0), QStringLiteral("Demo-Tippschein"));
@@ -372,7 +372,7 @@ private Q_SLOTS:
         DialogAttrappe dialoge;
         u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
         u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
-        TFAuswertung f(u.zustand);
+        TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
         TFFrScheineN *a = rahmen(f, 0);
         in<QComboBox>(a, "combo2")->setCurrentIndex(0);

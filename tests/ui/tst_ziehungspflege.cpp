@@ -21,7 +21,7 @@ namespace {
 // The main window on a test data folder, with handles on the draw controls.
 struct Fenster
 {
-    explicit Fenster(Testumgebung &u) : haupt(u.zustand), spalte(haupt.ziehungsspalte())
+    explicit Fenster(Testumgebung &u) : haupt(u.zustand, u.befehle()), spalte(haupt.ziehungsspalte())
     {
         combo1 = haupt.findChild<QComboBox *>(QStringLiteral("Combo1"));
         bHinzu = haupt.findChild<QPushButton *>(QStringLiteral("BHinzu"));

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class QWidget;
+struct Zustand;
+
+// The commands that several windows offer: open the ticket entry, the n-over-k calculator,
+// the statistics, the generator, the update window, the calendar, the about window, start
+// the pocket calculator, open the web pages. Each exists once, as one QAction owned here;
+// every window's tool bar and menu take their entries from this set, so a window added
+// later reaches every tool bar at once. A command whose work is not set stays disabled.
+class Befehle : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Art { Eingabe, NueberK, Statistik, Rechner, Update, Kalender, Zufall, Info, Ergebnisse, Homepage, Produkt };
+    static constexpr int Anzahl = 11;
+
+    // Connects every command whose window is part of the program (see Fensterbefehle.cpp).
+    explicit Befehle(Zustand &zustand, QObject *eltern = nullptr);
+    ~Befehle() override;
+
+    Zustand &zustand() const { return m_zustand; }
+    QAction *aktion(Art art) const { return m_aktionen[static_cast<std::size_t>(art)]; }
+
+    // Gives the command its work and enables it.
+    void setzeAusfuehrung(Art art, std::function<void()> ausfuehren);
+    // Keeps the command disabled; its tooltip says why.
+    void sperre(Art art, const QString &grund);
+
+    // The command's icon button in a tool bar, named as in the design (`BStatistik`, …).
+    QToolButton *knopf(QToolBar *leiste, Art art) const;
+    // A menu entry with its own caption that runs the command and follows its enabled state.
+    QAction *menueeintrag(QMenu *menue, const QString &text, Art art) const;
+
+    // The two buttons every tool window's tool bar has: `BClose` closes `fenster`; `BHelp`, and
+    // F1 anywhere in `fenster`, open the help file at `thema`.
+    static QToolButton *schliessenKnopf(QToolBar *leiste, QWidget *fenster,
+                                        const QString &hinweis = QStringLiteral("Fenster schließen"));
+    QToolButton *hilfeKnopf(QToolBar *leiste, QWidget *fenster, int thema,
+                            const QString &hinweis = QStringLiteral("Hilfe zu diesem Fenster")) const;
+
+private:
+    void verbindeFenster();
+
+    Zustand &m_zustand;
+    std::array<QAction *, Anzahl> m_aktionen{};
+    std::array<std::function<void()>, Anzahl> m_ausfuehrungen{};
+};
