@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+// No data file the program reads (draw history, ticket, settings, a download) may be larger:
+// a bigger file is refused with a message and left untouched.
+inline constexpr qint64 MaxDatendateiGroesse = 16 * 1024 * 1024;
+
 // Writes `daten` as the whole new content of `pfad`: beside it first, then in its place, so a
 // failed or interrupted write leaves the old file as it was. Returns the system's description
 // of the error, empty on success.
