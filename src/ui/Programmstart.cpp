@@ -11,8 +11,12 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <csignal>
+
 int Programmstart(int &argc, char **argv)
 {
+    // A write beyond the user's file size limit then fails with a message instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(Programmname);
     QApplication::setApplicationVersion(Programmversion);
