@@ -1,36 +1,72 @@
 #include "model/Einstellungen.h"
 
 #include "model/Dateien.h"
+#include "model/Textdekodierung.h"
 
 #include <QFile>
-#include <QStringList>
 
 #include <optional>
 
 namespace {
 
+// One line of the file with the line break that followed it ("\n", "\r\n", or none at the
+// end of the file). Lines the program does not change are written back exactly as read.
+struct Zeile
+{
+    QString text;
+    QString ende;
+};
+
 struct Inhalt
 {
-    QStringList zeilen;
-    QString zeilenende = QStringLiteral("\n");
+    QList<Zeile> zeilen;
+    bool bom = false;
+    QString fehler; // why the existing file could not be read; empty when it was or is missing
 };
+
+const QByteArray Bom("\xEF\xBB\xBF");
 
 Inhalt lesen(const QString &datei)
 {
     Inhalt inhalt;
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
+    const Dateiinhalt gelesen = DateiLesen(datei);
+    if (gelesen.status == Dateiinhalt::Status::Fehler) {
+        inhalt.fehler = gelesen.fehler;
         return inhalt;
-    QString text = QString::fromUtf8(f.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    if (text.contains(QLatin1String("\r\n")))
-        inhalt.zeilenende = QStringLiteral("\r\n");
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    inhalt.zeilen = text.split(QLatin1Char('\n'));
-    if (!inhalt.zeilen.isEmpty() && inhalt.zeilen.last().isEmpty())
-        inhalt.zeilen.removeLast(); // the line break after the last line
+    }
+    const DekodierterText dekodiert = TextDekodieren(gelesen.daten);
+    inhalt.bom = dekodiert.kodierung == Textkodierung::Utf8 && gelesen.daten.startsWith(Bom);
+    const QString &text = dekodiert.text;
+    qsizetype anfang = 0;
+    while (anfang < text.size()) {
+        const qsizetype umbruch = text.indexOf(QLatin1Char('\n'), anfang);
+        if (umbruch < 0) {
+            inhalt.zeilen.append({text.mid(anfang), QString()});
+            break;
+        }
+        const bool cr = umbruch > anfang && text[umbruch - 1] == QLatin1Char('\r');
+        const qsizetype ende = cr ? umbruch - 1 : umbruch;
+        inhalt.zeilen.append({text.mid(anfang, ende - anfang), cr ? QStringLiteral("\r\n") : QStringLiteral("\n")});
+        anfang = umbruch + 1;
+    }
     return inhalt;
+}
+
+// New lines take the line break the file uses, "\n" for a new file.
+QString zeilenende(const Inhalt &inhalt)
+{
+    for (const Zeile &z : inhalt.zeilen)
+        if (!z.ende.isEmpty())
+            return z.ende;
+    return QStringLiteral("\n");
+}
+
+void einfuegen(Inhalt &inhalt, qsizetype stelle, const QString &text)
+{
+    const QString ende = zeilenende(inhalt);
+    if (stelle > 0 && inhalt.zeilen[stelle - 1].ende.isEmpty())
+        inhalt.zeilen[stelle - 1].ende = ende; // the old last line had no line break
+    inhalt.zeilen.insert(stelle, {text, ende});
 }
 
 std::optional<QString> abschnittsname(const QString &zeile)
@@ -47,10 +83,10 @@ std::optional<QString> abschnittsname(const QString &zeile)
 bool gleich(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // Index of the section's header line, or -1.
-qsizetype findeAbschnitt(const QStringList &zeilen, const QString &abschnitt)
+qsizetype findeAbschnitt(const QList<Zeile> &zeilen, const QString &abschnitt)
 {
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const auto name = abschnittsname(zeilen[i]);
+        const auto name = abschnittsname(zeilen[i].text);
         if (name && gleich(*name, abschnitt))
             return i;
     }
@@ -58,10 +94,10 @@ qsizetype findeAbschnitt(const QStringList &zeilen, const QString &abschnitt)
 }
 
 // One past the last line of the section that starts at `kopf`.
-qsizetype abschnittsEnde(const QStringList &zeilen, qsizetype kopf)
+qsizetype abschnittsEnde(const QList<Zeile> &zeilen, qsizetype kopf)
 {
     qsizetype i = kopf + 1;
-    while (i < zeilen.size() && !abschnittsname(zeilen[i]))
+    while (i < zeilen.size() && !abschnittsname(zeilen[i].text))
         ++i;
     return i;
 }
@@ -77,33 +113,69 @@ std::optional<QString> schluesselDerZeile(const QString &zeile)
     return zeile.left(gleichheitszeichen).trimmed();
 }
 
+QString wertDerZeile(const QString &zeile) { return zeile.mid(zeile.indexOf(QLatin1Char('=')) + 1).trimmed(); }
+
 std::optional<QString> wert(const QString &datei, const QString &abschnitt, const QString &schluessel)
 {
-    const QStringList zeilen = lesen(datei).zeilen;
+    const QList<Zeile> zeilen = lesen(datei).zeilen;
     const qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
     if (kopf < 0)
         return std::nullopt;
     const qsizetype ende = abschnittsEnde(zeilen, kopf);
     for (qsizetype i = kopf + 1; i < ende; ++i) {
-        const auto s = schluesselDerZeile(zeilen[i]);
+        const auto s = schluesselDerZeile(zeilen[i].text);
         if (s && gleich(*s, schluessel))
-            return zeilen[i].mid(zeilen[i].indexOf(QLatin1Char('=')) + 1).trimmed();
+            return wertDerZeile(zeilen[i].text);
     }
     return std::nullopt;
 }
 
-bool schreiben(const QString &datei, const Inhalt &inhalt, QString &fehler)
+QByteArray alsBytes(const Inhalt &inhalt)
 {
-    QByteArray daten;
-    for (const QString &zeile : inhalt.zeilen) {
-        daten += zeile.toUtf8();
-        daten += inhalt.zeilenende.toLatin1();
+    QByteArray daten = inhalt.bom ? Bom : QByteArray();
+    for (const Zeile &zeile : inhalt.zeilen) {
+        daten += zeile.text.toUtf8();
+        daten += zeile.ende.toLatin1();
     }
-    fehler = DateiErsetzen(datei, daten);
-    return fehler.isEmpty();
+    return daten;
+}
+
+QString unlesbar(const QString &grund)
+{
+    return QStringLiteral("Die vorhandene Datei lässt sich nicht lesen: ") + grund
+           + QStringLiteral(" Damit keine Einstellung verloren geht, bleibt sie unverändert.");
 }
 
 } // namespace
+
+// Every write reads the file first and changes only its own lines; a file that cannot be read
+// is never replaced, or every other setting in it would be lost.
+class Einstellungen::Aenderung
+{
+public:
+    explicit Aenderung(const QString &datei) : m_datei(datei), m_inhalt(lesen(datei)), m_vorher(alsBytes(m_inhalt)) {}
+
+    Inhalt &inhalt() { return m_inhalt; }
+
+    bool schreiben(QString &fehler)
+    {
+        if (!m_inhalt.fehler.isEmpty()) {
+            fehler = unlesbar(m_inhalt.fehler);
+            return false;
+        }
+        const QByteArray nachher = alsBytes(m_inhalt);
+        // An unchanged file is not written again (nor an empty one created).
+        if (nachher == m_vorher)
+            return true;
+        fehler = DateiErsetzen(m_datei, nachher);
+        return fehler.isEmpty();
+    }
+
+private:
+    QString m_datei;
+    Inhalt m_inhalt;
+    QByteArray m_vorher;
+};
 
 Einstellungen::Einstellungen(QString datei) : m_datei(std::move(datei)) {}
 
@@ -129,29 +201,45 @@ bool Einstellungen::LeseFlag(const QString &abschnitt, const QString &schluessel
     return LeseZahl(abschnitt, schluessel, vorgabe ? 1 : 0) != 0;
 }
 
+QList<std::pair<QString, QString>> Einstellungen::LeseAbschnitt(const QString &abschnitt) const
+{
+    QList<std::pair<QString, QString>> eintraege;
+    const QList<Zeile> zeilen = lesen(m_datei).zeilen;
+    const qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
+    if (kopf < 0)
+        return eintraege;
+    const qsizetype ende = abschnittsEnde(zeilen, kopf);
+    for (qsizetype i = kopf + 1; i < ende; ++i)
+        if (const auto s = schluesselDerZeile(zeilen[i].text))
+            eintraege.append({*s, wertDerZeile(zeilen[i].text)});
+    return eintraege;
+}
+
 bool Einstellungen::SchreibeText(const QString &abschnitt, const QString &schluessel, const QString &neuerWert)
 {
-    Inhalt inhalt = lesen(m_datei);
-    QStringList &zeilen = inhalt.zeilen;
+    Aenderung aenderung(m_datei);
+    Inhalt &inhalt = aenderung.inhalt();
+    QList<Zeile> &zeilen = inhalt.zeilen;
     const QString neueZeile = schluessel + QLatin1Char('=') + neuerWert;
     const qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
     if (kopf < 0) {
-        zeilen << QLatin1Char('[') + abschnitt + QLatin1Char(']') << neueZeile;
-        return schreiben(m_datei, inhalt, m_fehler);
+        einfuegen(inhalt, zeilen.size(), QLatin1Char('[') + abschnitt + QLatin1Char(']'));
+        einfuegen(inhalt, zeilen.size(), neueZeile);
+        return aenderung.schreiben(m_fehler);
     }
     const qsizetype ende = abschnittsEnde(zeilen, kopf);
     qsizetype letzteZeile = kopf;
     for (qsizetype i = kopf + 1; i < ende; ++i) {
-        const auto s = schluesselDerZeile(zeilen[i]);
+        const auto s = schluesselDerZeile(zeilen[i].text);
         if (s && gleich(*s, schluessel)) {
-            zeilen[i] = neueZeile;
-            return schreiben(m_datei, inhalt, m_fehler);
+            zeilen[i].text = neueZeile;
+            return aenderung.schreiben(m_fehler);
         }
-        if (!zeilen[i].trimmed().isEmpty())
+        if (!zeilen[i].text.trimmed().isEmpty())
             letzteZeile = i;
     }
-    zeilen.insert(letzteZeile + 1, neueZeile);
-    return schreiben(m_datei, inhalt, m_fehler);
+    einfuegen(inhalt, letzteZeile + 1, neueZeile);
+    return aenderung.schreiben(m_fehler);
 }
 
 bool Einstellungen::SchreibeZahl(const QString &abschnitt, const QString &schluessel, int neuerWert)
@@ -166,11 +254,10 @@ bool Einstellungen::SchreibeFlag(const QString &abschnitt, const QString &schlue
 
 bool Einstellungen::LoescheAbschnitt(const QString &abschnitt)
 {
-    Inhalt inhalt = lesen(m_datei);
-    const qsizetype kopf = findeAbschnitt(inhalt.zeilen, abschnitt);
-    if (kopf < 0)
-        return true;
-    const qsizetype ende = abschnittsEnde(inhalt.zeilen, kopf);
-    inhalt.zeilen.remove(kopf, ende - kopf);
-    return schreiben(m_datei, inhalt, m_fehler);
+    Aenderung aenderung(m_datei);
+    QList<Zeile> &zeilen = aenderung.inhalt().zeilen;
+    const qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
+    if (kopf >= 0)
+        zeilen.remove(kopf, abschnittsEnde(zeilen, kopf) - kopf);
+    return aenderung.schreiben(m_fehler);
 }

@@ -1,8 +1,23 @@
 #include "Dateien.h"
+#include "model/Dateien.h"
 #include "model/Einstellungen.h"
+#include "model/Textdekodierung.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+QByteArray abfall()
+{
+    QByteArray bytes;
+    for (int runde = 0; runde < 16; ++runde)
+        for (int b = 0; b < 256; ++b)
+            bytes += static_cast<char>(b);
+    return bytes;
+}
+} // namespace
 
 class TestEinstellungen : public QObject
 {
@@ -103,6 +118,87 @@ private Q_SLOTS:
         QVERIFY(!e.SchreibeFlag(QStringLiteral("Spielscheine"), QStringLiteral("Merken"), false));
         QVERIFY(!e.letzterFehler().isEmpty());
         QVERIFY(!e.LeseFlag(QStringLiteral("Spielscheine"), QStringLiteral("Merken"), false));
+    }
+
+    // A write changes its own line and nothing else: not the encoding of a UTF-8 file, its
+    // byte-order mark, its line breaks or a last line without one. A Windows-1252 file is
+    // read as such and written back as UTF-8.
+    void andereZeilenBleibenUnveraendert_data()
+    {
+        QTest::addColumn<QByteArray>("vorher");
+        QTest::addColumn<QString>("datei1");
+        QTest::addColumn<QByteArray>("nachher");
+        QTest::newRow("Windows-1252 path")
+            << QByteArray("[Spielscheine]\r\nDatei1=C:\\Tipps\\Sch\xF6n.qtt\r\n") << QStringLiteral("C:\\Tipps\\Schön.qtt")
+            << QStringLiteral("[Spielscheine]\r\nDatei1=C:\\Tipps\\Schön.qtt\r\nMerken=1\r\n").toUtf8();
+        QTest::newRow("byte-order mark, mixed breaks, no last break")
+            << QByteArray("\xEF\xBB\xBF[A]\r\nx=1\n[Spielscheine]\nMerken=0\r\nDatei1=/tmp/\xC3\xA4") << QStringLiteral("/tmp/ä")
+            << QByteArray("\xEF\xBB\xBF[A]\r\nx=1\n[Spielscheine]\nMerken=1\r\nDatei1=/tmp/\xC3\xA4");
+        QTest::newRow("line added after a last line without break")
+            << QByteArray("[Spielscheine]\nDatei1=a") << QStringLiteral("a")
+            << QByteArray("[Spielscheine]\nDatei1=a\nMerken=1\n");
+        QTest::newRow("binary garbage") << abfall() << QString()
+                                        << AusWindows1252(abfall()).toUtf8() + "\n[Spielscheine]\nMerken=1\n";
+    }
+    void andereZeilenBleibenUnveraendert()
+    {
+        QFETCH(QByteArray, vorher);
+        QFETCH(QString, datei1);
+        QFETCH(QByteArray, nachher);
+        schreibe(datei(), vorher);
+        Einstellungen e(datei());
+        QCOMPARE(e.LeseText(QStringLiteral("Spielscheine"), QStringLiteral("Datei1"), QString()), datei1);
+        QVERIFY(e.SchreibeFlag(QStringLiteral("Spielscheine"), QStringLiteral("Merken"), true));
+        QCOMPARE(inhalt(datei()), nachher);
+        QCOMPARE(e.LeseText(QStringLiteral("Spielscheine"), QStringLiteral("Datei1"), QString()), datei1);
+        // Writing what the file holds already leaves it alone.
+        QVERIFY(e.SchreibeFlag(QStringLiteral("Spielscheine"), QStringLiteral("Merken"), true));
+        QCOMPARE(inhalt(datei()), nachher);
+    }
+
+    // When the existing file can't be read, no write may replace it as if it were empty.
+    void unlesbareDateiWirdNichtErsetzt_data()
+    {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("folder") << QStringLiteral("ordner") << QStringLiteral("An der Stelle der Datei steht ein Ordner.");
+        QTest::newRow("pipe") << QStringLiteral("fifo")
+                              << QStringLiteral("An der Stelle der Datei steht keine gewöhnliche Datei.");
+        QTest::newRow("beyond the size cap")
+            << QStringLiteral("gross")
+            << QStringLiteral("Die Datei ist 17 MiB groß; erlaubt sind höchstens 16 MiB. Sie wird nicht gelesen und bleibt, wie "
+                              "sie ist.");
+    }
+    void unlesbareDateiWirdNichtErsetzt()
+    {
+        QFETCH(QString, art);
+        QFETCH(QString, grund);
+        QTemporaryDir hier;
+        const QString pfad = hier.filePath(QStringLiteral("Einstellungen.ini"));
+        if (art == QLatin1String("ordner")) {
+            QVERIFY(QDir().mkpath(pfad));
+        } else if (art == QLatin1String("fifo")) {
+            QCOMPARE(mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
+        } else {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Spielscheine]\nMerken=1\n");
+            QVERIFY(f.resize(17 * 1024 * 1024));
+        }
+        const QFileInfo vorher(pfad);
+        Einstellungen e(pfad);
+        QVERIFY(e.LeseFlag(QStringLiteral("Spielscheine"), QStringLiteral("Merken"), true)); // the default
+        QVERIFY(!e.SchreibeFlag(QStringLiteral("Spielscheine"), QStringLiteral("Merken"), false));
+        QCOMPARE(e.letzterFehler(), QStringLiteral("Die vorhandene Datei lässt sich nicht lesen: ") + grund
+                                        + QStringLiteral(" Damit keine Einstellung verloren geht, bleibt sie unverändert."));
+        QVERIFY(!e.LoescheAbschnitt(QStringLiteral("Spielscheine")));
+        const QFileInfo nachher(pfad);
+        QCOMPARE(nachher.isDir(), vorher.isDir());
+        QCOMPARE(nachher.isFile(), vorher.isFile());
+        QCOMPARE(nachher.size(), vorher.size());
+        QCOMPARE(nachher.lastModified(), vorher.lastModified());
+        QCOMPARE(QDir(hier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList{QStringLiteral("Einstellungen.ini")});
     }
 };
 
