@@ -2,6 +2,7 @@
 
 #include "model/Dateien.h"
 #include "model/Spiel.h"
+#include "model/Starteinstellungen.h"
 #include "model/Zustand.h"
 #include "ui/Befehle.h"
 #include "ui/Meldungen.h"
@@ -66,18 +67,11 @@ void TFAuswertung::ReihenpreisLesen()
 {
     if (!m_einstellungen.EinstellungenDa())
         return;
-    const QLocale &locale = m_zustand.Formateinstellungen;
-    const QString text = m_einstellungen.LeseText(Abrechnung, Preis, QStringLiteral("200,00"));
-    bool ok = false;
-    const double preis = locale.toDouble(text.trimmed(), &ok);
-    if (ok && preis == 200.0) {
-        // Old files stored the price in cents.
-        m_einstellungen.SchreibeText(Abrechnung, Preis, locale.toString(2.0, 'f', 2));
-        m_zustand.Reihenpreis = 2.0F;
-    } else if (ok && preis > 0.0 && preis < 1.0e6) {
-        m_zustand.Reihenpreis = static_cast<float>(preis);
-    }
-    // Anything else is no usable price: the return rate keeps 2,00 per row.
+    const Preiswahl wahl =
+        PreisAuswerten(m_einstellungen.LeseText(Abrechnung, Preis, QStringLiteral("200,00")), m_zustand.Formateinstellungen);
+    m_zustand.Reihenpreis = wahl.reihenpreis;
+    if (wahl.neuerText && !m_einstellungen.SchreibeText(Abrechnung, Preis, *wahl.neuerText))
+        Meldungen::fehler(this, DateiFehlerText(m_einstellungen.datei(), m_einstellungen.letzterFehler(), true));
 }
 
 void TFAuswertung::baueWerkzeugleiste()
@@ -161,10 +155,10 @@ void TFAuswertung::ersteAnzeige()
     int anzahl = 0;
     if (m_einstellungen.EinstellungenDa()) {
         m_tippauswertung->cbMerken()->setChecked(m_einstellungen.LeseFlag(Spielscheine, Merken, false));
-        anzahl = m_einstellungen.LeseZahl(Spielscheine, QStringLiteral("Dateienanzahl"), 0);
+        const GemerkteScheine gemerkt = GemerkteDateien(m_einstellungen);
+        anzahl = gemerkt.anzahl;
         // The files are opened whatever Merken says; the flag only sets the check box.
-        for (int i = 1; i <= anzahl; ++i) {
-            const QString pfad = m_einstellungen.LeseText(Spielscheine, QStringLiteral("Datei%1").arg(i), QString());
+        for (const QString &pfad : gemerkt.pfade) {
             if (QFileInfo::exists(pfad))
                 m_tippauswertung->DateienEinlesen(pfad);
             else

@@ -1,4 +1,5 @@
 #include "Attrappen.h"
+#include "KleinerDatentraeger.h"
 #include "Testumgebung.h"
 
 #include "model/Spiel.h"
@@ -67,6 +68,30 @@ private Q_SLOTS:
         TFAuswertung f(u.zustand, u.befehle());
         QCOMPARE(u.zustand.Reihenpreis, reihenpreis);
         QCOMPARE(u.lies(Dateinamen::Einstellungen), "[Abrechnung]\nPreis=" + danach + "\n[Andere]\nx=1\n");
+    }
+
+    // On a full disk the start's price rewrite and the closing's write fail with a message, and
+    // the settings file keeps every line.
+    void vollerDatentraeger()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        KleinerDatentraeger platte(u.zustand.Datenordner, 16 * KleinerDatentraeger::Seite);
+        if (!platte.bereit())
+            QSKIP(qPrintable(platte.grund()));
+        const QByteArray einstellungen = "[Abrechnung]\nPreis=200,00\n[Spielscheine]\nMerken=1\nDateienanzahl=1\n"
+                                         "Datei1=/home/j\xC3\xB6rg/Woche.qtt\n";
+        u.schreibe(Dateinamen::Einstellungen, einstellungen);
+        QVERIFY(platte.fuellen(0));
+        {
+            TFAuswertung f(u.zustand, u.befehle());
+            QCOMPARE(u.zustand.Reihenpreis, 2.0F);
+            f.close();
+        }
+        const QString meldung = QStringLiteral("Die Datei \u201EEinstellungen.ini\u201C konnte nicht geschrieben werden.\n\n"
+                                               "Auf dem Datenträger ist nicht genug Platz.");
+        QCOMPARE(meldungen.texte(), (QStringList{meldung, meldung}));
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), einstellungen);
     }
 
     void merkenBeimErstenZeigenUndSchliessen()

@@ -352,6 +352,37 @@ private Q_SLOTS:
         QCOMPARE(f.findChild<QCheckBox *>(QStringLiteral("cbMerken"))->isChecked(), merken == "1");
     }
 
+    // A key that is missing or empty names no file: no message, and no endless chain of them.
+    void gemerkteDateienMitLuecken_data()
+    {
+        QTest::addColumn<QByteArray>("abschnitt");
+        QTest::addColumn<QStringList>("tabs");
+        QTest::newRow("gap and empty key") << QByteArray("Dateienanzahl=4\nDatei1=EINS\nDatei3=\nDatei4=DREI\nDatei5=EINS\n")
+                                           << QStringList{QStringLiteral("eins"), QStringLiteral("drei")};
+        QTest::newRow("count far beyond the keys") << QByteArray("Dateienanzahl=2147483647\nDatei1=DREI\n")
+                                                   << QStringList{QStringLiteral("drei")};
+    }
+    void gemerkteDateienMitLuecken()
+    {
+        QFETCH(QByteArray, abschnitt);
+        QFETCH(QStringList, tabs);
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        u.schreibe(QStringLiteral("eins.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
+        u.schreibe(QStringLiteral("drei.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
+        abschnitt.replace("EINS", u.pfad(QStringLiteral("eins.qtt")).toUtf8());
+        abschnitt.replace("DREI", u.pfad(QStringLiteral("drei.qtt")).toUtf8());
+        u.schreibe(Dateinamen::Einstellungen, "[Spielscheine]\n" + abschnitt);
+        TFAuswertung f(u.zustand, u.befehle());
+        f.ersteAnzeige();
+        QStringList offen;
+        for (int i = 0; i < pc1(f)->count(); ++i)
+            offen << pc1(f)->tabText(i);
+        QCOMPARE(offen, tabs);
+        QCOMPARE(meldungen.texte(), QStringList());
+    }
+
     void beispielscheinBeimErstenStart()
     {
         Testumgebung u(true);

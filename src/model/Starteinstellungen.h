@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Einstellungen;
+
+// How the start uses the settings file: the price of a row and the remembered ticket files.
+
+struct Preiswahl
+{
+    float reihenpreis = 2.0F;
+    std::optional<QString> neuerText; // to be written back into [Abrechnung] Preis
+};
+
+// The price of a row from the stored text of [Abrechnung] Preis. Old files held the price in
+// cents: exactly 200 becomes 2,00 and is written back. Anything that is no usable price keeps
+// 2,00, so the price stays positive.
+Preiswahl PreisAuswerten(const QString &text, const QLocale &locale);
+
+struct GemerkteScheine
+{
+    int anzahl = 0;     // [Spielscheine] Dateienanzahl as stored
+    QStringList pfade;  // the files to open, in the order of their numbers
+};
+
+// The remembered ticket files: Datei1 up to Datei<Dateienanzahl>, but never past the highest
+// "Datei" key that exists. A missing or empty key names no file and is skipped.
+GemerkteScheine GemerkteDateien(const Einstellungen &einstellungen);
