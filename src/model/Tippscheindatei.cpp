@@ -3,10 +3,10 @@
 #include "model/Dateien.h"
 #include "model/Records.h"
 
-#include <QFile>
 #include <QVector>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <limits>
 
@@ -56,24 +56,21 @@ QString anteilsfehler(const QString &welche, const QString &text)
 QString ScheinEinlesen(TextTabelle &tabelle, QString &antGes, QString &antMeine, const QString &pfad,
                        const Textmesser &textbreite)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return DateiFehlerText(pfad, f.errorString(), false);
+    const Dateiinhalt gelesen = DateiLesen(pfad);
+    if (gelesen.status == Dateiinhalt::Status::Fehlt)
+        return DateiFehlerText(pfad, SystemfehlerText(ENOENT), false);
+    // Nothing was read: grid and share texts stay as they were.
+    if (gelesen.status == Dateiinhalt::Status::Fehler && gelesen.daten.isEmpty())
+        return DateiFehlerText(pfad, gelesen.fehler, false);
 
-    // A trailing piece shorter than a record is never read.
-    const qint64 anzahl = f.size() / TNormalSchein::Groesse;
+    // A trailing piece shorter than a record is never read; after an error the whole rows
+    // read until then are shown.
+    const qsizetype anzahl = gelesen.daten.size() / TNormalSchein::Groesse;
     QVector<TNormalSchein> reihen;
     reihen.reserve(anzahl);
-    QString fehler;
-    char puffer[TNormalSchein::Groesse];
-    for (qint64 k = 0; k < anzahl; ++k) {
-        if (f.read(puffer, TNormalSchein::Groesse) != TNormalSchein::Groesse) {
-            fehler = DateiFehlerText(pfad, f.errorString(), false);
-            break;
-        }
-        reihen.append(TNormalSchein::ausBytes(puffer));
-    }
-    f.close();
+    for (qsizetype k = 0; k < anzahl; ++k)
+        reihen.append(TNormalSchein::ausBytes(gelesen.daten.constData() + k * TNormalSchein::Groesse));
+    const QString fehler = gelesen.fehler.isEmpty() ? QString() : DateiFehlerText(pfad, gelesen.fehler, false);
 
     if (!reihen.isEmpty()) {
         const TNormalSchein &erste = reihen.constFirst();

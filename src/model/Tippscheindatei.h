@@ -21,7 +21,8 @@
 //
 // Returns the German error text on failure, empty on success. After an error in the middle of
 // the file the grid holds the whole rows read until then (row count consistent); when the file
-// cannot be opened at all, grid and share texts stay untouched.
+// cannot be read at all (missing, a folder in its place, beyond the size cap), grid and share
+// texts stay untouched.
 QString ScheinEinlesen(TextTabelle &tabelle, QString &antGes, QString &antMeine, const QString &pfad,
                        const Textmesser &textbreite);
 

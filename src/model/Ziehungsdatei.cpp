@@ -8,27 +8,17 @@
 Ladeergebnis GZEinlesen(const QString &datei)
 {
     Ladeergebnis ergebnis;
-    QFile f(datei);
-    if (!f.exists())
+    const Dateiinhalt gelesen = DateiLesen(datei);
+    if (gelesen.status == Dateiinhalt::Status::Fehlt)
         return ergebnis;
-    if (!f.open(QIODevice::ReadOnly)) {
-        ergebnis.status = Ladestatus::Fehler;
-        ergebnis.fehler = f.errorString();
-        return ergebnis;
-    }
-    const qint64 anzahl = f.size() / TGewZahlen::Groesse;
+    // Only whole records are kept, also of a file whose reading broke off; a trailing piece
+    // shorter than a record is never read.
+    const qsizetype anzahl = gelesen.daten.size() / TGewZahlen::Groesse;
     ergebnis.ziehungen.reserve(anzahl);
-    char puffer[TGewZahlen::Groesse];
-    for (qint64 i = 0; i < anzahl; ++i) {
-        // Only a completely read record is kept.
-        if (f.read(puffer, TGewZahlen::Groesse) != TGewZahlen::Groesse) {
-            ergebnis.status = Ladestatus::Fehler;
-            ergebnis.fehler = f.errorString();
-            return ergebnis;
-        }
-        ergebnis.ziehungen.append(TGewZahlen::ausBytes(puffer));
-    }
-    ergebnis.status = Ladestatus::Geladen;
+    for (qsizetype i = 0; i < anzahl; ++i)
+        ergebnis.ziehungen.append(TGewZahlen::ausBytes(gelesen.daten.constData() + i * TGewZahlen::Groesse));
+    ergebnis.status = gelesen.status == Dateiinhalt::Status::Gelesen ? Ladestatus::Geladen : Ladestatus::Fehler;
+    ergebnis.fehler = gelesen.fehler;
     return ergebnis;
 }
 

@@ -12,10 +12,11 @@ struct Ladeergebnis
 {
     Ladestatus status = Ladestatus::Fehlt;
     QVector<TGewZahlen> ziehungen; // the whole records read, also after an error
-    QString fehler;                // the system's description of the error
+    QString fehler;                // German description of the cause
 };
 
 // Reads every whole record of the file; a trailing piece shorter than a record is ignored.
+// A file beyond the size cap is refused (status Fehler, no draws) and left as it is.
 Ladeergebnis GZEinlesen(const QString &datei);
 
 // Writes every draw; the file is replaced only when the whole history was written.

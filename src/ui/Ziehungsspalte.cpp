@@ -186,6 +186,7 @@ void Ziehungsspalte::GZEinlesen()
     if (ergebnis.status == Ladestatus::Fehlt)
         return;
     m_zustand.Ziehungen = ergebnis.ziehungen;
+    m_historieUnvollstaendig = ergebnis.status == Ladestatus::Fehler;
     m_combo1->clear();
     QStringList daten;
     daten.reserve(m_zustand.Ziehungen.size());
@@ -300,6 +301,14 @@ bool Ziehungsspalte::zielBestimmen(int &ziel)
 
 void Ziehungsspalte::SpeedButton2Click()
 {
+    // Saving writes the whole history: after a failed load it would cut off what was not read.
+    if (m_historieUnvollstaendig) {
+        Meldungen::fehler(this, QStringLiteral("Die Gewinnreihen wurden beim Laden nicht vollständig gelesen. Damit aus der Datei "
+                                               "\u201E%1\u201C nichts verloren geht, wird sie nicht überschrieben.")
+                                        .arg(Dateinamen::Gewinnreihen)
+                                    + Absatz + QStringLiteral("Ich breche erst einmal ab."));
+        return;
+    }
     int ziel = -1;
     if (!zielBestimmen(ziel))
         return;

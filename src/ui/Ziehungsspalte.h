@@ -74,4 +74,5 @@ private:
     ZiehungsTabellenModell *m_g1Modell = nullptr;
     Zahlenauswahl m_auswahl;
     bool m_neueZiehung = false;
+    bool m_historieUnvollstaendig = false; // the last load failed: the file holds more than Ziehungen
 };

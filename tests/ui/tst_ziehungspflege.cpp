@@ -350,6 +350,38 @@ private Q_SLOTS:
         QCOMPARE(u.zustand.Ziehungen[2].bonus, std::uint8_t{5});
     }
 
+    // A history beyond the size cap is refused at the load and never overwritten by a save.
+    void zuGrosseHistorieBleibtUnberuehrt()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        const qint64 groesse = 17 * 1024 * 1024;
+        {
+            QFile datei(u.pfad(Dateinamen::Gewinnreihen));
+            QVERIFY(datei.open(QIODevice::WriteOnly));
+            QCOMPARE(datei.write(Testumgebung::ziehungen(2)), 32);
+            QVERIFY(datei.resize(groesse));
+        }
+        Fenster f(u);
+        QCOMPARE(meldungen.texte(),
+                 QStringList{QStringLiteral("Die Datei \u201EGReihen.qtgz\u201C konnte nicht gelesen werden.\n\nDie Datei ist 17 MiB "
+                                            "groß; erlaubt sind höchstens 16 MiB. Sie wird nicht gelesen und bleibt, wie sie ist.")});
+        QCOMPARE(u.zustand.Ziehungen.size(), 0);
+        QCOMPARE(f.combo1->count(), 0);
+
+        QTest::mouseClick(f.bHinzu, Qt::LeftButton); // asks about the download first
+        f.klicke({5, 6, 7, 8, 9}, 1);
+        QTest::mouseClick(f.speichern, Qt::LeftButton);
+        QCOMPARE(meldungen.eintraege.size(), 3);
+        QCOMPARE(meldungen.eintraege[2].text,
+                 QStringLiteral("Die Gewinnreihen wurden beim Laden nicht vollständig gelesen. Damit aus der Datei "
+                                "\u201EGReihen.qtgz\u201C nichts verloren geht, wird sie nicht überschrieben.\n\n"
+                                "Ich breche erst einmal ab."));
+        QCOMPARE(QFileInfo(u.pfad(Dateinamen::Gewinnreihen)).size(), groesse);
+        QCOMPARE(u.lies(Dateinamen::Gewinnreihen).left(32), Testumgebung::ziehungen(2));
+        QCOMPARE(u.zustand.Ziehungen.size(), 0);
+    }
+
     void fehlgeschlagenesSchreibenAendertNichts()
     {
         Testumgebung u;
