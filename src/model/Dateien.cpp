@@ -2,10 +2,13 @@
 
 #include "model/Spiel.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cmath>
@@ -227,4 +230,21 @@ Dateiinhalt DateiLesen(const QString &pfad, qint64 hoechstens)
     if (ergebnis.fehler.isEmpty())
         ergebnis.status = Dateiinhalt::Status::Gelesen;
     return ergebnis;
+}
+
+QStringList ResteEntfernen(const QString &datenordner, qint64 mindestalterSekunden)
+{
+    static const QRegularExpression Rest(QStringLiteral("^(%1|%2|.+\\.[qQ][tT][tT])\\.[A-Za-z]{6}$")
+                                             .arg(QRegularExpression::escape(Dateinamen::Gewinnreihen),
+                                                  QRegularExpression::escape(Dateinamen::Einstellungen)));
+    const QDateTime grenze = QDateTime::currentDateTimeUtc().addSecs(-mindestalterSekunden);
+    QStringList entfernt;
+    const QFileInfoList dateien = QDir(datenordner).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &datei : dateien) {
+        if (!Rest.match(datei.fileName()).hasMatch() || datei.lastModified().toUTC() > grenze)
+            continue;
+        if (QFile::remove(datei.absoluteFilePath()))
+            entfernt << datei.fileName();
+    }
+    return entfernt;
 }

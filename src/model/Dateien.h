@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // No data file the program reads (draw history, ticket, settings, a download) may be larger:
 // a bigger file is refused with a message and left untouched.
@@ -33,3 +34,8 @@ QString SystemfehlerText(int fehlernummer);
 // and the description of the cause.
 QString DateiFehlerText(const QString &datei, const QString &systemtext, bool schreiben);
 
+// The temporary files that interrupted writes of the program's data files (draw history,
+// settings, tickets) left in `datenordner`, when their last change lies at least
+// `mindestalterSekunden` back: a younger one may be the save of a second running instance.
+// Returns the names removed.
+QStringList ResteEntfernen(const QString &datenordner, qint64 mindestalterSekunden = 10 * 60);

@@ -45,6 +45,8 @@ QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner)
     const bool ersterStart = !QFileInfo::exists(zustand.Datenordner);
     if (!QDir().mkpath(zustand.Datenordner))
         return QStringLiteral("Der Datenordner \u201E%1\u201C konnte nicht angelegt werden.").arg(zustand.Datenordner);
+    // What an interrupted save left behind; a second running instance's save is younger.
+    ResteEntfernen(zustand.Datenordner);
     if (ersterStart) {
         // A new data folder gets the sample ticket, so the first start has something to show.
         DateiErsetzen(zustand.Datenordner + Dateinamen::DemoTippschein, DemoTippschein());

@@ -249,6 +249,39 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(pfad).size(), 40LL * 1024 * 1024 * 1024);
         QFile::remove(pfad);
     }
+
+    // Only the writer's own temporary names of the program's data files, and only old ones.
+    void resteEntfernen()
+    {
+        QTemporaryDir hier;
+        const auto anlegen = [&hier](const QString &name, int alterMinuten) {
+            QFile f(hier.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Rest");
+            f.flush();
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * alterMinuten), QFileDevice::FileModificationTime));
+        };
+        const QStringList entfernen{QStringLiteral("Demo-Tippschein.qtt.aBcDeF"), QStringLiteral("Einstellungen.ini.qwertz"),
+                                    QStringLiteral("GReihen.qtgz.AbCdEf"), QStringLiteral("Woche.qtt.ZZZZZZ")};
+        const QStringList bleiben{QStringLiteral("Einstellungen.ini.Frisch"), QStringLiteral("GReihen.qtgz"),
+                                  QStringLiteral("GReihen.qtgz.AbCdE1"),      QStringLiteral("GReihen.qtgz.AbCdEfg"),
+                                  QStringLiteral("GZ.549.bak.abcdef"),        QStringLiteral("Notizen.txt.abcdef"),
+                                  QStringLiteral("Woche.qtt")};
+        for (const QString &name : entfernen)
+            anlegen(name, 11);
+        for (const QString &name : bleiben)
+            anlegen(name, name.contains(QLatin1String("Frisch")) ? 1 : 11);
+        QVERIFY(QDir().mkpath(hier.filePath(QStringLiteral("GReihen.qtgz.Ordner"))));
+        QVERIFY(QFile::link(hier.filePath(QStringLiteral("Woche.qtt")), hier.filePath(QStringLiteral("Woche.qtt.Verweis"))));
+
+        QStringList entfernt = ResteEntfernen(hier.path());
+        entfernt.sort();
+        QCOMPARE(entfernt, entfernen);
+        QStringList uebrig = bleiben;
+        uebrig << QStringLiteral("GReihen.qtgz.Ordner") << QStringLiteral("Woche.qtt.Verweis");
+        uebrig.sort();
+        QCOMPARE(QDir(hier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name), uebrig);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDateien)

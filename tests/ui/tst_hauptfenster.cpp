@@ -207,8 +207,16 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(1));
+        // A leftover of a save interrupted long ago goes at the start.
+        const QString rest = u.pfad(QStringLiteral("Einstellungen.ini.AbCdEf"));
+        {
+            QFile f(rest);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+        }
         Zustand zustand;
         QPointer<TFStart> start = new TFStart(zustand);
+        QVERIFY(!QFile::exists(rest));
         QCOMPARE(start->size(), QSize(400, 300));
         QCOMPARE(start->windowTitle(), QStringLiteral("Quintaro Analyser 1.5.0.0"));
         QVERIFY(QFileInfo(zustand.Datenordner).isDir());
