@@ -1,9 +1,11 @@
-// A draw history file of any content: loaded, written back byte for byte, and run through
-// the statistics and an evaluation, none of which may touch memory outside their tables.
+// A draw history file of any content: loaded, written back byte for byte, its dates shown as
+// the date lists and the table show them, and run through the statistics and an evaluation,
+// none of which may touch memory outside their tables.
 
 #include "Fuzzdatei.h"
 
 #include "evaluation/Gewinnauswertung.h"
+#include "model/Datum.h"
 #include "model/Ziehungsdatei.h"
 #include "statistics/Statistik.h"
 
@@ -28,6 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
     const std::size_t ganze = groesse / TGewZahlen::Groesse * TGewZahlen::Groesse;
     if (f.readAll() != QByteArray(reinterpret_cast<const char *>(daten), static_cast<qsizetype>(ganze)))
         std::abort();
+
+    // A damaged date (any double) gives an empty text or a date that reads back as the same day.
+    for (const TGewZahlen &z : std::as_const(zustand.Ziehungen)) {
+        const QString text = Datum::kurz(z.datum, zustand.Formateinstellungen);
+        const QDate tag = Datum::zuDatum(z.datum);
+        if (text.isEmpty() != !tag.isValid())
+            std::abort();
+        if (tag.year() >= 1 && tag.year() <= 9999 && Datum::ausKurz(text, zustand.Formateinstellungen) != tag)
+            std::abort();
+    }
 
     StatistikStart(zustand);
     const int n = static_cast<int>(zustand.Ziehungen.size());
