@@ -3,6 +3,7 @@
 #include "evaluation/Gewinnauswertung.h"
 #include "model/Tippscheindatei.h"
 #include "model/Zustand.h"
+#include "ui/Datumsauswahl.h"
 #include "ui/ErgebnisModell.h"
 #include "ui/Gitter.h"
 #include "ui/Meldungen.h"
@@ -36,14 +37,15 @@ QLineEdit *anteilsfeld(const QString &name, QWidget *eltern)
     return e;
 }
 
-QComboBox *datumsliste(const QString &name, QWidget *eltern)
+QComboBox *datumsliste(const QString &name, DatumslistenModell *&modell, const QLocale &locale, QWidget *eltern)
 {
-    auto *c = new QComboBox(eltern);
+    auto *c = new Datumsauswahl(locale, eltern);
     c->setObjectName(name);
     QFont f = c->font();
     f.setBold(true);
     c->setFont(f);
     c->setMinimumWidth(110);
+    modell = c->datumsliste();
     return c;
 }
 
@@ -153,12 +155,12 @@ QWidget *TFFrScheineN::baueZeitraum()
     auto *box = new QGroupBox(QStringLiteral("Auswertung für eine oder mehrere Ziehungen"), this);
     auto *raster = new QGridLayout(box);
     raster->addWidget(new QLabel(QStringLiteral("Für den bzw. vom"), box), 0, 0);
-    m_combo1 = datumsliste(QStringLiteral("Combo1"), box);
+    m_combo1 = datumsliste(QStringLiteral("Combo1"), m_combo1Modell, m_zustand.Formateinstellungen, box);
     raster->addWidget(m_combo1, 1, 0);
     m_cbBack = new QCheckBox(QStringLiteral("zurück bis zum"), box);
     m_cbBack->setObjectName(QStringLiteral("cbBack"));
     raster->addWidget(m_cbBack, 0, 1);
-    m_combo2 = datumsliste(QStringLiteral("combo2"), box);
+    m_combo2 = datumsliste(QStringLiteral("combo2"), m_combo2Modell, m_zustand.Formateinstellungen, box);
     raster->addWidget(m_combo2, 1, 1);
     m_bStart = new QPushButton(QStringLiteral("Start"), box);
     m_bStart->setObjectName(QStringLiteral("BStart"));
@@ -241,11 +243,11 @@ void TFFrScheineN::KopfGewinnklassen()
     m_g5->setFixedHeight(m_g5->horizontalHeader()->sizeHint().height() + m_g5->verticalHeader()->defaultSectionSize() + 4);
 }
 
-QString TFFrScheineN::einlesen(const QString &pfad, const QStringList &ziehungsdaten)
+QString TFFrScheineN::einlesen(const QString &pfad, const Datumsliste &ziehungsdaten)
 {
-    m_combo1->addItems(ziehungsdaten);
+    m_combo1Modell->setzeListe(ziehungsdaten);
     m_combo1->setCurrentIndex(m_combo1->count() - 1);
-    m_combo2->addItems(ziehungsdaten);
+    m_combo2Modell->setzeListe(ziehungsdaten);
     m_combo2->setCurrentIndex(m_combo2->count() - 2);
 
     TextTabelle tabelle = m_g3Modell->tabelle();
@@ -260,10 +262,9 @@ QString TFFrScheineN::einlesen(const QString &pfad, const QStringList &ziehungsd
     return fehler;
 }
 
-void TFFrScheineN::datenAktualisieren(const QStringList &ziehungsdaten)
+void TFFrScheineN::datenAktualisieren(const Datumsliste &ziehungsdaten)
 {
-    m_combo1->clear();
-    m_combo1->addItems(ziehungsdaten);
+    m_combo1Modell->setzeListe(ziehungsdaten);
     m_combo1->setCurrentIndex(m_combo1->count() - 1);
 }
 

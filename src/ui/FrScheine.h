@@ -8,7 +8,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
+class DatumslistenModell;
 class ErgebnisModell;
+struct Datumsliste;
 class Gitter;
 class TextTabellenModell;
 struct Zustand;
@@ -22,9 +24,9 @@ public:
     TFFrScheineN(Zustand &zustand, int nummer, QWidget *eltern);
 
     // Takes the draw list and reads the ticket; returns the reading error, empty on success.
-    QString einlesen(const QString &pfad, const QStringList &ziehungsdaten);
+    QString einlesen(const QString &pfad, const Datumsliste &ziehungsdaten);
     // Gives the end-draw list a fresh copy of the draw list with the newest draw selected.
-    void datenAktualisieren(const QStringList &ziehungsdaten);
+    void datenAktualisieren(const Datumsliste &ziehungsdaten);
 
     void BStartClick();
     void BZeigClick();
@@ -50,8 +52,10 @@ private:
     Gitter *m_g3 = nullptr;
     TextTabellenModell *m_g3Modell = nullptr;
     QComboBox *m_combo1 = nullptr;
+    DatumslistenModell *m_combo1Modell = nullptr;
     QCheckBox *m_cbBack = nullptr;
     QComboBox *m_combo2 = nullptr;
+    DatumslistenModell *m_combo2Modell = nullptr;
     QPushButton *m_bStart = nullptr;
     Gitter *m_g3a = nullptr;
     ErgebnisModell *m_g3aModell = nullptr;

@@ -57,7 +57,7 @@ TFAuswertung::TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     baueMenue();
     resize(925, 679 + menuBar()->sizeHint().height());
 
-    m_tippauswertung->setzeZiehungsliste(m_ziehungsspalte->ziehungsliste());
+    m_tippauswertung->setzeZiehungsliste(m_ziehungsspalte->datumsliste());
     connect(m_ziehungsspalte, &Ziehungsspalte::downloadGewuenscht, this, &TFAuswertung::oeffneUpdatefenster);
     connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, m_tippauswertung, &Tippauswertung::TabsAktualisieren);
     m_ziehungsspalte->GZEinlesen();

@@ -3,6 +3,7 @@
 #include "model/Einstellungen.h"
 #include "model/Zustand.h"
 #include "ui/Dateidialoge.h"
+#include "ui/Datumsauswahl.h"
 #include "ui/FrScheine.h"
 #include "ui/Meldungen.h"
 #include "ui/Steuerelemente.h"
@@ -94,15 +95,9 @@ Tippauswertung::Tippauswertung(Zustand &zustand, QWidget *eltern) : QWidget(elte
     connect(m_bKr2, &QToolButton::clicked, this, &Tippauswertung::BKr2Click);
 }
 
-QStringList Tippauswertung::ziehungsdaten() const
+Datumsliste Tippauswertung::ziehungsdaten() const
 {
-    QStringList daten;
-    if (m_ziehungsliste) {
-        daten.reserve(m_ziehungsliste->count());
-        for (int i = 0; i < m_ziehungsliste->count(); ++i)
-            daten << m_ziehungsliste->itemText(i);
-    }
-    return daten;
+    return m_ziehungsliste ? m_ziehungsliste->liste() : Datumsliste();
 }
 
 void Tippauswertung::BOpenClick()
@@ -159,7 +154,7 @@ QWidget *Tippauswertung::DateienEinlesen(const QString &pfad)
 
 void Tippauswertung::TabsAktualisieren()
 {
-    const QStringList daten = ziehungsdaten();
+    const Datumsliste daten = ziehungsdaten();
     for (auto *rahmen : m_pc1->findChildren<TFFrScheineN *>())
         rahmen->datenAktualisieren(daten);
 }

@@ -7,6 +7,8 @@ class QComboBox;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
+class DatumslistenModell;
+struct Datumsliste;
 struct Zustand;
 
 // The right column of the main window: opening ticket files into tabs, the tabs, and
@@ -22,7 +24,7 @@ public:
     QPushButton *BOpen() const { return m_bOpen; }
 
     // The main window's draw list, of which every tab takes a copy.
-    void setzeZiehungsliste(QComboBox *liste) { m_ziehungsliste = liste; }
+    void setzeZiehungsliste(const DatumslistenModell *liste) { m_ziehungsliste = liste; }
 
     void BOpenClick();
     // Opens one ticket file into a new tab and returns the tab page.
@@ -35,7 +37,7 @@ public:
     int Tabzaehler() const { return m_tabzaehler; }
 
 private:
-    QStringList ziehungsdaten() const;
+    Datumsliste ziehungsdaten() const;
 
     Zustand &m_zustand;
     QPushButton *m_bOpen = nullptr;
@@ -43,6 +45,6 @@ private:
     QTabWidget *m_pc1 = nullptr;
     QToolButton *m_bKr1 = nullptr;
     QToolButton *m_bKr2 = nullptr;
-    QComboBox *m_ziehungsliste = nullptr;
+    const DatumslistenModell *m_ziehungsliste = nullptr;
     int m_tabzaehler = 0;
 };

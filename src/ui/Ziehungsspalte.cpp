@@ -7,6 +7,7 @@
 #include "model/Ziehungsdatei.h"
 #include "model/Zustand.h"
 #include "statistics/Statistik.h"
+#include "ui/Datumsauswahl.h"
 #include "ui/Gitter.h"
 #include "ui/Meldungen.h"
 #include "ui/Nummernknoepfe.h"
@@ -121,9 +122,10 @@ QWidget *Ziehungsspalte::baueZiehungsblock()
     raster->setVerticalSpacing(3);
 
     auto *ueberschrift = new QLabel(QStringLiteral("Ziehung"), block);
-    m_combo1 = new QComboBox(block);
+    m_combo1 = new Datumsauswahl(m_zustand.Formateinstellungen, block);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setMinimumWidth(110);
+    m_combo1Modell = m_combo1->datumsliste();
     ueberschrift->setBuddy(m_combo1);
     m_speedButton4 = Bildknopf(QStringLiteral("SpeedButton4"), Symbole::internet(),
                                QStringLiteral("Aktuelle Zahlen und Quoten aufrufen"), block);
@@ -187,12 +189,7 @@ void Ziehungsspalte::GZEinlesen()
         return;
     m_zustand.Ziehungen = ergebnis.ziehungen;
     m_historieUnvollstaendig = ergebnis.status == Ladestatus::Fehler;
-    m_combo1->clear();
-    QStringList daten;
-    daten.reserve(m_zustand.Ziehungen.size());
-    for (const TGewZahlen &z : std::as_const(m_zustand.Ziehungen))
-        daten << Datum::kurz(z.datum, m_zustand.Formateinstellungen);
-    m_combo1->addItems(daten);
+    m_combo1Modell->setzeListe({m_zustand.Ziehungen, std::nullopt});
     if (ergebnis.status == Ladestatus::Fehler)
         Meldungen::fehler(this, DateiFehlerText(datei, ergebnis.fehler, false));
     m_combo1->setCurrentIndex(m_combo1->count() - 1);
@@ -263,13 +260,13 @@ void Ziehungsspalte::BHinzuClick()
         setzeHinzuModus(true);
         const QDate vorschlag = VorgeschlagenesDatum(m_zustand.Ziehungen, heute());
         const bool ohneAuswahl = m_combo1->currentIndex() < 0;
-        m_combo1->addItem(Datum::kurz(vorschlag, m_zustand.Formateinstellungen));
+        m_combo1Modell->setzeVorschlag(Datum::ausDatum(vorschlag));
         m_combo1->setCurrentIndex(ohneAuswahl ? 0 : m_combo1->count() - 1);
         BDelClick();
         m_label5->setText(QStringLiteral("Gewinnzahlen vom ") + m_combo1->itemText(m_combo1->count() - 1));
     } else {
         setzeHinzuModus(false);
-        m_combo1->removeItem(m_combo1->count() - 1);
+        m_combo1Modell->setzeVorschlag(std::nullopt);
         m_combo1->setCurrentIndex(m_combo1->count() - 1);
     }
 }
@@ -334,6 +331,8 @@ void Ziehungsspalte::SpeedButton2Click()
         return;
     }
     m_zustand.Ziehungen = std::move(neu);
+    // The proposed date is a draw now: as many dates as before, the selection stays.
+    m_combo1Modell->setzeListe({m_zustand.Ziehungen, std::nullopt});
 
     setzeHinzuModus(false);
     GZinG1Einlesen();

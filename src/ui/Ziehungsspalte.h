@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Ziehungseingabe.h"
+#include "ui/Datumsauswahl.h"
 
 #include <QDate>
 #include <QWidget>
@@ -32,6 +33,8 @@ public:
     void GZinG1Einlesen();
 
     QComboBox *ziehungsliste() const { return m_combo1; }
+    // The dates of the draw list, of which the ticket tabs take their copies.
+    const DatumslistenModell *datumsliste() const { return m_combo1Modell; }
     const Zahlenauswahl &auswahl() const { return m_auswahl; }
     bool NeueZiehung() const { return m_neueZiehung; }
 
@@ -62,7 +65,8 @@ private:
     Zustand &m_zustand;
     QLabel *m_label5 = nullptr;
     QToolButton *m_bCopy = nullptr;
-    QComboBox *m_combo1 = nullptr;
+    Datumsauswahl *m_combo1 = nullptr;
+    DatumslistenModell *m_combo1Modell = nullptr;
     QToolButton *m_speedButton4 = nullptr;
     QPushButton *m_bHinzu = nullptr;
     QPushButton *m_speedButton2 = nullptr;

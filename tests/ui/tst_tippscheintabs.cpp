@@ -3,6 +3,7 @@
 
 #include "model/Einstellungen.h"
 #include "model/Spiel.h"
+#include "ui/Datumsauswahl.h"
 #include "ui/FrScheine.h"
 #include "ui/Gitter.h"
 #include "ui/Hauptfenster.h"
@@ -406,16 +407,31 @@ private Q_SLOTS:
         TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
         TFFrScheineN *a = rahmen(f, 0);
+        // Every date list holds the history itself, not a copy of it.
+        const auto daten = [](TFFrScheineN *r, const char *liste) {
+            return qobject_cast<const DatumslistenModell *>(in<QComboBox>(r, liste)->model())->liste();
+        };
+        const QVector<TGewZahlen> alt = u.zustand.Ziehungen;
+        QCOMPARE(daten(a, "Combo1").ziehungen.constData(), alt.constData());
+        QCOMPARE(daten(a, "combo2").ziehungen.constData(), alt.constData());
         in<QComboBox>(a, "combo2")->setCurrentIndex(0);
         QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("BHinzu")), Qt::LeftButton);
+        // A tab opened while a new draw is entered offers its proposed date as well.
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+        TFFrScheineN *b = rahmen(f, 1);
+        QCOMPARE(in<QComboBox>(b, "Combo1")->count(), 4);
+        QCOMPARE(in<QComboBox>(b, "Combo1")->itemText(3), QStringLiteral("22.01.2024"));
+        QCOMPARE(daten(b, "Combo1").ziehungen.constData(), alt.constData());
         for (int n : {1, 2, 3, 4, 5})
             QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("PNummer%1").arg(n)), Qt::LeftButton);
         QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("PSZNummer6")), Qt::LeftButton);
         QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("SpeedButton2")), Qt::LeftButton);
         QCOMPARE(in<QComboBox>(a, "Combo1")->count(), 4);
         QCOMPARE(in<QComboBox>(a, "Combo1")->currentText(), QStringLiteral("22.01.2024"));
+        QCOMPARE(daten(a, "Combo1").ziehungen.constData(), u.zustand.Ziehungen.constData());
         QCOMPARE(in<QComboBox>(a, "combo2")->count(), 3); // the start list is not refreshed
         QCOMPARE(in<QComboBox>(a, "combo2")->currentIndex(), 0);
+        QCOMPARE(daten(a, "combo2").ziehungen.constData(), alt.constData());
         QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
         QCOMPARE(in<QLabel>(a, "LHGew")->text(), QStringLiteral("2.000.000,00\u00A0€"));
         QCOMPARE(in<QLabel>(a, "LHGewWann")->text(), QStringLiteral("22.01.2024"));

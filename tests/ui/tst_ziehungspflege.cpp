@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -348,6 +349,41 @@ private Q_SLOTS:
         QVERIFY(meldungen.eintraege.isEmpty());
         QCOMPARE(u.lies(Dateinamen::Gewinnreihen).left(32), datei.left(32));
         QCOMPARE(u.zustand.Ziehungen[2].bonus, std::uint8_t{5});
+    }
+
+    // The opened draw list: keys and clicks pick a draw as in any drop-down list.
+    void datumslisteAufklappen()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(3));
+        Fenster f(u);
+        f.haupt.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.haupt));
+        QTest::mouseClick(f.combo1, Qt::LeftButton);
+        auto *liste = f.combo1->findChild<QFrame *>(QStringLiteral("Aufklappliste"));
+        QVERIFY(liste && liste->isVisible());
+        auto *ansicht = liste->findChild<QListView *>();
+        QCOMPARE(ansicht->currentIndex().row(), 2);
+        QTest::keyClick(ansicht, Qt::Key_Up);
+        QTest::keyClick(ansicht, Qt::Key_Return);
+        QVERIFY(!liste->isVisible());
+        QCOMPARE(f.combo1->currentIndex(), 1);
+        QCOMPARE(f.label5->text(), QStringLiteral("Gewinnzahlen vom 08.01.2024"));
+        QCOMPARE(f.gewaehlteZahlen(), (QList<int>{2, 4, 6, 8, 10}));
+
+        f.combo1->showPopup();
+        QTest::keyClick(ansicht, Qt::Key_Up);
+        QTest::keyClick(ansicht, Qt::Key_Escape);
+        QVERIFY(!liste->isVisible());
+        QCOMPARE(f.combo1->currentIndex(), 1);
+
+        f.combo1->showPopup();
+        QTest::mouseClick(ansicht->viewport(), Qt::LeftButton, {}, ansicht->visualRect(ansicht->model()->index(0, 0)).center());
+        QVERIFY(!liste->isVisible());
+        QCOMPARE(f.combo1->currentIndex(), 0);
+        QCOMPARE(f.label5->text(), QStringLiteral("Gewinnzahlen vom 01.01.2024"));
+        QVERIFY(meldungen.eintraege.isEmpty());
     }
 
     // A history beyond the size cap is refused at the load and never overwritten by a save.
