@@ -48,13 +48,21 @@ inline bool istZeile(QByteArray stueck, const QByteArray &zeile)
 class Zeilenvergleich
 {
 public:
-    Zeilenvergleich(QByteArray vorher, const QByteArray &nachher) : b(zeilenstuecke(nachher))
+    Zeilenvergleich(QByteArray vorher, QByteArray nachher)
     {
         offenesEnde = !vorher.isEmpty() && !vorher.endsWith('\n');
         const DekodierterText alt = TextDekodieren(vorher);
-        if (alt.kodierung == Textkodierung::Windows1252)
+        if (alt.kodierung == Textkodierung::Windows1252) {
             vorher = alt.text.toUtf8();
+        } else if (vorher.startsWith(Bom)) {
+            // The byte-order mark of a UTF-8 file stays, in front of whatever the first line is.
+            vorher.remove(0, Bom.size());
+            bomBehalten = nachher.startsWith(Bom);
+            nachher.remove(0, bomBehalten ? Bom.size() : 0);
+            offenesEnde = !vorher.isEmpty() && !vorher.endsWith('\n');
+        }
         a = zeilenstuecke(vorher);
+        b = zeilenstuecke(nachher);
     }
     // Old line i is kept as new line j.
     bool bleibt(qsizetype i, qsizetype j) const
@@ -64,8 +72,10 @@ public:
 
     QByteArrayList a;
     QByteArrayList b;
+    bool bomBehalten = true;
 
 private:
+    static inline const QByteArray Bom{"\xEF\xBB\xBF"};
     bool offenesEnde = false;
 };
 
@@ -78,6 +88,8 @@ inline bool nurDieseZeileGeaendert(const QByteArray &vorher, const QByteArray &n
     if (nachher == vorher)
         return true;
     const Zeilenvergleich v(vorher, nachher);
+    if (!v.bomBehalten)
+        return false;
     const QByteArrayList &a = v.a;
     const QByteArrayList &b = v.b;
     if (b.size() == a.size()) {
@@ -113,6 +125,8 @@ inline bool nurZeilenEntfernt(const QByteArray &vorher, const QByteArray &nachhe
     if (nachher == vorher)
         return true;
     const Zeilenvergleich v(vorher, nachher);
+    if (!v.bomBehalten)
+        return false;
     const qsizetype alt = v.a.size();
     const qsizetype neu = v.b.size();
     if (neu > alt)
