@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/Records.h"
 #include "model/Spiel.h"
+
+#include <QByteArray>
 
 #include <algorithm>
 #include <array>
@@ -18,4 +21,18 @@ inline std::array<std::uint8_t, 5> fuenfAus49(std::mt19937 &zufall)
     std::copy_n(topf.begin(), 5, zahlen.begin());
     std::sort(zahlen.begin(), zahlen.end());
     return zahlen;
+}
+
+// A ticket file of `reihen` random tip rows, unshared.
+inline QByteArray zufallsschein(std::mt19937 &zufall, int reihen)
+{
+    QByteArray schein;
+    for (int i = 0; i < reihen; ++i) {
+        TNormalSchein s;
+        const auto zahlen = fuenfAus49(zufall);
+        std::copy(zahlen.begin(), zahlen.end(), s.WZ.begin());
+        s.WZ[5] = static_cast<std::uint8_t>(1 + zufall() % 10);
+        schein += s.alsBytes();
+    }
+    return schein;
 }

@@ -15,16 +15,15 @@
 #include "model/Zustand.h"
 #include "ui/Befehle.h"
 #include "ui/Hauptfenster.h"
-#include "ui/Meldungen.h"
 #include "ui/Tippauswertung.h"
 
+#include "Fensterbench.h"
 #include "Zufallsdaten.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -32,19 +31,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-class KeineMeldungen : public Meldungen::Anzeige
-{
-public:
-    Meldungen::Antwort zeige(QWidget *, Art, const QString &) override { return Meldungen::Antwort::Nein; }
-};
-
-void schreibe(const QString &datei, const QByteArray &daten)
-{
-    QFile f(datei);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(daten);
-}
 
 double spitzeMB()
 {
@@ -76,16 +62,8 @@ Zustand datenordnerAnlegen(const QTemporaryDir &ordner, int anzahl)
     Einstellungen einstellungen(vorlage.einstellungsdatei());
     einstellungen.SchreibeZahl(QStringLiteral("Spielscheine"), QStringLiteral("Dateienanzahl"), 3);
     for (int t = 1; t <= 3; ++t) {
-        QByteArray schein;
-        for (int i = 0; i < 100; ++i) {
-            TNormalSchein s;
-            const auto zahlen = fuenfAus49(zufall);
-            std::copy(zahlen.begin(), zahlen.end(), s.WZ.begin());
-            s.WZ[5] = static_cast<std::uint8_t>(1 + zufall() % 10);
-            schein += s.alsBytes();
-        }
         const QString datei = ordner.filePath(QStringLiteral("schein%1.qtt").arg(t));
-        schreibe(datei, schein);
+        schreibe(datei, zufallsschein(zufall, 100));
         einstellungen.SchreibeText(QStringLiteral("Spielscheine"), QStringLiteral("Datei%1").arg(t), datei);
     }
     vorlage.Formateinstellungen = QLocale(QLocale::German, QLocale::Germany);
@@ -97,7 +75,6 @@ void StartMitGrosserHistorie(benchmark::State &state)
     QTemporaryDir ordner;
     const Zustand vorlage = datenordnerAnlegen(ordner, static_cast<int>(state.range(0)));
     KeineMeldungen keine;
-    Meldungen::setzeAnzeige(&keine);
 
     int tabs = 0;
     qsizetype geladen = 0;
@@ -114,7 +91,6 @@ void StartMitGrosserHistorie(benchmark::State &state)
     state.counters["Ziehungen"] = static_cast<double>(geladen);
     state.counters["Tabs"] = tabs;
     state.counters["Spitze_MB"] = spitzeMB();
-    Meldungen::setzeAnzeige(nullptr);
 }
 BENCHMARK(StartMitGrosserHistorie)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
@@ -124,7 +100,6 @@ void DatumslisteAufklappen(benchmark::State &state)
     QTemporaryDir ordner;
     const Zustand vorlage = datenordnerAnlegen(ordner, static_cast<int>(state.range(0)));
     KeineMeldungen keine;
-    Meldungen::setzeAnzeige(&keine);
     for (auto _ : state) {
         state.PauseTiming();
         Zustand zustand = vorlage;
@@ -138,19 +113,9 @@ void DatumslisteAufklappen(benchmark::State &state)
         QApplication::processEvents(); // the list is laid out and painted
         liste->hidePopup();
     }
-    Meldungen::setzeAnzeige(nullptr);
 }
 BENCHMARK(DatumslisteAufklappen)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return fensterBenchmarks(argc, argv); }

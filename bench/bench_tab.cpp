@@ -11,9 +11,9 @@
 #include "ui/Befehle.h"
 #include "ui/FrScheine.h"
 #include "ui/Hauptfenster.h"
-#include "ui/Meldungen.h"
 #include "ui/Tippauswertung.h"
 
+#include "Fensterbench.h"
 #include "Zufallsdaten.h"
 
 #include <benchmark/benchmark.h>
@@ -31,26 +31,12 @@
 
 namespace {
 
-class KeineMeldungen : public Meldungen::Anzeige
-{
-public:
-    Meldungen::Antwort zeige(QWidget *, Art, const QString &) override { return Meldungen::Antwort::Nein; }
-};
-
-void schreibe(const QString &datei, const QByteArray &daten)
-{
-    QFile f(datei);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(daten);
-}
-
 void StartBisAngezeigt(benchmark::State &state)
 {
     const int ziehungen = static_cast<int>(state.range(0));
     QTemporaryDir ordner;
     qputenv("XDG_DATA_HOME", ordner.path().toUtf8());
     KeineMeldungen keine;
-    Meldungen::setzeAnzeige(&keine);
 
     Zustand zustand;
     OrdnerBestimmen(zustand, QCoreApplication::applicationDirPath());
@@ -65,14 +51,7 @@ void StartBisAngezeigt(benchmark::State &state)
         historie += z.alsBytes();
     }
     schreibe(zustand.gewinnreihendatei(), historie);
-    QByteArray schein;
-    for (int i = 0; i < 1000; ++i) {
-        TNormalSchein s;
-        const auto zahlen = fuenfAus49(zufall);
-        std::copy(zahlen.begin(), zahlen.end(), s.WZ.begin());
-        s.WZ[5] = static_cast<std::uint8_t>(1 + zufall() % 10);
-        schein += s.alsBytes();
-    }
+    const QByteArray schein = zufallsschein(zufall, 1000);
     const QString scheindatei = ordner.filePath(QStringLiteral("gross.qtt"));
     schreibe(scheindatei, schein);
 
@@ -92,19 +71,9 @@ void StartBisAngezeigt(benchmark::State &state)
     state.counters["Ziehungen"] = static_cast<double>(zustand.Ziehungen.size());
     state.counters["Ergebniszeilen"] =
         static_cast<double>(rahmen->findChild<QAbstractItemView *>(QStringLiteral("G3a"))->model()->rowCount());
-    Meldungen::setzeAnzeige(nullptr);
 }
 BENCHMARK(StartBisAngezeigt)->Arg(520)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return fensterBenchmarks(argc, argv); }
