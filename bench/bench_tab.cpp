@@ -22,7 +22,6 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
