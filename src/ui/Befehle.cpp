@@ -4,6 +4,7 @@
 #include "ui/Symbole.h"
 #include "ui/hilfe/Hilfe.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <QShortcut>
@@ -92,10 +93,23 @@ QAction *Befehle::menueeintrag(QMenu *menue, const QString &text, Art art) const
 {
     QAction *befehl = aktion(art);
     QAction *eintrag = menue->addAction(text);
-    eintrag->setEnabled(befehl->isEnabled());
-    connect(befehl, &QAction::enabledChanged, eintrag, &QAction::setEnabled);
+    const auto folgen = [befehl, eintrag] {
+        eintrag->setEnabled(befehl->isEnabled());
+        eintrag->setToolTip(befehl->toolTip());
+    };
+    folgen();
+    menue->setToolTipsVisible(true);
+    connect(befehl, &QAction::changed, eintrag, folgen);
     connect(eintrag, &QAction::triggered, befehl, &QAction::trigger);
     return eintrag;
+}
+
+void Befehle::verbinde(QAbstractButton *knopf, Art art) const
+{
+    QAction *befehl = aktion(art);
+    knopf->setEnabled(befehl->isEnabled());
+    connect(befehl, &QAction::enabledChanged, knopf, &QWidget::setEnabled);
+    connect(knopf, &QAbstractButton::clicked, befehl, &QAction::trigger);
 }
 
 namespace {
