@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
-#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidget>
@@ -136,10 +135,7 @@ QToolButton *Befehle::hilfeKnopf(QToolBar *leiste, QWidget *fenster, int thema, 
 {
     QToolButton *knopf = bildknopf(leiste, QStringLiteral("BHelp"), Symbole::hilfe(), hinweis);
     const QString datei = m_zustand.Hilfedatei;
-    const auto zeigen = [datei, thema] { Hilfe::zeigeThema(datei, thema); };
-    connect(knopf->defaultAction(), &QAction::triggered, fenster, zeigen);
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), fenster);
-    f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, fenster, zeigen);
+    connect(knopf->defaultAction(), &QAction::triggered, fenster, [datei, thema] { Hilfe::zeigeThema(datei, thema); });
+    Hilfe::taste(fenster, datei, thema);
     return knopf;
 }

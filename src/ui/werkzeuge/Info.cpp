@@ -14,7 +14,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -110,9 +109,7 @@ TFInfo::TFInfo(Zustand &zustand, QWidget *eltern) : QDialog(eltern, Qt::Dialog |
     fuss->addWidget(schliessen);
     senkrecht->addLayout(fuss);
 
-    const QString hilfedatei = zustand.Hilfedatei;
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [hilfedatei] { Hilfe::zeigeThema(hilfedatei, Infothema); });
+    Hilfe::taste(this, zustand.Hilfedatei, Infothema);
 }
 
 void TFInfo::paintEvent(QPaintEvent *)

@@ -7,7 +7,6 @@
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 
@@ -40,9 +39,7 @@ TFKal::TFKal(Zustand &zustand, QWidget *eltern)
     fuss->addWidget(schliessen);
     senkrecht->addLayout(fuss);
 
-    const QString hilfedatei = zustand.Hilfedatei;
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [hilfedatei] { Hilfe::zeigeThema(hilfedatei, Kalenderthema); });
+    Hilfe::taste(this, zustand.Hilfedatei, Kalenderthema);
 }
 
 void TFKal::showEvent(QShowEvent *ereignis)
