@@ -94,7 +94,8 @@ int Programmstart(int &argc, char **argv)
     TFAuswertung hauptfenster(zustand, befehle);
     if (optionen.beispieldaten)
         hauptfenster.setWindowTitle(hauptfenster.windowTitle() + QStringLiteral(" \u2013 Beispieldaten"));
-    QObject::connect(&hauptfenster, &TFAuswertung::geschlossen, &anwendung, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&hauptfenster, &TFAuswertung::geschlossen, &anwendung, &QApplication::quit,
+                     Qt::QueuedConnection);
     // Files named on the command line open once the start window is gone.
     QObject::connect(start, &QObject::destroyed, &hauptfenster,
                      [&hauptfenster, &zustand, &bericht, dateien = optionen.dateien] {

@@ -91,6 +91,7 @@ TFInfo::TFInfo(Zustand &zustand, QWidget *eltern) : QDialog(eltern, Qt::Dialog |
             zeile = FettesLabel(name, Qt::AlignLeft, anschrift);
             zeile->setText(web.Anschrift[i]);
         }
+        zeile->setTextFormat(Qt::PlainText); // the lines come from the settings file
         zeilen->addWidget(zeile);
     }
 
