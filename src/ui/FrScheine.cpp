@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,7 +31,9 @@ QLineEdit *anteilsfeld(const QString &name, QWidget *eltern)
     auto *e = new QLineEdit(QStringLiteral("1"), eltern);
     e->setObjectName(name);
     e->setReadOnly(true);
-    e->setMaxLength(4);
+    // Four digits is a limit on typing only: setMaxLength would also cut a value read from a
+    // ticket file (up to 65535), and the evaluation would then use the cut value.
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), e));
     e->setAlignment(Qt::AlignCenter);
     e->setFixedWidth(44);
     return e;

@@ -215,6 +215,45 @@ private Q_SLOTS:
         QCOMPARE(hintergrund(g3, 0, 6), QColor(Qt::white));
     }
 
+    // Shares come from the file whole, up to the 16-bit maximum, and the evaluation uses them.
+    void grosseAnteile_data()
+    {
+        QTest::addColumn<int>("gesamt");
+        QTest::addColumn<int>("meine");
+        QTest::addColumn<QString>("anteil");
+        QTest::newRow("10000 shares, 1 own") << 10000 << 1 << QStringLiteral("200,00");
+        QTest::newRow("65535 shares, 3 own") << 65535 << 3 << QStringLiteral("91,55");
+        QTest::newRow("65535 of 65535") << 65535 << 65535 << QStringLiteral("2.000.000,00");
+    }
+    void grosseAnteile()
+    {
+        QFETCH(int, gesamt);
+        QFETCH(int, meine);
+        QFETCH(QString, anteil);
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        // Class 1 in the newest draw {11..15}/3.
+        u.schreibe(QStringLiteral("a.qtt"), schein({{11, 12, 13, 14, 15, 3}}, std::uint16_t(gesamt), std::uint16_t(meine)));
+        TFAuswertung f(u.zustand, u.befehle());
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+        TFFrScheineN *a = rahmen(f, 0);
+        QCOMPARE(in<QLineEdit>(a, "EAntGes")->text(), QString::number(gesamt));
+        QCOMPARE(in<QLineEdit>(a, "EAntmeine")->text(), QString::number(meine));
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        QCOMPARE(text(in<QTableView>(a, "G3a"), 0, 4), anteil);
+        QCOMPARE(in<QLabel>(a, "LGesGewinnAnt")->text(), anteil + QStringLiteral("\u00A0€"));
+        QVERIFY(meldungen.eintraege.isEmpty());
+
+        // Typing, were the field editable, stops at four digits.
+        auto *feld = in<QLineEdit>(a, "EAntmeine");
+        feld->setReadOnly(false);
+        feld->clear();
+        QTest::keyClicks(feld, QStringLiteral("12345"));
+        QCOMPARE(feld->text(), QStringLiteral("1234"));
+    }
+
     void zeitraumFalschHerum()
     {
         Testumgebung u;
