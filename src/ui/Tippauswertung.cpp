@@ -67,6 +67,8 @@ Tippauswertung::Tippauswertung(Zustand &zustand, QWidget *eltern) : QWidget(elte
     auto *rechts = new QVBoxLayout;
     m_cbMerken = new QCheckBox(QStringLiteral("Datei-Auswahl merken und mit Programmstart einlesen"), leiste);
     m_cbMerken->setObjectName(QStringLiteral("cbMerken"));
+    // Ticked as designed; an existing settings file decides at the first showing.
+    m_cbMerken->setChecked(true);
     rechts->addWidget(m_cbMerken);
     rechts->addWidget(hinweis(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.)"), leiste));
     rechts->addWidget(hinweis(QStringLiteral("Achtung, alte Einträge werden überschrieben."), leiste));

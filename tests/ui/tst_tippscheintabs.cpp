@@ -116,6 +116,7 @@ private Q_SLOTS:
         u.schreibe(Dateinamen::Einstellungen, einstellungen);
         u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
         TFAuswertung f(u.zustand, u.befehle());
+        f.findChild<QCheckBox *>(QStringLiteral("cbMerken"))->setChecked(false);
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
         QCOMPARE(pc1(f)->count(), 1);
         QCOMPARE(u.lies(Dateinamen::Einstellungen), einstellungen);
