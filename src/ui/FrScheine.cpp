@@ -297,18 +297,25 @@ void TFFrScheineN::setzeMarke(int marke)
 
 void TFFrScheineN::BStartClick()
 {
-    setzeMarke(0);
     const int antGes = AnteilAusText(m_eAntGes->text()).value_or(1);
     const int antMeine = AnteilAusText(m_eAntmeine->text()).value_or(1);
     const bool zeitraum = m_cbBack->isChecked();
     Auswertungsergebnis ergebnis =
         GewinnAuswertung(m_zustand, TippreihenAusTabelle(m_g3Modell->tabelle()), antGes, antMeine,
                          m_combo1->currentIndex(), m_combo2->currentIndex(), zeitraum);
+    if (ergebnis.status == Auswertungsstatus::KeinZeitraum) {
+        // No draw to evaluate: nothing ran, so nothing changes, least of all the hit colouring,
+        // which must keep following the draws of the last evaluation that did run.
+        Meldungen::information(this, ergebnis.meldung);
+        return;
+    }
+    setzeMarke(0);
     const QLocale &locale = m_zustand.Formateinstellungen;
     Kennzahltexte texte;
     int marke = 0;
     if (ergebnis.status != Auswertungsstatus::Ok) {
-        // The list, the class counts, the return rate and the share keep what they showed.
+        // The period message: the list, the class counts, the return rate and the share keep what
+        // they showed, while the total and the highest win are emptied below.
         Meldungen::information(this, ergebnis.meldung);
     } else {
         texte = KennzahlenTexte(ergebnis, locale);

@@ -282,6 +282,56 @@ private Q_SLOTS:
         QCOMPARE(a->hoechstgewinnMarke(), 0);
     }
 
+    // The program's own refusals change nothing: the hit colouring keeps following the last
+    // evaluation that ran, and the refused tab keeps what it showed.
+    void eigeneAbsageAendertNichts_data()
+    {
+        QTest::addColumn<int>("verbleibend"); // draws left in the history after the tabs were opened
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("no draws") << 0
+                                  << QStringLiteral("Es sind keine Ziehungen vorhanden, die ausgewertet werden könnten."
+                                                    "\n\nIch breche erst einmal ab.");
+        QTest::newRow("draw not in the history")
+            << 2
+            << QStringLiteral("Die gewählte Ziehung ist in der Liste der Ziehungen nicht vorhanden. Bitte wählen Sie "
+                              "den Zeitraum neu aus.\n\nIch breche erst einmal ab.");
+    }
+    void eigeneAbsageAendertNichts()
+    {
+        QFETCH(int, verbleibend);
+        QFETCH(QString, meldung);
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        // Row 1 hits the oldest draw {1..5}/1, row 2 the newest {11..15}/3.
+        u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 1}, {11, 12, 13, 14, 15, 3}}));
+        TFAuswertung f(u.zustand, u.befehle());
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt")), u.pfad(QStringLiteral("a.qtt"))});
+        TFFrScheineN *a = rahmen(f, 0);
+        TFFrScheineN *b = rahmen(f, 1);
+        QTest::mouseClick(in<QPushButton>(b, "BStart"), Qt::LeftButton);
+        in<QCheckBox>(a, "cbBack")->setChecked(true);
+        in<QComboBox>(a, "combo2")->setCurrentIndex(0);
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        QVERIFY(!u.zustand.EinzelAuswertung);
+        auto *g3 = in<QTableView>(a, "G3");
+        QCOMPARE(hintergrund(g3, 0, 1), QColor(Qt::white));
+
+        u.zustand.Ziehungen.resize(verbleibend);
+        QTest::mouseClick(in<QPushButton>(b, "BStart"), Qt::LeftButton);
+        QCOMPARE(meldungen.texte(), QStringList{meldung});
+        // Still the range: no tab colours its rows against the oldest draw.
+        QVERIFY(!u.zustand.EinzelAuswertung);
+        QCOMPARE(hintergrund(g3, 0, 1), QColor(Qt::white));
+        QCOMPARE(hintergrund(in<QTableView>(b, "G3"), 0, 1), QColor(Qt::white));
+        QCOMPARE(in<QLabel>(b, "LHGew")->text(), QStringLiteral("2.000.000,00\u00A0€"));
+        QCOMPARE(in<QLabel>(b, "LHGewWann")->text(), QStringLiteral("15.01.2024"));
+        QCOMPARE(in<QLabel>(b, "LGesGewinn")->text(), QStringLiteral("2.000.000,00\u00A0€"));
+        QCOMPARE(b->hoechstgewinnMarke(), 1);
+        QCOMPARE(in<QTableView>(b, "G3a")->model()->rowCount(), 1);
+    }
+
     void zeigSpringtZumHoechstgewinn()
     {
         Testumgebung u;
