@@ -108,6 +108,32 @@ private Q_SLOTS:
         QVERIFY(meldungen.eintraege.isEmpty());
     }
 
+    // The window asks for a client area of 925 x 679 and grows only as far as its content needs:
+    // the ticket tabs decide the right column's width, not the row of notes above them, and
+    // opening the first ticket does not widen the window.
+    void fenstergroesse()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(3));
+        u.schreibe(QStringLiteral("a.qtt"), TNormalSchein{}.alsBytes());
+        TFAuswertung f(u.zustand, u.befehle());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const int breite = f.width();
+        QCOMPARE(breite, std::max(925, f.minimumSizeHint().width()));
+        QCOMPARE(f.height() - f.menuBar()->height(), std::max(679, f.minimumSizeHint().height() - f.menuBar()->height()));
+
+        dialoge.oeffnenAntworten.enqueue({u.pfad(QStringLiteral("a.qtt"))});
+        f.findChild<QPushButton *>(QStringLiteral("BOpen"))->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(f.width(), breite);
+        auto *rechts = f.findChild<QWidget *>(QStringLiteral("PRight"));
+        QCOMPARE(rechts->minimumSizeHint().width(),
+                 f.findChild<QWidget *>(QStringLiteral("PC1"))->minimumSizeHint().width());
+    }
+
     void historieLaden_data()
     {
         QTest::addColumn<QByteArray>("datei");
