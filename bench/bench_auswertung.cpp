@@ -144,7 +144,8 @@ Auswertungsergebnis referenzauswertung(const Zustand &zustand, const QVector<Tip
     const QString format = Datum::kurzesFormat(locale);
     for (int i = von; i <= bis; ++i) {
         const TGewZahlen &z = zustand.Ziehungen[i];
-        e.ziehungen.append(TGewAusw{z.datum, locale.toString(Datum::zuDatum(z.datum), format).left(10), z.menge(), z.bonus});
+        const QString datum = locale.toString(Datum::zuDatum(z.datum), format).left(10);
+        e.ziehungen.append(TGewAusw{z.datum, datum, z.menge(), z.bonus});
     }
     std::vector<Zahlenmenge> reihenmengen;
     for (const Tippreihe &r : reihen) {
@@ -189,8 +190,9 @@ Auswertungsergebnis referenzauswertung(const Zustand &zustand, const QVector<Tip
     if (besteKlasse <= AnzahlGewinnklassen)
         e.hoechster = Gewinnklassen[std::size_t(besteKlasse - 1)].Gewinn;
     e.gesamtAnteil = MeinAnteil(antGes, antMeine, e.gesamt);
-    e.ruecklauf = Betrag(std::nearbyint(double(e.gesamt) / double(BetragProEuro) /
-                                        (double(e.paare) * double(zustand.Reihenpreis)) * 100.0 * double(BetragProEuro)));
+    const double prozent =
+        double(e.gesamt) / double(BetragProEuro) / (double(e.paare) * double(zustand.Reihenpreis)) * 100.0;
+    e.ruecklauf = Betrag(std::nearbyint(prozent * double(BetragProEuro)));
     return e;
 }
 

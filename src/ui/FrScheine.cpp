@@ -211,8 +211,8 @@ QWidget *TFFrScheineN::baueRechts()
     for (const Gewinnklasse &k : Gewinnklassen)
         klassen << k.Bezeichnung;
     const std::array<QStringList, ErgebnisSpalten> werte{QStringList{datumsmuster(locale)}, klassen,
-                                                        QStringList{ReihennummerMuster}, {betragsmuster(locale)},
-                                                        {betragsmuster(locale)}};
+                                                         QStringList{ReihennummerMuster}, {betragsmuster(locale)},
+                                                         {betragsmuster(locale)}};
     for (int c = 0; c < ErgebnisSpalten; ++c) {
         const auto i = static_cast<std::size_t>(c);
         m_g3a->setColumnWidth(c, spaltenbreite(m_g3a, ErgebnisBreiten[i], ErgebnisKopf[i], werte[i], c > 0));
@@ -316,16 +316,19 @@ void TFFrScheineN::KopfGewinnklassen()
     const QString gkl = QStringLiteral("GKl.");
     const QString anz = QStringLiteral("Anz.");
     TextTabelle t(11, 2);
-    t.setzeSpaltenbreite(0, std::max(spaltenbreite(m_g5, G5Breiten[0], gkl, {}, false), m_g5->zellenbreite(anz, false)));
-    for (int k = 0; k < AnzahlGewinnklassen; ++k)
-        t.setzeSpaltenbreite(k + 1, spaltenbreite(m_g5, G5Breiten[k + 1], Gewinnklassen[static_cast<std::size_t>(k)].Kurz,
-                                                  {KlassenanzahlMuster}, false));
+    t.setzeSpaltenbreite(0,
+                         std::max(spaltenbreite(m_g5, G5Breiten[0], gkl, {}, false), m_g5->zellenbreite(anz, false)));
+    for (int k = 0; k < AnzahlGewinnklassen; ++k) {
+        const QString &kurz = Gewinnklassen[static_cast<std::size_t>(k)].Kurz;
+        t.setzeSpaltenbreite(k + 1, spaltenbreite(m_g5, G5Breiten[k + 1], kurz, {KlassenanzahlMuster}, false));
+    }
     // The first column's captions are centred for 31 and 32 pixels as designed, or for the
     // column's width when the font made it wider.
     t.setzeZelle(0, 0, Zentrieren(gkl, std::max(31, t.spaltenbreite(0)), breite));
     t.setzeZelle(0, 1, Zentrieren(anz, std::max(32, t.spaltenbreite(0)), breite));
     for (int k = 0; k < AnzahlGewinnklassen; ++k)
-        t.setzeZelle(k + 1, 0, Zentrieren(Gewinnklassen[static_cast<std::size_t>(k)].Kurz, t.spaltenbreite(k + 1), breite));
+        t.setzeZelle(k + 1, 0,
+                     Zentrieren(Gewinnklassen[static_cast<std::size_t>(k)].Kurz, t.spaltenbreite(k + 1), breite));
     m_g5Modell->setzeTabelle(t);
     for (int c = 0; c < 11; ++c)
         m_g5->setColumnWidth(c, t.spaltenbreite(c));
@@ -415,7 +418,8 @@ void TFFrScheineN::BStartClick()
         m_g3a->setUpdatesEnabled(true);
         for (int k = 0; k < AnzahlGewinnklassen; ++k)
             m_g5Modell->setzeZelle(k + 1, 1,
-                                   Zentrieren(texte.klassenAnzahl[static_cast<std::size_t>(k)], m_g5->columnWidth(k + 1),
+                                   Zentrieren(texte.klassenAnzahl[static_cast<std::size_t>(k)],
+                                              m_g5->columnWidth(k + 1),
                                               [this](const QString &t) { return m_g5->textbreite(t); }));
         m_lrl->setText(texte.ruecklauf);
         m_lGesGewinnAnt->setText(texte.gesamtAnteil);

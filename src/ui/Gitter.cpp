@@ -109,8 +109,7 @@ void GitterZelle::paint(QPainter *painter, const QStyleOptionViewItem &option, c
 bool GitterZelle::helpEvent(QHelpEvent *ereignis, QAbstractItemView *ansicht, const QStyleOptionViewItem &option,
                             const QModelIndex &index)
 {
-    if (ereignis && ereignis->type() == QEvent::ToolTip && index.isValid()
-        && !index.data(Qt::ToolTipRole).isValid()) {
+    if (ereignis && ereignis->type() == QEvent::ToolTip && index.isValid() && !index.data(Qt::ToolTipRole).isValid()) {
         const QString text = zellentext(index);
         const QFontMetrics fm(zellenschrift(option, index));
         if (fm.horizontalAdvance(text) > textraum(option.rect, istFest(index)))

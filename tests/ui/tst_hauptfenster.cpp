@@ -48,8 +48,7 @@ private Q_SLOTS:
             f.findChild<QPushButton *>(QStringLiteral("BOpen"))->click();
             f.close();
         }
-        QCOMPARE(u.lies(Dateinamen::Einstellungen),
-                 "[Spielscheine]\nDateienanzahl=1\nDatei1=" + pfad + "\nMerken=1\n");
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), "[Spielscheine]\nDateienanzahl=1\nDatei1=" + pfad + "\nMerken=1\n");
     }
 
     void preis_data()
@@ -123,7 +122,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         const int breite = f.width();
         QCOMPARE(breite, std::max(925, f.minimumSizeHint().width()));
-        QCOMPARE(f.height() - f.menuBar()->height(), std::max(679, f.minimumSizeHint().height() - f.menuBar()->height()));
+        const int menue = f.menuBar()->height();
+        QCOMPARE(f.height() - menue, std::max(679, f.minimumSizeHint().height() - menue));
 
         dialoge.oeffnenAntworten.enqueue({u.pfad(QStringLiteral("a.qtt"))});
         f.findChild<QPushButton *>(QStringLiteral("BOpen"))->click();

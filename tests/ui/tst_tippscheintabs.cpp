@@ -277,7 +277,8 @@ private Q_SLOTS:
         DialogAttrappe dialoge;
         u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
         // Class 1 in the newest draw {11..15}/3.
-        u.schreibe(QStringLiteral("a.qtt"), schein({{11, 12, 13, 14, 15, 3}}, std::uint16_t(gesamt), std::uint16_t(meine)));
+        u.schreibe(QStringLiteral("a.qtt"),
+                   schein({{11, 12, 13, 14, 15, 3}}, std::uint16_t(gesamt), std::uint16_t(meine)));
         TFAuswertung f(u.zustand, u.befehle());
         oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
         TFFrScheineN *a = rahmen(f, 0);
@@ -330,8 +331,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("verbleibend"); // draws left in the history after the tabs were opened
         QTest::addColumn<QString>("meldung");
         QTest::newRow("no draws") << 0
-                                  << QStringLiteral("Es sind keine Ziehungen vorhanden, die ausgewertet werden könnten."
-                                                    "\n\nIch breche erst einmal ab.");
+                                  << QStringLiteral("Es sind keine Ziehungen vorhanden, die ausgewertet werden "
+                                                    "könnten.\n\nIch breche erst einmal ab.");
         QTest::newRow("draw not in the history")
             << 2
             << QStringLiteral("Die gewählte Ziehung ist in der Liste der Ziehungen nicht vorhanden. Bitte wählen Sie "
