@@ -184,8 +184,8 @@ QWidget *TFAuswertung::startdateiOeffnen(const QString &pfad)
 {
     if (QFileInfo::exists(pfad))
         return m_tippauswertung->DateienEinlesen(pfad);
-    Meldungen::information(this, QStringLiteral("Die mit dem Programmstart zu ladende Datei ") + QFileInfo(pfad).fileName()
-                                     + Absatz + QStringLiteral(" wurde nicht gefunden."));
+    Meldungen::information(this, QStringLiteral("Die mit dem Programmstart zu ladende Datei ")
+                                     + QFileInfo(pfad).fileName() + Absatz + QStringLiteral(" wurde nicht gefunden."));
     return nullptr;
 }
 
