@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+class Befehle;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -35,6 +36,8 @@ public:
     QComboBox *ziehungsliste() const { return m_combo1; }
     // The dates of the draw list, of which the ticket tabs take their copies.
     const DatumslistenModell *datumsliste() const { return m_combo1Modell; }
+    // The results page opens from SpeedButton4 and its picture Image1.
+    void verbindeErgebnisseite(const Befehle &befehle);
     const Zahlenauswahl &auswahl() const { return m_auswahl; }
     bool NeueZiehung() const { return m_neueZiehung; }
 
@@ -68,6 +71,7 @@ private:
     Datumsauswahl *m_combo1 = nullptr;
     DatumslistenModell *m_combo1Modell = nullptr;
     QToolButton *m_speedButton4 = nullptr;
+    QToolButton *m_image1 = nullptr;
     QPushButton *m_bHinzu = nullptr;
     QPushButton *m_speedButton2 = nullptr;
     QToolButton *m_bDel = nullptr;
