@@ -72,7 +72,7 @@ QLineEdit *anteilsfeld(const QString &name, QWidget *eltern)
     return e;
 }
 
-QComboBox *datumsliste(const QString &name, DatumslistenModell *&modell, const QLocale &locale, QWidget *eltern)
+Datumsauswahl *datumsliste(const QString &name, const QLocale &locale, QWidget *eltern)
 {
     auto *c = new Datumsauswahl(locale, eltern);
     c->setObjectName(name);
@@ -80,7 +80,6 @@ QComboBox *datumsliste(const QString &name, DatumslistenModell *&modell, const Q
     f.setBold(true);
     c->setFont(f);
     c->setMinimumWidth(110);
-    modell = c->datumsliste();
     return c;
 }
 
@@ -244,12 +243,12 @@ QWidget *TFFrScheineN::baueZeitraum()
     auto *box = new QGroupBox(QStringLiteral("Auswertung für eine oder mehrere Ziehungen"), this);
     auto *raster = new QGridLayout(box);
     raster->addWidget(new QLabel(QStringLiteral("Für den bzw. vom"), box), 0, 0);
-    m_combo1 = datumsliste(QStringLiteral("Combo1"), m_combo1Modell, m_zustand.Formateinstellungen, box);
+    m_combo1 = datumsliste(QStringLiteral("Combo1"), m_zustand.Formateinstellungen, box);
     raster->addWidget(m_combo1, 1, 0);
     m_cbBack = new QCheckBox(QStringLiteral("zurück bis zum"), box);
     m_cbBack->setObjectName(QStringLiteral("cbBack"));
     raster->addWidget(m_cbBack, 0, 1);
-    m_combo2 = datumsliste(QStringLiteral("combo2"), m_combo2Modell, m_zustand.Formateinstellungen, box);
+    m_combo2 = datumsliste(QStringLiteral("combo2"), m_zustand.Formateinstellungen, box);
     raster->addWidget(m_combo2, 1, 1);
     m_bStart = new QPushButton(QStringLiteral("Start"), box);
     m_bStart->setObjectName(QStringLiteral("BStart"));
@@ -340,9 +339,9 @@ void TFFrScheineN::KopfGewinnklassen()
 
 QString TFFrScheineN::einlesen(const QString &pfad, const Datumsliste &ziehungsdaten)
 {
-    m_combo1Modell->setzeListe(ziehungsdaten);
+    m_combo1->datumsliste()->setzeListe(ziehungsdaten);
     m_combo1->setCurrentIndex(m_combo1->count() - 1);
-    m_combo2Modell->setzeListe(ziehungsdaten);
+    m_combo2->datumsliste()->setzeListe(ziehungsdaten);
     m_combo2->setCurrentIndex(m_combo2->count() - 2);
 
     TextTabelle tabelle = m_g3Modell->tabelle();
@@ -359,7 +358,7 @@ QString TFFrScheineN::einlesen(const QString &pfad, const Datumsliste &ziehungsd
 
 void TFFrScheineN::datenAktualisieren(const Datumsliste &ziehungsdaten)
 {
-    m_combo1Modell->setzeListe(ziehungsdaten);
+    m_combo1->datumsliste()->setzeListe(ziehungsdaten);
     m_combo1->setCurrentIndex(m_combo1->count() - 1);
 }
 

@@ -126,7 +126,6 @@ QWidget *Ziehungsspalte::baueZiehungsblock()
     m_combo1 = new Datumsauswahl(m_zustand.Formateinstellungen, block);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setMinimumWidth(110);
-    m_combo1Modell = m_combo1->datumsliste();
     ueberschrift->setBuddy(m_combo1);
     m_speedButton4 = Bildknopf(QStringLiteral("SpeedButton4"), Symbole::internet(),
                                QStringLiteral("Aktuelle Zahlen und Quoten aufrufen"), block);
@@ -199,7 +198,7 @@ void Ziehungsspalte::GZEinlesen()
         return;
     m_zustand.Ziehungen = ergebnis.ziehungen;
     m_historieUnvollstaendig = ergebnis.status == Ladestatus::Fehler;
-    m_combo1Modell->setzeListe({m_zustand.Ziehungen, std::nullopt});
+    m_combo1->datumsliste()->setzeListe({m_zustand.Ziehungen, std::nullopt});
     if (ergebnis.status == Ladestatus::Fehler)
         Meldungen::fehler(this, DateiFehlerText(datei, ergebnis.fehler, false));
     m_combo1->setCurrentIndex(m_combo1->count() - 1);
@@ -270,13 +269,13 @@ void Ziehungsspalte::BHinzuClick()
         setzeHinzuModus(true);
         const QDate vorschlag = VorgeschlagenesDatum(m_zustand.Ziehungen, heute());
         const bool ohneAuswahl = m_combo1->currentIndex() < 0;
-        m_combo1Modell->setzeVorschlag(Datum::ausDatum(vorschlag));
+        m_combo1->datumsliste()->setzeVorschlag(Datum::ausDatum(vorschlag));
         m_combo1->setCurrentIndex(ohneAuswahl ? 0 : m_combo1->count() - 1);
         BDelClick();
         m_label5->setText(QStringLiteral("Gewinnzahlen vom ") + m_combo1->itemText(m_combo1->count() - 1));
     } else {
         setzeHinzuModus(false);
-        m_combo1Modell->setzeVorschlag(std::nullopt);
+        m_combo1->datumsliste()->setzeVorschlag(std::nullopt);
         m_combo1->setCurrentIndex(m_combo1->count() - 1);
     }
 }
@@ -342,7 +341,7 @@ void Ziehungsspalte::SpeedButton2Click()
     }
     m_zustand.Ziehungen = std::move(neu);
     // The proposed date is a draw now: as many dates as before, the selection stays.
-    m_combo1Modell->setzeListe({m_zustand.Ziehungen, std::nullopt});
+    m_combo1->datumsliste()->setzeListe({m_zustand.Ziehungen, std::nullopt});
 
     setzeHinzuModus(false);
     GZinG1Einlesen();

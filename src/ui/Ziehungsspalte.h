@@ -35,7 +35,7 @@ public:
 
     QComboBox *ziehungsliste() const { return m_combo1; }
     // The dates of the draw list, of which the ticket tabs take their copies.
-    const DatumslistenModell *datumsliste() const { return m_combo1Modell; }
+    const DatumslistenModell *datumsliste() const { return m_combo1->datumsliste(); }
     // The results page opens from SpeedButton4 and its picture Image1.
     void verbindeErgebnisseite(const Befehle &befehle);
     const Zahlenauswahl &auswahl() const { return m_auswahl; }
@@ -69,7 +69,6 @@ private:
     QLabel *m_label5 = nullptr;
     QToolButton *m_bCopy = nullptr;
     Datumsauswahl *m_combo1 = nullptr;
-    DatumslistenModell *m_combo1Modell = nullptr;
     QToolButton *m_speedButton4 = nullptr;
     QToolButton *m_image1 = nullptr;
     QPushButton *m_bHinzu = nullptr;
