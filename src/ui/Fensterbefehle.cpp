@@ -4,6 +4,9 @@
 
 #include "model/Zustand.h"
 #include "ui/Fenster.h"
+#include "ui/statistik/StatistikFenster.h"
+
+#include <QGuiApplication>
 
 void Befehle::verbindeFenster()
 {
@@ -11,7 +14,13 @@ void Befehle::verbindeFenster()
 
     // NueberK: the n-over-k calculator.
 
-    // Statistik: the statistics window.
+    // Statistik: the statistics window, built anew at each opening (an hourglass meanwhile).
+    setzeAusfuehrung(Art::Statistik, [this] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        oeffneOderHole(
+            QStringLiteral("FStatistik"), [this] { return new TFStatistik(m_zustand, *this); }, false);
+        QGuiApplication::restoreOverrideCursor();
+    });
 
     // Zufall: the generator.
 
