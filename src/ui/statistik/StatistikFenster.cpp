@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -30,7 +31,10 @@ TFStatistik::TFStatistik(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_frame = new TFfrStatistik(m_zustand, mitte);
     rand->addWidget(m_frame);
     setCentralWidget(mitte);
-    connect(m_frame, &TFfrStatistik::downloadbereichGewuenscht, this, &TFStatistik::oeffneDownloadbereich);
+    // Queued: the window may close, and the update window may run its own event loop, only
+    // after the handler that asked has returned.
+    connect(m_frame, &TFfrStatistik::downloadbereichGewuenscht, this, &TFStatistik::oeffneDownloadbereich,
+            Qt::QueuedConnection);
 
     baueWerkzeugleiste();
     baueMenue();
@@ -83,7 +87,10 @@ void TFStatistik::oeffneDownloadbereich()
 {
     m_zustand.DownloadNachfragen = false;
     QAction *update = m_befehle.aktion(Befehle::Art::Update);
+    const QPointer<TFStatistik> selbst(this);
     if (update->isEnabled())
         update->trigger();
-    close();
+    // The update window may have let this one close meanwhile.
+    if (selbst)
+        close();
 }
