@@ -100,8 +100,13 @@ Rangliste rangliste(const Kombitabelle &tabelle, bool haeufigsteZuerst)
     Rangliste liste(zeilen);
     for (const TKombiEintrag &e : tabelle.eintraege) {
         const std::uint32_t c = klasse(e.Anzahl);
-        if (c < klassen)
-            liste[beginn[c]++] = {e.Kombi, e.Anzahl};
+        if (c >= klassen)
+            continue;
+        Rangzeile &z = liste[beginn[c]++];
+        z.Anzahl = e.Anzahl;
+        std::size_t i = 0;
+        for (std::uint64_t rest = e.Kombi.ersteWort() & AlleZahlen; rest != 0 && i < z.zahlen.size(); rest &= rest - 1)
+            z.zahlen[i++] = static_cast<std::uint8_t>(std::countr_zero(rest));
     }
     return liste;
 }
@@ -201,6 +206,19 @@ Favoriten KombinationenFavoriten(Kombitabelle &tabelle, const QVector<Zahlenmeng
 QString Kombitext(const Zahlenmenge &kombi)
 {
     return MengeZuText(kombi, MaxZahl, QStringLiteral(","));
+}
+
+QString Kombitext(const Rangzeile &zeile)
+{
+    QString text;
+    for (const std::uint8_t n : zeile.zahlen) {
+        if (n == 0)
+            break;
+        if (!text.isEmpty())
+            text += QLatin1Char(',');
+        text += QString::number(n);
+    }
+    return text;
 }
 
 Suchauswahl::Ergebnis Suchauswahl::umschalten(int zahl)

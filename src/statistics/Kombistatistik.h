@@ -7,6 +7,7 @@
 
 #include <QVector>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -54,10 +55,11 @@ struct Anzahlspanne
 };
 Anzahlspanne AnzahlspanneVon(const Kombitabelle &tabelle);
 
-// One row of a ranked list; row i has the rank i + 1.
+// One row of a ranked list; row i has the rank i + 1. Eight bytes, as a list may hold
+// every quadruple.
 struct Rangzeile
 {
-    Zahlenmenge Kombi;
+    std::array<std::uint8_t, 4> zahlen{}; // ascending; places beyond k stay 0
     std::uint32_t Anzahl = 0;
 };
 using Rangliste = std::vector<Rangzeile>;
@@ -80,6 +82,7 @@ Favoriten KombinationenFavoriten(Kombitabelle &tabelle, const QVector<Zahlenmeng
 
 // The combination text: members ascending, joined by a comma ("3,17").
 QString Kombitext(const Zahlenmenge &kombi);
+QString Kombitext(const Rangzeile &zeile);
 
 // The numbers chosen for the combination search: two to five of 1..49.
 class Suchauswahl

@@ -40,7 +40,15 @@ Zustand beispiel()
 
 QString zeile(const Rangliste &liste, std::size_t i)
 {
-    return QStringLiteral("%1:%2").arg(Kombitext(liste.at(i).Kombi)).arg(liste.at(i).Anzahl);
+    return QStringLiteral("%1:%2").arg(Kombitext(liste.at(i))).arg(liste.at(i).Anzahl);
+}
+
+Rangzeile zeileAus(const TKombiEintrag &e)
+{
+    Rangzeile z{{}, e.Anzahl};
+    const QByteArray zahlen = MengeZuReihe(e.Kombi, e.Kombi.anzahl(), MaxZahl);
+    std::copy(zahlen.begin(), zahlen.end(), z.zahlen.begin());
+    return z;
 }
 
 // The ranked list as the definition builds it: one pass over the table per count, from the
@@ -54,7 +62,7 @@ Rangliste rangliste(const Kombitabelle &t, bool haeufigste)
     for (std::int64_t c = grenze; liste.size() <= 100; c += haeufigste ? -1 : 1) {
         for (const TKombiEintrag &e : t.eintraege) {
             if (e.Anzahl == c)
-                liste.push_back({e.Kombi, e.Anzahl});
+                liste.push_back(zeileAus(e));
         }
     }
     return liste;

@@ -40,7 +40,7 @@ QVariant KombiListenModell::data(const QModelIndex &index, int rolle) const
     case 0:
         return QString::number(index.row() + 1);
     case 1:
-        return Kombitext(z.Kombi);
+        return Kombitext(z);
     case 2:
         return QString::number(z.Anzahl);
     default:
