@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStringListModel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -42,7 +44,7 @@ const QString NachZahlenOrdnen = QStringLiteral("Wieder nach Zahlen ordnen");
 TFfrStatistik::TFfrStatistik(Zustand &zustand, QWidget *eltern)
     : QGroupBox(QStringLiteral("Statistik für die Gewinnzahlen"), eltern), m_zustand(zustand),
       m_anzahl(static_cast<int>(zustand.Ziehungen.size())), m_letzteWerte{8, 26, 52, 104, m_anzahl},
-      m_zweierTabelle(KombisErzeugen(2)), m_dreierTabelle(KombisErzeugen(3)), m_viererTabelle(KombisErzeugen(4))
+      m_zweierTabelle(KombisErzeugen(2))
 {
     setObjectName(QStringLiteral("frStat0"));
     auto *senkrecht = new QVBoxLayout(this);
@@ -83,7 +85,9 @@ QWidget *TFfrStatistik::baueZeitraum()
     int spalte = 0;
     for (auto [liste, text] : {std::pair{m_combo1, "von"}, std::pair{m_combo2, "bis"}}) {
         liste->setMaxVisibleItems(16);
-        liste->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // Every entry is a date of ten characters: no need to measure thousands of them.
+        liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        liste->setMinimumContentsLength(10);
         auto *beschriftung = new QLabel(QString::fromUtf8(text), panel);
         beschriftung->setBuddy(liste);
         gitter->addWidget(beschriftung, 1, spalte);
@@ -156,7 +160,7 @@ QTabWidget *TFfrStatistik::baueSeiten()
     m_seiten = new QTabWidget(this);
     m_seiten->setObjectName(QStringLiteral("PCStat0"));
     // Narrow tabs, so all five fit the narrow window.
-    m_seiten->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
+    m_seiten->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
     m_zweier = new Favoritenseite(2, m_anzahl, m_seiten);
     m_dreier = new Favoritenseite(3, m_anzahl, m_seiten);
     m_vierer = new Favoritenseite(4, m_anzahl, m_seiten);
@@ -185,8 +189,10 @@ void TFfrStatistik::ComboFuellen()
     daten.reserve(m_anzahl);
     for (const TGewZahlen &z : m_zustand.Ziehungen)
         daten << Datum::kurz(z.datum, m_zustand.Formateinstellungen);
-    m_combo1->addItems(daten);
-    m_combo2->addItems(daten);
+    // One list of dates behind both period lists.
+    auto *modell = new QStringListModel(daten, this);
+    m_combo1->setModel(modell);
+    m_combo2->setModel(modell);
     m_combo1->setCurrentIndex(0);
     m_combo2->setCurrentIndex(m_anzahl - 1);
 }
@@ -282,12 +288,15 @@ void TFfrStatistik::BAufClick()
     m_auf->setAccessibleName(hinweis);
 }
 
-void TFfrStatistik::favoritenStarten(Favoritenseite *seite, Kombitabelle &tabelle)
+void TFfrStatistik::favoritenStarten(Favoritenseite *seite, Kombitabelle &tabelle, int k)
 {
     if (m_zustand.Ziehungsmengen.isEmpty()) {
         Meldungen::information(this, QStringLiteral(" Bitte Verbindung zum Internet bestehen."));
         return;
     }
+    // The larger tables are made when first needed, so the window opens without them.
+    if (tabelle.eintraege.empty())
+        tabelle = KombisErzeugen(k);
     // Counting by subsets takes milliseconds even for every quadruple, so the run processes no
     // events: nothing can start again, change the period or close the window while it runs.
     seite->beginne();
@@ -296,10 +305,10 @@ void TFfrStatistik::favoritenStarten(Favoritenseite *seite, Kombitabelle &tabell
 
 void TFfrStatistik::BStart3Click()
 {
-    favoritenStarten(m_dreier, m_dreierTabelle);
+    favoritenStarten(m_dreier, m_dreierTabelle, 3);
 }
 
 void TFfrStatistik::BStart2Click()
 {
-    favoritenStarten(m_vierer, m_viererTabelle);
+    favoritenStarten(m_vierer, m_viererTabelle, 4);
 }

@@ -63,7 +63,7 @@ private:
     void ComboFuellen();
     void GAusFuellen();
     void zeigeZeitraumlaenge();
-    void favoritenStarten(Favoritenseite *seite, Kombitabelle &tabelle);
+    void favoritenStarten(Favoritenseite *seite, Kombitabelle &tabelle, int k);
 
     Zustand &m_zustand;
     const int m_anzahl; // draws when the frame was built
