@@ -18,8 +18,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
