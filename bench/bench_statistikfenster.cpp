@@ -15,6 +15,7 @@
 #include "ui/statistik/FrStatistik.h"
 #include "ui/statistik/StatistikFenster.h"
 
+#include "Fensterbenchmark.h"
 #include "Zufallsdaten.h"
 
 #include <benchmark/benchmark.h>
@@ -68,11 +69,5 @@ BENCHMARK(ViererInModelle)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return FensterbenchmarksAusfuehren(argc, argv);
 }

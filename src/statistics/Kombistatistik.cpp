@@ -223,25 +223,10 @@ QString Kombitext(const Rangzeile &zeile)
 
 Suchauswahl::Ergebnis Suchauswahl::umschalten(int zahl)
 {
-    if (!istZahl(zahl))
+    // Tags above 49 would be Zusatzzahlen there.
+    if (!istZahl(zahl) || m_auswahl.BLotAuswerten(zahl) != Zahlenauswahl::Ergebnis::Geaendert)
         return Ergebnis::Abgelehnt;
-    const auto n = static_cast<std::uint8_t>(zahl);
-    if (m_menge.enthaelt(n)) {
-        m_menge.entferne(n);
-        --m_anzahl;
-        return Ergebnis::Entfernt;
-    }
-    if (m_anzahl >= Hoechstens)
-        return Ergebnis::Abgelehnt;
-    m_menge.hinzu(n);
-    ++m_anzahl;
-    return Ergebnis::Aufgenommen;
-}
-
-void Suchauswahl::KombiAufNull()
-{
-    m_menge.leeren();
-    m_anzahl = 0;
+    return SuchMenge().enthaelt(static_cast<std::uint8_t>(zahl)) ? Ergebnis::Aufgenommen : Ergebnis::Entfernt;
 }
 
 Suchergebnis KombisSuchen(const Zustand &zustand, const Zahlenmenge &suchMenge, int von, int bis)

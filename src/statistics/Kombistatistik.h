@@ -3,6 +3,7 @@
 #include "model/Spiel.h"
 #include "model/Textzellen.h"
 #include "model/Zahlenmenge.h"
+#include "model/Ziehungseingabe.h"
 #include "model/Zustand.h"
 
 #include <QVector>
@@ -84,26 +85,25 @@ Favoriten KombinationenFavoriten(Kombitabelle &tabelle, const QVector<Zahlenmeng
 QString Kombitext(const Zahlenmenge &kombi);
 QString Kombitext(const Rangzeile &zeile);
 
-// The numbers chosen for the combination search: two to five of 1..49.
+// The numbers chosen for the combination search: two to five of 1..49. The buttons work as
+// the main window's number buttons do, without a Zusatzzahl.
 class Suchauswahl
 {
 public:
     enum class Ergebnis { Aufgenommen, Entfernt, Abgelehnt };
-    static constexpr int Hoechstens = 5;
 
     // Takes a number in or out. A sixth number is refused and changes nothing.
     Ergebnis umschalten(int zahl);
     // Empties the selection.
-    void KombiAufNull();
+    void KombiAufNull() { m_auswahl.leeren(); }
 
-    const Zahlenmenge &SuchMenge() const { return m_menge; }
-    int SuchAnzahl() const { return m_anzahl; }
+    const Zahlenmenge &SuchMenge() const { return m_auswahl.gewaehlt(); }
+    int SuchAnzahl() const { return m_auswahl.GZAnzahl(); }
     // A search needs at least two numbers.
-    bool startbar() const { return m_anzahl > 1; }
+    bool startbar() const { return SuchAnzahl() > 1; }
 
 private:
-    Zahlenmenge m_menge;
-    int m_anzahl = 0;
+    Zahlenauswahl m_auswahl;
 };
 
 struct Suchergebnis

@@ -1,3 +1,5 @@
+#include "Texte.h"
+
 #include "model/Records.h"
 #include "model/Zahlenmenge.h"
 #include "model/Zustand.h"
@@ -82,14 +84,6 @@ QVector<Zahlenmenge> zufallsmengen(int anzahl)
         mengen.append(m);
     }
     return mengen;
-}
-
-QStringList liste(std::initializer_list<const char *> texte)
-{
-    QStringList l;
-    for (const char *t : texte)
-        l << QString::fromUtf8(t);
-    return l;
 }
 
 } // namespace
@@ -235,18 +229,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("zeilen"); // "Nr.|Datum|mit..." of every data row
 
         QTest::newRow("1 and 2") << QList<int>{1, 2} << 0 << 2 << 2
-                                 << liste({"1|06.01.2024|3,4,5", "2|20.01.2024|10,11,12"});
-        QTest::newRow("all five") << QList<int>{1, 2, 3, 4, 5} << 0 << 2 << 1 << liste({"1|06.01.2024|"});
+                                 << texte({"1|06.01.2024|3,4,5", "2|20.01.2024|10,11,12"});
+        QTest::newRow("all five") << QList<int>{1, 2, 3, 4, 5} << 0 << 2 << 1 << texte({"1|06.01.2024|"});
         QTest::newRow("empty selection") << QList<int>{} << 0 << 2 << 3
-                                         << liste({"1|06.01.2024|1,2,3,4,5", "2|13.01.2024|1,6,7,8,9",
+                                         << texte({"1|06.01.2024|1,2,3,4,5", "2|13.01.2024|1,6,7,8,9",
                                                    "3|20.01.2024|1,2,10,11,12"});
-        QTest::newRow("never together") << QList<int>{3, 6} << 0 << 2 << 0 << liste({"||"});
-        QTest::newRow("within the period") << QList<int>{1, 2} << 1 << 2 << 1 << liste({"1|20.01.2024|10,11,12"});
-        QTest::newRow("bis before von") << QList<int>{1, 2} << 2 << 0 << 0 << liste({"||"});
+        QTest::newRow("never together") << QList<int>{3, 6} << 0 << 2 << 0 << texte({"||"});
+        QTest::newRow("within the period") << QList<int>{1, 2} << 1 << 2 << 1 << texte({"1|20.01.2024|10,11,12"});
+        QTest::newRow("bis before von") << QList<int>{1, 2} << 2 << 0 << 0 << texte({"||"});
         QTest::newRow("clamped to the history")
             << QList<int>{1} << -1 << 7 << 3
-            << liste({"1|06.01.2024|2,3,4,5", "2|13.01.2024|6,7,8,9", "3|20.01.2024|2,10,11,12"});
-        QTest::newRow("no selection in the lists") << QList<int>{1, 2} << -1 << -1 << 0 << liste({"||"});
+            << texte({"1|06.01.2024|2,3,4,5", "2|13.01.2024|6,7,8,9", "3|20.01.2024|2,10,11,12"});
+        QTest::newRow("no selection in the lists") << QList<int>{1, 2} << -1 << -1 << 0 << texte({"||"});
     }
     void suchen()
     {
@@ -262,7 +256,7 @@ private Q_SLOTS:
         QCOMPARE(e.treffer, treffer);
         const TextTabelle &t = e.tabelle;
         QCOMPARE(t.spalten(), 3);
-        QCOMPARE(QStringList({t.zelle(0, 0), t.zelle(1, 0), t.zelle(2, 0)}), liste({"Nr.", "Datum", "mit..."}));
+        QCOMPARE(QStringList({t.zelle(0, 0), t.zelle(1, 0), t.zelle(2, 0)}), texte({"Nr.", "Datum", "mit..."}));
         QStringList gelesen;
         for (int r = 1; r < t.zeilen(); ++r)
             gelesen << t.zelle(0, r) + QLatin1Char('|') + t.zelle(1, r) + QLatin1Char('|') + t.zelle(2, r);

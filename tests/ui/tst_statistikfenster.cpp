@@ -1,5 +1,6 @@
 #include "Attrappen.h"
 #include "Testumgebung.h"
+#include "Texte.h"
 
 #include "model/Datum.h"
 #include "statistics/Statistik.h"
@@ -95,14 +96,6 @@ QStringList zeile(const QTableView *g, int r)
     for (int c = 0; c < g->model()->columnCount(); ++c)
         z << zelle(g, r, c);
     return z;
-}
-
-QStringList texte(std::initializer_list<const char *> t)
-{
-    QStringList l;
-    for (const char *s : t)
-        l << QString::fromUtf8(s);
-    return l;
 }
 
 } // namespace
