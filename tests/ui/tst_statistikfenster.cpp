@@ -3,6 +3,7 @@
 #include "Texte.h"
 
 #include "model/Datum.h"
+#include "model/Spiel.h"
 #include "statistics/Statistik.h"
 #include "ui/Befehle.h"
 #include "ui/Fenster.h"
@@ -248,15 +249,16 @@ private Q_SLOTS:
     {
         Testumgebung u;
         MeldungsRecorder meldungen;
-        setzeHistorie(u.zustand, zufallsziehungen(30));
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(30));
         TFAuswertung haupt(u.zustand, u.befehle());
-        setzeHistorie(u.zustand, zufallsziehungen(30));
         auto *knopf = haupt.findChild<QToolButton *>(QStringLiteral("BStatistik"));
         QVERIFY(knopf->isEnabled());
         haupt.show();
         QTest::mouseClick(knopf, Qt::LeftButton);
         QPointer<QWidget> fenster = findeFenster(QStringLiteral("FStatistik"));
         QVERIFY(fenster && fenster->isVisible());
+        QCOMPARE(fenster->findChild<QComboBox *>(QStringLiteral("Combo02"))->currentText(),
+                 QStringLiteral("22.07.2024"));
         QVERIFY(!QGuiApplication::overrideCursor());
         fenster->showMinimized();
         u.befehle().aktion(Befehle::Art::Statistik)->trigger();
