@@ -78,7 +78,7 @@ QVector<Zahlenmenge> zufallsmengen(int anzahl)
     QVector<Zahlenmenge> mengen;
     for (int i = 0; i < anzahl; ++i) {
         Zahlenmenge m;
-        const int glieder = i % 37 == 5 ? 3 : i % 53 == 7 ? 0 : 5;
+        const int glieder = i % 37 == 5 ? 3 : i % 53 == 7 ? 0 : i % 11 == 3 ? 4 : 5;
         while (m.anzahl() < glieder)
             m.hinzu(static_cast<std::uint8_t>(zahl(zufall)));
         mengen.append(m);
@@ -170,12 +170,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("von");
         QTest::addColumn<int>("bis");
+        // Quadruples over shorter periods: testing 211,876 of them against every draw is slow.
         for (int k : {2, 3, 4}) {
             const QByteArray name = QByteArray::number(k) + " numbers, ";
-            QTest::newRow((name + "whole history").constData()) << k << 0 << 299;
+            if (k < 4) {
+                QTest::newRow((name + "whole history").constData()) << k << 0 << 299;
+                QTest::newRow((name + "beyond both ends").constData()) << k << -20 << 400;
+            }
             QTest::newRow((name + "last 52").constData()) << k << 248 << 299;
             QTest::newRow((name + "one draw").constData()) << k << 17 << 17;
-            QTest::newRow((name + "beyond both ends").constData()) << k << -20 << 400;
+            QTest::newRow((name + "before the first").constData()) << k << -20 << 9;
+            QTest::newRow((name + "past the last").constData()) << k << 290 << 400;
         }
         QTest::newRow("pairs, bis before von") << 2 << 120 << 40;
         QTest::newRow("pairs, after the history") << 2 << 300 << 310;
@@ -203,8 +208,11 @@ private Q_SLOTS:
              {std::pair{&f.haeufigste, rangliste(langsam, true)}, std::pair{&f.seltenste, rangliste(langsam, false)}}) {
             QCOMPARE(liste->size(), erwartet.size());
             QVERIFY(liste->size() > 100);
-            for (std::size_t i = 0; i < erwartet.size(); ++i)
-                QCOMPARE(zeile(*liste, i), zeile(erwartet, i));
+            for (std::size_t i = 0; i < erwartet.size(); ++i) {
+                const Rangzeile &a = liste->at(i);
+                if (a.zahlen != erwartet[i].zahlen || a.Anzahl != erwartet[i].Anzahl)
+                    QCOMPARE(zeile(*liste, i), zeile(erwartet, i));
+            }
         }
         QCOMPARE(f.haeufigste.front().Anzahl, spanne.groesste);
         QCOMPARE(f.seltenste.front().Anzahl, spanne.kleinste);
