@@ -10,6 +10,7 @@ packages=(
   fp-utils libchm-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
+  openssl
   xvfb xauth imagemagick
   fonts-dejavu-core
 )
