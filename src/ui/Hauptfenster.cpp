@@ -59,7 +59,15 @@ TFAuswertung::TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_tippauswertung->setzeZiehungsliste(m_ziehungsspalte->ziehungsliste());
     connect(m_ziehungsspalte, &Ziehungsspalte::downloadGewuenscht, this, &TFAuswertung::oeffneUpdatefenster);
     connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, m_tippauswertung, &Tippauswertung::TabsAktualisieren);
+    connect(&m_befehle, &Befehle::gewinnreihenErsetzt, this, &TFAuswertung::GewinnreihenNeuEinlesen);
     m_ziehungsspalte->GZEinlesen();
+}
+
+void TFAuswertung::GewinnreihenNeuEinlesen()
+{
+    m_ziehungsspalte->eingabeBeenden();
+    m_ziehungsspalte->GZEinlesen();
+    m_tippauswertung->TabsAktualisieren();
 }
 
 void TFAuswertung::ReihenpreisLesen()

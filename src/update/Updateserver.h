@@ -18,6 +18,9 @@ inline const QString Versionsdatei = QStringLiteral("verinfos.qta");
 inline const QString Installer = QStringLiteral("qtaupdate.exe");
 inline const QString InstallerLokal = QStringLiteral("Update.exe");
 
+// The installer may be larger than a data file.
+inline constexpr qint64 MaxInstallerGroesse = 200LL * 1024 * 1024;
+
 // The base address from [Update] Server of the settings, or the built-in one.
 QString Adresse(const Einstellungen &einstellungen);
 // The address of `datei` in the download folder below `basis`.
