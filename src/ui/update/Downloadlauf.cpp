@@ -15,6 +15,13 @@ Downloadlauf::Downloadlauf(Zustand &zustand, QWidget *fenster)
 {
 }
 
+Downloadlauf::~Downloadlauf()
+{
+    // The window went while a download ran: the download ends with it.
+    if (m_laden)
+        QGuiApplication::restoreOverrideCursor();
+}
+
 QUrl Downloadlauf::adresse(const QString &datei) const
 {
     return Updateserver::Dateiadresse(Updateserver::Adresse(Einstellungen(m_zustand.einstellungsdatei())), datei);

@@ -21,6 +21,7 @@ class Downloadlauf : public QObject
     Q_OBJECT
 public:
     Downloadlauf(Zustand &zustand, QWidget *fenster);
+    ~Downloadlauf() override;
 
     using Ende = std::function<void(const Downloadergebnis &)>;
     // Fetches `auftrag`; `was` heads the progress dialog. `ende` follows once, when the

@@ -120,7 +120,7 @@ void Versionspruefung::BDownClick()
         auftrag, QStringLiteral("Das Update wird heruntergeladen."), [this, ziel](const Downloadergebnis &ergebnis) {
             if (ergebnis.status == Downloadstatus::Abgebrochen)
                 return;
-            QString grund = ergebnis.fehler;
+            const QString grund = ergebnis.fehler;
             // The installer runs as a program of its own.
             const auto ausfuehrbar = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                                      QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
