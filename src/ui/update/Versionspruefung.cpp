@@ -160,11 +160,11 @@ void Versionspruefung::BSetupClick()
                                          datenordner + QStringLiteral("."));
         return;
     }
-    uebergeben();
+    ProgrammLoeschen();
 }
 
 // The installer runs: the old program file goes once the program has ended, which happens now.
-void Versionspruefung::uebergeben()
+void Versionspruefung::ProgrammLoeschen()
 {
     const QString fehler = UebergabeStarten(uebergabe);
     if (!fehler.isEmpty())

@@ -26,7 +26,7 @@ public:
 
 private:
     QString installer() const;
-    void uebergeben();
+    void ProgrammLoeschen();
 
     Zustand &m_zustand;
     Downloadlauf &m_lauf;
