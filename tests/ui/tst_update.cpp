@@ -392,6 +392,8 @@ private Q_SLOTS:
         QTest::newRow("1.4.9.0") << Testserver::ok(versionsdatei({"1.4.9.0"})) << "1.4.9.0" << true;
         QTest::newRow("two records, the last counts")
             << Testserver::ok(versionsdatei({"1.6.0.0", "1.5.0.0"})) << "1.5.0.0" << false;
+        QTest::newRow("15 characters, the most there can be")
+            << Testserver::ok(versionsdatei({"2026.12.7-WWWWW"})) << "2026.12.7-WWWWW" << true;
         QTest::newRow("404") << Testserver::status(404, "Not Found", versionsdatei({"1.6.0.0"})) << QString() << false;
         QTest::newRow("too short") << Testserver::ok("1.6") << QString() << false;
     }
@@ -408,6 +410,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!f->lauf().laeuft());
         QCOMPARE(a.text("PvVersion"), version);
         QCOMPARE(a.teil<QPushButton>("BDown")->isEnabled(), bdown);
+        if (version.size() == 15)
+            bild(f, QStringLiteral("update-lange-version"));
         QVERIFY(a.server.anfragen[0].contains("\r\nCache-Control: no-cache\r\n"));
         if (version.isEmpty()) {
             QCOMPARE(a.meldungen.eintraege.size(), 1);

@@ -1,6 +1,6 @@
 #include "ui/update/Updateteile.h"
 
-#include <QLabel>
+#include "ui/Wertlabel.h"
 
 namespace Updateteile {
 
@@ -14,13 +14,10 @@ QLabel *text(const QString &name, const QString &inhalt, QWidget *eltern)
 
 QLabel *anzeige(const QString &name, const QString &muster, QWidget *eltern)
 {
-    auto *l = new QLabel(eltern);
-    l->setObjectName(name);
+    auto *l = new Wertlabel(name, Qt::AlignHCenter, muster, eltern);
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
-    l->setAlignment(Qt::AlignCenter);
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(muster) + 16);
+    l->setMargin(2);
     return l;
 }
 

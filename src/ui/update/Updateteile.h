@@ -13,7 +13,7 @@ inline const QString DownloadGescheitert =
 
 // A note that wraps within its half.
 QLabel *text(const QString &name, const QString &inhalt, QWidget *eltern);
-// A framed label for a value the window fills in, wide enough for `muster`.
+// A framed label for a value the window fills in, as wide as `muster`; a longer value is elided.
 QLabel *anzeige(const QString &name, const QString &muster, QWidget *eltern);
 // The caption of `feld`.
 QLabel *beschriftung(const QString &name, const QString &inhalt, QWidget *feld, QWidget *eltern);
