@@ -28,6 +28,9 @@ public:
     // save can read a proposed date that no longer follows the history; then the history is
     // reloaded and every ticket tab takes the new date list.
     void GewinnreihenNeuEinlesen();
+    // Opens ticket files named on the command line (a double-click in the file manager) into
+    // tabs, each missing one with a message; the remembered list of files stays as it is.
+    void startdateienOeffnen(const QStringList &dateien);
 
 Q_SIGNALS:
     void geschlossen();
@@ -41,6 +44,7 @@ private:
     void baueMenue();
     void baueWerkzeugleiste();
     QWidget *baueFussleiste();
+    QWidget *startdateiOeffnen(const QString &pfad);
     void frageNachDownload();
     void oeffneUpdatefenster();
     void zeigeHilfe(int thema);

@@ -8,7 +8,7 @@
 #include "ui/update/Updateteile.h"
 #include "update/Gewinnreihendownload.h"
 #include "update/Updateserver.h"
-#include "update/Verbindung.h"
+#include "update/Internet.h"
 
 #include <QFile>
 #include <QGridLayout>

@@ -7,7 +7,7 @@
 #include "ui/update/Downloadlauf.h"
 #include "ui/update/Updateteile.h"
 #include "update/Updateserver.h"
-#include "update/Verbindung.h"
+#include "update/Internet.h"
 #include "update/Versionsdatei.h"
 
 #include <QFile>
