@@ -83,22 +83,41 @@ QString CSVSpeichern(const TextTabelle &tabelle, const QString &datei)
     return fehler.isEmpty() ? QString() : DateiFehlerText(datei, fehler, true);
 }
 
+Dateiinhalt DateiEinlesen(const QString &datei, qint64 hoechstens)
+{
+    Dateiinhalt inhalt;
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) {
+        inhalt.fehler = DateiFehlerText(datei, f.errorString(), false);
+        return inhalt;
+    }
+    if (f.size() > hoechstens) {
+        inhalt.zuGross = true;
+        return inhalt;
+    }
+    // One byte more than the size shows a file that grew since; the limit holds all the same.
+    inhalt.bytes = f.read(std::min(f.size(), hoechstens) + 1);
+    if (f.error() != QFileDevice::NoError) {
+        inhalt.fehler = DateiFehlerText(datei, f.errorString(), false);
+        inhalt.bytes.clear();
+    } else if (inhalt.bytes.size() > hoechstens) {
+        inhalt.zuGross = true;
+        inhalt.bytes.clear();
+    }
+    return inhalt;
+}
+
 CSVErgebnis CSVEinlesen(TextTabelle &tabelle, const QString &datei, const Importgrenzen &grenzen)
 {
     CSVErgebnis ergebnis;
     const QString name = QFileInfo(datei).fileName();
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
-        ergebnis.fehler = DateiFehlerText(datei, f.errorString(), false);
+    const Dateiinhalt gelesen = DateiEinlesen(datei, grenzen.dateigroesse);
+    if (!gelesen.fehler.isEmpty()) {
+        ergebnis.fehler = gelesen.fehler;
         return ergebnis;
     }
-    // Checked on the open file, so a file that grows after the check is still cut at the limit.
-    const QByteArray bytes = f.read(grenzen.dateigroesse + 1);
-    if (f.error() != QFileDevice::NoError) {
-        ergebnis.fehler = DateiFehlerText(datei, f.errorString(), false);
-        return ergebnis;
-    }
-    if (bytes.size() > grenzen.dateigroesse) {
+    const QByteArray &bytes = gelesen.bytes;
+    if (gelesen.zuGross) {
         ergebnis.fehler =
             QStringLiteral(
                 "Die Datei \u201E%1\u201C ist mit mehr als %2 MB zu gro\u00DF f\u00FCr eine CSV-Datei mit Tippreihen.")
