@@ -6,6 +6,7 @@
 #include "ui/Hauptfenster.h"
 #include "ui/Meldungen.h"
 #include "ui/StartFenster.h"
+#include "ui/eingabe/Eingabefenster.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -32,6 +33,9 @@ int Programmstart(int &argc, char **argv)
     TFAuswertung hauptfenster(zustand, befehle);
     QObject::connect(&hauptfenster, &TFAuswertung::geschlossen, &anwendung, &QApplication::quit,
                      Qt::QueuedConnection);
+    // The ticket entry window lives for the whole run, hidden until its command shows it.
+    TFEingabe eingabe(zustand, befehle);
+    befehle.setzeAusfuehrung(Befehle::Art::Eingabe, [&eingabe] { eingabe.zeigen(); });
     start->initialisierungFertig(&hauptfenster);
     if (!start->startfehler().isEmpty())
         Meldungen::fehler(start, start->startfehler());
