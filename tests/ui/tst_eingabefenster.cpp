@@ -2,6 +2,7 @@
 #include "Dateien.h"
 #include "Testumgebung.h"
 
+#include "entry/Arbeitsmappe.h"
 #include "model/Einstellungen.h"
 #include "model/Records.h"
 #include "model/Spiel.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -362,6 +364,33 @@ private Q_SLOTS:
         QCOMPARE(e.u.lies(QStringLiteral("Reihen.csv")), QByteArray("2,12,22,38,41,6\r\n1,5,9,33,47,10\r\n"));
         QCOMPARE(e.kind<QLabel>(QStringLiteral("LDatei"))->text(), QStringLiteral("Gespeichert in: Reihen.csv"));
         QCOMPARE(e.dialoge.gefragt[0].ordner, e.u.zustand.Datenordner);
+    }
+
+    // The window hands its table to the spreadsheet program as a workbook; a stand-in program
+    // notes what it was given (the real Calc reads such workbooks in tst_libreoffice).
+    void excelExport()
+    {
+        Eingabe e;
+        e.uebertragen(QStringLiteral("41,2,38,12,22,6\n1,5,9,33,47,10"));
+        QTemporaryDir programme;
+        const QString protokoll = programme.filePath(QStringLiteral("aufruf.txt"));
+        const QString soffice = programme.filePath(QStringLiteral("soffice"));
+        QVERIFY(schreibe(soffice, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(protokoll).toUtf8()));
+        QFile::setPermissions(soffice, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QByteArray alterPfad = qgetenv("PATH");
+        qputenv("PATH", programme.path().toUtf8());
+        e.klick(QStringLiteral("BExcelExport"));
+        qputenv("PATH", alterPfad);
+        QVERIFY(e.meldungen.eintraege.isEmpty());
+        QTRY_VERIFY(inhalt(protokoll).endsWith(".xlsx\n"));
+        const QStringList argumente = QString::fromUtf8(inhalt(protokoll)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(argumente.mid(0, 2), (QStringList{QStringLiteral("--calc"), QStringLiteral("-n")}));
+        QCOMPARE(QFileInfo(argumente[2]).absolutePath(), QFileInfo(e.u.zustand.Tempdatei).absolutePath());
+        TextTabelle mappe(7, 1);
+        QCOMPARE(ExcelEinlesen(mappe, argumente[2], e.u.zustand.Formateinstellungen), QString());
+        QCOMPARE(mappe.zeilen(), 3);
+        QCOMPARE(mappe.zelle(1, 1), QStringLiteral("\u00A02"));
+        QCOMPARE(mappe.zelle(6, 2), QStringLiteral("\u00A010"));
     }
 
     void dateienEinlesen()
