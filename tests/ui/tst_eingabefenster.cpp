@@ -15,9 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -397,7 +397,8 @@ private Q_SLOTS:
     {
         Eingabe e;
         e.kind<QTabWidget>(QStringLiteral("PC1"))->setCurrentIndex(1);
-        e.u.schreibe(QStringLiteral("Alt.qtt"), schein({{3, 12, 25, 38, 47, 7}, {1, 2, 3, 4, 5, 10}}, 4, 1));
+        e.u.schreibe(QStringLiteral("Alt.qtt"),
+                     schein({{3, 12, 25, 38, 47, 7}, {1, 2, 3, 4, 5, 10}}, 12000, 1)); // four digits limit typing only
         e.dialoge.oeffnenAntworten.enqueue(
             {e.u.pfad(QStringLiteral("Alt.qtt")), e.u.pfad(QStringLiteral("Zweite.qtt"))});
         e.klick(QStringLiteral("BTippscheinOeffnen"));
@@ -406,8 +407,12 @@ private Q_SLOTS:
         QCOMPARE(e.reihen(QStringLiteral("G2")),
                  (QStringList{QStringLiteral("1|3|12|25|38|47|7"), QStringLiteral("2|1|2|3|4|5|10")}));
         QCOMPARE(e.kind<QLabel>(QStringLiteral("LDatei1"))->text(), QStringLiteral("Alt.qtt"));
-        QCOMPARE(e.kind<QLineEdit>(QStringLiteral("EAntGes"))->text(), QStringLiteral("4"));
+        QCOMPARE(e.kind<QLineEdit>(QStringLiteral("EAntGes"))->text(), QStringLiteral("12000"));
         QCOMPARE(e.kind<QLineEdit>(QStringLiteral("EAntmeine"))->text(), QStringLiteral("1"));
+        auto *meine = e.kind<QLineEdit>(QStringLiteral("EAntmeine"));
+        meine->clear();
+        QTest::keyClicks(meine, QStringLiteral("9x87654"));
+        QCOMPARE(meine->text(), QStringLiteral("9876"));
 
         e.setzeText(QStringLiteral("1,2,3"));
         e.klick(QStringLiteral("BInsTextfeld"));

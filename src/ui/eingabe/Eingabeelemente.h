@@ -17,7 +17,8 @@ public:
 };
 
 // A field for a count: keystrokes other than the digits are ignored (backspace and the editing
-// shortcuts still work); pasted text arrives unfiltered and is checked when it is used.
+// shortcuts still work), and typing stops at `laenge` digits. Pasted text arrives unfiltered and
+// is checked when it is used; a value the program sets (a ticket's 65535 shares) is never cut.
 class Ziffernfeld : public QLineEdit
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *ereignis) override;
+
+private:
+    int m_laenge;
 };
 
 // The text field of the tip rows: Enter does not break the line here (Ctrl+Enter does), so a
