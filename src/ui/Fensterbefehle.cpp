@@ -3,7 +3,11 @@
 #include "ui/Befehle.h"
 
 #include "model/Zustand.h"
+#include "tools/Taschenrechner.h"
 #include "ui/Fenster.h"
+#include "ui/werkzeuge/Aufrufe.h"
+#include "ui/werkzeuge/Info.h"
+#include "ui/werkzeuge/Kalender.h"
 
 void Befehle::verbindeFenster()
 {
@@ -19,4 +23,19 @@ void Befehle::verbindeFenster()
     // Update: the update window.
 
     // Kalender, Info, Rechner, Ergebnisse, Homepage, Produkt: the small tools and web pages.
+    // The calendar and the about window belong to the main window, so they close with it.
+    const auto hauptfenster = [] { return findeFenster(QStringLiteral("FAuswertung")); };
+    setzeAusfuehrung(Art::Kalender, [this, hauptfenster] {
+        oeffneOderHole(QStringLiteral("FKal"), [&] { return new TFKal(m_zustand, hauptfenster()); }, false);
+    });
+    setzeAusfuehrung(Art::Info, [this, hauptfenster] {
+        oeffneOderHole(QStringLiteral("FInfo"), [&] { return new TFInfo(m_zustand, hauptfenster()); });
+    });
+    if (const QString rechner = TaschenrechnerFinden(); rechner.isEmpty())
+        sperre(Art::Rechner, Aufrufe::keinRechnerGrund());
+    else
+        setzeAusfuehrung(Art::Rechner, [rechner] { Aufrufe::rechnerStarten(rechner); });
+    setzeAusfuehrung(Art::Homepage, [this] { Aufrufe::seiteOeffnen(m_zustand, Aufrufe::Seite::Homepage); });
+    setzeAusfuehrung(Art::Ergebnisse, [this] { Aufrufe::seiteOeffnen(m_zustand, Aufrufe::Seite::Ergebnisse); });
+    setzeAusfuehrung(Art::Produkt, [this] { Aufrufe::seiteOeffnen(m_zustand, Aufrufe::Seite::Produkt); });
 }
