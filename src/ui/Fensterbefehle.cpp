@@ -14,7 +14,8 @@
 
 void Befehle::verbindeFenster()
 {
-    // Eingabe: the ticket entry window.
+    // Eingabe: the ticket entry window. Programmstart makes it once, hidden, and gives the
+    // command its work then.
 
     // NueberK: the n-over-k calculator.
 
