@@ -99,6 +99,9 @@ QStringList zeile(const QTableView *g, int r)
     return z;
 }
 
+// What the update command does in the tests of the download question.
+enum Updatefenster { Keines, Echtes, SchliesstStatistik };
+
 } // namespace
 
 class TestStatistikfenster : public QObject
@@ -554,32 +557,40 @@ private Q_SLOTS:
     // after it is gone.
     void downloadbereichSchliesstFenster_data()
     {
-        QTest::addColumn<int>(
-            "update"); // 0 no update window, 1 one that does nothing, 2 one in whose run the window goes
-        QTest::newRow("no update window") << 0;
-        QTest::newRow("update window opens") << 1;
-        QTest::newRow("window gone during the update") << 2;
+        QTest::addColumn<int>("update");
+        QTest::newRow("no update window") << int(Keines);
+        QTest::newRow("the update window") << int(Echtes);
+        QTest::newRow("window gone during the update") << int(SchliesstStatistik);
     }
     void downloadbereichSchliesstFenster()
     {
         QFETCH(int, update);
         Testumgebung u;
         MeldungsRecorder meldungen;
+        // The update window starts its download at once: let it meet a closed local port.
+        u.schreibe(Dateinamen::Einstellungen, "[Update]\nServer=http://127.0.0.1:1\n");
         StatistikStart(u.zustand);
-        if (update > 0) {
-            u.befehle().setzeAusfuehrung(Befehle::Art::Update, [update] {
-                if (update == 2) {
-                    findeFenster(QStringLiteral("FStatistik"))->close();
-                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                }
+        if (update == Keines)
+            u.befehle().sperre(Befehle::Art::Update, QStringLiteral("nicht da"));
+        if (update == SchliesstStatistik) {
+            u.befehle().setzeAusfuehrung(Befehle::Art::Update, [] {
+                findeFenster(QStringLiteral("FStatistik"))->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             });
         }
         Fenster w(u);
         meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
         w.waehleLetzte(2);
-        QCOMPARE(meldungen.eintraege.size(), 1);
+        QCOMPARE(meldungen.texte().value(0), QStringLiteral("Für eine statistische Auswertung fehlen die "
+                                                            "Gewinnreihen.\n\nSoll ich den Downloadbereich öffnen?"));
         QTRY_VERIFY(w.f.isNull());
         QVERIFY(!u.zustand.DownloadNachfragen);
+        QPointer<QWidget> updatefenster = findeFenster(QStringLiteral("FUpdate"));
+        QCOMPARE(!updatefenster.isNull(), update == Echtes);
+        if (updatefenster) {
+            updatefenster->close();
+            delete updatefenster.data();
+        }
     }
 
     // The window does not follow a change of the history; its lists may name draws that are
