@@ -4,6 +4,7 @@
 #include "model/Spiel.h"
 
 #include <QByteArray>
+#include <QVector>
 
 #include <algorithm>
 #include <array>
@@ -35,4 +36,20 @@ inline QByteArray zufallsschein(std::mt19937 &zufall, int reihen)
         schein += s.alsBytes();
     }
     return schein;
+}
+
+// `anzahl` weekly draws of random numbers, the same on every run.
+inline QVector<TGewZahlen> zufallsziehungen(int anzahl)
+{
+    std::mt19937 zufall(549);
+    QVector<TGewZahlen> ziehungen;
+    ziehungen.reserve(anzahl);
+    for (int i = 0; i < anzahl; ++i) {
+        TGewZahlen z;
+        z.datum = 36000.0 + 7.0 * i;
+        z.GZ = fuenfAus49(zufall);
+        z.bonus = static_cast<std::uint8_t>(1 + zufall() % MaxZusatzzahl);
+        ziehungen.append(z);
+    }
+    return ziehungen;
 }

@@ -17,7 +17,7 @@
 #include "ui/Hauptfenster.h"
 #include "ui/Tippauswertung.h"
 
-#include "Fensterbench.h"
+#include "Fensterbenchmark.h"
 #include "Zufallsdaten.h"
 
 #include <benchmark/benchmark.h>
@@ -118,4 +118,7 @@ BENCHMARK(DatumslisteAufklappen)->Arg(1000000)->Unit(benchmark::kMillisecond)->U
 
 } // namespace
 
-int main(int argc, char **argv) { return fensterBenchmarks(argc, argv); }
+int main(int argc, char **argv)
+{
+    return FensterbenchmarksAusfuehren(argc, argv);
+}

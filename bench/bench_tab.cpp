@@ -13,13 +13,13 @@
 #include "ui/Hauptfenster.h"
 #include "ui/Tippauswertung.h"
 
-#include "Fensterbench.h"
+#include "Fensterbenchmark.h"
 #include "Zufallsdaten.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -75,4 +75,7 @@ BENCHMARK(StartBisAngezeigt)->Arg(520)->Unit(benchmark::kMillisecond)->UseRealTi
 
 } // namespace
 
-int main(int argc, char **argv) { return fensterBenchmarks(argc, argv); }
+int main(int argc, char **argv)
+{
+    return FensterbenchmarksAusfuehren(argc, argv);
+}

@@ -32,6 +32,6 @@ for target in "${targets[@]}"; do
   if [ -d "fuzz/corpus/$target" ]; then
     seeds=("fuzz/corpus/$target")
   fi
-  "build-fuzz/bin/$target" -max_total_time="$seconds" -max_len=4096 -timeout=30 -rss_limit_mb=2048 \
+  "build-fuzz/bin/$target" -max_total_time="$seconds" -max_len=65536 -timeout=30 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="build-fuzz/funde/$target/" "build-fuzz/corpus/$target" "${seeds[@]}"
 done

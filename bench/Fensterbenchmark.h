@@ -1,9 +1,5 @@
 #pragma once
 
-// Pieces the benchmarks of windows share: no message box ever waits for a click, fixture files
-// are written whole, and the windows run on the offscreen platform unless QT_QPA_PLATFORM says
-// otherwise.
-
 #include "ui/Meldungen.h"
 
 #include <benchmark/benchmark.h>
@@ -11,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 
+// No message box waits for a click while a benchmark runs.
 class KeineMeldungen : public Meldungen::Anzeige
 {
 public:
@@ -19,6 +16,7 @@ public:
     Meldungen::Antwort zeige(QWidget *, Art, const QString &) override { return Meldungen::Antwort::Nein; }
 };
 
+// A fixture file written whole.
 inline void schreibe(const QString &datei, const QByteArray &daten)
 {
     QFile f(datei);
@@ -26,7 +24,9 @@ inline void schreibe(const QString &datei, const QByteArray &daten)
         f.write(daten);
 }
 
-inline int fensterBenchmarks(int argc, char **argv)
+// The main() of a benchmark program that builds windows: they run on the offscreen platform
+// unless QT_QPA_PLATFORM says otherwise.
+inline int FensterbenchmarksAusfuehren(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
