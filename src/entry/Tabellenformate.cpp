@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
 
 void TabelleLeeren(TextTabelle &tabelle)
@@ -83,40 +84,17 @@ QString CSVSpeichern(const TextTabelle &tabelle, const QString &datei)
     return fehler.isEmpty() ? QString() : DateiFehlerText(datei, fehler, true);
 }
 
-Dateiinhalt DateiEinlesen(const QString &datei, qint64 hoechstens)
-{
-    Dateiinhalt inhalt;
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
-        inhalt.fehler = DateiFehlerText(datei, f.errorString(), false);
-        return inhalt;
-    }
-    if (f.size() > hoechstens) {
-        inhalt.zuGross = true;
-        return inhalt;
-    }
-    // One byte more than the size shows a file that grew since; the limit holds all the same.
-    inhalt.bytes = f.read(std::min(f.size(), hoechstens) + 1);
-    if (f.error() != QFileDevice::NoError) {
-        inhalt.fehler = DateiFehlerText(datei, f.errorString(), false);
-        inhalt.bytes.clear();
-    } else if (inhalt.bytes.size() > hoechstens) {
-        inhalt.zuGross = true;
-        inhalt.bytes.clear();
-    }
-    return inhalt;
-}
-
 CSVErgebnis CSVEinlesen(TextTabelle &tabelle, const QString &datei, const Importgrenzen &grenzen)
 {
     CSVErgebnis ergebnis;
     const QString name = QFileInfo(datei).fileName();
-    const Dateiinhalt gelesen = DateiEinlesen(datei, grenzen.dateigroesse);
-    if (!gelesen.fehler.isEmpty()) {
-        ergebnis.fehler = gelesen.fehler;
+    const Dateiinhalt gelesen = DateiLesen(datei, grenzen.dateigroesse);
+    if (gelesen.status != Dateiinhalt::Status::Gelesen && !gelesen.zuGross) {
+        const bool fehlt = gelesen.status == Dateiinhalt::Status::Fehlt;
+        ergebnis.fehler = DateiFehlerText(datei, fehlt ? SystemfehlerText(ENOENT) : gelesen.fehler, false);
         return ergebnis;
     }
-    const QByteArray &bytes = gelesen.bytes;
+    const QByteArray &bytes = gelesen.daten;
     if (gelesen.zuGross) {
         ergebnis.fehler =
             QStringLiteral(

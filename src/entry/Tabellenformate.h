@@ -44,16 +44,6 @@ struct Importgrenzen
     int zeilenlaenge = 64 * 1024;           // characters of one CSV line
 };
 
-struct Dateiinhalt
-{
-    QByteArray bytes;
-    QString fehler;       // the system's file error, as a German message
-    bool zuGross = false; // the file holds more than the limit; `bytes` is then incomplete
-};
-
-// The whole file, but never more than `hoechstens` bytes of it.
-Dateiinhalt DateiEinlesen(const QString &datei, qint64 hoechstens);
-
 struct CSVErgebnis
 {
     int zeilen = 0; // rows read

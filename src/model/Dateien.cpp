@@ -192,7 +192,7 @@ Dateiinhalt DateiLesen(const QString &pfad, qint64 hoechstens)
         ergebnis.fehler = SystemfehlerText(EISDIR);
     else if (!S_ISREG(info.st_mode))
         ergebnis.fehler = KeineGewoehnlicheDatei;
-    else if (info.st_size > hoechstens)
+    else if ((ergebnis.zuGross = info.st_size > hoechstens))
         ergebnis.fehler = QStringLiteral("Die Datei ist %1 groß; erlaubt sind höchstens %2. Sie wird nicht gelesen und bleibt, "
                                          "wie sie ist.")
                               .arg(groesseText(info.st_size), groesseText(hoechstens));
@@ -218,6 +218,7 @@ Dateiinhalt DateiLesen(const QString &pfad, qint64 hoechstens)
             break;
         gelesen += n;
         if (gelesen > hoechstens) {
+            ergebnis.zuGross = true;
             ergebnis.fehler = QStringLiteral("Die Datei ist größer als die erlaubten %1. Sie wird nicht gelesen und bleibt, "
                                              "wie sie ist.")
                                   .arg(groesseText(hoechstens));

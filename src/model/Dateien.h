@@ -18,8 +18,9 @@ struct Dateiinhalt
 {
     enum class Status { Gelesen, Fehlt, Fehler };
     Status status = Status::Fehlt;
-    QByteArray daten; // the bytes read, also those before an error
-    QString fehler;   // German description of the cause
+    QByteArray daten;     // the bytes read, also those before an error
+    QString fehler;       // German description of the cause
+    bool zuGross = false; // refused for its size (status Fehler, no bytes)
 };
 
 // Reads the whole regular file `pfad`. A folder, a device or a pipe in its place is refused
