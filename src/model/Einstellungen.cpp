@@ -261,3 +261,20 @@ bool Einstellungen::LoescheAbschnitt(const QString &abschnitt)
         zeilen.remove(kopf, abschnittsEnde(zeilen, kopf) - kopf);
     return aenderung.schreiben(m_fehler);
 }
+
+bool Einstellungen::ErsetzeAbschnitt(const QString &abschnitt, const QList<std::pair<QString, QString>> &eintraege)
+{
+    Aenderung aenderung(m_datei);
+    Inhalt &inhalt = aenderung.inhalt();
+    QList<Zeile> &zeilen = inhalt.zeilen;
+    qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
+    if (kopf < 0) {
+        einfuegen(inhalt, zeilen.size(), QLatin1Char('[') + abschnitt + QLatin1Char(']'));
+        kopf = zeilen.size() - 1;
+    } else {
+        zeilen.remove(kopf + 1, abschnittsEnde(zeilen, kopf) - kopf - 1);
+    }
+    for (qsizetype i = 0; i < eintraege.size(); ++i)
+        einfuegen(inhalt, kopf + 1 + i, eintraege[i].first + QLatin1Char('=') + eintraege[i].second);
+    return aenderung.schreiben(m_fehler);
+}

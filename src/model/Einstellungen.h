@@ -31,6 +31,9 @@ public:
     bool SchreibeZahl(const QString &abschnitt, const QString &schluessel, int wert);
     bool SchreibeFlag(const QString &abschnitt, const QString &schluessel, bool wert);
     bool LoescheAbschnitt(const QString &abschnitt);
+    // Replaces every line of the section with `eintraege` in one write, so the file holds
+    // either the old section or the whole new one. A missing section is appended.
+    bool ErsetzeAbschnitt(const QString &abschnitt, const QList<std::pair<QString, QString>> &eintraege);
 
     // German description of the cause of the last failed write.
     const QString &letzterFehler() const { return m_fehler; }

@@ -49,3 +49,11 @@ GemerkteScheine GemerkteDateien(const Einstellungen &einstellungen)
     }
     return gemerkt;
 }
+
+bool DateienMerken(Einstellungen &einstellungen, const QStringList &dateien)
+{
+    QList<std::pair<QString, QString>> eintraege{{QStringLiteral("Dateienanzahl"), QString::number(dateien.size())}};
+    for (qsizetype i = 0; i < dateien.size(); ++i)
+        eintraege.append({QStringLiteral("Datei%1").arg(i + 1), dateien[i]});
+    return einstellungen.ErsetzeAbschnitt(QStringLiteral("Spielscheine"), eintraege);
+}

@@ -30,3 +30,7 @@ struct GemerkteScheine
 // The remembered ticket files: Datei1 up to Datei<Dateienanzahl>, but never past the highest
 // "Datei" key that exists. A missing or empty key names no file and is skipped.
 GemerkteScheine GemerkteDateien(const Einstellungen &einstellungen);
+
+// Remembers `dateien` as the files to open at the next start: [Spielscheine] then holds
+// Dateienanzahl and Datei1..DateiN only. One write, so a failed one keeps the old list.
+bool DateienMerken(Einstellungen &einstellungen, const QStringList &dateien);

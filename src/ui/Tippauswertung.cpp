@@ -1,6 +1,7 @@
 #include "ui/Tippauswertung.h"
 
 #include "model/Einstellungen.h"
+#include "model/Starteinstellungen.h"
 #include "model/Zustand.h"
 #include "ui/Dateidialoge.h"
 #include "ui/Datumsauswahl.h"
@@ -127,12 +128,7 @@ void Tippauswertung::BOpenClick()
     if (m_cbMerken->isChecked()) {
         // The remembered list is replaced as a whole; Merken follows when the window closes.
         Einstellungen einstellungen(m_zustand.einstellungsdatei());
-        const QString abschnitt = QStringLiteral("Spielscheine");
-        bool ok = einstellungen.LoescheAbschnitt(abschnitt);
-        ok = ok && einstellungen.SchreibeZahl(abschnitt, QStringLiteral("Dateienanzahl"), static_cast<int>(dateien.size()));
-        for (int i = 0; ok && i < dateien.size(); ++i)
-            ok = einstellungen.SchreibeText(abschnitt, QStringLiteral("Datei%1").arg(i + 1), dateien[i]);
-        if (!ok)
+        if (!DateienMerken(einstellungen, dateien))
             Meldungen::fehler(this, QStringLiteral("Die Auswahl der Dateien konnte nicht gemerkt werden.") + Absatz
                                         + einstellungen.letzterFehler());
     }

@@ -1,4 +1,5 @@
 #include "Dateien.h"
+#include "Groessengrenze.h"
 #include "KleinerDatentraeger.h"
 
 #include "model/Dateien.h"
@@ -11,7 +12,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -31,23 +31,6 @@ QStringList dateienIn(const QString &ordner)
     namen.sort();
     return namen;
 }
-
-// Lowers the largest file size this process may write for its lifetime.
-class Groessengrenze
-{
-public:
-    explicit Groessengrenze(rlim_t grenze)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_alt);
-        rlimit neu = m_alt;
-        neu.rlim_cur = grenze;
-        setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~Groessengrenze() { setrlimit(RLIMIT_FSIZE, &m_alt); }
-
-private:
-    rlimit m_alt{};
-};
 } // namespace
 
 class TestDateien : public QObject

@@ -110,6 +110,21 @@ private Q_SLOTS:
         QVERIFY(e.LoescheAbschnitt(QStringLiteral("Fehlt"))); // nothing to remove
     }
 
+    // A section replaced in one write stays where it stands, with its header's spelling and the
+    // file's line breaks; a missing one is appended.
+    void abschnittErsetzen()
+    {
+        schreibe(datei(), "[Abrechnung]\r\nPreis=2,50\r\n[spielscheine]\r\nMerken=1\r\nDatei1=a\r\n\r\n[Zufall]\r\nAnzahl=");
+        Einstellungen e(datei());
+        const QList<std::pair<QString, QString>> neu{{QStringLiteral("Dateienanzahl"), QStringLiteral("1")},
+                                                     {QStringLiteral("Datei1"), QStringLiteral("x")}};
+        QVERIFY(e.ErsetzeAbschnitt(QStringLiteral("Spielscheine"), neu));
+        QCOMPARE(inhalt(datei()), QByteArray("[Abrechnung]\r\nPreis=2,50\r\n[spielscheine]\r\nDateienanzahl=1\r\nDatei1=x\r\n"
+                                             "[Zufall]\r\nAnzahl="));
+        QVERIFY(e.ErsetzeAbschnitt(QStringLiteral("Neu"), neu));
+        QVERIFY(inhalt(datei()).endsWith("[Zufall]\r\nAnzahl=\r\n[Neu]\r\nDateienanzahl=1\r\nDatei1=x\r\n"));
+    }
+
     void fehlgeschlagenesSchreibenWirdGemeldet()
     {
         // A file where the folder should be: no write can succeed, not even as root.

@@ -1,4 +1,5 @@
 #include "Attrappen.h"
+#include "Groessengrenze.h"
 #include "Testumgebung.h"
 
 #include "model/Einstellungen.h"
@@ -23,6 +24,8 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 using Reihe = std::array<std::uint8_t, 6>;
@@ -165,6 +168,31 @@ private Q_SLOTS:
         // Cancelling the dialog opens nothing.
         oeffnen(f, dialoge, {});
         QCOMPARE(pc1(f)->count(), 1);
+    }
+
+    // The remembered list is replaced in one write: when the new list does not fit, the old
+    // list stays whole instead of a section with its entries half written.
+    void merkenOhnePlatzBehaeltAlteListe()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        const QByteArray einstellungen = "[Spielscheine]\nMerken=1\nDateienanzahl=1\nDatei1=/a.qtt\n[Abrechnung]\nPreis=2,00\n";
+        u.schreibe(Dateinamen::Einstellungen, einstellungen);
+        const QString name = QStringLiteral("Ein recht langer Name für den Tippschein dieser Woche.qtt");
+        u.schreibe(name, schein({{1, 2, 3, 4, 5, 6}}));
+        TFAuswertung f(u.zustand, u.befehle());
+        f.findChild<QCheckBox *>(QStringLiteral("cbMerken"))->setChecked(true);
+        const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+        {
+            Groessengrenze grenze(static_cast<rlim_t>(einstellungen.size() + 10));
+            oeffnen(f, dialoge, {u.pfad(name)});
+        }
+        std::signal(SIGXFSZ, altesSignal);
+        QCOMPARE(pc1(f)->count(), 1);
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), einstellungen);
+        QCOMPARE(meldungen.texte(), QStringList{QStringLiteral("Die Auswahl der Dateien konnte nicht gemerkt werden.\n\n"
+                                                               "Die Datei wäre größer, als das System einer Datei erlaubt.")});
     }
 
     void neuerTab()
