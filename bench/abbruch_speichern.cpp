@@ -2,8 +2,9 @@
 //
 //   abbruch_speichern anlegen ART     writes the first version of the file of ART (historie,
 //                                     schein, einstellungen)
-//   abbruch_speichern speichern ART   saves that file again and again, switching between its
-//                                     two versions
+//   abbruch_speichern speichern ART [BEREIT]
+//                                     saves that file again and again, switching between its
+//                                     two versions; creates the file BEREIT before the first save
 //   abbruch_speichern pruefen ART     prints the number of leftovers and the version found (A, B);
 //                                     exit 1 when the file is damaged or missing
 //   abbruch_speichern start           runs the start's folder setup (leftovers removed)
@@ -134,6 +135,9 @@ int main(int argc, char **argv)
         return DateiErsetzen(pfadVon(art), version(art, 0)).isEmpty() ? 0 : 2;
     }
     if (modus == QLatin1String("speichern")) {
+        // Tells the script that the start-up is over, so its kill falls among the saves.
+        if (const QString bereit = args.value(3); !bereit.isEmpty())
+            QFile(bereit).open(QIODevice::WriteOnly);
         for (int i = 1;; ++i)
             if (!speichere(art, i % 2))
                 return 2;

@@ -15,6 +15,7 @@ XDG_DATA_HOME=$(mktemp -d)
 XDG_RUNTIME_DIR=$XDG_DATA_HOME
 trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 ordner="$XDG_DATA_HOME/Quintaro Analyser"
+bereit="$XDG_DATA_HOME/bereit"
 
 printf '%-14s %6s %12s %12s %16s %18s\n' Dateiart Kills "Version B" beschaedigt "Reste nach Kill" "Reste nach Start"
 for art in historie schein einstellungen; do
@@ -22,9 +23,12 @@ for art in historie schein einstellungen; do
   zweite=0
   "$helfer" anlegen "$art"
   for ((i = 0; i < runden; i++)); do
-    "$helfer" speichern "$art" &
+    rm -f "$bereit"
+    "$helfer" speichern "$art" "$bereit" &
     pid=$!
-    sleep "0.0$((RANDOM % 90 + 10))"
+    # The kill falls at a random moment of the saves, not of the helper's start-up.
+    while [ ! -e "$bereit" ] && kill -0 "$pid" 2>/dev/null; do sleep 0.005; done
+    sleep "$(printf '0.%03d' $((RANDOM % 100)))"
     kill -9 "$pid"
     wait "$pid" 2>/dev/null || true
     if befund=$("$helfer" pruefen "$art"); then
