@@ -67,7 +67,8 @@ public:
     void unverstaendlich()
     {
         m_inhalt.fehler =
-            QStringLiteral("Das Hilfsprogramm \u201E%1\u201C hat eine unverst\u00E4ndliche Antwort gegeben.").arg(m_helfer);
+            QStringLiteral("Das Hilfsprogramm \u201E%1\u201C hat eine unverst\u00E4ndliche Antwort gegeben.")
+                .arg(m_helfer);
         m_stand = Stand::Abbruch;
     }
 
@@ -219,10 +220,10 @@ Mappeninhalt XlsLesen(const QString &pfad, const QLocale &locale, const Importgr
     // What it may print is of no use to the user; how it ended tells what went wrong.
     helfer.setStandardErrorFile(QProcess::nullDevice());
     const QDeadlineTimer frist(grenzen.xlsFrist);
-    helfer.start(programm,
-                 {pfad, QString::number(grenzen.zeilen), QString::number(grenzen.spalten),
-                  QString::number(grenzen.zellen)},
-                 QIODevice::ReadOnly);
+    helfer.start(
+        programm,
+        {pfad, QString::number(grenzen.zeilen), QString::number(grenzen.spalten), QString::number(grenzen.zellen)},
+        QIODevice::ReadOnly);
     if (!helfer.waitForStarted(restzeit(frist))) {
         inhalt.fehler = QStringLiteral("Das Hilfsprogramm \u201E%1\u201C lie\u00DF sich nicht starten (%2).")
                             .arg(QDir::toNativeSeparators(programm), helfer.errorString());
@@ -245,9 +246,10 @@ Mappeninhalt XlsLesen(const QString &pfad, const QLocale &locale, const Importgr
         const QByteArray stueck = helfer.readAll();
         gelesen += stueck.size();
         if (gelesen > grenzen.xmlGroesse) {
-            inhalt.fehler = QStringLiteral("Die Antwort des Hilfsprogramms \u201E%1\u201C ist gr\u00F6\u00DFer als %2 MB.")
-                                .arg(name)
-                                .arg(grenzen.xmlGroesse / (1024 * 1024));
+            inhalt.fehler =
+                QStringLiteral("Die Antwort des Hilfsprogramms \u201E%1\u201C ist gr\u00F6\u00DFer als %2 MB.")
+                    .arg(name)
+                    .arg(grenzen.xmlGroesse / (1024 * 1024));
             break;
         }
         leser.nimm(stueck);
@@ -270,10 +272,11 @@ Mappeninhalt XlsLesen(const QString &pfad, const QLocale &locale, const Importgr
                                        "vermutlich besch\u00E4digt.")
                             .arg(name);
     else if (helfer.exitCode() != 0)
-        inhalt.fehler = QStringLiteral("Das Hilfsprogramm \u201E%1\u201C hat mit dem Fehlercode %2 aufgegeben; die Datei "
-                                       "ist vermutlich besch\u00E4digt.")
-                            .arg(name)
-                            .arg(helfer.exitCode());
+        inhalt.fehler =
+            QStringLiteral("Das Hilfsprogramm \u201E%1\u201C hat mit dem Fehlercode %2 aufgegeben; die Datei "
+                           "ist vermutlich besch\u00E4digt.")
+                .arg(name)
+                .arg(helfer.exitCode());
     else if (leser.stand() != Antwortleser::Stand::Ende)
         leser.unverstaendlich();
     else

@@ -119,8 +119,7 @@ struct Xlsdatei
     }
 };
 
-void lesen(const char *pfad, unsigned long maxZeilen, unsigned long maxSpalten, unsigned long maxZellen,
-           Ausgabe &aus)
+void lesen(const char *pfad, unsigned long maxZeilen, unsigned long maxSpalten, unsigned long maxZellen, Ausgabe &aus)
 {
     Xlsdatei datei;
     const int rc = freexl_open(pfad, &datei.handle);

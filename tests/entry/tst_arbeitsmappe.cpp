@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <cerrno>
+#include <csignal>
 
 #include <xlsxwriter.h>
 #include <zip.h>
@@ -241,9 +241,9 @@ private Q_SLOTS:
                                      << QStringLiteral("Die Datei ist keine lesbare Excel-Arbeitsmappe");
         // These make the library read outside its buffers; its process ends, not ours.
         for (const char *name : {"kaputt-zeichensatz1.xls", "kaputt-zeichensatz2.xls"})
-            QTest::newRow(name) << QString::fromLatin1(name)
-                                << QStringLiteral("Die Arbeitsmappe \u201E%1\u201C kann ich nicht einlesen.")
-                                       .arg(QLatin1String(name));
+            QTest::newRow(name)
+                << QString::fromLatin1(name)
+                << QStringLiteral("Die Arbeitsmappe \u201E%1\u201C kann ich nicht einlesen.").arg(QLatin1String(name));
         QTest::newRow("vanished") << QStringLiteral("weg.xlsx")
                                   << QStringLiteral("Die Datei \u201Eweg.xlsx\u201C konnte nicht gelesen werden.");
     }
