@@ -11,6 +11,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -26,9 +27,14 @@
 
 namespace {
 
+// Never above a hard limit the process already has: raising one fails, and ours would not be set.
 void grenzeSetzen(int art, rlim_t weich, rlim_t hart)
 {
-    const rlimit grenze{weich, hart};
+    rlimit grenze{};
+    if (getrlimit(art, &grenze) == 0 && grenze.rlim_max != RLIM_INFINITY)
+        hart = std::min(hart, grenze.rlim_max);
+    grenze.rlim_cur = std::min(weich, hart);
+    grenze.rlim_max = hart;
     setrlimit(art, &grenze);
 }
 

@@ -8,9 +8,20 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
+
+#include <sys/stat.h>
 
 #include <xlsxwriter.h>
 #include <zip.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define UNTER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define UNTER_ASAN 1
+#endif
+#endif
 
 namespace {
 const QString Daten = QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/");
@@ -81,6 +92,18 @@ QByteArray odsInhalt(const QByteArray &tabelle)
            tabelle +
            "</table:table><table:table "
            "table:name=\"Blatt2\"/></office:spreadsheet></office:body></office:document-content>";
+}
+// The soft and hard value of one limit in a /proc/<pid>/limits file, as "soft hard".
+QString grenze(const QString &limits, const char *name)
+{
+    for (const QByteArray &zeile : inhalt(limits).split('\n')) {
+        if (!zeile.startsWith(name))
+            continue;
+        const QList<QByteArray> werte = zeile.mid(qsizetype(std::strlen(name))).simplified().split(' ');
+        if (werte.size() >= 2)
+            return QString::fromLatin1(werte[0] + ' ' + werte[1]);
+    }
+    return QString();
 }
 } // namespace
 
@@ -389,6 +412,40 @@ private Q_SLOTS:
         const pid_t pid = static_cast<pid_t>(inhalt(nummer).trimmed().toLongLong());
         if (pid > 0)
             QVERIFY2(::kill(pid, 0) == -1 && errno == ESRCH, "the reader's process is still there");
+    }
+
+    // The real reader limits itself before it opens the file, and is ended at the deadline: a
+    // FIFO without a writer keeps it waiting in the library's open.
+    void xlsLeserBegrenztSich()
+    {
+        const QString fifo = datei(QStringLiteral("wartet.xls"));
+        QFile::remove(fifo);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+        QProcess leser;
+        leser.start(XlsLeserProgramm(), {fifo, QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9")});
+        QVERIFY(leser.waitForStarted());
+        const auto beenden = qScopeGuard([&leser] {
+            leser.kill();
+            leser.waitForFinished();
+        });
+        const QString limits = QStringLiteral("/proc/%1/limits").arg(leser.processId());
+        QTRY_COMPARE(grenze(limits, "Max cpu time"), QStringLiteral("30 35"));
+        QCOMPARE(grenze(limits, "Max core file size"), QStringLiteral("0 0"));
+#ifndef UNTER_ASAN
+        QCOMPARE(grenze(limits, "Max address space"), QStringLiteral("2147483648 2147483648"));
+#endif
+        QCOMPARE(leser.state(), QProcess::Running);
+
+        Importgrenzen grenzen;
+        grenzen.xlsFrist = 500;
+        QElapsedTimer uhr;
+        uhr.start();
+        const Mappeninhalt gelesen = XlsLesen(fifo, Deutsch, grenzen);
+        QVERIFY2(uhr.elapsed() < 10000, "the reader was not stopped in time");
+        QCOMPARE(gelesen.fehler, QStringLiteral("Das Lesen hat l\u00E4nger als 1 Sekunde gedauert; ich habe es "
+                                                "abgebrochen. Die Datei ist vermutlich besch\u00E4digt."));
+        QVERIFY(gelesen.zellen.isEmpty());
     }
 
     // A part that unpacks to more than the limit is refused while unpacking.
