@@ -17,14 +17,6 @@
 #include <cstring>
 #include <unordered_map>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define UNTER_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define UNTER_ASAN 1
-#endif
-#endif
-
 namespace {
 
 // Never above a hard limit the process already has: raising one fails, and ours would not be set.
@@ -44,7 +36,7 @@ void begrenzen()
 {
     grenzeSetzen(RLIMIT_CORE, 0, 0);
     grenzeSetzen(RLIMIT_CPU, 30, 35);
-#ifndef UNTER_ASAN // the sanitizer reserves terabytes of address space for itself
+#ifndef QUINTARO_ASAN // the sanitizer reserves terabytes of address space for itself
     grenzeSetzen(RLIMIT_AS, rlim_t(2) << 30, rlim_t(2) << 30);
 #endif
 }

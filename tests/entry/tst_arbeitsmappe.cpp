@@ -15,14 +15,6 @@
 #include <xlsxwriter.h>
 #include <zip.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define UNTER_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define UNTER_ASAN 1
-#endif
-#endif
-
 namespace {
 const QString Daten = QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/");
 const QLocale Deutsch(QLocale::German, QLocale::Germany);
@@ -432,7 +424,7 @@ private Q_SLOTS:
         const QString limits = QStringLiteral("/proc/%1/limits").arg(leser.processId());
         QTRY_COMPARE(grenze(limits, "Max cpu time"), QStringLiteral("30 35"));
         QCOMPARE(grenze(limits, "Max core file size"), QStringLiteral("0 0"));
-#ifndef UNTER_ASAN
+#ifndef QUINTARO_ASAN
         QCOMPARE(grenze(limits, "Max address space"), QStringLiteral("2147483648 2147483648"));
 #endif
         QCOMPARE(leser.state(), QProcess::Running);
