@@ -15,6 +15,7 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <cerrno>
 
 namespace {
 
@@ -140,16 +141,16 @@ QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale 
                        grund);
     };
 
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
-        return DateiFehlerText(datei, f.errorString(), false);
-    const QByteArray bytes = f.read(grenzen.dateigroesse + 1);
-    if (f.error() != QFileDevice::NoError)
-        return DateiFehlerText(datei, f.errorString(), false);
-    f.close();
-    if (bytes.size() > grenzen.dateigroesse)
+    // Only as many bytes as the file holds; a pipe in its place is refused instead of waited for.
+    const Dateiinhalt gelesen = DateiLesen(datei, grenzen.dateigroesse);
+    if (gelesen.zuGross)
         return nichtLesbar(
             QStringLiteral("Sie ist gr\u00F6\u00DFer als %1 MB.").arg(grenzen.dateigroesse / (1024 * 1024)));
+    if (gelesen.status != Dateiinhalt::Status::Gelesen) {
+        const bool fehlt = gelesen.status == Dateiinhalt::Status::Fehlt;
+        return DateiFehlerText(datei, fehlt ? SystemfehlerText(ENOENT) : gelesen.fehler, false);
+    }
+    const QByteArray &bytes = gelesen.daten;
 
     Mappeninhalt inhalt;
     switch (MappenartErkennen(bytes)) {
