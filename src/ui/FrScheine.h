@@ -11,6 +11,7 @@ class QToolButton;
 class ErgebnisModell;
 class Gitter;
 class TextTabellenModell;
+struct Gewinnbericht;
 struct Zustand;
 
 // The frame on a ticket tab: the ticket's rows and shares, the choice of one draw or a
@@ -28,6 +29,9 @@ public:
 
     void BStartClick();
     void BZeigClick();
+    // The report of the last evaluation: printed, or written as a PDF file.
+    void BDruckenClick();
+    void BPdfClick();
 
     // The highest-win mark: the result row of the highest win, 0 for none.
     int hoechstgewinnMarke() const;
@@ -41,8 +45,10 @@ private:
     void KopfGewinnklassen();
     QColor tippreihenHintergrund(int spalte, const QString &text) const;
     void setzeMarke(int marke);
+    Gewinnbericht bericht() const;
 
     Zustand &m_zustand;
+    QString m_pfad;
     QLabel *m_lDatei = nullptr;
     QLabel *m_lReihen = nullptr;
     QLineEdit *m_eAntGes = nullptr;
@@ -53,6 +59,8 @@ private:
     QCheckBox *m_cbBack = nullptr;
     QComboBox *m_combo2 = nullptr;
     QPushButton *m_bStart = nullptr;
+    QPushButton *m_bDrucken = nullptr;
+    QPushButton *m_bPdf = nullptr;
     Gitter *m_g3a = nullptr;
     ErgebnisModell *m_g3aModell = nullptr;
     QLabel *m_lHGew = nullptr;
@@ -61,6 +69,7 @@ private:
     QLabel *m_lGesGewinn = nullptr;
     QLabel *m_lGesGewinnAnt = nullptr;
     QLabel *m_lrl = nullptr;
+    QLabel *m_lrlErwartet = nullptr;
     Gitter *m_g5 = nullptr;
     TextTabellenModell *m_g5Modell = nullptr;
 };

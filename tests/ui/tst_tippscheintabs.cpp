@@ -237,6 +237,7 @@ private Q_SLOTS:
         QCOMPARE(in<QLabel>(a, "LGesGewinn")->text(), QStringLiteral("40,50\u00A0€"));
         QCOMPARE(in<QLabel>(a, "LGesGewinnAnt")->text(), QStringLiteral("13,50\u00A0€"));
         QCOMPARE(in<QLabel>(a, "LRL")->text(), QStringLiteral("675,00 %"));
+        QCOMPARE(in<QLabel>(a, "LRLErwartet")->text(), QStringLiteral("52,10 %"));
         QCOMPARE(in<QLabel>(a, "LHGew")->text(), QStringLiteral("40,00\u00A0€"));
         QCOMPARE(in<QLabel>(a, "LHGewWann")->text(), QStringLiteral("15.01.2024"));
         QCOMPARE(a->hoechstgewinnMarke(), 1);
@@ -408,7 +409,8 @@ private Q_SLOTS:
         QVERIFY(g5->horizontalHeader()->length() <= g5->viewport()->width());
 
         QCOMPARE(in<QLabel>(a, "LRL")->text(), QStringLiteral("1600000000,00 %"));
-        for (const char *name : {"LDatei", "LReihen", "LHGew", "LHGewWann", "LGesGewinn", "LGesGewinnAnt", "LRL"})
+        for (const char *name :
+             {"LDatei", "LReihen", "LHGew", "LHGewWann", "LGesGewinn", "LGesGewinnAnt", "LRL", "LRLErwartet"})
             QVERIFY2(zeigtGanz(in<QLabel>(a, name)), name);
         for (QLabel *l : a->findChildren<QLabel *>())
             QVERIFY2(zeigtGanz(l), qPrintable(l->text()));
