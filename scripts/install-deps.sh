@@ -11,6 +11,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
+  poppler-utils
   desktop-file-utils libxml2-utils shared-mime-info
   fonts-dejavu-core
 )

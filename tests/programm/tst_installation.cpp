@@ -57,6 +57,10 @@ private Q_SLOTS:
         QVERIFY(programm.isSymLink() && programm.isExecutable());
         QCOMPARE(programm.canonicalFilePath(),
                  QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/quintaro-analyser"))).canonicalFilePath());
+        int code = -1;
+        QVERIFY(laufe(pfad(QStringLiteral("bin/quintaro-analyser-cli")), {QStringLiteral("--version")}, &code)
+                    .startsWith(QStringLiteral("quintaro-analyser-cli 1.5.0.0")));
+        QCOMPARE(code, 0);
         for (int groesse : {16, 22, 24, 32, 48, 64, 128, 256}) {
             for (const char *art : {"apps/quintaro-analyser", "mimetypes/application-x-quintaro-tippschein"}) {
                 const QString datei =
