@@ -54,6 +54,10 @@ public:
     QToolButton *hilfeKnopf(QToolBar *leiste, QWidget *fenster, int thema,
                             const QString &hinweis = QStringLiteral("Hilfe zu diesem Fenster")) const;
 
+Q_SIGNALS:
+    // The draw history file was replaced (a download): whoever shows the history reloads it.
+    void gewinnreihenErsetzt();
+
 private:
     void verbindeFenster();
 

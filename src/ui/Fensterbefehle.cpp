@@ -5,13 +5,17 @@
 #include "model/Zustand.h"
 #include "tools/Taschenrechner.h"
 #include "ui/Fenster.h"
+#include "ui/update/UpdateFenster.h"
 #include "ui/werkzeuge/Aufrufe.h"
 #include "ui/werkzeuge/Info.h"
 #include "ui/werkzeuge/Kalender.h"
 
+#include <QTimer>
+
 void Befehle::verbindeFenster()
 {
-    // Eingabe: the ticket entry window.
+    // Eingabe: the ticket entry window. Programmstart makes it once, hidden, and gives the
+    // command its work then.
 
     // NueberK: the n-over-k calculator.
 
@@ -19,7 +23,19 @@ void Befehle::verbindeFenster()
 
     // Zufall: the generator.
 
-    // Update: the update window.
+    // Update: the update window. Opened again, it runs its showing steps again, so a download
+    // agreed to elsewhere starts also when the window was open already.
+    setzeAusfuehrung(Art::Update, [this] {
+        const QString name = QStringLiteral("FUpdate");
+        const bool offen = FensterOffen(name);
+        QWidget *fenster = oeffneOderHole(name, [this] {
+            auto *f = new TFUpdate(m_zustand, *this, findeFenster(QStringLiteral("FAuswertung")));
+            connect(f, &TFUpdate::gewinnreihenErsetzt, this, &Befehle::gewinnreihenErsetzt);
+            return f;
+        });
+        if (offen)
+            QTimer::singleShot(0, fenster, [fenster] { qobject_cast<TFUpdate *>(fenster)->anzeigen(); });
+    });
 
     // Kalender, Info, Rechner, Ergebnisse, Homepage, Produkt: the small tools and web pages.
     // The calendar and the about window belong to the main window, so they close with it.

@@ -60,7 +60,15 @@ TFAuswertung::TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_ziehungsspalte->verbindeErgebnisseite(m_befehle);
     connect(m_ziehungsspalte, &Ziehungsspalte::downloadGewuenscht, this, &TFAuswertung::oeffneUpdatefenster);
     connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, m_tippauswertung, &Tippauswertung::TabsAktualisieren);
+    connect(&m_befehle, &Befehle::gewinnreihenErsetzt, this, &TFAuswertung::GewinnreihenNeuEinlesen);
     m_ziehungsspalte->GZEinlesen();
+}
+
+void TFAuswertung::GewinnreihenNeuEinlesen()
+{
+    m_ziehungsspalte->eingabeBeenden();
+    m_ziehungsspalte->GZEinlesen();
+    m_tippauswertung->TabsAktualisieren();
 }
 
 void TFAuswertung::ReihenpreisLesen()

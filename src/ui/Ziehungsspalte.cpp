@@ -277,10 +277,17 @@ void Ziehungsspalte::BHinzuClick()
         BDelClick();
         m_label5->setText(QStringLiteral("Gewinnzahlen vom ") + m_combo1->itemText(m_combo1->count() - 1));
     } else {
-        setzeHinzuModus(false);
-        m_combo1->removeItem(m_combo1->count() - 1);
-        m_combo1->setCurrentIndex(m_combo1->count() - 1);
+        eingabeBeenden();
     }
+}
+
+void Ziehungsspalte::eingabeBeenden()
+{
+    if (!m_neueZiehung)
+        return;
+    setzeHinzuModus(false);
+    m_combo1->removeItem(m_combo1->count() - 1);
+    m_combo1->setCurrentIndex(m_combo1->count() - 1);
 }
 
 bool Ziehungsspalte::zielBestimmen(int &ziel)

@@ -47,6 +47,8 @@ public:
     void BHinzuClick();
     void SpeedButton2Click();
     void BCopyClick();
+    // Ends the entry of a new draw as "Abbrechen" would: its proposed date leaves the draw list.
+    void eingabeBeenden();
 
 Q_SIGNALS:
     // A draw was saved: the ticket tabs take the new date list.
