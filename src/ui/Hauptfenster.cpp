@@ -8,6 +8,7 @@
 #include "ui/Symbole.h"
 #include "ui/Tippauswertung.h"
 #include "ui/Ziehungsspalte.h"
+#include "ui/gewinnreihen/Gewinnreihenaustausch.h"
 #include "ui/hilfe/Hilfe.h"
 
 #include <QAction>
@@ -71,6 +72,17 @@ void TFAuswertung::GewinnreihenNeuEinlesen()
     m_tippauswertung->TabsAktualisieren();
 }
 
+void TFAuswertung::GewinnreihenImportieren()
+{
+    const Gewinnreihenaustausch::Importergebnis ergebnis = Gewinnreihenaustausch::importieren(this, m_zustand);
+    if (!ergebnis.geaendert)
+        return;
+    // Everything that shows the history follows, as after a saved draw.
+    GewinnreihenNeuEinlesen();
+    Meldungen::information(
+        this, QStringLiteral("%1 neue Ziehungen übernommen, %2 ersetzt.").arg(ergebnis.neu).arg(ergebnis.ersetzt));
+}
+
 void TFAuswertung::ReihenpreisLesen()
 {
     if (!m_einstellungen.EinstellungenDa())
@@ -113,6 +125,13 @@ void TFAuswertung::baueMenue()
     m_aOeffnen = datei->addAction(QStringLiteral("Tippschein(e) öffnen..."));
     connect(m_aOeffnen, &QAction::triggered, m_tippauswertung->BOpen(), &QPushButton::click);
     m_befehle.menueeintrag(datei, QStringLiteral("Neuen Tippschein eingeben..."), A::Eingabe);
+    datei->addSeparator();
+    QAction *exportieren = datei->addAction(QStringLiteral("Gewinnreihen exportieren..."));
+    exportieren->setObjectName(QStringLiteral("AGewinnreihenExportieren"));
+    connect(exportieren, &QAction::triggered, this, [this] { Gewinnreihenaustausch::exportieren(this, m_zustand); });
+    QAction *importieren = datei->addAction(QStringLiteral("Gewinnreihen importieren..."));
+    importieren->setObjectName(QStringLiteral("AGewinnreihenImportieren"));
+    connect(importieren, &QAction::triggered, this, &TFAuswertung::GewinnreihenImportieren);
     datei->addSeparator();
     QAction *beenden = datei->addAction(QStringLiteral("&Beenden"));
     connect(beenden, &QAction::triggered, this, &QWidget::close);
