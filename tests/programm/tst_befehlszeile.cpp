@@ -1,6 +1,7 @@
 #include "Dateien.h"
 
 #include "evaluation/Gewinnauswertung.h"
+#include "model/Datensperre.h"
 #include "model/Datum.h"
 #include "model/Spiel.h"
 #include "statistics/Statistik.h"
@@ -285,6 +286,88 @@ private Q_SLOTS:
         // Nothing goes to standard output when the call was refused.
         if (code != 0)
             QVERIFY(lauf.ausgabe.isEmpty());
+    }
+
+    // The history goes out and comes back into an empty folder byte for byte; an import shows
+    // what it would change, writes only on request, replaces differing draws only with
+    // --ersetzen, and never while the program holds the folder.
+    void gewinnreihen()
+    {
+        std::mt19937 zufall(11);
+        const QVector<TGewZahlen> ziehungen = historie(zufall);
+        const QByteArray original = inhalt(daten() + Dateinamen::Gewinnreihen);
+        const QString csv = m_tmp.filePath(QStringLiteral("alle.csv"));
+        const Lauf aus = cli({QStringLiteral("gewinnreihen"), QStringLiteral("export"), csv, QStringLiteral("--json")});
+        QVERIFY2(aus.code == 0, qPrintable(aus.fehler));
+        QCOMPARE(aus.json()[QStringLiteral("ziehungen")].toInt(), 80);
+        QCOMPARE(aus.json()[QStringLiteral("datei")].toString(), csv);
+
+        QTemporaryDir leer;
+        const Lauf ein = cli(
+            {QStringLiteral("--daten"), leer.path(), QStringLiteral("gewinnreihen"), QStringLiteral("import"), csv});
+        QVERIFY2(ein.code == 0, qPrintable(ein.fehler));
+        QVERIFY2(ein.ausgabe.contains(QStringLiteral("80 neue Ziehungen \u00FCbernommen, 0 ersetzt.")),
+                 qPrintable(ein.ausgabe));
+        QCOMPARE(inhalt(leer.filePath(Dateinamen::Gewinnreihen)), original);
+
+        // The first draw changed, one new draw after the last, one line without a Zusatzzahl.
+        const QDate erster = Datum::zuDatum(ziehungen[0].datum);
+        const QDate neuer = Datum::zuDatum(ziehungen[79].datum).addDays(7);
+        const QString datei = m_tmp.filePath(QStringLiteral("neu.csv"));
+        QVERIFY(
+            schreibe(datei, QStringLiteral("Datum;Z1;Z2;Z3;Z4;Z5;ZZ\n%1;1;2;3;4;5;6\n%2;7;8;9;10;11;3\nkaputt;1;2\n")
+                                .arg(erster.toString(QStringLiteral("dd.MM.yyyy")), neuer.toString(Qt::ISODate))
+                                .toUtf8()));
+        const QStringList import{QStringLiteral("gewinnreihen"), QStringLiteral("import"), datei,
+                                 QStringLiteral("--json")};
+        const Lauf vorschau = cli(QStringList(import) << QStringLiteral("--vorschau"));
+        QVERIFY2(vorschau.code == 0, qPrintable(vorschau.fehler));
+        QJsonObject j = vorschau.json();
+        QCOMPARE(j[QStringLiteral("neu")].toArray().size(), 1);
+        QCOMPARE(j[QStringLiteral("neu")][0][QStringLiteral("datum")].toString(), neuer.toString(Qt::ISODate));
+        QCOMPARE(j[QStringLiteral("neu")][0][QStringLiteral("zahlen")].toArray(), QJsonArray({7, 8, 9, 10, 11}));
+        QCOMPARE(j[QStringLiteral("neu")][0][QStringLiteral("zusatzzahl")].toInt(), 3);
+        QCOMPARE(j[QStringLiteral("abweichend")].toArray().size(), 1);
+        QCOMPARE(j[QStringLiteral("abweichend")][0][QStringLiteral("zeile")].toInt(), 2);
+        QCOMPARE(
+            j[QStringLiteral("abweichend")][0][QStringLiteral("gespeichert")][QStringLiteral("zusatzzahl")].toInt(),
+            int{ziehungen[0].bonus});
+        QCOMPARE(j[QStringLiteral("gleich")].toInt(), 0);
+        QCOMPARE(j[QStringLiteral("nichtLesbar")][0][QStringLiteral("zeile")].toInt(), 4);
+        QVERIFY(j[QStringLiteral("uebernommen")].isNull());
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), original);
+
+        // While the program runs on the folder: refused, nothing written.
+        {
+            Datensperre programm;
+            QVERIFY(programm.nehmen(daten(), Datensperre::Art::Geteilt));
+            const Lauf gesperrt = cli(import);
+            QCOMPARE(gesperrt.code, 1);
+            QVERIFY2(gesperrt.fehler.contains(QStringLiteral("l\u00E4uft gerade mit diesem Datenordner")),
+                     qPrintable(gesperrt.fehler));
+            QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), original);
+        }
+
+        const Lauf ersetzt = cli(QStringList(import) << QStringLiteral("--ersetzen"));
+        QVERIFY2(ersetzt.code == 0, qPrintable(ersetzt.fehler));
+        j = ersetzt.json()[QStringLiteral("uebernommen")].toObject();
+        QCOMPARE(j[QStringLiteral("neu")].toInt(), 1);
+        QCOMPARE(j[QStringLiteral("ersetzt")].toInt(), 1);
+        QCOMPARE(inhalt(daten() + Dateinamen::Sicherung), original);
+        const QByteArray jetzt = inhalt(daten() + Dateinamen::Gewinnreihen);
+        QCOMPARE(jetzt.size(), original.size() + TGewZahlen::Groesse);
+        QCOMPARE(TGewZahlen::ausBytes(jetzt.constData()).GZ, (std::array<std::uint8_t, 5>{1, 2, 3, 4, 5}));
+        QCOMPARE(jetzt.mid(TGewZahlen::Groesse, original.size() - TGewZahlen::Groesse),
+                 original.mid(TGewZahlen::Groesse));
+
+        // A file that is no file of draws.
+        QVERIFY(schreibe(datei, QByteArray(100, '\0')));
+        const Lauf binaer = cli(import);
+        QCOMPARE(binaer.code, 1);
+        QVERIFY2(binaer.fehler.contains(QStringLiteral("ist weder eine CSV-Datei noch eine Arbeitsmappe.")),
+                 qPrintable(binaer.fehler));
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), jetzt);
+        QFile::remove(daten() + Dateinamen::Sicherung);
     }
 
     // A history file that cannot be read and an empty data folder are refused in German.
