@@ -16,10 +16,9 @@ struct Regel
     std::array<const char *, 2> schalter; // options without one
 };
 
-const std::array<Regel, 4> Regeln{{
+const std::array<Regel, 3> Regeln{{
     {"auswerten", 1, {"von", "bis"}, {}},
     {"statistik", 0, {"von", "bis", "kombis"}, {}},
-    {"zufall", 1, {"bank", "killer", "favoriten", "zz", "csv"}, {}},
     {"gewinnreihen", 2, {}, {"ersetzen", "vorschau"}},
 }};
 
@@ -180,12 +179,6 @@ QString Hilfetext()
         "      H\u00E4ufigkeit und Ausbleiben der Zahlen im Zeitraum (ohne Angabe: alle\n"
         "      Ziehungen); mit --kombis die h\u00E4ufigsten und seltensten 2er-, 3er- oder\n"
         "      4er-Kombinationen.\n"
-        "  zufall ANZAHL [--bank ZAHLEN] [--killer ZAHLEN] [--favoriten ZAHLEN] [--zz N]\n"
-        "         [--csv DATEI]\n"
-        "      erzeugt ANZAHL zuf\u00E4llige Tippreihen: --bank Zahlen in jeder Reihe,\n"
-        "      --killer Zahlen in keiner, --favoriten nur aus diesen Zahlen, --zz feste\n"
-        "      Zusatzzahl; ZAHLEN durch Kommas getrennt (3,17,42). --csv schreibt die Reihen\n"
-        "      als CSV-Datei.\n"
         "  gewinnreihen export DATEI\n"
         "      schreibt alle Gewinnreihen als CSV-Datei oder Arbeitsmappe (.csv, .xlsx).\n"
         "  gewinnreihen import DATEI [--ersetzen] [--vorschau]\n"
