@@ -59,3 +59,30 @@ QString ErwartungText(double zehntausendstel, const QLocale &locale)
     text.replace(locale.toString(1.0, 'f', 2), locale.toString(zehntausendstel / double(BetragProEuro), 'f', 4));
     return text;
 }
+
+TextTabelle GewinnchancenTabelle(const QLocale &locale)
+{
+    const auto faelle = GuenstigeZiehungen();
+    TextTabelle t(5, AnzahlGewinnklassen + 2);
+    const QStringList kopf{QStringLiteral("Kl."), QStringLiteral("Richtige"), QStringLiteral("Gewinn"),
+                           QStringLiteral("Chance"), QStringLiteral("Erwartung je Reihe")};
+    for (int s = 0; s < kopf.size(); ++s)
+        t.setzeZelle(s, 0, kopf[s]);
+    std::int64_t jede = 0;
+    for (int k = 0; k < AnzahlGewinnklassen; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        jede += faelle[i];
+        t.setzeZelle(0, k + 1, QString::number(k + 1));
+        t.setzeZelle(1, k + 1, Gewinnklassen[i].Bezeichnung);
+        t.setzeZelle(2, k + 1, BetragZuWaehrung(Gewinnklassen[i].Gewinn, locale));
+        t.setzeZelle(3, k + 1, ChanceText(faelle[i], locale));
+        t.setzeZelle(
+            4, k + 1,
+            ErwartungText(static_cast<double>(faelle[i] * Gewinnklassen[i].Gewinn) / MoeglicheZiehungen, locale));
+    }
+    const int letzte = AnzahlGewinnklassen + 1;
+    t.setzeZelle(0, letzte, QStringLiteral("alle"));
+    t.setzeZelle(3, letzte, ChanceText(jede, locale));
+    t.setzeZelle(4, letzte, ErwartungText(static_cast<double>(ErwartungMalZiehungen()) / MoeglicheZiehungen, locale));
+    return t;
+}

@@ -2,6 +2,7 @@
 
 #include "model/Betrag.h"
 #include "model/Records.h"
+#include "model/Textzellen.h"
 
 #include <QLocale>
 #include <QString>
@@ -31,3 +32,9 @@ QString ChanceText(std::int64_t guenstige, const QLocale &locale);
 // An expected amount with four decimals and the currency symbol, "0,1049 €": cents alone would
 // show the higher classes as nothing.
 QString ErwartungText(double zehntausendstel, const QLocale &locale);
+
+// The ten classes of a proper row as a grid for the n-over-k window: a header row ("Kl.",
+// "Richtige", "Gewinn", "Chance", "Erwartung je Reihe"), one row per class with its amount, odds
+// and share of the expected amount, and a last row "alle" with the odds of any win and the
+// expected amount of the row. Column 0 holds the class number.
+TextTabelle GewinnchancenTabelle(const QLocale &locale);

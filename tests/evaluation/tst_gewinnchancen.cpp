@@ -107,6 +107,38 @@ private Q_SLOTS:
         QCOMPARE(ErwartungText(20'000'000'000.0 / MoeglicheZiehungen, deutsch), QStringLiteral("0,1049\u00A0\u20AC"));
     }
 
+    // The table of the n-over-k window. By hand from the outcomes above (of 19.068.840):
+    //   odds 19.068.840 / outcomes, e.g. class 4: / 1.980 = 9.630,727…; any win: 1.906.884 sets
+    //   minus the 44 over 5 = 1.086.008 without a hit, times 10 = 8.208.760, / = 2,3229…;
+    //   expectation outcomes * amount / 19.068.840, e.g. class 8: 1.191.960 * 6 € = 7.151.760 €,
+    //   / = 0,37504… €; all classes 1,04202… € (198.701.475.000 ten-thousandths above).
+    void tabelle()
+    {
+        const TextTabelle t = GewinnchancenTabelle(deutsch);
+        QStringList zeilen;
+        for (int z = 0; z < t.zeilen(); ++z) {
+            QStringList zellen;
+            for (int s = 0; s < t.spalten(); ++s)
+                zellen << t.zelle(s, z);
+            zeilen << zellen.join(QLatin1Char('|'));
+        }
+        const QString e = QStringLiteral("\u00A0\u20AC");
+        QCOMPARE(zeilen, QStringList({
+                             QStringLiteral("Kl.|Richtige|Gewinn|Chance|Erwartung je Reihe"),
+                             QStringLiteral("1|5 + ZZ|2.000.000,00%1|1 : 19.068.840|0,1049%1").arg(e),
+                             QStringLiteral("2|5|200.000,00%1|1 : 2.118.760|0,0944%1").arg(e),
+                             QStringLiteral("3|4 + ZZ|2.000,00%1|1 : 86.676,55|0,0231%1").arg(e),
+                             QStringLiteral("4|4|200,00%1|1 : 9.630,73|0,0208%1").arg(e),
+                             QStringLiteral("5|3 + ZZ|40,00%1|1 : 2.015,73|0,0198%1").arg(e),
+                             QStringLiteral("6|3|20,00%1|1 : 223,97|0,0893%1").arg(e),
+                             QStringLiteral("7|2 + ZZ|12,00%1|1 : 143,98|0,0833%1").arg(e),
+                             QStringLiteral("8|2|6,00%1|1 : 16,00|0,3750%1").arg(e),
+                             QStringLiteral("9|1 + ZZ|2,00%1|1 : 28,09|0,0712%1").arg(e),
+                             QStringLiteral("10|1|0,50%1|1 : 3,12|0,1602%1").arg(e),
+                             QStringLiteral("alle|||1 : 2,32|1,0420%1").arg(e),
+                         }));
+    }
+
     // The expected return of an evaluation: the same rows over as many draws, each row by what it
     // can win, whatever the draws really were.
     void erwarteterRuecklauf_data()

@@ -3,7 +3,7 @@
 #include "model/Datum.h"
 #include "model/Spiel.h"
 #include "ui/Gitter.h"
-#include "ui/TextTabellenModell.h"
+#include "ui/TextGitter.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -21,26 +21,6 @@ QString zahlenText(const TGewZahlen &z)
     for (const std::uint8_t n : z.GZ)
         zahlen << QString::number(n);
     return zahlen.join(QLatin1Char(' ')) + QStringLiteral(" | ") + QString::number(z.bonus);
-}
-
-// A grid over the table, each column as wide as its header and widest cell need.
-Gitter *gitter(const QString &name, TextTabelle tabelle, QWidget *eltern)
-{
-    auto *g = new Gitter(eltern);
-    g->setObjectName(name);
-    auto *modell = new TextTabellenModell(g);
-    for (int s = 0; s < tabelle.spalten(); ++s) {
-        int breite = g->kopfbreite(tabelle.zelle(s, 0));
-        // Enough rows to find the widest value; the rest look alike.
-        for (int z = 1; z < std::min(tabelle.zeilen(), 2000); ++z)
-            breite = std::max(breite, g->zellenbreite(tabelle.zelle(s, z), false));
-        tabelle.setzeSpaltenbreite(s, breite);
-    }
-    modell->setzeTabelle(tabelle);
-    g->setModel(modell);
-    for (int s = 0; s < tabelle.spalten(); ++s)
-        g->setColumnWidth(s, tabelle.spaltenbreite(s));
-    return g;
 }
 
 QString anzahl(qsizetype n, const QString &einzahl, const QString &mehrzahl)
@@ -144,7 +124,7 @@ QWidget *TFGewinnreihenImport::baueNeue(const QLocale &locale)
             t.setzeZelle(i + 2, k + 1, QString::number(z.GZ[static_cast<std::size_t>(i)]));
         t.setzeZelle(7, k + 1, QString::number(z.bonus));
     }
-    return gitter(QStringLiteral("GNeu"), t, this);
+    return TextGitter(QStringLiteral("GNeu"), t, this);
 }
 
 QWidget *TFGewinnreihenImport::baueAbweichende(const QLocale &locale)
@@ -161,7 +141,7 @@ QWidget *TFGewinnreihenImport::baueAbweichende(const QLocale &locale)
         t.setzeZelle(2, k + 1, zahlenText(a.gespeichert));
         t.setzeZelle(3, k + 1, zahlenText(a.neu));
     }
-    return gitter(QStringLiteral("GAbweichend"), t, this);
+    return TextGitter(QStringLiteral("GAbweichend"), t, this);
 }
 
 QWidget *TFGewinnreihenImport::baueFehler()
@@ -173,5 +153,5 @@ QWidget *TFGewinnreihenImport::baueFehler()
         t.setzeZelle(0, k + 1, QString::number(m_import.fehler[k].zeile));
         t.setzeZelle(1, k + 1, m_import.fehler[k].grund);
     }
-    return gitter(QStringLiteral("GFehler"), t, this);
+    return TextGitter(QStringLiteral("GFehler"), t, this);
 }
