@@ -5,11 +5,13 @@
 #include "model/Zustand.h"
 #include "tools/Taschenrechner.h"
 #include "ui/Fenster.h"
+#include "ui/statistik/StatistikFenster.h"
 #include "ui/update/UpdateFenster.h"
 #include "ui/werkzeuge/Aufrufe.h"
 #include "ui/werkzeuge/Info.h"
 #include "ui/werkzeuge/Kalender.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 
 void Befehle::verbindeFenster()
@@ -19,7 +21,13 @@ void Befehle::verbindeFenster()
 
     // NueberK: the n-over-k calculator.
 
-    // Statistik: the statistics window.
+    // Statistik: the statistics window, built anew at each opening (an hourglass meanwhile).
+    setzeAusfuehrung(Art::Statistik, [this] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        oeffneOderHole(
+            QStringLiteral("FStatistik"), [this] { return new TFStatistik(m_zustand, *this); }, false);
+        QGuiApplication::restoreOverrideCursor();
+    });
 
     // Zufall: the generator.
 
