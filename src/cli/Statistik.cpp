@@ -3,6 +3,7 @@
 #include "cli/Kommandos.h"
 
 #include "model/Datum.h"
+#include "statistics/Kombistatistik.h"
 #include "statistics/Statistik.h"
 
 #include <QRegularExpression>
@@ -27,6 +28,28 @@ QString paare(const QVector<std::pair<int, int>> &liste)
     }
     return text.replace(QRegularExpression(QStringLiteral(" +\\n")), QStringLiteral("\n"));
 }
+
+QJsonArray ranglisteJson(const Rangliste &liste, int k)
+{
+    QJsonArray feld;
+    for (const Rangzeile &zeile : liste) {
+        QJsonArray zahlen;
+        for (int i = 0; i < k; ++i)
+            zahlen.append(zeile.zahlen[static_cast<std::size_t>(i)]);
+        feld.append(QJsonObject{{QStringLiteral("zahlen"), zahlen}, {QStringLiteral("anzahl"), qint64{zeile.Anzahl}}});
+    }
+    return feld;
+}
+
+QString ranglisteText(const Rangliste &liste)
+{
+    QVector<QStringList> zeilen;
+    zeilen.reserve(static_cast<qsizetype>(liste.size()));
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        zeilen.append({QString::number(i + 1), Kombitext(liste[i]), QString::number(liste[i].Anzahl)});
+    return Textspalten({QStringLiteral("Rang"), QStringLiteral("Kombination"), QStringLiteral("Anzahl")}, zeilen,
+                       {true, false, true});
+}
 } // namespace
 
 int Statistik(const Aufruf &a)
@@ -39,6 +62,15 @@ int Statistik(const Aufruf &a)
         if (!*ziel)
             return Falschaufruf(
                 QStringLiteral("\u201E%1\u201C ist kein Datum (JJJJ-MM-TT oder TT.MM.JJJJ).").arg(a.wert(name)));
+    }
+
+    int k = 0;
+    if (a.hat(QStringLiteral("kombis"))) {
+        const std::optional<int> groesse = ZahlLesen(a.wert(QStringLiteral("kombis")), 2, 4);
+        if (!groesse)
+            return Falschaufruf(QStringLiteral("\u201E--kombis\u201C nimmt 2, 3 oder 4, nicht \u201E%1\u201C.")
+                                    .arg(a.wert(QStringLiteral("kombis"))));
+        k = *groesse;
     }
 
     Zustand zustand;
@@ -59,6 +91,11 @@ int Statistik(const Aufruf &a)
     QVector<std::pair<int, int>> ausgeblieben;
     for (const Ausgebliebene &aus : Ausgeblieben(zustand, zeitraum.von, zeitraum.bis))
         ausgeblieben.append({aus.zahl, aus.anzahl});
+    Favoriten kombis;
+    if (k > 0) {
+        Kombitabelle tabelle = KombisErzeugen(k);
+        kombis = KombinationenFavoriten(tabelle, zustand.Ziehungsmengen, zeitraum.von, zeitraum.bis);
+    }
 
     if (a.json) {
         const auto liste = [](const QVector<std::pair<int, int>> &werte) {
@@ -67,9 +104,15 @@ int Statistik(const Aufruf &a)
                 feld.append(QJsonObject{{QStringLiteral("zahl"), zahl}, {QStringLiteral("anzahl"), anzahl}});
             return feld;
         };
-        JsonAusgeben(QJsonObject{{QStringLiteral("zeitraum"), zeitraumJson(zustand, zeitraum)},
-                                 {QStringLiteral("haeufigkeiten"), liste(haeufigkeiten)},
-                                 {QStringLiteral("ausgeblieben"), liste(ausgeblieben)}});
+        QJsonObject json{{QStringLiteral("zeitraum"), zeitraumJson(zustand, zeitraum)},
+                         {QStringLiteral("haeufigkeiten"), liste(haeufigkeiten)},
+                         {QStringLiteral("ausgeblieben"), liste(ausgeblieben)}};
+        if (k > 0)
+            json.insert(QStringLiteral("kombis"),
+                        QJsonObject{{QStringLiteral("groesse"), k},
+                                    {QStringLiteral("haeufigste"), ranglisteJson(kombis.haeufigste, k)},
+                                    {QStringLiteral("seltenste"), ranglisteJson(kombis.seltenste, k)}});
+        JsonAusgeben(json);
         return Erfolg;
     }
     const QLocale &locale = zustand.Formateinstellungen;
@@ -80,6 +123,12 @@ int Statistik(const Aufruf &a)
     text += QStringLiteral("So oft gezogen (Zahl: Anzahl):\n") + paare(haeufigkeiten);
     text += QStringLiteral("\nSo viele Ziehungen ausgeblieben, am l\u00E4ngsten zuerst (Zahl: Ziehungen):\n") +
             paare(ausgeblieben);
+    if (k > 0) {
+        text += QStringLiteral("\nAm h\u00E4ufigsten gezogene %1er-Kombinationen:\n").arg(k) +
+                ranglisteText(kombis.haeufigste);
+        text +=
+            QStringLiteral("\nAm seltensten gezogene %1er-Kombinationen:\n").arg(k) + ranglisteText(kombis.seltenste);
+    }
     Ausgeben(text);
     return Erfolg;
 }

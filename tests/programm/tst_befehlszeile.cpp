@@ -4,6 +4,7 @@
 #include "model/Datensperre.h"
 #include "model/Datum.h"
 #include "model/Spiel.h"
+#include "statistics/Kombistatistik.h"
 #include "statistics/Statistik.h"
 
 #include <QJsonArray>
@@ -226,6 +227,28 @@ private Q_SLOTS:
             QCOMPARE(ausgeblieben[i][QStringLiteral("zahl")].toInt(), erwartet[static_cast<std::size_t>(i)].zahl);
             QCOMPARE(ausgeblieben[i][QStringLiteral("anzahl")].toInt(), erwartet[static_cast<std::size_t>(i)].anzahl);
         }
+
+        // The ranked triples of the same period, both lists as the statistics window has them.
+        const Lauf kombis = cli({QStringLiteral("statistik"), QStringLiteral("--json"), QStringLiteral("--kombis"),
+                                 QStringLiteral("3"), QStringLiteral("--von"), QStringLiteral("2023-03-01"),
+                                 QStringLiteral("--bis"), QStringLiteral("30.06.2023")});
+        QVERIFY2(kombis.code == 0, qPrintable(kombis.fehler));
+        const QJsonObject k = kombis.json()[QStringLiteral("kombis")].toObject();
+        QCOMPARE(k[QStringLiteral("groesse")].toInt(), 3);
+        Kombitabelle tabelle = KombisErzeugen(3);
+        const Favoriten f = KombinationenFavoriten(tabelle, zustand.Ziehungsmengen, 9, 25);
+        for (const auto &[name, liste] : {std::pair{QStringLiteral("haeufigste"), &f.haeufigste},
+                                          std::pair{QStringLiteral("seltenste"), &f.seltenste}}) {
+            const QJsonArray zeilen = k[name].toArray();
+            QCOMPARE(zeilen.size(), qsizetype(liste->size()));
+            for (qsizetype i = 0; i < zeilen.size(); ++i) {
+                const Rangzeile &r = (*liste)[static_cast<std::size_t>(i)];
+                QCOMPARE(zeilen[i][QStringLiteral("zahlen")].toArray(),
+                         QJsonArray({r.zahlen[0], r.zahlen[1], r.zahlen[2]}));
+                QCOMPARE(zeilen[i][QStringLiteral("anzahl")].toInteger(), qint64{r.Anzahl});
+            }
+        }
+        QVERIFY(k[QStringLiteral("haeufigste")][0][QStringLiteral("anzahl")].toInt() >= 1);
     }
 
     // What a wrong call, a refusal and the help say, on which channel, with which status.
@@ -255,6 +278,8 @@ private Q_SLOTS:
                                     << QStringLiteral("Die Option \u201E--von\u201C braucht einen Wert.");
         QTest::newRow("kein Datum") << l({"statistik", "--von", "31.02.2024"}) << 2 << QString()
                                     << QStringLiteral("\u201E31.02.2024\u201C ist kein Datum");
+        QTest::newRow("Kombigroesse") << l({"statistik", "--kombis", "5"}) << 2 << QString()
+                                      << QStringLiteral("\u201E--kombis\u201C nimmt 2, 3 oder 4, nicht \u201E5\u201C.");
         QTest::newRow("zweimal") << l({"statistik", "--json", "--bis", "2024-01-01", "--bis=2024-02-01"}) << 2
                                  << QString() << QStringLiteral("Die Option \u201E--bis\u201C steht zweimal da.");
         QTest::newRow("Schein fehlt") << l({"auswerten"}) << 2 << QString()
