@@ -175,14 +175,28 @@ private Q_SLOTS:
         aktion(f, "AGewinnreihenImportieren")->trigger();
         QVERIFY(meldungen.eintraege.isEmpty());
 
-        dialoge.oeffnenAntworten.enqueue({u.pfad(QStringLiteral("bild.png"))});
-        aktion(f, "AGewinnreihenImportieren")->trigger();
-        QCOMPARE(meldungen.eintraege.size(), 1);
-        QCOMPARE(meldungen.eintraege[0].art, Meldungen::Anzeige::Art::Fehler);
-        QCOMPARE(
-            meldungen.eintraege[0].text,
-            QStringLiteral(
-                "Die Datei \u201Ebild.png\u201C ist weder eine CSV-Datei noch eine Arbeitsmappe.\n\nIch breche ab."));
+        // A picture, an empty file and one of 50 MB: one German message each.
+        u.schreibe(QStringLiteral("leer.csv"), QByteArray());
+        {
+            QFile gross(u.pfad(QStringLiteral("gross.csv")));
+            QVERIFY(gross.open(QIODevice::WriteOnly));
+            QVERIFY(gross.resize(50 * 1024 * 1024));
+        }
+        const QStringList erwartet{
+            QStringLiteral("Die Datei \u201Ebild.png\u201C ist weder eine CSV-Datei noch eine Arbeitsmappe.\n\nIch "
+                           "breche ab."),
+            QStringLiteral("Die Datei \u201Eleer.csv\u201C ist leer.\n\nIch breche ab."),
+            QStringLiteral("Die Datei \u201Egross.csv\u201C ist gr\u00F6\u00DFer als 16 MB; so gro\u00DF ist keine "
+                           "Datei mit Gewinnreihen.\n\nIch breche ab."),
+        };
+        for (const QString &name :
+             {QStringLiteral("bild.png"), QStringLiteral("leer.csv"), QStringLiteral("gross.csv")}) {
+            dialoge.oeffnenAntworten.enqueue({u.pfad(name)});
+            aktion(f, "AGewinnreihenImportieren")->trigger();
+        }
+        QCOMPARE(meldungen.texte(), erwartet);
+        for (const auto &m : meldungen.eintraege)
+            QCOMPARE(m.art, Meldungen::Anzeige::Art::Fehler);
 
         QCOMPARE(u.lies(Dateinamen::Gewinnreihen), vorher);
         QVERIFY(!u.gibt(Dateinamen::Sicherung));
