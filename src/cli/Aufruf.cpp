@@ -151,6 +151,21 @@ std::optional<QDate> DatumLesen(const QString &text)
     return std::nullopt;
 }
 
+Datumsgrenzen DatumsgrenzenLesen(const Aufruf &aufruf)
+{
+    Datumsgrenzen g;
+    for (const auto &[name, ziel] :
+         {std::pair{QStringLiteral("von"), &g.von}, std::pair{QStringLiteral("bis"), &g.bis}}) {
+        if (!aufruf.hat(name))
+            continue;
+        *ziel = DatumLesen(aufruf.wert(name));
+        if (!*ziel && g.fehler.isEmpty())
+            g.fehler =
+                QStringLiteral("\u201E%1\u201C ist kein Datum (JJJJ-MM-TT oder TT.MM.JJJJ).").arg(aufruf.wert(name));
+    }
+    return g;
+}
+
 std::optional<int> ZahlLesen(const QString &text, int von, int bis)
 {
     static const QRegularExpression ziffern(QStringLiteral("^\\d{1,9}$"));

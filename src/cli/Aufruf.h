@@ -37,5 +37,14 @@ QString Hilfetext();
 // A date as "yyyy-MM-dd" or "dd.MM.yyyy"; nullopt for anything else.
 std::optional<QDate> DatumLesen(const QString &text);
 
+// The options --von and --bis of a call as dates, each only when given.
+struct Datumsgrenzen
+{
+    std::optional<QDate> von;
+    std::optional<QDate> bis;
+    QString fehler; // German message when a value is no date
+};
+Datumsgrenzen DatumsgrenzenLesen(const Aufruf &aufruf);
+
 // A whole number in `von`..`bis` written in decimal digits; nullopt otherwise.
 std::optional<int> ZahlLesen(const QString &text, int von, int bis);

@@ -104,15 +104,11 @@ QString alsText(const Auswertungsergebnis &e, const QString &schein, int reihen,
 
 int Auswerten(const Aufruf &a)
 {
-    std::optional<QDate> von, bis;
-    for (const auto &[name, ziel] : {std::pair{QStringLiteral("von"), &von}, std::pair{QStringLiteral("bis"), &bis}}) {
-        if (!a.hat(name))
-            continue;
-        *ziel = DatumLesen(a.wert(name));
-        if (!*ziel)
-            return Falschaufruf(
-                QStringLiteral("\u201E%1\u201C ist kein Datum (JJJJ-MM-TT oder TT.MM.JJJJ).").arg(a.wert(name)));
-    }
+    const Datumsgrenzen grenzen = DatumsgrenzenLesen(a);
+    if (!grenzen.fehler.isEmpty())
+        return Falschaufruf(grenzen.fehler);
+    const std::optional<QDate> &von = grenzen.von;
+    const std::optional<QDate> &bis = grenzen.bis;
 
     const QString schein = QFileInfo(a.argumente.constFirst()).absoluteFilePath();
     TextTabelle tabelle(TippreihenSpalten, 1);

@@ -54,15 +54,11 @@ QString ranglisteText(const Rangliste &liste)
 
 int Statistik(const Aufruf &a)
 {
-    std::optional<QDate> von, bis;
-    for (const auto &[name, ziel] : {std::pair{QStringLiteral("von"), &von}, std::pair{QStringLiteral("bis"), &bis}}) {
-        if (!a.hat(name))
-            continue;
-        *ziel = DatumLesen(a.wert(name));
-        if (!*ziel)
-            return Falschaufruf(
-                QStringLiteral("\u201E%1\u201C ist kein Datum (JJJJ-MM-TT oder TT.MM.JJJJ).").arg(a.wert(name)));
-    }
+    const Datumsgrenzen grenzen = DatumsgrenzenLesen(a);
+    if (!grenzen.fehler.isEmpty())
+        return Falschaufruf(grenzen.fehler);
+    const std::optional<QDate> &von = grenzen.von;
+    const std::optional<QDate> &bis = grenzen.bis;
 
     int k = 0;
     if (a.hat(QStringLiteral("kombis"))) {

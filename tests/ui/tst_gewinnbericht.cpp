@@ -2,6 +2,7 @@
 #include "Bildschirmfoto.h"
 #include "Dateien.h"
 #include "Pdfwerkzeuge.h"
+#include "Scheindaten.h"
 #include "Testumgebung.h"
 
 #include "model/Datum.h"
@@ -18,36 +19,6 @@
 #include <QtTest>
 
 namespace {
-using Reihe = std::array<std::uint8_t, 6>;
-
-QByteArray schein(const QList<Reihe> &reihen, std::uint16_t gesamt, std::uint16_t meine)
-{
-    QByteArray daten;
-    for (const Reihe &r : reihen) {
-        TNormalSchein s;
-        s.WZ = r;
-        s.AntGes = gesamt;
-        s.Antmeine = meine;
-        daten += s.alsBytes();
-    }
-    return daten;
-}
-
-// 01.01.2024 {1..5}/1, 08.01.2024 {6..10}/2, 15.01.2024 {11..15}/3.
-QByteArray dreiZiehungen()
-{
-    QByteArray d;
-    for (int i = 0; i < 3; ++i) {
-        const auto a = static_cast<std::uint8_t>(1 + 5 * i);
-        d += Testumgebung::ziehung(
-                 QDate(2024, 1, 1).addDays(7 * i),
-                 {a, std::uint8_t(a + 1), std::uint8_t(a + 2), std::uint8_t(a + 3), std::uint8_t(a + 4)},
-                 std::uint8_t(1 + i))
-                 .alsBytes();
-    }
-    return d;
-}
-
 // The text of a PDF with every run of blanks as one blank, so columns compare as words.
 QString woerter(const QString &text)
 {
