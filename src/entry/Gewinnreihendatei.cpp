@@ -111,6 +111,16 @@ std::optional<int> ganzeZahl(const QString &text)
     return ok ? std::optional<int>(wert) : std::nullopt;
 }
 
+// A first line with neither a date nor a number in it is the header; a damaged first draw
+// still holds one of them and is reported.
+bool kopfzeile(const QStringList &felder, const QLocale &locale)
+{
+    for (const QString &feld : felder)
+        if (ganzeZahl(feld) || ZiehungsdatumLesen(feld, locale))
+            return false;
+    return true;
+}
+
 // The draw of one line, or why it is none.
 struct Zeilenergebnis
 {
@@ -316,8 +326,7 @@ Gewinnreihenimport GewinnreihenLesen(const QString &datei, const QVector<TGewZah
         const Rohzeile &roh = zeilen[k];
         Zeilenergebnis e = ziehungAusFeldern(roh.felder, locale);
         if (!e.ziehung) {
-            // A first line that does not begin with a date is the header.
-            if (k == 0 && !roh.felder.isEmpty() && !ZiehungsdatumLesen(roh.felder[0], locale))
+            if (k == 0 && kopfzeile(roh.felder, locale))
                 continue;
             import.fehler << Lesefehler{roh.zeile, e.grund};
             continue;

@@ -144,6 +144,31 @@ private Q_SLOTS:
         QCOMPARE(auchAbweichende.size(), 5);
     }
 
+    // A first line is the header only when it holds neither a date nor a number.
+    void ersteZeile_data()
+    {
+        QTest::addColumn<QByteArray>("zeile");
+        QTest::addColumn<QString>("fehler"); // empty: taken as the header
+        QTest::newRow("Kopf") << QByteArray("Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;ZZ") << QString();
+        QTest::newRow("Kopf ohne Werte") << QByteArray("Ziehungen;;;") << QString();
+        QTest::newRow("falsches Datum") << QByteArray("2024-13-01;1;2;3;4;5;6")
+                                        << QStringLiteral("1: \u201E2024-13-01\u201C ist kein Datum.");
+        QTest::newRow("ohne Datum") << QByteArray(";1;2;3;4;5;6") << QStringLiteral("1: \u201E\u201C ist kein Datum.");
+    }
+    void ersteZeile()
+    {
+        QFETCH(QByteArray, zeile);
+        QFETCH(QString, fehler);
+        const QString datei = pfad(QStringLiteral("erste.csv"));
+        QVERIFY(schreibe(datei, zeile + "\n2024-01-08;1;2;3;4;5;1\n"));
+        const Gewinnreihenimport i = GewinnreihenLesen(datei, {}, deutsch);
+        QCOMPARE(i.neue.size(), 1);
+        QStringList gefunden;
+        for (const Lesefehler &f : i.fehler)
+            gefunden << QStringLiteral("%1: %2").arg(f.zeile).arg(f.grund);
+        QCOMPARE(gefunden, fehler.isEmpty() ? QStringList() : QStringList{fehler});
+    }
+
     void datumsformen_data()
     {
         QTest::addColumn<QString>("text");
