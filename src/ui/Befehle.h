@@ -55,7 +55,8 @@ public:
                             const QString &hinweis = QStringLiteral("Hilfe zu diesem Fenster")) const;
 
 Q_SIGNALS:
-    // The draw history file was replaced (a download): whoever shows the history reloads it.
+    // The draw history file was replaced (a download, an import): whoever shows the history
+    // reloads it.
     void gewinnreihenErsetzt();
 
 private:

@@ -77,8 +77,8 @@ void TFAuswertung::GewinnreihenImportieren()
     const Gewinnreihenaustausch::Importergebnis ergebnis = Gewinnreihenaustausch::importieren(this, m_zustand);
     if (!ergebnis.geaendert)
         return;
-    // Everything that shows the history follows, as after a saved draw.
-    GewinnreihenNeuEinlesen();
+    // Everything that shows the history follows, as after a download.
+    Q_EMIT m_befehle.gewinnreihenErsetzt();
     Meldungen::information(
         this, QStringLiteral("%1 neue Ziehungen übernommen, %2 ersetzt.").arg(ergebnis.neu).arg(ergebnis.ersetzt));
 }
