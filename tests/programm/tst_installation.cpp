@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMimeDatabase>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,6 +45,7 @@ private Q_SLOTS:
     {
         const QStringList dateien{
             QStringLiteral("libexec/quintaro-analyser/quintaro-analyser"),
+            QStringLiteral("libexec/quintaro-analyser/quintaro-xls-leser"),
             QStringLiteral("libexec/quintaro-analyser/Quintaro Analyser.chm"),
             QStringLiteral("libexec/quintaro-analyser/translations/qtbase_de.qm"),
             QStringLiteral("share/applications/quintaro-analyser.desktop"),
@@ -104,7 +106,8 @@ private Q_SLOTS:
         QCOMPARE(typ.comment(), QStringLiteral("Quintaro-Tippschein"));
     }
 
-    void installiertesProgrammFindetSeineHilfe()
+    // Started through the link in bin/, it finds its help file and its .xls reader.
+    void installiertesProgrammFindetSeineTeile()
     {
         QTemporaryDir lauf;
         const Programmlauf p = Programmlauf::starte(pfad(QStringLiteral("bin/quintaro-analyser")),
@@ -114,6 +117,32 @@ private Q_SLOTS:
         QCOMPARE(
             QFileInfo(hilfe).canonicalFilePath(),
             QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/Quintaro Analyser.chm"))).canonicalFilePath());
+        const QFileInfo leser(p.bericht.value(QLatin1String("xlsleser")).toString());
+        QVERIFY(leser.isExecutable());
+        QCOMPARE(leser.canonicalFilePath(),
+                 QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/quintaro-xls-leser"))).canonicalFilePath());
+    }
+
+    // The command line, started through its link in bin/, reads an .xls with the same reader:
+    // the workbook's rows of tips are read and found to be no draws.
+    void installierteBefehlszeileLiestXls()
+    {
+        const QFileInfo cli(pfad(QStringLiteral("bin/quintaro-analyser-cli")));
+        QVERIFY(cli.isSymLink());
+        QCOMPARE(
+            cli.canonicalFilePath(),
+            QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/quintaro-analyser-cli"))).canonicalFilePath());
+        QTemporaryDir daten;
+        QProcess p;
+        p.start(cli.filePath(),
+                {QStringLiteral("--daten"), daten.path(), QStringLiteral("gewinnreihen"), QStringLiteral("import"),
+                 QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/reihen10.xls"), QStringLiteral("--vorschau")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString fehler = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(fehler.contains(
+                     QStringLiteral("In der Datei \u201Ereihen10.xls\u201C steht keine Ziehung, die ich lesen kann.")),
+                 qPrintable(fehler));
     }
 };
 
