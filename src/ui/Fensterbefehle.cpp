@@ -4,12 +4,16 @@
 
 #include "model/Zustand.h"
 #include "ui/Fenster.h"
+#include "ui/werkzeuge/NueberK.h"
 
 void Befehle::verbindeFenster()
 {
     // Eingabe: the ticket entry window.
 
     // NueberK: the n-over-k calculator.
+    setzeAusfuehrung(Art::NueberK, [this] {
+        oeffneOderHole(QStringLiteral("FNueberK"), [this] { return new TFNueberK(m_zustand); });
+    });
 
     // Statistik: the statistics window.
 

@@ -1,6 +1,8 @@
 #include "ui/Steuerelemente.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 
 QToolButton *Bildknopf(const QString &name, const QIcon &bild, const QString &hinweis, QWidget *eltern)
@@ -23,4 +25,15 @@ QLabel *FettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *elt
     label->setFont(schrift);
     label->setAlignment(ausrichtung | Qt::AlignVCenter);
     return label;
+}
+
+QLineEdit *Ziffernfeld(const QString &name, int laenge, QWidget *eltern)
+{
+    auto *feld = new QLineEdit(eltern);
+    feld->setObjectName(name);
+    const QString muster = laenge > 0 ? QStringLiteral("[0-9]{0,%1}").arg(laenge) : QStringLiteral("[0-9]*");
+    feld->setValidator(new QRegularExpressionValidator(QRegularExpression(muster), feld));
+    if (laenge > 0)
+        feld->setMaxLength(laenge);
+    return feld;
 }

@@ -12,3 +12,9 @@ QToolButton *Bildknopf(const QString &name, const QIcon &bild, const QString &hi
 
 // A bold label for a value the window fills in.
 QLabel *FettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *eltern);
+
+class QLineEdit;
+
+// An edit field that takes only the digits 0 to 9, typed or pasted, at most `laenge` of them
+// (no limit for 0).
+QLineEdit *Ziffernfeld(const QString &name, int laenge, QWidget *eltern);
