@@ -19,14 +19,17 @@ Zufallsauswahl::Wirkung Zufallsauswahl::umschalten(int tag)
         return Wirkung::Unveraendert;
     if (feld == Zufallsfeld::Bankzahlen && anzahl(Zufallsfeld::Bankzahlen) >= MaxBankzahlen)
         return Wirkung::ZuVieleBankzahlen;
-    if (feld == Zufallsfeld::Quotenkiller
-        && anzahl(Zufallsfeld::Bankzahlen) + anzahl(Zufallsfeld::Quotenkiller) >= MaxZahl - 1)
+    if (feld == Zufallsfeld::Quotenkiller &&
+        anzahl(Zufallsfeld::Bankzahlen) + anzahl(Zufallsfeld::Quotenkiller) >= MaxZahl - 1)
         return Wirkung::ZuVieleQuotenkiller;
     menge.hinzu(zahl);
     return Wirkung::Gewaehlt;
 }
 
-const Zahlenmenge &Zufallsauswahl::menge(Zufallsfeld feld) const { return m_mengen[static_cast<int>(feld) - 1]; }
+const Zahlenmenge &Zufallsauswahl::menge(Zufallsfeld feld) const
+{
+    return m_mengen[static_cast<int>(feld) - 1];
+}
 
 int Zufallsauswahl::feldVon(int n) const
 {

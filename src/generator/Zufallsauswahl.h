@@ -14,7 +14,8 @@ enum class Zufallsfeld { Bankzahlen = 1, Quotenkiller = 2, Favoriten = 3 };
 
 inline constexpr int MaxBankzahlen = ZahlenProReihe;
 
-inline const QString MeldungZuVieleBankzahlen = QStringLiteral("Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum.");
+inline const QString MeldungZuVieleBankzahlen =
+    QStringLiteral("Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum.");
 inline const QString MeldungZuVieleQuotenkiller =
     QStringLiteral("Noch einen Quotenkiller mehr und der Zufall hat gar keine Chance mehr.") + Absatz +
     QStringLiteral("Ich breche ab.");

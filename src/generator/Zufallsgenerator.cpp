@@ -51,8 +51,8 @@ std::uint64_t NeuerStartwert()
 }
 
 template <class Pruefung>
-Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorgaben &vorgaben,
-                                          std::uint64_t startwert, const Zwischenstand &zwischenstand)
+Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorgaben &vorgaben, std::uint64_t startwert,
+                                          const Zwischenstand &zwischenstand)
 {
     Zufallsergebnis ergebnis;
     ergebnis.meldung = ZufallPruefen(vorgaben);
@@ -94,8 +94,8 @@ Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorga
         }
         if (pruefung.neu(reihe))
             reihen.push_back(reihe);
-        if (zwischenstand && ++gezogen % MeldeAbstand == 0
-            && !zwischenstand(static_cast<std::int32_t>(reihen.size()))) {
+        if (zwischenstand && ++gezogen % MeldeAbstand == 0 &&
+            !zwischenstand(static_cast<std::int32_t>(reihen.size()))) {
             ergebnis.ausgang = Zufallsergebnis::Ausgang::Abgebrochen;
             return ergebnis;
         }

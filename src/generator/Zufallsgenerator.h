@@ -57,5 +57,5 @@ Zufallsergebnis ZufallszahlenErmitteln(const Zufallsvorgaben &vorgaben, std::uin
 // The same run with the duplicate test of one's choice (Reihenbitfeld or Reihenliste); both
 // give the very same rows from the same start value.
 template <class Pruefung>
-Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorgaben &vorgaben,
-                                          std::uint64_t startwert, const Zwischenstand &zwischenstand = {});
+Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorgaben &vorgaben, std::uint64_t startwert,
+                                          const Zwischenstand &zwischenstand = {});

@@ -37,7 +37,8 @@ TextTabelle Zufallsreihen::alsTabelle(const Textmesser &textbreite) const
     for (int r = 0; r < m_anzahl; ++r) {
         for (int s = 0; s < ZahlenProReihe; ++s)
             tabelle.setzeZelle(s + 1, r + 1, texte[zahl(r, s)]);
-        tabelle.setzeZelle(6, r + 1, m_zusatz.empty() ? m_festeZusatzzahl : texte[m_zusatz[static_cast<std::size_t>(r)]]);
+        tabelle.setzeZelle(6, r + 1,
+                           m_zusatz.empty() ? m_festeZusatzzahl : texte[m_zusatz[static_cast<std::size_t>(r)]]);
     }
     return tabelle;
 }

@@ -47,8 +47,8 @@ QString MitTausendern(Ganzzahl128 wert, const QLocale &locale)
         ziffern.prepend(QLatin1Char(static_cast<char>('0' + static_cast<int>(wert % 10))));
         wert /= 10;
     } while (wert != 0);
-    const QString trenner = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? QString()
-                                                                                           : locale.groupSeparator();
+    const QString trenner =
+        locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? QString() : locale.groupSeparator();
     for (qsizetype stelle = ziffern.size() - 3; stelle > 0; stelle -= 3)
         ziffern.insert(stelle, trenner);
     return ziffern;

@@ -5,6 +5,7 @@
 #include "model/Zustand.h"
 #include "ui/Fenster.h"
 #include "ui/werkzeuge/NueberK.h"
+#include "ui/zufall/Zufallsfenster.h"
 
 void Befehle::verbindeFenster()
 {
@@ -18,6 +19,9 @@ void Befehle::verbindeFenster()
     // Statistik: the statistics window.
 
     // Zufall: the generator.
+    setzeAusfuehrung(Art::Zufall, [this] {
+        oeffneOderHole(QStringLiteral("FZufall"), [this] { return new TFZufall(m_zustand, *this); });
+    });
 
     // Update: the update window.
 

@@ -35,5 +35,9 @@ QLineEdit *Ziffernfeld(const QString &name, int laenge, QWidget *eltern)
     feld->setValidator(new QRegularExpressionValidator(QRegularExpression(muster), feld));
     if (laenge > 0)
         feld->setMaxLength(laenge);
+    feld->setAlignment(Qt::AlignCenter);
+    QFont schrift = feld->font();
+    schrift.setBold(true);
+    feld->setFont(schrift);
     return feld;
 }

@@ -15,6 +15,6 @@ QLabel *FettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *elt
 
 class QLineEdit;
 
-// An edit field that takes only the digits 0 to 9, typed or pasted, at most `laenge` of them
-// (no limit for 0).
+// A centred, bold edit field that takes only the digits 0 to 9, typed or pasted, at most
+// `laenge` of them (no limit for 0).
 QLineEdit *Ziffernfeld(const QString &name, int laenge, QWidget *eltern);

@@ -80,11 +80,12 @@ private Q_SLOTS:
                 for (int c = b + 1; c <= 47; ++c)
                     for (int d = c + 1; d <= 48; ++d)
                         for (int e = d + 1; e <= 49; ++e) {
-                            const Reihenbits bits = (Reihenbits{1} << a) | (Reihenbits{1} << b) | (Reihenbits{1} << c)
-                                                    | (Reihenbits{1} << d) | (Reihenbits{1} << e);
+                            const Reihenbits bits = (Reihenbits{1} << a) | (Reihenbits{1} << b) | (Reihenbits{1} << c) |
+                                                    (Reihenbits{1} << d) | (Reihenbits{1} << e);
                             const std::int32_t i = ReihenIndex(bits);
                             if (i < 0 || i >= AlleReihen || belegt[static_cast<std::size_t>(i)])
-                                QFAIL(qPrintable(QStringLiteral("%1 %2 %3 %4 %5 -> %6").arg(a).arg(b).arg(c).arg(d).arg(e).arg(i)));
+                                QFAIL(qPrintable(
+                                    QStringLiteral("%1 %2 %3 %4 %5 -> %6").arg(a).arg(b).arg(c).arg(d).arg(e).arg(i)));
                             belegt[static_cast<std::size_t>(i)] = true;
                             ++reihen;
                         }
@@ -275,9 +276,9 @@ private Q_SLOTS:
         for (int f = 0; f <= fav; ++f) {
             ef += f * verteilung[f];
             ef2 += f * f * verteilung[f];
-            const double zeilen = std::tgamma(fav + 1) / (std::tgamma(f + 1) * std::tgamma(fav - f + 1))
-                                  * std::tgamma(andere + 1)
-                                  / (std::tgamma(ZahlenProReihe - f + 1) * std::tgamma(andere - 5 + f + 1));
+            const double zeilen = std::tgamma(fav + 1) / (std::tgamma(f + 1) * std::tgamma(fav - f + 1)) *
+                                  std::tgamma(andere + 1) /
+                                  (std::tgamma(ZahlenProReihe - f + 1) * std::tgamma(andere - 5 + f + 1));
             summeP2 += verteilung[f] * verteilung[f] / zeilen;
             summeP2f += f * verteilung[f] * verteilung[f] / zeilen;
         }

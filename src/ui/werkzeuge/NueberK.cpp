@@ -35,10 +35,6 @@ QLabel *fetterText(const QString &name, const QString &text, QWidget *eltern)
 QLineEdit *zahlfeld(const QString &name, QWidget *eltern)
 {
     QLineEdit *feld = Ziffernfeld(name, 2, eltern);
-    feld->setAlignment(Qt::AlignCenter);
-    QFont f = feld->font();
-    f.setBold(true);
-    feld->setFont(f);
     feld->setFixedWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
     return feld;
 }
@@ -73,8 +69,8 @@ TFNueberK::TFNueberK(Zustand &zustand, QWidget *eltern)
     ergebnisschrift.setBold(true);
     m_p1->setFont(ergebnisschrift);
     // Room for the widest result, 99 over 49 with its 29 digits and separators.
-    m_p1->setMinimumWidth(m_p1->fontMetrics().horizontalAdvance(QStringLiteral("50.445.672.272.782.096.667.406.248.628"))
-                          + 24);
+    m_p1->setMinimumWidth(
+        m_p1->fontMetrics().horizontalAdvance(QStringLiteral("50.445.672.272.782.096.667.406.248.628")) + 24);
     m_p1->setMinimumHeight(m_p1->fontMetrics().height() + 12);
     spalte->addWidget(m_p1);
     spalte->addStretch();
@@ -145,13 +141,13 @@ void TFNueberK::BCalcClick()
     const int n = m_e1->text().toInt();
     const int k = m_e2->text().toInt();
     if (n <= 0 || k <= 0) {
-        Meldungen::information(this, QStringLiteral("Sie müssen für \"n\" und \"k\" eine Zahl größer Null eingeben.")
-                                         + Absatz + QStringLiteral("Ich breche erst einmal ab."));
+        Meldungen::information(this, QStringLiteral("Sie müssen für \"n\" und \"k\" eine Zahl größer Null eingeben.") +
+                                         Absatz + QStringLiteral("Ich breche erst einmal ab."));
         return;
     }
     if (n < k) {
-        Meldungen::information(this, QStringLiteral("Die Zahl für \"n\" muss größer als die für \"k\" sein.") + Absatz
-                                         + QStringLiteral("Ich breche erst einmal ab."));
+        Meldungen::information(this, QStringLiteral("Die Zahl für \"n\" muss größer als die für \"k\" sein.") + Absatz +
+                                         QStringLiteral("Ich breche erst einmal ab."));
         return;
     }
     if (const std::optional<Ganzzahl128> wert = BinomialkoeffizientExakt(n, k))
@@ -162,9 +158,9 @@ bool TFNueberK::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     // F1 in one of the two fields explains the fields; elsewhere the window's shortcut
     // explains the window. Taking the key as an override keeps that shortcut out of it.
-    if ((objekt == m_e1 || objekt == m_e2)
-        && (ereignis->type() == QEvent::ShortcutOverride || ereignis->type() == QEvent::KeyPress)
-        && static_cast<QKeyEvent *>(ereignis)->key() == Qt::Key_F1) {
+    if ((objekt == m_e1 || objekt == m_e2) &&
+        (ereignis->type() == QEvent::ShortcutOverride || ereignis->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent *>(ereignis)->key() == Qt::Key_F1) {
         ereignis->accept();
         if (ereignis->type() == QEvent::KeyPress)
             Hilfe::zeigeThema(m_zustand.Hilfedatei, Feldthema);
