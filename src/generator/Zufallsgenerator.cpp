@@ -14,6 +14,45 @@ constexpr Reihenbits Spielzahlen = ((Reihenbits{1} << MaxZahl) - 1) << 1;
 // How many rows are drawn between two calls of the progress function.
 constexpr std::int64_t MeldeAbstand = 4096;
 
+// Uniform picks from 0..n-1, two per 64-bit output of the engine: the product of 32 random bits
+// and n, its upper half the pick, a rare low half below 2^32 mod n drawn again (Lemire's
+// method), so every pick is exactly uniform.
+class Griffe
+{
+public:
+    explicit Griffe(std::uint64_t startwert) : m_maschine(startwert) {}
+
+    std::uint32_t griff(std::uint32_t n)
+    {
+        std::uint64_t produkt = std::uint64_t{zufall32()} * n;
+        auto rest = static_cast<std::uint32_t>(produkt);
+        if (rest < n) {
+            const std::uint32_t schwelle = (0U - n) % n;
+            while (rest < schwelle) {
+                produkt = std::uint64_t{zufall32()} * n;
+                rest = static_cast<std::uint32_t>(produkt);
+            }
+        }
+        return static_cast<std::uint32_t>(produkt >> 32);
+    }
+
+private:
+    std::uint32_t zufall32()
+    {
+        if (m_halb) {
+            m_halb = false;
+            return static_cast<std::uint32_t>(m_vorrat >> 32);
+        }
+        m_vorrat = m_maschine();
+        m_halb = true;
+        return static_cast<std::uint32_t>(m_vorrat);
+    }
+
+    std::mt19937_64 m_maschine;
+    std::uint64_t m_vorrat = 0;
+    bool m_halb = false;
+};
+
 Zufallsreihen::Reihe alsReihe(Reihenbits bits)
 {
     Zufallsreihen::Reihe reihe{};
@@ -77,8 +116,8 @@ Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorga
             topf[static_cast<std::size_t>(topfgroesse++)] = static_cast<std::uint8_t>(n);
     }
 
-    std::mt19937_64 maschine(startwert);
-    std::uniform_int_distribution<int> griff(0, std::max(topfgroesse - 1, 0));
+    Griffe griffe(startwert);
+    const auto topfweite = static_cast<std::uint32_t>(std::max(topfgroesse, 1));
     const std::int32_t gewuenscht = vorgaben.ZufReihenAnz;
     std::vector<Reihenbits> reihen;
     reihen.reserve(static_cast<std::size_t>(gewuenscht));
@@ -86,7 +125,7 @@ Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorga
     while (static_cast<std::int32_t>(reihen.size()) < gewuenscht) {
         Reihenbits reihe = bank;
         for (int gefuellt = bankAnzahl; gefuellt < ZahlenProReihe;) {
-            const Reihenbits bit = Reihenbits{1} << topf[static_cast<std::size_t>(griff(maschine))];
+            const Reihenbits bit = Reihenbits{1} << topf[griffe.griff(topfweite)];
             if (reihe & bit)
                 continue;
             reihe |= bit;
@@ -102,10 +141,10 @@ Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorga
     }
 
     Zufallsreihen fertig(gewuenscht, vorgaben.festeZusatzzahl);
-    std::uniform_int_distribution<int> zusatz(1, MaxZusatzzahl);
     const bool gezogeneZusatzzahl = vorgaben.festeZusatzzahl.isEmpty();
     for (Reihenbits reihe : reihen)
-        fertig.anhaengen(alsReihe(reihe), gezogeneZusatzzahl ? static_cast<std::uint8_t>(zusatz(maschine)) : 0);
+        fertig.anhaengen(alsReihe(reihe),
+                         gezogeneZusatzzahl ? static_cast<std::uint8_t>(1 + griffe.griff(MaxZusatzzahl)) : 0);
     ergebnis.ausgang = Zufallsergebnis::Ausgang::Fertig;
     ergebnis.reihen = std::move(fertig);
     return ergebnis;
