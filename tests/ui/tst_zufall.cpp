@@ -128,7 +128,7 @@ private Q_SLOTS:
         QCOMPARE(g.f->reihenModell()->headerData(6, Qt::Horizontal, Qt::DisplayRole).toString().trimmed(),
                  QStringLiteral("ZZ"));
         for (const char *name :
-             {"BCloseLeiste", "BEingabeN", "BStatistik", "BUpdate", "BNoverK", "BKal", "BCalc", "BHelp"})
+             {"BCloseLeiste", "BEingabeN", "BStatistik", "BUpdate", "BNoverK", "BKal", "BCalc", "BErgebnisse", "BHelp"})
             QVERIFY2(g.kind<QToolButton>(QLatin1String(name)), name);
         QTest::mouseClick(g.kind<QToolButton>(QStringLiteral("BNoverK")), Qt::LeftButton);
         QPointer<QWidget> nk = findeFenster(QStringLiteral("FNueberK"));

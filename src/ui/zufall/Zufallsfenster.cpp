@@ -267,8 +267,11 @@ void TFZufall::baueWerkzeugleiste()
     // The bottom button carries the name BClose.
     m_leisteClose = Befehle::schliessenKnopf(leiste, this);
     m_leisteClose->setObjectName(QStringLiteral("BCloseLeiste"));
-    for (A art : {A::Eingabe, A::Statistik, A::Update, A::NueberK, A::Kalender, A::Rechner, A::Ergebnisse})
+    for (A art : {A::Eingabe, A::Statistik, A::Update, A::NueberK, A::Kalender, A::Rechner})
         m_befehle.knopf(leiste, art);
+    // The page of current numbers and quotas, as in the main window; here SpeedButton4 is the
+    // workbook export.
+    m_befehle.knopf(leiste, A::Ergebnisse)->setObjectName(QStringLiteral("BErgebnisse"));
     auto *abstand = new QWidget(leiste);
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     leiste->addWidget(abstand);
@@ -427,11 +430,19 @@ void TFZufall::zeigeVerteilung()
     m_reihenspalte->GZuf()->viewport()->update();
 }
 
+TextTabelle TFZufall::speichertabelle() const
+{
+    // A million rows take a moment to become a table of texts.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TextTabelle tabelle =
+        reihen().alsTabelle([this](const QString &t) { return m_reihenspalte->GZuf()->textbreite(t); });
+    QApplication::restoreOverrideCursor();
+    return tabelle;
+}
+
 void TFZufall::BSaveClick()
 {
-    const TextTabelle tabelle =
-        reihen().alsTabelle([this](const QString &t) { return m_reihenspalte->GZuf()->textbreite(t); });
-    ScheinSpeichern(this, tabelle, m_reihenspalte->EAntGes()->text(), m_reihenspalte->EAntmeine()->text(),
+    ScheinSpeichern(this, speichertabelle(), m_reihenspalte->EAntGes()->text(), m_reihenspalte->EAntmeine()->text(),
                     speicherdialog(QStringLiteral("Als Tippschein speichern..."), m_zustand.Datenordner,
                                    QStringLiteral("Tippschein-Datei"), QStringLiteral("qtt")),
                     m_reihenspalte->LDatei());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Einstellungen.h"
+#include "model/Textzellen.h"
 
 #include <QMainWindow>
 
@@ -61,6 +62,8 @@ private:
     void laufBeendet();
     void setzeLaufend(bool laufend);
     void zeigeVerteilung();
+    // The rows as the tip-row table the save commands take.
+    TextTabelle speichertabelle() const;
 
     Zustand &m_zustand;
     Befehle &m_befehle;
