@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libqt6opengl6-dev qt6-translations-l10n qt6-charts-dev
   libxlsxwriter-dev libzip-dev libpugixml-dev libfreexl-dev
+  libreoffice-calc
   fp-utils libchm-dev
   libbenchmark-dev
   clang libclang-rt-14-dev

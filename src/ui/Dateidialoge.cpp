@@ -6,7 +6,11 @@
 namespace Dateidialoge {
 namespace {
 
-QString filter(const Auswahl &a) { return QStringLiteral("%1 (*.%2)").arg(a.filtertext, a.endung); }
+QString filter(const Auswahl &a)
+{
+    const QStringList muster = QStringList{QStringLiteral("*.") + a.endung} + a.weitere;
+    return QStringLiteral("%1 (%2)").arg(a.filtertext, muster.join(QLatin1Char(' ')));
+}
 
 class Standarddialoge : public Anbieter
 {

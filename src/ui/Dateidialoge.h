@@ -11,9 +11,10 @@ namespace Dateidialoge {
 struct Auswahl
 {
     QString titel;
-    QString ordner;     // initial folder
-    QString filtertext; // e.g. "Tippchein"
-    QString endung;     // e.g. "qtt", without the dot
+    QString ordner;      // initial folder
+    QString filtertext;  // e.g. "Tippchein"
+    QString endung;      // e.g. "qtt", without the dot
+    QStringList weitere; // further patterns the same filter shows, e.g. "*.ods"
     bool mehrere = false;
 };
 

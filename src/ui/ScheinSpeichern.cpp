@@ -1,5 +1,7 @@
 #include "ui/ScheinSpeichern.h"
 
+#include "model/Dateien.h"
+#include "model/Spiel.h"
 #include "model/Tippscheindatei.h"
 #include "ui/Meldungen.h"
 
@@ -16,9 +18,20 @@ bool ScheinSpeichern(QWidget *eltern, const TextTabelle &tabelle, const QString 
     const QString datei = Dateidialoge::speichern(eltern, dialog);
     if (datei.isEmpty())
         return false;
-    const QString fehler = ScheinDateiSchreiben(tabelle, antGes, antMeine, datei);
+    const Scheindaten daten = ScheinZuBytes(tabelle, antGes, antMeine);
+    if (!daten.fehler.isEmpty()) {
+        Meldungen::fehler(eltern, daten.fehler);
+        return false;
+    }
+    // A ticket is divided into one share at least; a file with none would make every share of a
+    // win a division by zero.
+    if (AnteilAusText(antGes) == 0) {
+        Meldungen::fehler(eltern, MeldungKeineAnteile);
+        return false;
+    }
+    const QString fehler = DateiErsetzen(datei, daten.bytes);
     if (!fehler.isEmpty()) {
-        Meldungen::fehler(eltern, fehler);
+        Meldungen::fehler(eltern, DateiFehlerText(datei, fehler, true));
         return false;
     }
     if (dateiLabel)

@@ -87,6 +87,23 @@ private Q_SLOTS:
         QCOMPARE(label.text(), QStringLiteral("vorher"));
     }
 
+    // No share at all: refused after the dialog like the other share checks, nothing written.
+    void keineAnteile()
+    {
+        const QString alt = ordner.filePath(QStringLiteral("Alt.qtt"));
+        QVERIFY(schreibe(alt, "alter Inhalt"));
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        dialoge.speichernAntworten.enqueue(alt);
+        QLabel label(QStringLiteral("vorher"));
+        QVERIFY(!ScheinSpeichern(nullptr, scheinTabelle(), QStringLiteral("0"), QStringLiteral("0"), dialog, &label));
+        QCOMPARE(meldungen.texte(),
+                 QStringList{QStringLiteral("Die Anzahl der gesamten Anteile muss mindestens 1 sein.\n\n"
+                                            "Der Speichervorgang wird abgebrochen.")});
+        QCOMPARE(inhalt(alt), QByteArray("alter Inhalt"));
+        QCOMPARE(label.text(), QStringLiteral("vorher"));
+    }
+
     void fehlerNachDemDialog_data()
     {
         QTest::addColumn<QString>("antGes");

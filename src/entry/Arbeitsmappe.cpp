@@ -1,0 +1,188 @@
+#include "entry/Arbeitsmappe.h"
+
+#include "entry/Mappenleser.h"
+#include "model/Dateien.h"
+#include "model/Spiel.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <xlsxwriter.h>
+
+#include <array>
+
+namespace {
+
+constexpr QChar Geschuetzt = QChar(0x00A0);
+
+QString abbruch(const QString &text)
+{
+    return text + Absatz + QStringLiteral("Ich breche ab.");
+}
+
+// Workbooks handed to the spreadsheet program are read by it a moment after it starts; those
+// of earlier exports are cleared away once they are surely read.
+void alteExporteLoeschen(const QString &ordner)
+{
+    const QDateTime grenze = QDateTime::currentDateTime().addSecs(-3600);
+    const QFileInfoList alte = QDir(ordner).entryInfoList({QStringLiteral("Tippreihen-*.xlsx")}, QDir::Files);
+    for (const QFileInfo &f : alte)
+        if (f.lastModified() < grenze)
+            QFile::remove(f.absoluteFilePath());
+}
+
+} // namespace
+
+QString ExcelProgramm()
+{
+    for (const QString &name : {QStringLiteral("soffice"), QStringLiteral("libreoffice")}) {
+        const QString pfad = QStandardPaths::findExecutable(name);
+        if (!pfad.isEmpty())
+            return pfad;
+    }
+    return QString();
+}
+
+bool ExcelVorhanden()
+{
+    return !ExcelProgramm().isEmpty();
+}
+
+QString ArbeitsmappeSchreiben(const TextTabelle &tabelle, const QString &blattname, int letzteSpalte,
+                              const QString &datei)
+{
+    const QString name = QFileInfo(datei).fileName();
+    const QByteArray pfad = QFile::encodeName(datei);
+    lxw_workbook *mappe = workbook_new(pfad.constData());
+    if (!mappe)
+        return QStringLiteral("Die Arbeitsmappe \u201E%1\u201C konnte nicht angelegt werden.").arg(name);
+    const QByteArray blatt = blattname.toUtf8();
+    lxw_worksheet *arbeitsblatt = workbook_add_worksheet(mappe, blatt.constData());
+    if (!arbeitsblatt) {
+        workbook_close(mappe);
+        QFile::remove(datei);
+        return QStringLiteral("Das Tabellenblatt \u201E%1\u201C konnte nicht angelegt werden.").arg(blattname);
+    }
+
+    std::array<int, 26> breiten{};
+    const int spalten = std::min(letzteSpalte, std::max(tabelle.spalten() - 1, 0));
+    for (int z = 1; z < tabelle.zeilen(); ++z) {
+        for (int s = 1; s <= spalten; ++s) {
+            const QString text = Geschuetzt + tabelle.zelle(s, z);
+            worksheet_write_string(arbeitsblatt, static_cast<lxw_row_t>(z - 1), static_cast<lxw_col_t>(s - 1),
+                                   text.toUtf8().constData(), nullptr);
+            if (s <= 26)
+                breiten[static_cast<std::size_t>(s - 1)] =
+                    std::max(breiten[static_cast<std::size_t>(s - 1)], int(text.size()));
+        }
+    }
+    // Fitted to the texts: one character unit per character and a little room.
+    for (int s = 0; s < 26; ++s)
+        if (breiten[static_cast<std::size_t>(s)] > 0)
+            worksheet_set_column(arbeitsblatt, static_cast<lxw_col_t>(s), static_cast<lxw_col_t>(s),
+                                 breiten[static_cast<std::size_t>(s)] + 1.0, nullptr);
+
+    const lxw_error fehler = workbook_close(mappe);
+    if (fehler != LXW_NO_ERROR) {
+        QFile::remove(datei);
+        return QStringLiteral("Die Arbeitsmappe \u201E%1\u201C konnte nicht geschrieben werden.").arg(name) + Absatz +
+               QString::fromUtf8(lxw_strerror(fehler));
+    }
+    return QString();
+}
+
+Exportergebnis ExcelExport(const TextTabelle &tabelle, const QString &blattname, int letzteSpalte,
+                           const QString &ordner)
+{
+    Exportergebnis ergebnis;
+    const QString programm = ExcelProgramm();
+    if (programm.isEmpty()) {
+        ergebnis.art = Exportergebnis::Art::KeinProgramm;
+        return ergebnis;
+    }
+    alteExporteLoeschen(ordner);
+    // A new name of our own in the private folder, so no other user can plant or read it.
+    QTemporaryFile platz(QDir(ordner).filePath(QStringLiteral("Tippreihen-XXXXXX.xlsx")));
+    platz.setAutoRemove(false);
+    if (!platz.open()) {
+        ergebnis.fehler = abbruch(DateiFehlerText(platz.fileTemplate(), platz.errorString(), true));
+        return ergebnis;
+    }
+    ergebnis.datei = platz.fileName();
+    platz.close();
+
+    const QString fehler = ArbeitsmappeSchreiben(tabelle, blattname, letzteSpalte, ergebnis.datei);
+    if (!fehler.isEmpty()) {
+        ergebnis.fehler = abbruch(fehler);
+        return ergebnis;
+    }
+    // Opened as a template: the program shows a new, unsaved document with these contents.
+    if (!QProcess::startDetached(programm, {QStringLiteral("--calc"), QStringLiteral("-n"), ergebnis.datei})) {
+        QFile::remove(ergebnis.datei);
+        ergebnis.fehler = abbruch(
+            QStringLiteral("Die Tabellenkalkulation \u201E%1\u201C lie\u00DF sich nicht starten.").arg(programm));
+        return ergebnis;
+    }
+    ergebnis.art = Exportergebnis::Art::Geoeffnet;
+    return ergebnis;
+}
+
+QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale &locale, const Importgrenzen &grenzen)
+{
+    const QString name = QFileInfo(datei).fileName();
+    const auto nichtLesbar = [&name](const QString &grund) {
+        return abbruch(QStringLiteral("Die Arbeitsmappe \u201E%1\u201C kann ich nicht einlesen.").arg(name) + Absatz +
+                       grund);
+    };
+
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return DateiFehlerText(datei, f.errorString(), false);
+    const QByteArray bytes = f.read(grenzen.dateigroesse + 1);
+    if (f.error() != QFileDevice::NoError)
+        return DateiFehlerText(datei, f.errorString(), false);
+    f.close();
+    if (bytes.size() > grenzen.dateigroesse)
+        return nichtLesbar(
+            QStringLiteral("Sie ist gr\u00F6\u00DFer als %1 MB.").arg(grenzen.dateigroesse / (1024 * 1024)));
+
+    Mappeninhalt inhalt;
+    switch (MappenartErkennen(bytes)) {
+    case Mappenart::Zip:
+        inhalt = ZipMappeLesen(bytes, locale, grenzen);
+        break;
+    case Mappenart::Verbunddatei:
+        inhalt = XlsLesen(datei, locale, grenzen);
+        break;
+    case Mappenart::Unbekannt:
+        return abbruch(QStringLiteral("Die Datei \u201E%1\u201C ist keine Excel- oder Calc-Arbeitsmappe.").arg(name));
+    }
+    if (!inhalt.fehler.isEmpty())
+        return nichtLesbar(inhalt.fehler);
+
+    // An empty worksheet still has its first cell, as in the spreadsheet program.
+    const int r = std::max(inhalt.zeilen, 1);
+    const int c = std::max(inhalt.spalten, 1);
+    if (qint64(r) * c > grenzen.zellen)
+        return nichtLesbar(QStringLiteral("Die erste Tabelle reicht bis %1; das sind mehr als %2 Zellen.")
+                               .arg(Zellbezug(r, c))
+                               .arg(grenzen.zellen));
+
+    TextTabelle neu = tabelle;
+    neu.setzeSpalten(c + 1);
+    neu.setzeZeilen(r + 1);
+    for (int i = 1; i <= r; ++i) {
+        neu.setzeZelle(0, i, QString::number(i));
+        for (int j = 1; j <= c; ++j)
+            neu.setzeZelle(j, i, QString());
+    }
+    for (const Mappenzelle &z : std::as_const(inhalt.zellen))
+        neu.setzeZelle(z.spalte, z.zeile, z.text);
+    tabelle = std::move(neu);
+    return QString();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "entry/Tabellenformate.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QVector>
+
+// The readers behind ExcelEinlesen. Each reads the first worksheet of one kind of workbook into
+// the cells that hold a value; the caller builds the table from them.
+
+struct Mappenzelle
+{
+    int zeile = 0;  // from 1
+    int spalte = 0; // from 1
+    QString text;
+};
+
+struct Mappeninhalt
+{
+    QVector<Mappenzelle> zellen;
+    int zeilen = 0;  // last row that holds a value
+    int spalten = 0; // last column that holds a value
+    QString fehler;  // German description of what is wrong with the file; empty when read
+};
+
+// Counts the cells of a reader against the limits; the first cell beyond them ends the reading.
+class Zellensammler
+{
+public:
+    Zellensammler(Mappeninhalt &inhalt, const Importgrenzen &grenzen) : m_inhalt(inhalt), m_grenzen(grenzen) {}
+
+    // False (with the message set) when the cell or `wiederholungen` copies of it would
+    // exceed a limit.
+    bool nimm(qint64 zeile, qint64 spalte, const QString &text, qint64 zeilenWdh = 1, qint64 spaltenWdh = 1);
+
+private:
+    Mappeninhalt &m_inhalt;
+    const Importgrenzen &m_grenzen;
+};
+
+// A workbook in a zip archive, from the bytes of the whole file: .xlsx/.xlsm (Office Open XML)
+// or .ods (OpenDocument), told apart by the parts the archive holds.
+Mappeninhalt ZipMappeLesen(const QByteArray &datei, const QLocale &locale, const Importgrenzen &grenzen);
+// .xls (BIFF in a compound file) from its path.
+Mappeninhalt XlsLesen(const QString &pfad, const QLocale &locale, const Importgrenzen &grenzen);
+
+// What the first bytes of a file say it is.
+enum class Mappenart { Zip, Verbunddatei, Unbekannt };
+Mappenart MappenartErkennen(const QByteArray &anfang);

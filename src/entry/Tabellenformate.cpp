@@ -1,0 +1,209 @@
+#include "entry/Tabellenformate.h"
+
+#include "model/Dateien.h"
+#include "model/Spiel.h"
+#include "model/Textdekodierung.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+
+void TabelleLeeren(TextTabelle &tabelle)
+{
+    for (int z = 1; z < tabelle.zeilen(); ++z)
+        for (int s = 1; s < tabelle.spalten(); ++s)
+            tabelle.setzeZelle(s, z, QString());
+}
+
+QStringList TextZerlegen(const QString &text, const QString &trenner)
+{
+    QStringList stuecke;
+    if (text.isEmpty())
+        return stuecke;
+    if (trenner.isEmpty())
+        return {text};
+    qsizetype anfang = 0;
+    while (anfang < text.size()) {
+        const qsizetype stelle = text.indexOf(trenner, anfang);
+        if (stelle < 0) {
+            stuecke.append(text.mid(anfang));
+            break;
+        }
+        stuecke.append(text.mid(anfang, stelle - anfang));
+        anfang = stelle + trenner.size();
+    }
+    return stuecke;
+}
+
+QString CSVFeld(const QString &zelle)
+{
+    bool quoten = false;
+    for (const QChar c : zelle) {
+        if (c.unicode() <= 32 || c == QLatin1Char(',') || c == QLatin1Char('"')) {
+            quoten = true;
+            break;
+        }
+    }
+    if (!quoten)
+        return zelle;
+    QString feld = zelle;
+    feld.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return QLatin1Char('"') + feld + QLatin1Char('"');
+}
+
+int CSVSpaltenanzahl(const TextTabelle &tabelle)
+{
+    int spalten = 0;
+    while (spalten + 1 < tabelle.spalten() && !tabelle.zelle(spalten + 1, 1).isEmpty())
+        ++spalten;
+    return spalten;
+}
+
+QByteArray CSVText(const TextTabelle &tabelle)
+{
+    const int spalten = CSVSpaltenanzahl(tabelle);
+    QString text;
+    for (int z = 1; z < tabelle.zeilen(); ++z) {
+        for (int s = 1; s <= spalten; ++s) {
+            if (s > 1)
+                text.append(QLatin1Char(','));
+            const QString zelle = tabelle.zelle(s, z);
+            // A lone empty field would make an empty line, which a reader skips.
+            text.append(spalten == 1 && zelle.isEmpty() ? QStringLiteral("\"\"") : CSVFeld(zelle));
+        }
+        text.append(QStringLiteral("\r\n"));
+    }
+    return text.toUtf8();
+}
+
+QString CSVSpeichern(const TextTabelle &tabelle, const QString &datei)
+{
+    const QString fehler = DateiErsetzen(datei, CSVText(tabelle));
+    return fehler.isEmpty() ? QString() : DateiFehlerText(datei, fehler, true);
+}
+
+Dateiinhalt DateiEinlesen(const QString &datei, qint64 hoechstens)
+{
+    Dateiinhalt inhalt;
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) {
+        inhalt.fehler = DateiFehlerText(datei, f.errorString(), false);
+        return inhalt;
+    }
+    if (f.size() > hoechstens) {
+        inhalt.zuGross = true;
+        return inhalt;
+    }
+    // One byte more than the size shows a file that grew since; the limit holds all the same.
+    inhalt.bytes = f.read(std::min(f.size(), hoechstens) + 1);
+    if (f.error() != QFileDevice::NoError) {
+        inhalt.fehler = DateiFehlerText(datei, f.errorString(), false);
+        inhalt.bytes.clear();
+    } else if (inhalt.bytes.size() > hoechstens) {
+        inhalt.zuGross = true;
+        inhalt.bytes.clear();
+    }
+    return inhalt;
+}
+
+CSVErgebnis CSVEinlesen(TextTabelle &tabelle, const QString &datei, const Importgrenzen &grenzen)
+{
+    CSVErgebnis ergebnis;
+    const QString name = QFileInfo(datei).fileName();
+    const Dateiinhalt gelesen = DateiEinlesen(datei, grenzen.dateigroesse);
+    if (!gelesen.fehler.isEmpty()) {
+        ergebnis.fehler = gelesen.fehler;
+        return ergebnis;
+    }
+    const QByteArray &bytes = gelesen.bytes;
+    if (gelesen.zuGross) {
+        ergebnis.fehler =
+            QStringLiteral(
+                "Die Datei \u201E%1\u201C ist mit mehr als %2 MB zu gro\u00DF f\u00FCr eine CSV-Datei mit Tippreihen.")
+                .arg(name)
+                .arg(grenzen.dateigroesse / (1024 * 1024)) +
+            Absatz + QStringLiteral("Ich breche ab.");
+        return ergebnis;
+    }
+    const QString text = TextDekodieren(bytes).text;
+
+    TextTabelle neu = tabelle;
+    TabelleLeeren(neu);
+    neu.setzeZeilen(2);
+    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    int n = 0;
+    for (int i = 0; i < zeilen.size(); ++i) {
+        QString zeile = zeilen[i];
+        if (zeile.endsWith(QLatin1Char('\r')))
+            zeile.chop(1);
+        if (zeile.isEmpty() || zeile == QStringLiteral("\"\""))
+            continue;
+        if (zeile.size() > grenzen.zeilenlaenge) {
+            ergebnis.fehler =
+                QStringLiteral("Die Zeile %1 der Datei \u201E%2\u201C ist l\u00E4nger als %3 Zeichen; so lange "
+                               "Zeilen hat keine CSV-Datei mit Tippreihen.")
+                    .arg(i + 1)
+                    .arg(name)
+                    .arg(grenzen.zeilenlaenge) +
+                Absatz + QStringLiteral("Ich breche ab.");
+            return ergebnis;
+        }
+        if (n >= grenzen.zeilen) {
+            ergebnis.fehler =
+                QStringLiteral("Die Datei \u201E%1\u201C hat mehr als %2 Zeilen; so viele Tippreihen kann ich "
+                               "nicht einlesen.")
+                    .arg(name)
+                    .arg(grenzen.zeilen) +
+                Absatz + QStringLiteral("Ich breche ab.");
+            return ergebnis;
+        }
+        ++n;
+        neu.setzeZeilen(n + 1);
+        neu.setzeZelle(0, n, QString::number(n));
+        const QStringList stuecke = TextZerlegen(zeile, QStringLiteral(","));
+        for (int s = 0; s < stuecke.size() && s + 1 < neu.spalten(); ++s)
+            neu.setzeZelle(s + 1, n, stuecke[s]);
+    }
+    tabelle = std::move(neu);
+    ergebnis.zeilen = n;
+    return ergebnis;
+}
+
+QString Zellbezug(int zeile, int spalte)
+{
+    QString buchstaben;
+    for (int s = spalte; s > 0; s = (s - 1) / 26)
+        buchstaben.prepend(QChar(u'A' + (s - 1) % 26));
+    return buchstaben + QString::number(zeile);
+}
+
+QString ZahlAlsText(double zahl, const QLocale &locale)
+{
+    if (!std::isfinite(zahl))
+        return QString::number(zahl);
+    if (zahl == 0.0)
+        return QStringLiteral("0");
+    // Rounded to 15 significant digits first, then written out without an exponent.
+    const QString e = QString::number(std::fabs(zahl), 'e', 14); // d.dddddddddddddde±XX
+    const qsizetype ePos = e.indexOf(QLatin1Char('e'));
+    const QString ziffern = e.left(1) + e.mid(2, ePos - 2);
+    const int exponent = e.mid(ePos + 1).toInt();
+    QString ganz;
+    QString bruch;
+    if (exponent >= 14) {
+        ganz = ziffern + QString(exponent - 14, QLatin1Char('0'));
+    } else if (exponent >= 0) {
+        ganz = ziffern.left(exponent + 1);
+        bruch = ziffern.mid(exponent + 1);
+    } else {
+        ganz = QStringLiteral("0");
+        bruch = QString(-exponent - 1, QLatin1Char('0')) + ziffern;
+    }
+    while (bruch.endsWith(QLatin1Char('0')))
+        bruch.chop(1);
+    QString text = zahl < 0 ? QStringLiteral("-") + ganz : ganz;
+    if (!bruch.isEmpty())
+        text += locale.decimalPoint() + bruch;
+    return text;
+}

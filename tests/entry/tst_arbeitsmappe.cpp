@@ -1,0 +1,326 @@
+#include "Dateien.h"
+
+#include "entry/Arbeitsmappe.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <xlsxwriter.h>
+#include <zip.h>
+
+namespace {
+const QString Daten = QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/");
+const QLocale Deutsch(QLocale::German, QLocale::Germany);
+const QString nbsp = QStringLiteral("\u00A0");
+
+// A table as "a|b|c" lines, row 0 included.
+QStringList zeilen(const TextTabelle &t)
+{
+    QStringList ergebnis;
+    for (int z = 0; z < t.zeilen(); ++z) {
+        QStringList zellen;
+        for (int s = 0; s < t.spalten(); ++s)
+            zellen << t.zelle(s, z);
+        ergebnis << zellen.join(QLatin1Char('|'));
+    }
+    return ergebnis;
+}
+
+// The table a window starts with: a header row and 50 empty rows.
+TextTabelle startTabelle()
+{
+    TextTabelle t(7, 51);
+    const QStringList kopf{QStringLiteral("Reihe"), QStringLiteral("Z1"), QStringLiteral("Z2"), QStringLiteral("Z3"),
+                           QStringLiteral("Z4"),    QStringLiteral("Z5"), QStringLiteral("ZZ")};
+    for (int s = 0; s < 7; ++s)
+        t.setzeZelle(s, 0, kopf[s]);
+    return t;
+}
+
+// A zip archive of the given parts, written with libzip.
+bool zipSchreiben(const QString &pfad, const QList<QPair<const char *, QByteArray>> &teile)
+{
+    QFile::remove(pfad);
+    int fehler = 0;
+    zip_t *archiv = zip_open(QFile::encodeName(pfad).constData(), ZIP_CREATE | ZIP_TRUNCATE, &fehler);
+    if (!archiv)
+        return false;
+    for (const auto &[name, inhalt] : teile) {
+        zip_source_t *q = zip_source_buffer(archiv, inhalt.constData(), static_cast<zip_uint64_t>(inhalt.size()), 0);
+        if (!q || zip_file_add(archiv, name, q, ZIP_FL_OVERWRITE) < 0)
+            return false;
+    }
+    return zip_close(archiv) == 0;
+}
+
+// An xlsx of one sheet whose XML is given, with optional shared strings.
+bool xlsxSchreiben(const QString &pfad, const QByteArray &blatt, const QByteArray &gemeinsam = {})
+{
+    QList<QPair<const char *, QByteArray>> teile{
+        {"xl/workbook.xml", "<workbook xmlns:r=\"r\"><sheets><sheet name=\"Erste\" sheetId=\"1\" r:id=\"rId7\"/>"
+                            "<sheet name=\"Zweite\" sheetId=\"2\" r:id=\"rId1\"/></sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         "<Relationships><Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/>"
+         "<Relationship Id=\"rId7\" Target=\"/xl/worksheets/erste.xml\"/></Relationships>"},
+        {"xl/worksheets/sheet1.xml", "<worksheet><sheetData><row><c><v>99</v></c></row></sheetData></worksheet>"},
+        {"xl/worksheets/erste.xml", blatt}};
+    if (!gemeinsam.isEmpty())
+        teile.append({"xl/sharedStrings.xml", gemeinsam});
+    return zipSchreiben(pfad, teile);
+}
+
+QByteArray odsInhalt(const QByteArray &tabelle)
+{
+    return "<office:document-content xmlns:office=\"o\" xmlns:table=\"t\" "
+           "xmlns:text=\"x\"><office:body><office:spreadsheet>"
+           "<table:table table:name=\"Blatt1\">" +
+           tabelle +
+           "</table:table><table:table "
+           "table:name=\"Blatt2\"/></office:spreadsheet></office:body></office:document-content>";
+}
+} // namespace
+
+class TestArbeitsmappe : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir ordner;
+    QString datei(const QString &name) const { return ordner.filePath(name); }
+
+private Q_SLOTS:
+    // Workbooks that LibreOffice Calc wrote from the CSV files beside them.
+    void vonCalcGeschrieben_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("tabelle");
+        const QString kopf = QStringLiteral("Reihe|Z1|Z2|Z3|Z4|Z5|ZZ");
+        const QStringList reihen10{kopf,
+                                   QStringLiteral("1|41|2|38|12|22|6"),
+                                   QStringLiteral("2|1|5|9|33|47|10"),
+                                   QStringLiteral("3|3|12|25|38|47|7"),
+                                   QStringLiteral("4|1|2|3|4|5|10"),
+                                   QStringLiteral("5|7|14|21|28|35|1"),
+                                   QStringLiteral("6|8|16|24|32|40|2"),
+                                   QStringLiteral("7|9|18|27|36|45|3"),
+                                   QStringLiteral("8|10|20|30|40|49|4"),
+                                   QStringLiteral("9|11|22|33|44|46|5"),
+                                   QStringLiteral("10|13|26|39|42|48|9")};
+        // A1:H3 with empty cells, decimals, text and a number of 17 digits.
+        const QStringList breit3{kopf + QStringLiteral("||"),
+                                 QStringLiteral("1|1|2,5||Text mit Leerzeichen|-7|0,125||8"),
+                                 QStringLiteral("2|12345678901234600||||ein \"zitiertes\" Wort|1234,5|3|"),
+                                 QStringLiteral("3||||||||0,0000001")};
+        for (const QString &endung : {QStringLiteral("xlsx"), QStringLiteral("xls"), QStringLiteral("ods")}) {
+            QTest::addRow("A1:F10 %s", qPrintable(endung)) << QStringLiteral("reihen10.") + endung << reihen10;
+            QTest::addRow("A1:H3 %s", qPrintable(endung)) << QStringLiteral("breit3.") + endung << breit3;
+        }
+    }
+    void vonCalcGeschrieben()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QStringList, tabelle);
+        TextTabelle t = startTabelle();
+        QCOMPARE(ExcelEinlesen(t, Daten + datei, Deutsch), QString());
+        QCOMPARE(zeilen(t), tabelle);
+    }
+
+    // What the export writes, read back by the import: text cells with the non-breaking space,
+    // the rows 1.. and the columns up to the last one asked for, nothing else.
+    void exportGelesen()
+    {
+        TextTabelle t = startTabelle();
+        t.setzeZeilen(4);
+        const QStringList reihen{QStringLiteral("2 12 22 38 41 6"), QStringLiteral("07 5 9 33 47 10"),
+                                 QStringLiteral("1 2 3 4 5 x")};
+        for (int z = 1; z <= 3; ++z) {
+            t.setzeZelle(0, z, QString::number(z));
+            const QStringList zellen = reihen[z - 1].split(QLatin1Char(' '));
+            for (int s = 1; s <= 6; ++s)
+                t.setzeZelle(s, z, zellen[s - 1]);
+        }
+        t.setzeSpalten(8);
+        t.setzeZelle(7, 1, QStringLiteral("nicht exportiert"));
+        QCOMPARE(ArbeitsmappeSchreiben(t, QStringLiteral("Tippreihen"), 6, datei(QStringLiteral("export.xlsx"))),
+                 QString());
+
+        TextTabelle gelesen = startTabelle();
+        QCOMPARE(ExcelEinlesen(gelesen, datei(QStringLiteral("export.xlsx")), Deutsch), QString());
+        QCOMPARE(zeilen(gelesen),
+                 (QStringList{QStringLiteral("Reihe|Z1|Z2|Z3|Z4|Z5|ZZ"),
+                              QStringLiteral("1|%1").arg(nbsp + QStringLiteral("2|") + nbsp + QStringLiteral("12|") +
+                                                         nbsp + QStringLiteral("22|") + nbsp + QStringLiteral("38|") +
+                                                         nbsp + QStringLiteral("41|") + nbsp + QStringLiteral("6")),
+                              QStringLiteral("2|%1").arg(nbsp + QStringLiteral("07|") + nbsp + QStringLiteral("5|") +
+                                                         nbsp + QStringLiteral("9|") + nbsp + QStringLiteral("33|") +
+                                                         nbsp + QStringLiteral("47|") + nbsp + QStringLiteral("10")),
+                              QStringLiteral("3|%1").arg(nbsp + QStringLiteral("1|") + nbsp + QStringLiteral("2|") +
+                                                         nbsp + QStringLiteral("3|") + nbsp + QStringLiteral("4|") +
+                                                         nbsp + QStringLiteral("5|") + nbsp + QStringLiteral("x"))}));
+    }
+
+    // What other programs write: cells without addresses, inline and rich strings, booleans,
+    // errors, formulas without a value, escaped control characters, prefixed element names.
+    void xlsxVonHand()
+    {
+        const QByteArray blatt =
+            "<x:worksheet xmlns:x=\"s\"><x:sheetData>"
+            "<x:row r=\"2\"><x:c t=\"s\"><x:v>1</x:v></x:c><x:c t=\"b\"><x:v>1</x:v></x:c><x:c "
+            "t=\"b\"><x:v>0</x:v></x:c></x:row>"
+            "<x:row><x:c r=\"B3\" t=\"inlineStr\"><x:is><x:t xml:space=\"preserve\"> a </x:t></x:is></x:c>"
+            "<x:c t=\"e\"><x:v>#DIV/0!</x:v></x:c><x:c><x:f>A1</x:f></x:c><x:c "
+            "t=\"str\"><x:v>x_x0009_y</x:v></x:c></x:row>"
+            "<x:row r=\"4\"><x:c r=\"A4\" t=\"s\"><x:v>0</x:v></x:c><x:c r=\"C4\"><x:v>2.50</x:v></x:c></x:row>"
+            "</x:sheetData></x:worksheet>";
+        const QByteArray gemeinsam =
+            "<sst><si><t>eins</t></si><si><r><t>zw</t></r><r><rPr/><t>ei</t></r><rPh><t>x</t></rPh></si></sst>";
+        QVERIFY(xlsxSchreiben(datei(QStringLiteral("hand.xlsx")), blatt, gemeinsam));
+        TextTabelle t = startTabelle();
+        QCOMPARE(ExcelEinlesen(t, datei(QStringLiteral("hand.xlsx")), Deutsch), QString());
+        QCOMPARE(zeilen(t), (QStringList{QStringLiteral("Reihe|Z1|Z2|Z3|Z4|Z5"), QStringLiteral("1|||||"),
+                                         QStringLiteral("2|zwei|WAHR|FALSCH||"), QStringLiteral("3|| a |#DIV/0!||x\ty"),
+                                         QStringLiteral("4|eins||2,5||")}));
+    }
+
+    void odsVonHand()
+    {
+        const QByteArray tabelle =
+            "<table:table-column table:number-columns-repeated=\"1024\"/>"
+            "<table:table-header-rows><table:table-row><table:table-cell office:value-type=\"float\" "
+            "office:value=\"3\"/>"
+            "<table:table-cell table:number-columns-repeated=\"2\" office:value-type=\"string\"><text:p>a<text:s "
+            "text:c=\"2\"/>b"
+            "</text:p><text:p>c</text:p></table:table-cell></table:table-row></table:table-header-rows>"
+            "<table:table-row table:number-rows-repeated=\"2\"><table:table-cell table:number-columns-repeated=\"3\"/>"
+            "<table:table-cell office:value-type=\"boolean\" "
+            "office:boolean-value=\"true\"><text:p>WAHR</text:p></table:table-cell>"
+            "</table:table-row>"
+            "<table:table-row table:number-rows-repeated=\"1048570\"><table:table-cell "
+            "table:number-columns-repeated=\"1024\"/>"
+            "</table:table-row>";
+        QVERIFY(zipSchreiben(
+            datei(QStringLiteral("hand.ods")),
+            {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", odsInhalt(tabelle)}}));
+        TextTabelle t = startTabelle();
+        QCOMPARE(ExcelEinlesen(t, datei(QStringLiteral("hand.ods")), Deutsch), QString());
+        QCOMPARE(zeilen(t), (QStringList{QStringLiteral("Reihe|Z1|Z2|Z3|Z4"), QStringLiteral("1|3|a  b\nc|a  b\nc|"),
+                                         QStringLiteral("2||||WAHR"), QStringLiteral("3||||WAHR")}));
+    }
+
+    // Bad workbooks end with a German message; the table stays as it was and nothing hangs.
+    void schlechteDateien_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("not a workbook")
+            << QStringLiteral("text.xlsx")
+            << QStringLiteral("Die Datei \u201Etext.xlsx\u201C ist keine Excel- oder Calc-Arbeitsmappe.");
+        QTest::newRow("damaged zip") << QStringLiteral("kaputt.xlsx")
+                                     << QStringLiteral("Das Zip-Archiv der Arbeitsmappe ist besch\u00E4digt.");
+        QTest::newRow("zip without workbook")
+            << QStringLiteral("fremd.xlsx") << QStringLiteral("Das Zip-Archiv enth\u00E4lt keine Arbeitsmappe.");
+        QTest::newRow("1,000,000 rows xlsx")
+            << QStringLiteral("lang.xlsx")
+            << QStringLiteral("Die erste Tabelle reicht bis Zeile 1000000; ich lese h\u00F6chstens "
+                              "200000 Zeilen ein.");
+        QTest::newRow("1,000,000 rows ods")
+            << QStringLiteral("lang.ods")
+            << QStringLiteral("Die erste Tabelle reicht bis Zeile 1000001; ich lese h\u00F6chstens "
+                              "200000 Zeilen ein.");
+        QTest::newRow("too many columns")
+            << QStringLiteral("breit.xlsx")
+            << QStringLiteral("Die erste Tabelle reicht bis Spalte 703; ich lese h\u00F6chstens 702 Spalten ein.");
+        QTest::newRow("too many cells")
+            << QStringLiteral("weit.xlsx")
+            << QStringLiteral("Die erste Tabelle reicht bis ZZ200000; das sind mehr als 2000000 Zellen.");
+        QTest::newRow("broken xml") << QStringLiteral("xml.ods")
+                                    << QStringLiteral("Der Teil \u201Econtent.xml\u201C ist kein g\u00FCltiges XML");
+        QTest::newRow("damaged xls") << QStringLiteral("kaputt.xls")
+                                     << QStringLiteral("Die Datei ist keine lesbare Excel-Arbeitsmappe");
+        QTest::newRow("vanished") << QStringLiteral("weg.xlsx")
+                                  << QStringLiteral("Die Datei \u201Eweg.xlsx\u201C konnte nicht gelesen werden.");
+    }
+    void schlechteDateien()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, meldung);
+        const QString pfad = datei(name);
+        const QByteArray leer = "<worksheet><sheetData>";
+        if (name == QStringLiteral("text.xlsx"))
+            QVERIFY(schreibe(pfad, "1,2,3,4,5,6\r\n"));
+        if (name == QStringLiteral("kaputt.xlsx"))
+            QVERIFY(schreibe(pfad, inhalt(Daten + QStringLiteral("reihen10.xlsx")).left(2000)));
+        if (name == QStringLiteral("fremd.xlsx"))
+            QVERIFY(zipSchreiben(pfad, {{"readme.txt", "hallo"}}));
+        if (name == QStringLiteral("lang.xlsx"))
+            QVERIFY(xlsxSchreiben(
+                pfad, leer + "<row r=\"1000000\"><c r=\"A1000000\"><v>1</v></c></row></sheetData></worksheet>"));
+        if (name == QStringLiteral("lang.ods"))
+            QVERIFY(zipSchreiben(
+                pfad, {{"content.xml", odsInhalt("<table:table-row table:number-rows-repeated=\"1000001\">"
+                                                 "<table:table-cell office:value-type=\"float\" office:value=\"1\"/>"
+                                                 "</table:table-row>")}}));
+        if (name == QStringLiteral("breit.xlsx"))
+            QVERIFY(
+                xlsxSchreiben(pfad, leer + "<row r=\"1\"><c r=\"AAA1\"><v>1</v></c></row></sheetData></worksheet>"));
+        if (name == QStringLiteral("weit.xlsx"))
+            QVERIFY(xlsxSchreiben(
+                pfad, leer + "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"200000\"><c r=\"ZZ200000\">"
+                             "<v>1</v></c></row></sheetData></worksheet>"));
+        if (name == QStringLiteral("xml.ods"))
+            QVERIFY(zipSchreiben(pfad, {{"content.xml", "<office:document-content><office:body"}}));
+        if (name == QStringLiteral("kaputt.xls"))
+            QVERIFY(schreibe(pfad, inhalt(Daten + QStringLiteral("reihen10.xls")).left(1500)));
+
+        const TextTabelle vorher = startTabelle();
+        TextTabelle t = vorher;
+        const QString fehler = ExcelEinlesen(t, pfad, Deutsch);
+        QVERIFY2(fehler.contains(meldung), qPrintable(fehler));
+        QVERIFY2(fehler.endsWith(QStringLiteral("\n\nIch breche ab.")) || name == QStringLiteral("weg.xlsx"),
+                 qPrintable(fehler));
+        QCOMPARE(t, vorher);
+    }
+
+    // A part that unpacks to more than the limit is refused while unpacking.
+    void grosserTeil()
+    {
+        QVERIFY(
+            xlsxSchreiben(datei(QStringLiteral("gross.xlsx")),
+                          "<worksheet><sheetData>" + QByteArray("<row/>").repeated(2000) + "</sheetData></worksheet>"));
+        Importgrenzen grenzen;
+        grenzen.xmlGroesse = 4096;
+        TextTabelle t = startTabelle();
+        const QString fehler = ExcelEinlesen(t, datei(QStringLiteral("gross.xlsx")), Deutsch, grenzen);
+        QVERIFY2(fehler.contains(
+                     QStringLiteral("Der Teil \u201Exl/worksheets/erste.xml\u201C ist ausgepackt gr\u00F6\u00DFer")),
+                 qPrintable(fehler));
+    }
+
+    // Without a spreadsheet program there is no export; with one, it gets the written workbook.
+    void exportStartetDasProgramm()
+    {
+        const QByteArray alterPfad = qgetenv("PATH");
+        QTemporaryDir programme;
+        qputenv("PATH", programme.path().toUtf8());
+        TextTabelle t = startTabelle();
+        t.setzeZeilen(2);
+        t.setzeZelle(1, 1, QStringLiteral("7"));
+        QVERIFY(!ExcelVorhanden());
+        QCOMPARE(ExcelExport(t, QStringLiteral("Tippreihen"), 6, ordner.path()).art, Exportergebnis::Art::KeinProgramm);
+
+        // A stand-in that notes its arguments; the real program is tried in tst_libreoffice.
+        const QString protokoll = datei(QStringLiteral("aufruf.txt"));
+        const QString soffice = programme.filePath(QStringLiteral("soffice"));
+        QVERIFY(schreibe(soffice, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(protokoll).toUtf8()));
+        QFile::setPermissions(soffice, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const Exportergebnis e = ExcelExport(t, QStringLiteral("Tippreihen"), 6, ordner.path());
+        qputenv("PATH", alterPfad);
+        QCOMPARE(e.art, Exportergebnis::Art::Geoeffnet);
+        QVERIFY(QFileInfo(e.datei).fileName().startsWith(QStringLiteral("Tippreihen-")));
+        QTRY_COMPARE(inhalt(protokoll), (QStringLiteral("--calc\n-n\n") + e.datei + QStringLiteral("\n")).toUtf8());
+        TextTabelle gelesen = startTabelle();
+        QCOMPARE(ExcelEinlesen(gelesen, e.datei, Deutsch), QString());
+        QCOMPARE(gelesen.zelle(1, 1), nbsp + QStringLiteral("7"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestArbeitsmappe)
+#include "tst_arbeitsmappe.moc"
