@@ -18,11 +18,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QToolButton>
+#include <QUrl>
 #include <QtTest>
 
 namespace {
@@ -395,6 +399,86 @@ private Q_SLOTS:
         QVERIFY(meldungen.eintraege.isEmpty());
         QCOMPARE(inhalt(ziel), reihenAlsSchein(g.reihen(), 1, 1));
         QCOMPARE(g.kind<QLabel>(QStringLiteral("LDatei"))->text(), QStringLiteral("Gespeichert in: Zufall.qtt"));
+    }
+
+    // CSV and workbook take the rows as the entry window's tables do: six fields, the fixed
+    // Zusatzzahl as typed, the sheet "Tippreihen".
+    void csvUndArbeitsmappe()
+    {
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        Generator g;
+        g.klick(QStringLiteral("cbfix"));
+        g.tippe(QStringLiteral("eZZ"), QStringLiteral("07"));
+        g.vielGlueck(QStringLiteral("30"));
+        QStringList zeilen;
+        for (int z = 0; z < 30; ++z) {
+            QStringList felder;
+            for (int s = 0; s < 5; ++s)
+                felder << QString::number(g.reihen().zahl(z, s));
+            zeilen << felder.join(QLatin1Char(',')) + QStringLiteral(",07");
+        }
+
+        dialoge.speichernAntworten.enqueue(g.u.pfad(QStringLiteral("Zufall")));
+        g.klick(QStringLiteral("SpeedButton3"));
+        QVERIFY2(meldungen.eintraege.isEmpty(), qPrintable(meldungen.texte().join(QLatin1Char('|'))));
+        QCOMPARE(dialoge.gefragt.size(), 1);
+        QCOMPARE(dialoge.gefragt[0].titel, QStringLiteral("Als CSV-Datei speichern..."));
+        QCOMPARE(dialoge.gefragt[0].ordner, g.u.zustand.Datenordner);
+        QCOMPARE(inhalt(g.u.pfad(QStringLiteral("Zufall.csv"))),
+                 (zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+        QCOMPARE(g.kind<QLabel>(QStringLiteral("LDatei"))->text(), QStringLiteral("Gespeichert in: Zufall.csv"));
+
+        // A stand-in launcher first on the PATH takes the place of Calc's window and keeps the
+        // workbook; the real Calc, headless with a profile of its own, then reads it.
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            QFAIL("LibreOffice Calc (soffice) is not installed; scripts/install-deps.sh installs it.");
+        QTemporaryDir ordner;
+        const QString mappe = ordner.filePath(QStringLiteral("Export.xlsx"));
+        const QString starter = ordner.filePath(QStringLiteral("soffice"));
+        QVERIFY(schreibe(
+            starter,
+            QStringLiteral("#!/bin/sh\nfor a; do letztes=$a; done\ncp \"$letztes\" \"%1\"\n").arg(mappe).toUtf8()));
+        QFile::setPermissions(starter, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray alterPfad = qgetenv("PATH");
+        qputenv("PATH", ordner.path().toUtf8() + ':' + alterPfad);
+        g.klick(QStringLiteral("SpeedButton4"));
+        qputenv("PATH", alterPfad);
+        QVERIFY2(meldungen.eintraege.isEmpty(), qPrintable(meldungen.texte().join(QLatin1Char('|'))));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(mappe).size() > 0, 10000);
+
+        QTemporaryDir profil;
+        QProcess calc;
+        calc.setProcessChannelMode(QProcess::MergedChannels);
+        calc.start(soffice,
+                   {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profil.path()).toString(),
+                    QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                    QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1"),
+                    QStringLiteral("--outdir"), ordner.path(), mappe});
+        QVERIFY2(calc.waitForFinished(180000) && calc.exitCode() == 0, calc.readAll().constData());
+        const QString blatt = ordner.filePath(QStringLiteral("Export-Tippreihen.csv"));
+        QVERIFY2(QFile::exists(blatt), "Calc found no sheet named Tippreihen");
+        QString gelesen = QString::fromUtf8(inhalt(blatt));
+        gelesen.remove(QChar(0x00A0)).remove(QLatin1Char('\r'));
+        QCOMPARE(gelesen.split(QLatin1Char('\n'), Qt::SkipEmptyParts), zeilen);
+    }
+
+    // More rows than a worksheet holds are refused before anything is written or started.
+    void arbeitsmappeZuKlein()
+    {
+        MeldungsRecorder meldungen;
+        Generator g;
+        g.vielGlueck(QStringLiteral("1048577"));
+        QVERIFY(meldungen.eintraege.isEmpty());
+        const QByteArray alterPfad = qgetenv("PATH");
+        QTemporaryDir keineProgramme;
+        qputenv("PATH", keineProgramme.path().toUtf8());
+        g.klick(QStringLiteral("SpeedButton4"));
+        qputenv("PATH", alterPfad);
+        QCOMPARE(meldungen.texte(), QStringList{QStringLiteral("Ein Tabellenblatt fasst höchstens 1.048.576 Zeilen, "
+                                                               "1.048.577 Zufallsreihen lassen sich daher nicht "
+                                                               "exportieren.\n\nIch breche erst einmal ab.")});
     }
 
     void sortieren()

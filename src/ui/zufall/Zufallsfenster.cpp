@@ -13,6 +13,7 @@
 #include "ui/ScheinSpeichern.h"
 #include "ui/Steuerelemente.h"
 #include "ui/Symbole.h"
+#include "ui/TabellenExport.h"
 #include "ui/zufall/Reihenspalte.h"
 #include "ui/zufall/Verteilung.h"
 #include "ui/zufall/Zahlenfelder.h"
@@ -450,18 +451,21 @@ void TFZufall::BSaveClick()
 
 void TFZufall::SpeedButton3Click()
 {
-    if (reihen().leer()) {
-        Meldungen::fehler(this, MeldungTabelleLeer);
-        return;
-    }
+    TabelleAlsCSVSpeichern(this, speichertabelle(), CSVSpeicherdialog(m_zustand.Datenordner), m_reihenspalte->LDatei());
 }
 
 void TFZufall::SpeedButton4Click()
 {
-    if (reihen().leer()) {
-        Meldungen::fehler(this, abbruch(QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu exportieren.")));
+    // A worksheet ends after this row; more rows would be cut off without a word.
+    constexpr int MaxBlattzeilen = 1048576;
+    if (reihen().anzahl() > MaxBlattzeilen) {
+        const QLocale &l = m_zustand.Formateinstellungen;
+        Meldungen::fehler(this, abbruch(QStringLiteral("Ein Tabellenblatt fasst höchstens %1 Zeilen, %2 Zufallsreihen "
+                                                       "lassen sich daher nicht exportieren.")
+                                            .arg(l.toString(MaxBlattzeilen), l.toString(reihen().anzahl()))));
         return;
     }
+    TabelleNachExcel(this, speichertabelle(), QStringLiteral("Tippreihen"), 6, m_zustand);
 }
 
 ZufallsreihenModell *TFZufall::reihenModell() const
