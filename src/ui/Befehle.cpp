@@ -5,6 +5,7 @@
 #include "ui/hilfe/Hilfe.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QShortcut>
 #include <QToolBar>
@@ -128,4 +129,22 @@ QToolButton *Befehle::hilfeKnopf(QToolBar *leiste, QWidget *fenster, int thema, 
     f1->setContext(Qt::WindowShortcut);
     connect(f1, &QShortcut::activated, fenster, zeigen);
     return knopf;
+}
+
+QToolBar *Befehle::werkzeugleiste(QMainWindow *fenster, std::initializer_list<Art> arten, int thema,
+                                  const QString &hilfehinweis, const QString &schliessenhinweis) const
+{
+    QToolBar *leiste = fenster->addToolBar(QStringLiteral("Werkzeuge"));
+    leiste->setObjectName(QStringLiteral("Tool1"));
+    leiste->setMovable(false);
+    leiste->setIconSize(QSize(24, 24));
+    leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    schliessenKnopf(leiste, fenster, schliessenhinweis);
+    for (Art art : arten)
+        knopf(leiste, art);
+    auto *abstand = new QWidget(leiste);
+    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    leiste->addWidget(abstand);
+    hilfeKnopf(leiste, fenster, thema, hilfehinweis);
+    return leiste;
 }

@@ -1,7 +1,11 @@
 #include "ui/Steuerelemente.h"
 
+#include "ui/Symbole.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 
@@ -40,4 +44,17 @@ QLineEdit *Ziffernfeld(const QString &name, int laenge, QWidget *eltern)
     schrift.setBold(true);
     feld->setFont(schrift);
     return feld;
+}
+
+QWidget *Schliessleiste(const QString &knopfname, QWidget *fenster)
+{
+    auto *leiste = new QWidget(fenster);
+    auto *zeile = new QHBoxLayout(leiste);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->addStretch();
+    auto *schliessen = new QPushButton(Symbole::beenden(), QStringLiteral("Sch&ließen"), leiste);
+    schliessen->setObjectName(knopfname);
+    QObject::connect(schliessen, &QPushButton::clicked, fenster, &QWidget::close);
+    zeile->addWidget(schliessen);
+    return leiste;
 }

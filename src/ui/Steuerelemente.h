@@ -18,3 +18,7 @@ class QLineEdit;
 // A centred, bold edit field that takes only the digits 0 to 9, typed or pasted, at most
 // `laenge` of them (no limit for 0).
 QLineEdit *Ziffernfeld(const QString &name, int laenge, QWidget *eltern);
+
+// The bar along the bottom of a tool window: the button "Sch&ließen", named `knopfname`, at its
+// right end closes `fenster`.
+QWidget *Schliessleiste(const QString &knopfname, QWidget *fenster);

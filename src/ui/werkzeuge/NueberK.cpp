@@ -74,7 +74,7 @@ TFNueberK::TFNueberK(Zustand &zustand, QWidget *eltern)
     m_p1->setMinimumHeight(m_p1->fontMetrics().height() + 12);
     spalte->addWidget(m_p1);
     spalte->addStretch();
-    spalte->addWidget(baueFussleiste());
+    spalte->addWidget(Schliessleiste(QStringLiteral("SpeedButton1"), this));
 
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
@@ -120,19 +120,6 @@ QWidget *TFNueberK::baueEingabe()
         });
     }
     return eingabe;
-}
-
-QWidget *TFNueberK::baueFussleiste()
-{
-    auto *fuss = new QWidget(this);
-    auto *zeile = new QHBoxLayout(fuss);
-    zeile->setContentsMargins(0, 0, 0, 0);
-    zeile->addStretch();
-    auto *schliessen = new QPushButton(Symbole::beenden(), QStringLiteral("Sch&ließen"), fuss);
-    schliessen->setObjectName(QStringLiteral("SpeedButton1"));
-    connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
-    zeile->addWidget(schliessen);
-    return fuss;
 }
 
 void TFNueberK::BCalcClick()

@@ -23,7 +23,6 @@ protected:
 
 private:
     QWidget *baueEingabe();
-    QWidget *baueFussleiste();
 
     Zustand &m_zustand;
     QLineEdit *m_e1 = nullptr;

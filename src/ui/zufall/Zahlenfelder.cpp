@@ -22,30 +22,23 @@ const QString Aussehen = QStringLiteral(
     "text-decoration: line-through; }"
     "TBZufall[feld=\"3\"][gewaehlt=\"true\"] { background: #28b8ff; border: 1px solid #005f8f; }");
 
-QString titel(Zufallsfeld feld)
+struct Feldnamen
 {
-    switch (feld) {
-    case Zufallsfeld::Bankzahlen:
-        return QStringLiteral("Bankzahlen");
-    case Zufallsfeld::Quotenkiller:
-        return QStringLiteral("Quotenkiller");
-    case Zufallsfeld::Favoriten:
-        return QStringLiteral("Favoriten");
-    }
-    return QString();
-}
+    QString titel;
+    QString leerenKnopf;
+};
 
-QString leerenName(Zufallsfeld feld)
+Feldnamen namen(Zufallsfeld feld)
 {
     switch (feld) {
     case Zufallsfeld::Bankzahlen:
-        return QStringLiteral("SpeedButton5");
+        return {QStringLiteral("Bankzahlen"), QStringLiteral("SpeedButton5")};
     case Zufallsfeld::Quotenkiller:
-        return QStringLiteral("SpeedButton7");
+        return {QStringLiteral("Quotenkiller"), QStringLiteral("SpeedButton7")};
     case Zufallsfeld::Favoriten:
-        return QStringLiteral("SpeedButton8");
+        return {QStringLiteral("Favoriten"), QStringLiteral("SpeedButton8")};
     }
-    return QString();
+    return {};
 }
 } // namespace
 
@@ -73,10 +66,11 @@ Zufallszahlenfeld::Zufallszahlenfeld(Zufallsfeld feld, QWidget *eltern) : QFrame
     spalte->setSpacing(2);
 
     auto *kopf = new QHBoxLayout;
-    auto *ueberschrift = FettesLabel(QStringLiteral("L%1").arg(titel(feld)), Qt::AlignLeft, this);
-    ueberschrift->setText(titel(feld));
+    const Feldnamen name = namen(feld);
+    auto *ueberschrift = FettesLabel(QStringLiteral("L%1").arg(name.titel), Qt::AlignLeft, this);
+    ueberschrift->setText(name.titel);
     kopf->addWidget(ueberschrift, 1);
-    m_leeren = Bildknopf(leerenName(feld), Symbole::loeschen(), titel(feld) + QStringLiteral(" alle abwählen"), this);
+    m_leeren = Bildknopf(name.leerenKnopf, Symbole::loeschen(), name.titel + QStringLiteral(" alle abwählen"), this);
     m_leeren->setIconSize(QSize(14, 14));
     m_leeren->setAutoRaise(true);
     kopf->addWidget(m_leeren);

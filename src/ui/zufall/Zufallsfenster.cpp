@@ -161,7 +161,8 @@ TFZufall::TFZufall(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     spalten->addWidget(m_reihenspalte);
     spalten->addWidget(baueVerteilungsspalte(mitte), 1);
     senkrecht->addLayout(spalten, 1);
-    senkrecht->addWidget(baueFussleiste());
+    senkrecht->addWidget(Schliessleiste(QStringLiteral("BClose"), this));
+    m_bClose = findChild<QPushButton *>(QStringLiteral("BClose"));
     setCentralWidget(mitte);
     baueWerkzeugleiste();
 
@@ -244,39 +245,18 @@ QWidget *TFZufall::baueVerteilungsspalte(QWidget *eltern)
     return spalte;
 }
 
-QWidget *TFZufall::baueFussleiste()
-{
-    auto *fuss = new QWidget(this);
-    auto *zeile = new QHBoxLayout(fuss);
-    zeile->setContentsMargins(0, 0, 0, 0);
-    zeile->addStretch();
-    m_bClose = new QPushButton(Symbole::beenden(), QStringLiteral("Sch&ließen"), fuss);
-    m_bClose->setObjectName(QStringLiteral("BClose"));
-    connect(m_bClose, &QPushButton::clicked, this, &QWidget::close);
-    zeile->addWidget(m_bClose);
-    return fuss;
-}
-
 void TFZufall::baueWerkzeugleiste()
 {
     using A = Befehle::Art;
-    auto *leiste = addToolBar(QStringLiteral("Werkzeuge"));
-    leiste->setObjectName(QStringLiteral("Tool1"));
-    leiste->setMovable(false);
-    leiste->setIconSize(QSize(24, 24));
-    leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // The bottom button carries the name BClose.
-    m_leisteClose = Befehle::schliessenKnopf(leiste, this);
+    // The page of current numbers and quotas as in the main window, the only command here whose
+    // window has nothing to do with the generator, stands last.
+    QToolBar *leiste = m_befehle.werkzeugleiste(
+        this, {A::Eingabe, A::Statistik, A::Update, A::NueberK, A::Kalender, A::Rechner, A::Ergebnisse}, Hilfethema,
+        QStringLiteral("Hilfe zum Zufallsgenerator"));
+    // BClose and SpeedButton4 are the names of the bottom close button and of the workbook export.
+    m_leisteClose = leiste->findChild<QToolButton *>(QStringLiteral("BClose"));
     m_leisteClose->setObjectName(QStringLiteral("BCloseLeiste"));
-    for (A art : {A::Eingabe, A::Statistik, A::Update, A::NueberK, A::Kalender, A::Rechner})
-        m_befehle.knopf(leiste, art);
-    // The page of current numbers and quotas, as in the main window; here SpeedButton4 is the
-    // workbook export.
-    m_befehle.knopf(leiste, A::Ergebnisse)->setObjectName(QStringLiteral("BErgebnisse"));
-    auto *abstand = new QWidget(leiste);
-    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    leiste->addWidget(abstand);
-    m_befehle.hilfeKnopf(leiste, this, Hilfethema, QStringLiteral("Hilfe zum Zufallsgenerator"));
+    leiste->widgetForAction(m_befehle.aktion(A::Ergebnisse))->setObjectName(QStringLiteral("BErgebnisse"));
 }
 
 void TFZufall::showEvent(QShowEvent *ereignis)

@@ -53,7 +53,6 @@ private:
     QWidget *baueAnzahlfeld(QWidget *eltern);
     QWidget *baueZusatzzahl(QWidget *eltern);
     QWidget *baueVerteilungsspalte(QWidget *eltern);
-    QWidget *baueFussleiste();
     void baueWerkzeugleiste();
 
     void EinstellungenLesen();
