@@ -112,7 +112,7 @@ TFZufall::TFZufall(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_lauf = new Zufallslauf(this);
     connect(m_lauf, &Zufallslauf::beendet, this, &TFZufall::laufBeendet);
     // The program may end while a run is under way: stop it before anything goes away.
-    connect(qApp, &QCoreApplication::aboutToQuit, m_lauf, &Zufallslauf::abbrechen);
+    connect(qApp, &QCoreApplication::aboutToQuit, m_lauf, &Zufallslauf::anhalten);
 
     auto *mitte = new QWidget(this);
     auto *senkrecht = new QVBoxLayout(mitte);

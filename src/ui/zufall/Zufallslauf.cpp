@@ -6,11 +6,15 @@ Zufallslauf::Zufallslauf(QObject *eltern) : QObject(eltern) {}
 
 Zufallslauf::~Zufallslauf()
 {
-    if (m_thread) {
-        m_abbrechen = true;
+    anhalten();
+    delete m_thread;
+}
+
+void Zufallslauf::anhalten()
+{
+    m_abbrechen = true;
+    if (m_thread)
         m_thread->wait();
-        delete m_thread;
-    }
 }
 
 void Zufallslauf::starten(const Zufallsvorgaben &vorgaben, std::uint64_t startwert)

@@ -22,6 +22,9 @@ public:
     void starten(const Zufallsvorgaben &vorgaben, std::uint64_t startwert);
     bool laeuft() const { return m_thread != nullptr; }
     void abbrechen() { m_abbrechen = true; }
+    // Cancels a run under way and waits for its thread, without reporting its end: for a
+    // program that is about to quit.
+    void anhalten();
     std::int32_t angenommen() const { return m_angenommen; }
 
     // The outcome of the finished run; valid in the slots of `beendet`.
