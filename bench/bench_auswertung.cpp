@@ -1,16 +1,21 @@
 // Win evaluation of a 1,000-row ticket over a run of draws: the evaluation alone, the evaluation
-// with every text of its result list, and a reference that counts the hits byte by byte through
-// a table of four-bit counts on 32-byte sets.
+// with every text of its result list, and two references on 32-byte sets: one counts the hits
+// through a table of four-bit counts and builds no result rows, the other counts through a
+// table of 256 byte counts and builds the same result as the evaluation.
 //
-//   bin/bench_auswertung --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+// Measure in a Release build:
+//   build-release/bin/bench_auswertung --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 #include "evaluation/Gewinnauswertung.h"
+#include "model/Datum.h"
 
 #include "Zufallsdaten.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 #include <numeric>
 #include <random>
 
@@ -119,10 +124,110 @@ void BM_ReferenzBitanzahl(benchmark::State &state)
     }
 }
 
+// The same evaluation written plainly: each pair's 32-byte sets are intersected and counted byte
+// by byte through a table of 256 counts, and every winning pair is appended to the result list
+// as it comes. It builds the result the evaluation builds (checked before measuring), so the two
+// differ only in how they count and collect.
+Auswertungsergebnis referenzauswertung(const Zustand &zustand, const QVector<Tippreihe> &reihen, int antGes,
+                                       int antMeine, int von, int bis)
+{
+    static const std::array<std::uint8_t, 256> Bytetabelle = [] {
+        std::array<std::uint8_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[std::size_t(b)] = std::uint8_t(std::popcount(unsigned(b)));
+        return t;
+    }();
+    Auswertungsergebnis e;
+    e.antGes = antGes;
+    e.antMeine = antMeine;
+    const QLocale &locale = zustand.Formateinstellungen;
+    const QString format = Datum::kurzesFormat(locale);
+    for (int i = von; i <= bis; ++i) {
+        const TGewZahlen &z = zustand.Ziehungen[i];
+        const QString datum = locale.toString(Datum::zuDatum(z.datum), format).left(10);
+        e.ziehungen.append(TGewAusw{z.datum, datum, z.menge(), z.bonus});
+    }
+    std::vector<Zahlenmenge> reihenmengen;
+    for (const Tippreihe &r : reihen) {
+        Zahlenmenge m;
+        for (const std::uint8_t n : r.zahlen)
+            m.hinzu(n);
+        reihenmengen.push_back(m);
+    }
+
+    int besteKlasse = AnzahlGewinnklassen + 1;
+    for (int d = 0; d < e.ziehungen.size(); ++d) {
+        const std::uint8_t *gz = e.ziehungen[d].GZA.bytes();
+        const std::uint8_t bonus = e.ziehungen[d].bonus;
+        bool gewonnen = false;
+        for (std::size_t r = 0; r < reihenmengen.size(); ++r) {
+            const std::uint8_t *wz = reihenmengen[r].bytes();
+            int treffer = 0;
+            for (std::size_t i = 0; i < Zahlenmenge::Groesse; ++i)
+                treffer += Bytetabelle[gz[i] & wz[i]];
+            const int klasse = KlasseFuer(treffer, reihen[qsizetype(r)].zusatzzahl == bonus);
+            if (klasse == 0)
+                continue;
+            e.zeilen.push_back(Ergebniszeile{d, std::int32_t(r + 1), std::uint8_t(klasse), !gewonnen});
+            gewonnen = true;
+            ++e.klassenAnzahl[std::size_t(klasse - 1)];
+            if (klasse < besteKlasse) {
+                besteKlasse = klasse;
+                e.hoechsterPosition = int(e.zeilen.size());
+                e.hoechsterDatum = e.ziehungen[d].SDatum;
+            }
+        }
+        if (!gewonnen)
+            e.zeilen.push_back(Ergebniszeile{d, 0, 0, true});
+    }
+
+    e.paare = std::int64_t(e.ziehungen.size()) * std::int64_t(reihen.size());
+    for (std::size_t k = 0; k < std::size_t(AnzahlGewinnklassen); ++k) {
+        e.gesamt += e.klassenAnzahl[k] * Gewinnklassen[k].Gewinn;
+        e.gewinnTexte[k] = BetragZuText(Gewinnklassen[k].Gewinn, locale);
+        e.anteilTexte[k] = BetragZuText(MeinAnteil(antGes, antMeine, Gewinnklassen[k].Gewinn), locale);
+    }
+    if (besteKlasse <= AnzahlGewinnklassen)
+        e.hoechster = Gewinnklassen[std::size_t(besteKlasse - 1)].Gewinn;
+    e.gesamtAnteil = MeinAnteil(antGes, antMeine, e.gesamt);
+    const double prozent =
+        double(e.gesamt) / double(BetragProEuro) / (double(e.paare) * double(zustand.Reihenpreis)) * 100.0;
+    e.ruecklauf = Betrag(std::nearbyint(prozent * double(BetragProEuro)));
+    return e;
+}
+
+bool gleich(const Auswertungsergebnis &a, const Auswertungsergebnis &b)
+{
+    const auto zeileGleich = [](const Ergebniszeile &x, const Ergebniszeile &y) {
+        return x.ziehung == y.ziehung && x.reihe == y.reihe && x.klasse == y.klasse && x.blockanfang == y.blockanfang;
+    };
+    return std::equal(a.zeilen.begin(), a.zeilen.end(), b.zeilen.begin(), b.zeilen.end(), zeileGleich) &&
+           a.klassenAnzahl == b.klassenAnzahl && a.gesamt == b.gesamt && a.gesamtAnteil == b.gesamtAnteil &&
+           a.ruecklauf == b.ruecklauf && a.hoechster == b.hoechster && a.hoechsterPosition == b.hoechsterPosition &&
+           a.hoechsterDatum == b.hoechsterDatum && a.ziehungen.size() == b.ziehungen.size() &&
+           a.gewinnTexte == b.gewinnTexte && a.anteilTexte == b.anteilTexte;
+}
+
+void BM_ReferenzBytetabelle(benchmark::State &state)
+{
+    const int anzahl = static_cast<int>(state.range(0));
+    Daten &d = daten();
+    const int von = MeisteZiehungen - anzahl;
+    if (!gleich(referenzauswertung(d.zustand, d.reihen, 3, 1, von, MeisteZiehungen - 1), auswerten(anzahl))) {
+        state.SkipWithError("the reference builds another result than the evaluation");
+        return;
+    }
+    for (auto _ : state) {
+        Auswertungsergebnis e = referenzauswertung(d.zustand, d.reihen, 3, 1, von, MeisteZiehungen - 1);
+        benchmark::DoNotOptimize(e);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_Auswertung)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AuswertungMitTexten)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReferenzBitanzahl)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReferenzBytetabelle)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

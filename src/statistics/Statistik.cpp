@@ -20,15 +20,15 @@ Zeitraum begrenzt(const Zustand &zustand, int von, int bis)
     return {std::max(von, 0), std::min(bis, letzter)};
 }
 
-void zaehle(std::array<std::int32_t, MaxZahl + 1> &haeufigkeiten, const TGewZahlen &ziehung)
-{
-    // gueltig() guarantees five different numbers of 1..49, so each index is in range.
-    for (const std::uint8_t n : ziehung.GZ)
-        ++haeufigkeiten[n];
-}
-
 // Numbers 1..49 are bits 1..49 of the bitmap's first 64-bit word.
 constexpr std::uint64_t AlleZahlen = ((std::uint64_t{1} << MaxZahl) - 1) << 1;
+
+// Counts each member of a draw's set once. The set holds only 1..49, so every index is in range.
+void zaehle(std::array<std::int32_t, MaxZahl + 1> &haeufigkeiten, const Zahlenmenge &menge)
+{
+    for (std::uint64_t rest = menge.ersteWort() & AlleZahlen; rest != 0; rest &= rest - 1)
+        ++haeufigkeiten[static_cast<std::size_t>(std::countr_zero(rest))];
+}
 
 } // namespace
 
@@ -36,14 +36,11 @@ void StatistikStart(Zustand &zustand)
 {
     zustand.Haeufigkeiten.fill(0);
     const auto anzahl = zustand.Ziehungen.size();
-    // A fresh vector: no set of an earlier run survives, and damaged draws keep an empty one.
+    // A fresh vector: no set of an earlier run survives.
     zustand.Ziehungsmengen = QVector<Zahlenmenge>(anzahl);
     for (qsizetype i = 0; i < anzahl; ++i) {
-        const TGewZahlen &ziehung = zustand.Ziehungen.at(i);
-        if (!ziehung.gueltig())
-            continue;
-        zaehle(zustand.Haeufigkeiten, ziehung);
-        zustand.Ziehungsmengen[i] = ziehung.menge();
+        zustand.Ziehungsmengen[i] = zustand.Ziehungen.at(i).menge();
+        zaehle(zustand.Haeufigkeiten, zustand.Ziehungsmengen.at(i));
     }
 }
 
@@ -51,11 +48,8 @@ void TeilStatistik(Zustand &zustand, int von, int bis)
 {
     zustand.Haeufigkeiten.fill(0);
     const Zeitraum z = begrenzt(zustand, von, bis);
-    for (int i = z.von; i <= z.bis; ++i) {
-        const TGewZahlen &ziehung = zustand.Ziehungen.at(i);
-        if (ziehung.gueltig())
-            zaehle(zustand.Haeufigkeiten, ziehung);
-    }
+    for (int i = z.von; i <= z.bis; ++i)
+        zaehle(zustand.Haeufigkeiten, zustand.Ziehungen.at(i).menge());
 }
 
 std::array<int, MaxZahl> Haeufigkeitsreihenfolge(const std::array<std::int32_t, MaxZahl + 1> &haeufigkeiten)

@@ -9,9 +9,10 @@
 // Frequency and overdue statistics over the draw history. Pure computation on the state
 // object; the Zusatzzahl takes no part in any of it.
 //
-// A draw that is not gueltig() (only possible in a damaged history file) counts nowhere:
-// it adds to no frequency and its set in Ziehungsmengen stays empty, so the indexes of
-// Ziehungsmengen stay aligned with Ziehungen.
+// Every draw counts by its set of numbers (TGewZahlen::menge()): a draw from a damaged or
+// old history file (a number outside 1..49, a number twice, a Zusatzzahl outside 1..10)
+// still counts its numbers of 1..49, each once; only numbers outside 1..49 are left out.
+// Ziehungsmengen holds one set per draw, so its indexes stay aligned with Ziehungen.
 //
 // Periods are index pairs von..bis into Ziehungen, both inclusive. Indexes outside the
 // history are clamped to 0..N-1 (N = number of draws) before use, so the period is always

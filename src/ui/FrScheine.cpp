@@ -1,6 +1,8 @@
 #include "ui/FrScheine.h"
 
 #include "evaluation/Gewinnauswertung.h"
+#include "model/Dateien.h"
+#include "model/Datum.h"
 #include "model/Tippscheindatei.h"
 #include "model/Zustand.h"
 #include "ui/ErgebnisModell.h"
@@ -9,9 +11,11 @@
 #include "ui/Steuerelemente.h"
 #include "ui/Symbole.h"
 #include "ui/TextTabellenModell.h"
+#include "ui/Wertlabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,19 +24,50 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
+// Width at which a line edit shows `muster` whole: its text, the 2 pixels it keeps on each side
+// and one for the cursor, plus the frame the style draws around it.
+int feldbreite(const QLineEdit *e, const QString &muster)
+{
+    QStyleOptionFrame option;
+    option.initFrom(e);
+    option.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, e);
+    option.state |= QStyle::State_Sunken;
+    const QMargins rand = e->textMargins();
+    const int text = e->fontMetrics().horizontalAdvance(muster) + 1 + 4 + rand.left() + rand.right();
+    return e->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(text, e->sizeHint().height()), e).width();
+}
+
+// A caption that breaks at its blank, as designed: "Spielschein-" over "Anteile:".
+QLabel *zweizeilig(const QString &text, Qt::Alignment ausrichtung, QWidget *eltern)
+{
+    auto *l = new QLabel(text, eltern);
+    l->setWordWrap(true);
+    l->setAlignment(ausrichtung);
+    int breite = 0;
+    for (const QString &wort : text.split(QLatin1Char(' ')))
+        breite = std::max(breite, l->fontMetrics().horizontalAdvance(wort));
+    l->setFixedWidth(breite + 1);
+    return l;
+}
+
 QLineEdit *anteilsfeld(const QString &name, QWidget *eltern)
 {
     auto *e = new QLineEdit(QStringLiteral("1"), eltern);
     e->setObjectName(name);
     e->setReadOnly(true);
-    e->setMaxLength(4);
+    // Four digits is a limit on typing only: setMaxLength would also cut a value read from a
+    // ticket file (up to 65535), and the evaluation would then use the cut value.
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), e));
     e->setAlignment(Qt::AlignCenter);
-    e->setFixedWidth(44);
+    e->setFixedWidth(std::max(44, feldbreite(e, MitBreitestenZiffern(QStringLiteral("65535"), e->fontMetrics()))));
     return e;
 }
 
@@ -48,6 +83,46 @@ QComboBox *datumsliste(const QString &name, QWidget *eltern)
 }
 
 constexpr int G5Breiten[11] = {30, 30, 21, 30, 21, 30, 26, 30, 31, 31, 31};
+
+// The widest values the frame shows whole; a longer one is elided, with the full value as tooltip.
+// A row number up to the most rows a ticket file can hold.
+const QString ReihennummerMuster = QString::number(MaxDatendateiGroesse / TNormalSchein::Groesse);
+// A class count of six digits.
+const QString KlassenanzahlMuster = QStringLiteral("999999");
+
+// Amounts up to 9.999.999,99 in the shape of the highest class's amount: a single win, a share of
+// it and the total of a few highest wins.
+QString betragsmuster(const QLocale &locale) { return BetragZuText(Gewinnklassen[0].Gewinn, locale); }
+QString waehrungsmuster(const QLocale &locale) { return BetragZuWaehrung(Gewinnklassen[0].Gewinn, locale); }
+// A return rate of twelve digits, more than any rate at the usual price of a row.
+QString ruecklaufmuster(const QLocale &locale) { return RuecklaufText(99'999'999'999'900, locale); }
+QString datumsmuster(const QLocale &locale)
+{
+    return locale.toString(QDate(2000, 12, 28), Datum::kurzesFormat(locale)).left(10);
+}
+
+// A column's width: the given width, or more when its header or its widest value needs it.
+int spaltenbreite(const Gitter *g, int breite, const QString &kopf, const QStringList &werte, bool fett)
+{
+    breite = std::max(breite, g->kopfbreite(kopf.trimmed()));
+    QFont schrift = g->font();
+    schrift.setBold(fett);
+    const QFontMetrics fm(schrift);
+    for (const QString &wert : werte)
+        breite = std::max(breite, g->zellenbreite(MitBreitestenZiffern(wert, fm), fett));
+    return breite;
+}
+
+// Width of a grid that shows all its columns and its vertical scroll bar, if any.
+int ganzeBreite(const Gitter *g)
+{
+    int breite = 2 * g->frameWidth();
+    for (int c = 0; c < g->model()->columnCount(); ++c)
+        breite += g->columnWidth(c);
+    if (g->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        breite += g->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, g);
+    return breite;
+}
 } // namespace
 
 TFFrScheineN::TFFrScheineN(Zustand &zustand, int nummer, QWidget *eltern) : QFrame(eltern), m_zustand(zustand)
@@ -65,24 +140,22 @@ TFFrScheineN::TFFrScheineN(Zustand &zustand, int nummer, QWidget *eltern) : QFra
 QWidget *TFFrScheineN::baueLinks()
 {
     auto *links = new QWidget(this);
-    links->setFixedWidth(270);
     auto *spalte = new QVBoxLayout(links);
     spalte->setContentsMargins(0, 0, 0, 0);
 
     auto *dateileiste = new QGridLayout;
     dateileiste->addWidget(new QLabel(QStringLiteral("Datei"), links), 0, 0);
     dateileiste->addWidget(new QLabel(QStringLiteral("Reihenanzahl"), links), 0, 1, Qt::AlignHCenter);
-    m_lDatei = FettesLabel(QStringLiteral("LDatei"), Qt::AlignLeft, links);
-    m_lReihen = FettesLabel(QStringLiteral("LReihen"), Qt::AlignHCenter, links);
+    // A long file name is elided, with the whole name as tooltip.
+    m_lDatei = new Wertlabel(QStringLiteral("LDatei"), Qt::AlignLeft, QString(), links);
+    m_lReihen = new Wertlabel(QStringLiteral("LReihen"), Qt::AlignHCenter, ReihennummerMuster, links);
     dateileiste->addWidget(m_lDatei, 1, 0);
     dateileiste->addWidget(m_lReihen, 1, 1);
     dateileiste->setColumnStretch(0, 1);
     spalte->addLayout(dateileiste);
 
     auto *anteile = new QHBoxLayout;
-    auto *anteileTitel = new QLabel(QStringLiteral("Spielschein- Anteile:"), links);
-    anteileTitel->setWordWrap(true);
-    anteile->addWidget(anteileTitel);
+    anteile->addWidget(zweizeilig(QStringLiteral("Spielschein- Anteile:"), Qt::AlignLeft, links));
     auto *gesamt = new QLabel(QStringLiteral("gesamt:"), links);
     m_eAntGes = anteilsfeld(QStringLiteral("EAntGes"), links);
     gesamt->setBuddy(m_eAntGes);
@@ -103,14 +176,21 @@ QWidget *TFFrScheineN::baueLinks()
     m_g3Modell->setzeHintergrund(
         [this](int spalte, int, const QString &text) { return tippreihenHintergrund(spalte, text); });
     TextTabelle kopf(7, 1);
-    for (int c = 1; c < 7; ++c)
-        kopf.setzeSpaltenbreite(c, 30);
-    KopfTippreihen(kopf, 45, [this](const QString &t) { return m_g3->textbreite(t); });
+    // Numbers of a file are shown as they are, up to 255.
+    for (int c = 1; c < 7; ++c) {
+        const QString titel = c < 6 ? QStringLiteral("Z%1").arg(c) : QStringLiteral("ZZ");
+        kopf.setzeSpaltenbreite(c, spaltenbreite(m_g3, 30, titel, {QStringLiteral("255")}, true));
+    }
+    KopfTippreihen(kopf, spaltenbreite(m_g3, 45, QStringLiteral("Reihe"), {ReihennummerMuster}, false),
+                   [this](const QString &t) { return m_g3->textbreite(t); });
     m_g3Modell->setzeTabelle(kopf);
     m_g3->setModel(m_g3Modell);
     for (int c = 0; c < 7; ++c)
         m_g3->setColumnWidth(c, kopf.spaltenbreite(c));
+    m_g3->setMinimumWidth(ganzeBreite(m_g3));
     spalte->addWidget(m_g3, 1);
+    // As designed, or wider when the share bar or the grid needs more room in this font.
+    links->setFixedWidth(std::max(270, spalte->minimumSize().width()));
     return links;
 }
 
@@ -125,10 +205,19 @@ QWidget *TFFrScheineN::baueRechts()
     m_g3a->setObjectName(QStringLiteral("G3a"));
     m_g3aModell = new ErgebnisModell(m_g3a);
     m_g3a->setModel(m_g3aModell);
-    for (int c = 0; c < ErgebnisSpalten; ++c)
-        m_g3a->setColumnWidth(c, ErgebnisBreiten[static_cast<std::size_t>(c)]);
-    // The date column widens when the font needs more room for a whole date.
-    m_g3a->setColumnWidth(0, std::max(ErgebnisBreiten[0], m_g3a->textbreite(QStringLiteral("00.00.0000")) + 6));
+    // Each column as designed, or wider when the font needs more room for its widest value.
+    const QLocale &locale = m_zustand.Formateinstellungen;
+    QStringList klassen{QStringLiteral("---")};
+    for (const Gewinnklasse &k : Gewinnklassen)
+        klassen << k.Bezeichnung;
+    const std::array<QStringList, ErgebnisSpalten> werte{QStringList{datumsmuster(locale)}, klassen,
+                                                         QStringList{ReihennummerMuster}, {betragsmuster(locale)},
+                                                         {betragsmuster(locale)}};
+    for (int c = 0; c < ErgebnisSpalten; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        m_g3a->setColumnWidth(c, spaltenbreite(m_g3a, ErgebnisBreiten[i], ErgebnisKopf[i], werte[i], c > 0));
+    }
+    m_g3a->setMinimumWidth(ganzeBreite(m_g3a));
     spalte->addWidget(m_g3a, 1);
     spalte->addWidget(baueSummen());
 
@@ -179,8 +268,9 @@ QWidget *TFFrScheineN::baueSummen()
 
     auto *hoechst = new QGroupBox(QStringLiteral("Höchstgewinn"), leiste);
     auto *h = new QGridLayout(hoechst);
-    m_lHGew = FettesLabel(QStringLiteral("LHGew"), Qt::AlignHCenter, hoechst);
-    m_lHGewWann = FettesLabel(QStringLiteral("LHGewWann"), Qt::AlignHCenter, hoechst);
+    const QLocale &locale = m_zustand.Formateinstellungen;
+    m_lHGew = new Wertlabel(QStringLiteral("LHGew"), Qt::AlignHCenter, waehrungsmuster(locale), hoechst);
+    m_lHGewWann = new Wertlabel(QStringLiteral("LHGewWann"), Qt::AlignHCenter, datumsmuster(locale), hoechst);
     m_lHGewWann->setProperty("tag", 0);
     m_bZeig = Bildknopf(QStringLiteral("BZeig"), Symbole::zeigen(),
                         QStringLiteral("Zum Höchstgewinn in der Ergebnisliste blättern"), hoechst);
@@ -193,21 +283,16 @@ QWidget *TFFrScheineN::baueSummen()
 
     auto *summen = new QGridLayout;
     summen->addWidget(new QLabel(QStringLiteral("Gesamtgewinn"), leiste), 0, 0, 1, 2, Qt::AlignRight);
-    m_lGesGewinn = FettesLabel(QStringLiteral("LGesGewinn"), Qt::AlignRight, leiste);
+    m_lGesGewinn = new Wertlabel(QStringLiteral("LGesGewinn"), Qt::AlignRight, waehrungsmuster(locale), leiste);
     summen->addWidget(m_lGesGewinn, 1, 0, 1, 2);
     summen->addWidget(new QLabel(QStringLiteral("Anteil:"), leiste), 2, 0);
-    m_lGesGewinnAnt = FettesLabel(QStringLiteral("LGesGewinnAnt"), Qt::AlignRight, leiste);
+    m_lGesGewinnAnt = new Wertlabel(QStringLiteral("LGesGewinnAnt"), Qt::AlignRight, waehrungsmuster(locale), leiste);
     summen->addWidget(m_lGesGewinnAnt, 2, 1);
-    summen->setColumnMinimumWidth(1, 110);
     zeile->addLayout(summen);
 
     auto *quote = new QVBoxLayout;
-    auto *ueber = new QLabel(QStringLiteral("Rücklauf- quote"), leiste);
-    ueber->setWordWrap(true);
-    ueber->setAlignment(Qt::AlignRight);
-    quote->addWidget(ueber);
-    m_lrl = FettesLabel(QStringLiteral("LRL"), Qt::AlignRight, leiste);
-    m_lrl->setMinimumWidth(70);
+    quote->addWidget(zweizeilig(QStringLiteral("Rücklauf- quote"), Qt::AlignRight, leiste), 0, Qt::AlignRight);
+    m_lrl = new Wertlabel(QStringLiteral("LRL"), Qt::AlignRight, ruecklaufmuster(locale), leiste);
     quote->addWidget(m_lrl);
     zeile->addLayout(quote);
     return leiste;
@@ -220,7 +305,7 @@ void TFFrScheineN::KopfErgebnis()
     for (int c = 0; c < ErgebnisSpalten; ++c) {
         const QString &text = ErgebnisKopf[static_cast<std::size_t>(c)];
         // "Richtige" and "in Reihe" stand as they are.
-        kopf << (c == 1 || c == 2 ? text : Zentrieren(text, ErgebnisBreiten[static_cast<std::size_t>(c)], breite));
+        kopf << (c == 1 || c == 2 ? text : Zentrieren(text, m_g3a->columnWidth(c), breite));
     }
     m_g3aModell->setzeKopf(kopf);
 }
@@ -228,16 +313,26 @@ void TFFrScheineN::KopfErgebnis()
 void TFFrScheineN::KopfGewinnklassen()
 {
     const Textmesser breite = [this](const QString &t) { return m_g5->textbreite(t); };
+    const QString gkl = QStringLiteral("GKl.");
+    const QString anz = QStringLiteral("Anz.");
     TextTabelle t(11, 2);
-    for (int c = 0; c < 11; ++c)
-        t.setzeSpaltenbreite(c, G5Breiten[c]);
-    t.setzeZelle(0, 0, Zentrieren(QStringLiteral("GKl."), 31, breite));
-    t.setzeZelle(0, 1, Zentrieren(QStringLiteral("Anz."), 32, breite));
+    t.setzeSpaltenbreite(0,
+                         std::max(spaltenbreite(m_g5, G5Breiten[0], gkl, {}, false), m_g5->zellenbreite(anz, false)));
+    for (int k = 0; k < AnzahlGewinnklassen; ++k) {
+        const QString &kurz = Gewinnklassen[static_cast<std::size_t>(k)].Kurz;
+        t.setzeSpaltenbreite(k + 1, spaltenbreite(m_g5, G5Breiten[k + 1], kurz, {KlassenanzahlMuster}, false));
+    }
+    // The first column's captions are centred for 31 and 32 pixels as designed, or for the
+    // column's width when the font made it wider.
+    t.setzeZelle(0, 0, Zentrieren(gkl, std::max(31, t.spaltenbreite(0)), breite));
+    t.setzeZelle(0, 1, Zentrieren(anz, std::max(32, t.spaltenbreite(0)), breite));
     for (int k = 0; k < AnzahlGewinnklassen; ++k)
-        t.setzeZelle(k + 1, 0, Zentrieren(Gewinnklassen[static_cast<std::size_t>(k)].Kurz, G5Breiten[k + 1], breite));
+        t.setzeZelle(k + 1, 0,
+                     Zentrieren(Gewinnklassen[static_cast<std::size_t>(k)].Kurz, t.spaltenbreite(k + 1), breite));
     m_g5Modell->setzeTabelle(t);
     for (int c = 0; c < 11; ++c)
-        m_g5->setColumnWidth(c, G5Breiten[c]);
+        m_g5->setColumnWidth(c, t.spaltenbreite(c));
+    m_g5->setMinimumWidth(ganzeBreite(m_g5));
     m_g5->setFixedHeight(m_g5->horizontalHeader()->sizeHint().height() + m_g5->verticalHeader()->defaultSectionSize() + 4);
 }
 
@@ -294,18 +389,25 @@ void TFFrScheineN::setzeMarke(int marke)
 
 void TFFrScheineN::BStartClick()
 {
-    setzeMarke(0);
     const int antGes = AnteilAusText(m_eAntGes->text()).value_or(1);
     const int antMeine = AnteilAusText(m_eAntmeine->text()).value_or(1);
     const bool zeitraum = m_cbBack->isChecked();
     Auswertungsergebnis ergebnis =
         GewinnAuswertung(m_zustand, TippreihenAusTabelle(m_g3Modell->tabelle()), antGes, antMeine,
                          m_combo1->currentIndex(), m_combo2->currentIndex(), zeitraum);
+    if (ergebnis.status == Auswertungsstatus::KeinZeitraum) {
+        // No draw to evaluate: nothing ran, so nothing changes, least of all the hit colouring,
+        // which must keep following the draws of the last evaluation that did run.
+        Meldungen::information(this, ergebnis.meldung);
+        return;
+    }
+    setzeMarke(0);
     const QLocale &locale = m_zustand.Formateinstellungen;
     Kennzahltexte texte;
     int marke = 0;
     if (ergebnis.status != Auswertungsstatus::Ok) {
-        // The list, the class counts, the return rate and the share keep what they showed.
+        // The period message: the list, the class counts, the return rate and the share keep what
+        // they showed, while the total and the highest win are emptied below.
         Meldungen::information(this, ergebnis.meldung);
     } else {
         texte = KennzahlenTexte(ergebnis, locale);
@@ -316,7 +418,8 @@ void TFFrScheineN::BStartClick()
         m_g3a->setUpdatesEnabled(true);
         for (int k = 0; k < AnzahlGewinnklassen; ++k)
             m_g5Modell->setzeZelle(k + 1, 1,
-                                   Zentrieren(texte.klassenAnzahl[static_cast<std::size_t>(k)], G5Breiten[k + 1],
+                                   Zentrieren(texte.klassenAnzahl[static_cast<std::size_t>(k)],
+                                              m_g5->columnWidth(k + 1),
                                               [this](const QString &t) { return m_g5->textbreite(t); }));
         m_lrl->setText(texte.ruecklauf);
         m_lGesGewinnAnt->setText(texte.gesamtAnteil);

@@ -16,6 +16,11 @@ public:
     int textbreite(const QString &text) const;
     // Number of whole rows that fit the visible height.
     int sichtbareGanzeZeilen() const;
+
+    // Column width at which the cell text `muster` shows whole, in plain or bold type.
+    int zellenbreite(const QString &muster, bool fett) const;
+    // Column width at which the header caption `text` shows whole.
+    int kopfbreite(const QString &text) const;
 };
 
 // Roles a grid model may answer besides the display text.
@@ -24,10 +29,13 @@ inline constexpr int Fett = Qt::UserRole + 1;        // bool: bold text
 inline constexpr int FesteSpalte = Qt::UserRole + 2; // bool: drawn like a header cell
 } // namespace GitterRolle
 
+// A text wider than its cell is elided in the middle; hovering the cell shows the full text.
 class GitterZelle : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    bool helpEvent(QHelpEvent *ereignis, QAbstractItemView *ansicht, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
 };

@@ -20,12 +20,14 @@
 #include <QVBoxLayout>
 
 namespace {
+// A note wraps, so its length never decides how wide the window is.
 QLabel *hinweis(const QString &text, QWidget *eltern)
 {
     auto *l = new QLabel(text, eltern);
     QFont f = l->font();
     f.setPointSizeF(f.pointSizeF() * 0.9);
     l->setFont(f);
+    l->setWordWrap(true);
     return l;
 }
 } // namespace
@@ -67,6 +69,8 @@ Tippauswertung::Tippauswertung(Zustand &zustand, QWidget *eltern) : QWidget(elte
     auto *rechts = new QVBoxLayout;
     m_cbMerken = new QCheckBox(QStringLiteral("Datei-Auswahl merken und mit Programmstart einlesen"), leiste);
     m_cbMerken->setObjectName(QStringLiteral("cbMerken"));
+    // Ticked as designed; an existing settings file decides at the first showing.
+    m_cbMerken->setChecked(true);
     rechts->addWidget(m_cbMerken);
     rechts->addWidget(hinweis(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.)"), leiste));
     rechts->addWidget(hinweis(QStringLiteral("Achtung, alte Einträge werden überschrieben."), leiste));
@@ -76,6 +80,13 @@ Tippauswertung::Tippauswertung(Zustand &zustand, QWidget *eltern) : QWidget(elte
     m_pc1 = new QTabWidget(this);
     m_pc1->setObjectName(QStringLiteral("PC1"));
     m_pc1->setDocumentMode(false);
+    {
+        // The tabs keep the room a ticket frame needs from the start, so the window does not
+        // widen when the first ticket is opened.
+        QTabWidget probe;
+        probe.addTab(new TFFrScheineN(m_zustand, 0, nullptr), QString());
+        m_pc1->setMinimumWidth(probe.minimumSizeHint().width());
+    }
     spalte->addWidget(m_pc1, 1);
 
     auto *unten = new QHBoxLayout;

@@ -30,18 +30,25 @@ class TestHauptfenster : public QObject
     }
 
 private Q_SLOTS:
+    // A first start: the check box is ticked as designed, so a ticket opened now is remembered.
     void ohneEinstellungsdatei()
     {
         Testumgebung u;
         MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(QStringLiteral("a.qtt"), TNormalSchein{}.alsBytes());
+        const QByteArray pfad = u.pfad(QStringLiteral("a.qtt")).toUtf8();
         {
             TFAuswertung f(u.zustand, u.befehle());
             QCOMPARE(u.zustand.Reihenpreis, 2.0F);
             QCOMPARE(f.windowTitle(), QStringLiteral("Quintaro Analyser 1.5.0.0"));
+            QVERIFY(f.findChild<QCheckBox *>(QStringLiteral("cbMerken"))->isChecked());
             QVERIFY(!u.gibt(Dateinamen::Einstellungen));
+            dialoge.oeffnenAntworten.enqueue({u.pfad(QStringLiteral("a.qtt"))});
+            f.findChild<QPushButton *>(QStringLiteral("BOpen"))->click();
             f.close();
         }
-        QCOMPARE(u.lies(Dateinamen::Einstellungen), QByteArray("[Spielscheine]\nMerken=0\n"));
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), "[Spielscheine]\nDateienanzahl=1\nDatei1=" + pfad + "\nMerken=1\n");
     }
 
     void preis_data()
@@ -69,22 +76,62 @@ private Q_SLOTS:
         QCOMPARE(u.lies(Dateinamen::Einstellungen), "[Abrechnung]\nPreis=" + danach + "\n[Andere]\nx=1\n");
     }
 
+    // An existing file decides at the first showing; a missing key or a text gives the default, unticked.
+    void merkenBeimErstenZeigenUndSchliessen_data()
+    {
+        QTest::addColumn<QByteArray>("gespeichert");
+        QTest::addColumn<bool>("gesetzt");
+        QTest::newRow("5") << QByteArray("Merken=5\n") << true;
+        QTest::newRow("0") << QByteArray("Merken=0\n") << false;
+        QTest::newRow("ja") << QByteArray("Merken=ja\n") << false;
+        QTest::newRow("no key") << QByteArray() << false;
+    }
     void merkenBeimErstenZeigenUndSchliessen()
     {
+        QFETCH(QByteArray, gespeichert);
+        QFETCH(bool, gesetzt);
         Testumgebung u;
         MeldungsRecorder meldungen;
         u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(2));
-        u.schreibe(Dateinamen::Einstellungen, "[Spielscheine]\nMerken=5\n");
+        u.schreibe(Dateinamen::Einstellungen, "[Spielscheine]\n" + gespeichert);
         TFAuswertung f(u.zustand, u.befehle());
         auto *merken = f.findChild<QCheckBox *>(QStringLiteral("cbMerken"));
-        QVERIFY(!merken->isChecked());
+        QVERIFY(merken->isChecked());
         f.show();
-        QTRY_VERIFY(merken->isChecked());
-        merken->setChecked(false);
+        QTRY_COMPARE(merken->isChecked(), gesetzt);
+        merken->setChecked(!gesetzt);
         f.findChild<QPushButton *>(QStringLiteral("SpeedButton7"))->click();
         // A file without a price reads the default "200,00", which is rewritten too.
-        QCOMPARE(u.lies(Dateinamen::Einstellungen), QByteArray("[Spielscheine]\nMerken=0\n[Abrechnung]\nPreis=2,00\n"));
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), "[Spielscheine]\nMerken=" + QByteArray(gesetzt ? "0" : "1")
+                                                        + "\n[Abrechnung]\nPreis=2,00\n");
         QVERIFY(meldungen.eintraege.isEmpty());
+    }
+
+    // The window asks for a client area of 925 x 679 and grows only as far as its content needs:
+    // the ticket tabs decide the right column's width, not the row of notes above them, and
+    // opening the first ticket does not widen the window.
+    void fenstergroesse()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(3));
+        u.schreibe(QStringLiteral("a.qtt"), TNormalSchein{}.alsBytes());
+        TFAuswertung f(u.zustand, u.befehle());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const int breite = f.width();
+        QCOMPARE(breite, std::max(925, f.minimumSizeHint().width()));
+        const int menue = f.menuBar()->height();
+        QCOMPARE(f.height() - menue, std::max(679, f.minimumSizeHint().height() - menue));
+
+        dialoge.oeffnenAntworten.enqueue({u.pfad(QStringLiteral("a.qtt"))});
+        f.findChild<QPushButton *>(QStringLiteral("BOpen"))->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(f.width(), breite);
+        auto *rechts = f.findChild<QWidget *>(QStringLiteral("PRight"));
+        QCOMPARE(rechts->minimumSizeHint().width(),
+                 f.findChild<QWidget *>(QStringLiteral("PC1"))->minimumSizeHint().width());
     }
 
     void historieLaden_data()
