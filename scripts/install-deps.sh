@@ -11,7 +11,9 @@ packages=(
   fp-utils libchm-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
+  openssl
   xvfb xauth imagemagick
+  desktop-file-utils libxml2-utils shared-mime-info
   fonts-dejavu-core
 )
 

@@ -36,11 +36,17 @@ QString StandardDatenordner()
     return mitTrenner(mitTrenner(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) + Programmname);
 }
 
-QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner)
+QString Beispielordner()
+{
+    return mitTrenner(mitTrenner(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)) + Programmname)
+           + QStringLiteral("Beispieldaten/");
+}
+
+QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner, const QString &datenordner)
 {
     zustand.Programmordner = mitTrenner(programmordner);
     zustand.Tempdatei = privaterTempordner() + QStringLiteral("tmp.tmp");
-    zustand.Datenordner = StandardDatenordner();
+    zustand.Datenordner = mitTrenner(datenordner);
     zustand.Hilfedatei = zustand.Programmordner + Dateinamen::Hilfe;
     const bool ersterStart = !QFileInfo::exists(zustand.Datenordner);
     if (!QDir().mkpath(zustand.Datenordner))

@@ -4,10 +4,13 @@
 
 struct Zustand;
 
-// Computes the folders and file paths of the run: Programmordner, Tempdatei, Datenordner
-// (created when missing) and Hilfedatei. Returns an error text when the data folder
-// cannot be created, empty otherwise.
-QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner);
-
 // The per-user data folder, "Quintaro Analyser" under the user's data location.
 QString StandardDatenordner();
+// The folder of the sample data, under the user's cache folder and apart from the real data.
+QString Beispielordner();
+
+// Computes the folders and file paths of the run: Programmordner, Tempdatei, Datenordner
+// (`datenordner`, created when missing) and Hilfedatei. Returns an error text when the data
+// folder cannot be created, empty otherwise.
+QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner,
+                        const QString &datenordner = StandardDatenordner());

@@ -4,6 +4,7 @@
 #include "model/Spiel.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 Ladeergebnis GZEinlesen(const QString &datei)
 {
@@ -41,12 +42,17 @@ QString GZSpeichern(const QString &datei, const QVector<TGewZahlen> &ziehungen)
     return DateiErsetzen(datei, daten);
 }
 
-void GZSichern(const QString &datenordner)
+QString GZSichern(const QString &datenordner)
 {
-    // QFile::rename refuses to replace an existing target.
     const QString historie = datenordner + Dateinamen::Gewinnreihen;
-    if (QFile::exists(historie))
-        QFile::rename(historie, datenordner + Dateinamen::Sicherung);
+    const QString sicherung = datenordner + Dateinamen::Sicherung;
+    if (!QFile::exists(historie) || QFileInfo::exists(sicherung))
+        return QString();
+    // QFile::copy writes beside the target and never replaces it, so no half backup remains.
+    QFile quelle(historie);
+    if (!quelle.copy(sicherung))
+        return quelle.errorString();
+    return QString();
 }
 
 void GZZurueckholen(const QString &datenordner)

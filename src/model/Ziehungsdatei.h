@@ -22,7 +22,9 @@ Ladeergebnis GZEinlesen(const QString &datei);
 // Returns the system's description of the error, empty on success.
 QString GZSpeichern(const QString &datei, const QVector<TGewZahlen> &ziehungen);
 
-// Moves the history file to the backup name before a download; never replaces an existing backup.
-void GZSichern(const QString &datenordner);
+// Keeps a copy of the history file under the backup name before a download replaces it; an
+// existing backup is never replaced, and the history file never leaves its own name. Returns the
+// system's description of the error, empty when the copy was made or none was needed.
+QString GZSichern(const QString &datenordner);
 // Moves the backup back after a failed download; never replaces an existing history file.
 void GZZurueckholen(const QString &datenordner);

@@ -4,10 +4,10 @@
 #include "ui/Symbole.h"
 #include "ui/hilfe/Hilfe.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
-#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidget>
@@ -93,10 +93,23 @@ QAction *Befehle::menueeintrag(QMenu *menue, const QString &text, Art art) const
 {
     QAction *befehl = aktion(art);
     QAction *eintrag = menue->addAction(text);
-    eintrag->setEnabled(befehl->isEnabled());
-    connect(befehl, &QAction::enabledChanged, eintrag, &QAction::setEnabled);
+    const auto folgen = [befehl, eintrag] {
+        eintrag->setEnabled(befehl->isEnabled());
+        eintrag->setToolTip(befehl->toolTip());
+    };
+    folgen();
+    menue->setToolTipsVisible(true);
+    connect(befehl, &QAction::changed, eintrag, folgen);
     connect(eintrag, &QAction::triggered, befehl, &QAction::trigger);
     return eintrag;
+}
+
+void Befehle::verbinde(QAbstractButton *knopf, Art art) const
+{
+    QAction *befehl = aktion(art);
+    knopf->setEnabled(befehl->isEnabled());
+    connect(befehl, &QAction::enabledChanged, knopf, &QWidget::setEnabled);
+    connect(knopf, &QAbstractButton::clicked, befehl, &QAction::trigger);
 }
 
 namespace {
@@ -123,11 +136,8 @@ QToolButton *Befehle::hilfeKnopf(QToolBar *leiste, QWidget *fenster, int thema, 
 {
     QToolButton *knopf = bildknopf(leiste, QStringLiteral("BHelp"), Symbole::hilfe(), hinweis);
     const QString datei = m_zustand.Hilfedatei;
-    const auto zeigen = [datei, thema] { Hilfe::zeigeThema(datei, thema); };
-    connect(knopf->defaultAction(), &QAction::triggered, fenster, zeigen);
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), fenster);
-    f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, fenster, zeigen);
+    connect(knopf->defaultAction(), &QAction::triggered, fenster, [datei, thema] { Hilfe::zeigeThema(datei, thema); });
+    Hilfe::taste(fenster, datei, thema);
     return knopf;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QAbstractButton;
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -41,8 +42,12 @@ public:
 
     // The command's icon button in a tool bar, named as in the design (`BStatistik`, …).
     QToolButton *knopf(QToolBar *leiste, Art art) const;
-    // A menu entry with its own caption that runs the command and follows its enabled state.
+    // A menu entry with its own caption that runs the command and follows its enabled state
+    // and tooltip (which says why a command is disabled).
     QAction *menueeintrag(QMenu *menue, const QString &text, Art art) const;
+    // A picture or link of a window (a logo, a banner) that runs the command on a click and
+    // follows its enabled state; the widget keeps its own name and tooltip.
+    void verbinde(QAbstractButton *knopf, Art art) const;
 
     // The two buttons every tool window's tool bar has: `BClose` closes `fenster`; `BHelp`, and
     // F1 anywhere in `fenster`, open the help file at `thema`.
@@ -56,6 +61,10 @@ public:
     QToolBar *werkzeugleiste(QMainWindow *fenster, std::initializer_list<Art> arten, int thema,
                              const QString &hilfehinweis,
                              const QString &schliessenhinweis = QStringLiteral("Fenster schließen")) const;
+
+Q_SIGNALS:
+    // The draw history file was replaced (a download): whoever shows the history reloads it.
+    void gewinnreihenErsetzt();
 
 private:
     void verbindeFenster();

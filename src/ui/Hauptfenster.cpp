@@ -15,9 +15,9 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -57,9 +57,18 @@ TFAuswertung::TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     resize(925, 679 + menuBar()->sizeHint().height());
 
     m_tippauswertung->setzeZiehungsliste(m_ziehungsspalte->ziehungsliste());
+    m_ziehungsspalte->verbindeErgebnisseite(m_befehle);
     connect(m_ziehungsspalte, &Ziehungsspalte::downloadGewuenscht, this, &TFAuswertung::oeffneUpdatefenster);
     connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, m_tippauswertung, &Tippauswertung::TabsAktualisieren);
+    connect(&m_befehle, &Befehle::gewinnreihenErsetzt, this, &TFAuswertung::GewinnreihenNeuEinlesen);
     m_ziehungsspalte->GZEinlesen();
+}
+
+void TFAuswertung::GewinnreihenNeuEinlesen()
+{
+    m_ziehungsspalte->eingabeBeenden();
+    m_ziehungsspalte->GZEinlesen();
+    m_tippauswertung->TabsAktualisieren();
 }
 
 void TFAuswertung::ReihenpreisLesen()
@@ -123,11 +132,18 @@ QWidget *TFAuswertung::baueFussleiste()
     fuss->setObjectName(QStringLiteral("PUnten"));
     auto *zeile = new QHBoxLayout(fuss);
     zeile->setContentsMargins(0, 0, 0, 0);
-    auto *image3 = new QLabel(fuss);
+    // The maker's logo leads to the home page.
+    auto *image3 = new QToolButton(fuss);
     image3->setObjectName(QStringLiteral("Image3"));
-    image3->setPixmap(Symbole::internet().pixmap(24, 24));
+    image3->setAutoRaise(true);
+    image3->setIcon(Symbole::programm());
+    image3->setIconSize(QSize(24, 24));
+    image3->setText(Programmname);
+    image3->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    image3->setCursor(Qt::PointingHandCursor);
     image3->setToolTip(QStringLiteral("Zur Internetseite des Programms"));
-    image3->setEnabled(false);
+    image3->setAccessibleName(image3->toolTip());
+    m_befehle.verbinde(image3, Befehle::Art::Homepage);
     zeile->addWidget(image3);
     zeile->addStretch();
     auto *schliessen = new QPushButton(QStringLiteral("Sch&ließen"), fuss);
@@ -155,19 +171,36 @@ void TFAuswertung::ersteAnzeige()
         m_tippauswertung->cbMerken()->setChecked(m_einstellungen.LeseFlag(Spielscheine, Merken, false));
         anzahl = m_einstellungen.LeseZahl(Spielscheine, QStringLiteral("Dateienanzahl"), 0);
         // The files are opened whatever Merken says; the flag only sets the check box.
-        for (int i = 1; i <= anzahl; ++i) {
-            const QString pfad = m_einstellungen.LeseText(Spielscheine, QStringLiteral("Datei%1").arg(i), QString());
-            if (QFileInfo::exists(pfad))
-                m_tippauswertung->DateienEinlesen(pfad);
-            else
-                Meldungen::information(this, QStringLiteral("Die mit dem Programmstart zu ladende Datei ")
-                                                 + QFileInfo(pfad).fileName() + Absatz + QStringLiteral(" wurde nicht gefunden."));
-        }
+        for (int i = 1; i <= anzahl; ++i)
+            startdateiOeffnen(m_einstellungen.LeseText(Spielscheine, QStringLiteral("Datei%1").arg(i), QString()));
     }
     if (anzahl == 0 && QFileInfo::exists(m_zustand.Datenordner + Dateinamen::DemoTippschein))
         m_tippauswertung->DateienEinlesen(m_zustand.Datenordner + Dateinamen::DemoTippschein);
     if (m_zustand.Ziehungen.isEmpty())
         frageNachDownload();
+}
+
+QWidget *TFAuswertung::startdateiOeffnen(const QString &pfad)
+{
+    if (QFileInfo::exists(pfad))
+        return m_tippauswertung->DateienEinlesen(pfad);
+    Meldungen::information(this, QStringLiteral("Die mit dem Programmstart zu ladende Datei ")
+                                     + QFileInfo(pfad).fileName() + Absatz + QStringLiteral(" wurde nicht gefunden."));
+    return nullptr;
+}
+
+void TFAuswertung::startdateienOeffnen(const QStringList &dateien)
+{
+    QWidget *letzter = nullptr;
+    for (const QString &datei : dateien) {
+        if (QWidget *seite = startdateiOeffnen(datei))
+            letzter = seite;
+    }
+    if (letzter) {
+        m_tippauswertung->PC1()->setCurrentWidget(letzter);
+        raise();
+        activateWindow();
+    }
 }
 
 void TFAuswertung::frageNachDownload()

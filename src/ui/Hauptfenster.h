@@ -24,6 +24,13 @@ public:
 
     // The steps of the first showing; run once, right after the window first appears.
     void ersteAnzeige();
+    // The history file was replaced (a download): a draw entry in progress ends first, so no
+    // save can read a proposed date that no longer follows the history; then the history is
+    // reloaded and every ticket tab takes the new date list.
+    void GewinnreihenNeuEinlesen();
+    // Opens ticket files named on the command line (a double-click in the file manager) into
+    // tabs, each missing one with a message; the remembered list of files stays as it is.
+    void startdateienOeffnen(const QStringList &dateien);
 
 Q_SIGNALS:
     void geschlossen();
@@ -37,6 +44,7 @@ private:
     void baueMenue();
     void baueWerkzeugleiste();
     QWidget *baueFussleiste();
+    QWidget *startdateiOeffnen(const QString &pfad);
     void frageNachDownload();
     void oeffneUpdatefenster();
     void zeigeHilfe(int thema);

@@ -1,44 +1,117 @@
 #include "ui/Programmstart.h"
 
+#include "model/Beispieldaten.h"
+#include "model/Ordner.h"
 #include "model/Spiel.h"
+#include "model/Startoptionen.h"
 #include "model/Zustand.h"
 #include "ui/Befehle.h"
 #include "ui/Hauptfenster.h"
 #include "ui/Meldungen.h"
 #include "ui/StartFenster.h"
+#include "ui/Startbericht.h"
+#include "ui/Symbole.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QLibraryInfo>
+#include <QPushButton>
+#include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// --hilfe, --version and unknown options are answered on the terminal; the program then ends.
+std::optional<int> befehlszeileBeantworten(const Startoptionen &optionen)
+{
+    if (!optionen.fehler.isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("quintaro-analyser: ") + optionen.fehler + QLatin1Char('\n') +
+                              StartoptionenHilfe()),
+                   stderr);
+        return 2;
+    }
+    if (optionen.hilfe) {
+        std::fputs(qPrintable(StartoptionenHilfe()), stdout);
+        return 0;
+    }
+    if (optionen.version) {
+        std::fputs(qPrintable(Fenstertitel() + QLatin1Char('\n')), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// German captions for Qt's own buttons and dialogs: the copy installed beside the program
+// first, then Qt's own.
+void qtTexteLaden(QTranslator &qtTexte)
+{
+    for (const QString &ordner : {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"), ordner)) {
+            QApplication::installTranslator(&qtTexte);
+            return;
+        }
+    }
+}
+
+} // namespace
 
 int Programmstart(int &argc, char **argv)
 {
+    // Asking for the usage or the version needs no display.
+    QStringList roh;
+    for (int i = 1; i < argc; ++i)
+        roh << QString::fromLocal8Bit(argv[i]);
+    if (const Startoptionen vorab = StartoptionenLesen(roh); vorab.hilfe || vorab.version)
+        return *befehlszeileBeantworten(vorab);
+
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(Programmname);
     QApplication::setApplicationVersion(Programmversion);
+    QGuiApplication::setDesktopFileName(QStringLiteral("quintaro-analyser"));
+    QApplication::setWindowIcon(Symbole::programm());
+    // Qt has taken its own options (-platform, -style …) out of the arguments by now.
+    const Startoptionen optionen = StartoptionenLesen(QCoreApplication::arguments().mid(1));
+    if (const auto ende = befehlszeileBeantworten(optionen))
+        return *ende;
 
-    // German captions for Qt's own buttons and dialogs.
     QTranslator qtTexte;
-    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
+    qtTexteLaden(qtTexte);
+    const std::unique_ptr<Startbericht> bericht = Startbericht::ausUmgebung();
 
     Zustand zustand;
-    auto *start = new TFStart(zustand);
+    auto *start = new TFStart(zustand, optionen.beispieldaten ? Beispielordner() : StandardDatenordner());
     start->show();
     QApplication::processEvents();
+    QString startfehler = start->startfehler();
+    if (optionen.beispieldaten && startfehler.isEmpty())
+        startfehler = BeispieldatenAnlegen(zustand.Datenordner, QDate::currentDate());
 
     Befehle befehle(zustand);
     TFAuswertung hauptfenster(zustand, befehle);
+    if (optionen.beispieldaten)
+        hauptfenster.setWindowTitle(hauptfenster.windowTitle() + QStringLiteral(" \u2013 Beispieldaten"));
     QObject::connect(&hauptfenster, &TFAuswertung::geschlossen, &anwendung, &QApplication::quit,
                      Qt::QueuedConnection);
+    // Files named on the command line open once the start window is gone.
+    QObject::connect(start, &QObject::destroyed, &hauptfenster,
+                     [&hauptfenster, &zustand, &bericht, dateien = optionen.dateien] {
+                         hauptfenster.startdateienOeffnen(dateien);
+                         if (bericht)
+                             bericht->abschliessen(hauptfenster, zustand);
+                     });
     start->initialisierungFertig(&hauptfenster);
-    if (!start->startfehler().isEmpty())
-        Meldungen::fehler(start, start->startfehler());
+    if (!startfehler.isEmpty())
+        Meldungen::fehler(start, startfehler);
 
     hauptfenster.setWindowOpacity(0.0);
     hauptfenster.show();
     start->raise();
     start->activateWindow();
+    if (bericht)
+        QTimer::singleShot(0, start->weiter(), &QPushButton::click);
     return QApplication::exec();
 }

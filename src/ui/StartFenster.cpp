@@ -3,6 +3,7 @@
 #include "model/Ordner.h"
 #include "model/Spiel.h"
 #include "model/Zustand.h"
+#include "ui/Symbole.h"
 #include "ui/hilfe/Hilfe.h"
 
 #include <QCloseEvent>
@@ -36,22 +37,8 @@ protected:
         const int zahlen[] = {7, 19, 25, 33, 48};
         const QColor farben[] = {QColor(0xF2, 0xB8, 0x1D), QColor(0xE8, 0x5D, 0x3A), QColor(0x4C, 0xB8, 0x5C),
                                  QColor(0xF2, 0xB8, 0x1D), QColor(0x3A, 0x8B, 0xE8)};
-        QFont kugelschrift(QStringLiteral("DejaVu Sans"));
-        kugelschrift.setBold(true);
-        kugelschrift.setPixelSize(18);
-        p.setFont(kugelschrift);
-        for (int i = 0; i < 5; ++i) {
-            const QRectF kugel(40 + i * 66, 150, 52, 52);
-            QRadialGradient glanz(kugel.center() - QPointF(10, 10), 36);
-            glanz.setColorAt(0, Qt::white);
-            glanz.setColorAt(0.35, farben[i]);
-            glanz.setColorAt(1, farben[i].darker(160));
-            p.setPen(Qt::NoPen);
-            p.setBrush(glanz);
-            p.drawEllipse(kugel);
-            p.setPen(QColor(0x20, 0x20, 0x20));
-            p.drawText(kugel, Qt::AlignCenter, QString::number(zahlen[i]));
-        }
+        for (int i = 0; i < 5; ++i)
+            Symbole::maleKugel(p, QRectF(40 + i * 66, 150, 52, 52), zahlen[i], farben[i]);
 
         p.setPen(Qt::white);
         QFont titel(QStringLiteral("DejaVu Sans"));
@@ -70,7 +57,7 @@ protected:
 
 } // namespace
 
-TFStart::TFStart(Zustand &zustand, QWidget *eltern)
+TFStart::TFStart(Zustand &zustand, const QString &datenordner, QWidget *eltern)
     : QWidget(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_zustand(zustand)
 {
     setObjectName(QStringLiteral("FStart"));
@@ -78,7 +65,7 @@ TFStart::TFStart(Zustand &zustand, QWidget *eltern)
     setFixedSize(400, 300);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    m_startfehler = OrdnerBestimmen(m_zustand, QCoreApplication::applicationDirPath());
+    m_startfehler = OrdnerBestimmen(m_zustand, QCoreApplication::applicationDirPath(), datenordner);
     m_zustand.Formateinstellungen = QLocale::system();
 
     auto *bild = new Startbild(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Ordner.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -12,8 +14,9 @@ class TFStart : public QWidget
 {
     Q_OBJECT
 public:
-    // Computes the folders and the locale formats of the run into `zustand`.
-    explicit TFStart(Zustand &zustand, QWidget *eltern = nullptr);
+    // Computes the folders and the locale formats of the run into `zustand`, with
+    // `datenordner` as the data folder.
+    explicit TFStart(Zustand &zustand, const QString &datenordner = StandardDatenordner(), QWidget *eltern = nullptr);
 
     // Initialisation is over: "Weiter" may be clicked; the fade leads into `hauptfenster`.
     void initialisierungFertig(QWidget *hauptfenster);

@@ -44,5 +44,34 @@ QIcon zeigen() { return symbol(QStringLiteral("\u2192"), QColor(0x2F, 0x6F, 0xD6
 QIcon schliessenAlle() { return symbol(QStringLiteral("\u2715\u2715"), QColor(0xB0, 0x30, 0x30)); }
 QIcon schliessenEins() { return symbol(QStringLiteral("\u2715"), QColor(0xC0, 0x62, 0x1A)); }
 QIcon internet() { return symbol(QStringLiteral("www"), QColor(0x00, 0x7A, 0x99)); }
+QIcon quoten() { return symbol(QStringLiteral("\u20AC"), QColor(0x1E, 0x88, 0x5A)); }
+
+QIcon programm()
+{
+    QIcon icon;
+    for (int groesse : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/symbole/%1/quintaro-analyser.png").arg(groesse), QSize(groesse, groesse));
+    return icon;
+}
+
+void maleKugel(QPainter &p, const QRectF &kugel, int zahl, const QColor &farbe)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glanz(kugel.center() - QPointF(kugel.width() / 5, kugel.height() / 5), kugel.width() * 0.7);
+    glanz.setColorAt(0, Qt::white);
+    glanz.setColorAt(0.35, farbe);
+    glanz.setColorAt(1, farbe.darker(160));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glanz);
+    p.drawEllipse(kugel);
+    QFont schrift(QStringLiteral("DejaVu Sans"));
+    schrift.setBold(true);
+    schrift.setPixelSize(qRound(kugel.height() * 0.35));
+    p.setFont(schrift);
+    p.setPen(QColor(0x20, 0x20, 0x20));
+    p.drawText(kugel, Qt::AlignCenter, QString::number(zahl));
+    p.restore();
+}
 
 } // namespace Symbole

@@ -3,6 +3,9 @@
 #include <QIcon>
 #include <QString>
 
+class QPainter;
+class QRectF;
+
 // The program's small pictures, painted so they look the same on every desktop.
 namespace Symbole {
 QIcon symbol(const QString &zeichen, const QColor &farbe);
@@ -23,4 +26,9 @@ QIcon zeigen();
 QIcon schliessenAlle();
 QIcon schliessenEins();
 QIcon internet();
+QIcon quoten();
+// The program's own icon, in every size it is installed in.
+QIcon programm();
+// A lottery ball with its number, lit from the upper left.
+void maleKugel(QPainter &p, const QRectF &kugel, int zahl, const QColor &farbe);
 } // namespace Symbole

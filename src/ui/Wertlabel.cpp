@@ -44,6 +44,7 @@ void Wertlabel::paintEvent(QPaintEvent *ereignis)
         return;
     }
     QPainter maler(this);
+    drawFrame(&maler);
     const QRect bereich = textbereich();
     const QString kurz = fontMetrics().elidedText(text(), Qt::ElideMiddle, bereich.width());
     style()->drawItemText(&maler, bereich, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),

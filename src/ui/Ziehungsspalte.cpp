@@ -7,6 +7,7 @@
 #include "model/Ziehungsdatei.h"
 #include "model/Zustand.h"
 #include "statistics/Statistik.h"
+#include "ui/Befehle.h"
 #include "ui/Gitter.h"
 #include "ui/Meldungen.h"
 #include "ui/Nummernknoepfe.h"
@@ -127,7 +128,9 @@ QWidget *Ziehungsspalte::baueZiehungsblock()
     ueberschrift->setBuddy(m_combo1);
     m_speedButton4 = Bildknopf(QStringLiteral("SpeedButton4"), Symbole::internet(),
                                QStringLiteral("Aktuelle Zahlen und Quoten aufrufen"), block);
-    m_speedButton4->setEnabled(false); // the web launches come with the tools
+    m_image1 = Bildknopf(QStringLiteral("Image1"), Symbole::quoten(), m_speedButton4->toolTip(), block);
+    m_image1->setAutoRaise(true);
+    m_image1->setCursor(Qt::PointingHandCursor);
 
     m_bHinzu = new QPushButton(Symbole::hinzufuegen(), QStringLiteral("Ziehung hinzufügen"), block);
     m_bHinzu->setObjectName(QStringLiteral("BHinzu"));
@@ -138,6 +141,7 @@ QWidget *Ziehungsspalte::baueZiehungsblock()
     raster->addWidget(ueberschrift, 0, 0, 1, 2);
     raster->addWidget(m_combo1, 1, 0);
     raster->addWidget(m_speedButton4, 1, 1, Qt::AlignLeft);
+    raster->addWidget(m_image1, 1, 2, Qt::AlignLeft);
     auto *knoepfe = new QHBoxLayout;
     knoepfe->addWidget(m_bHinzu);
     knoepfe->addWidget(m_speedButton2);
@@ -146,6 +150,12 @@ QWidget *Ziehungsspalte::baueZiehungsblock()
     raster->addLayout(knoepfe, 2, 0, 1, 3);
     raster->setColumnStretch(2, 1);
     return block;
+}
+
+void Ziehungsspalte::verbindeErgebnisseite(const Befehle &befehle)
+{
+    befehle.verbinde(m_speedButton4, Befehle::Art::Ergebnisse);
+    befehle.verbinde(m_image1, Befehle::Art::Ergebnisse);
 }
 
 void Ziehungsspalte::NummernfelderBauen(QWidget *p1, QWidget *psz)
@@ -267,10 +277,17 @@ void Ziehungsspalte::BHinzuClick()
         BDelClick();
         m_label5->setText(QStringLiteral("Gewinnzahlen vom ") + m_combo1->itemText(m_combo1->count() - 1));
     } else {
-        setzeHinzuModus(false);
-        m_combo1->removeItem(m_combo1->count() - 1);
-        m_combo1->setCurrentIndex(m_combo1->count() - 1);
+        eingabeBeenden();
     }
+}
+
+void Ziehungsspalte::eingabeBeenden()
+{
+    if (!m_neueZiehung)
+        return;
+    setzeHinzuModus(false);
+    m_combo1->removeItem(m_combo1->count() - 1);
+    m_combo1->setCurrentIndex(m_combo1->count() - 1);
 }
 
 bool Ziehungsspalte::zielBestimmen(int &ziel)

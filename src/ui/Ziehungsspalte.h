@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class Befehle;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -32,6 +33,8 @@ public:
     void GZinG1Einlesen();
 
     QComboBox *ziehungsliste() const { return m_combo1; }
+    // The results page opens from SpeedButton4 and its picture Image1.
+    void verbindeErgebnisseite(const Befehle &befehle);
     const Zahlenauswahl &auswahl() const { return m_auswahl; }
     bool NeueZiehung() const { return m_neueZiehung; }
 
@@ -44,6 +47,8 @@ public:
     void BHinzuClick();
     void SpeedButton2Click();
     void BCopyClick();
+    // Ends the entry of a new draw as "Abbrechen" would: its proposed date leaves the draw list.
+    void eingabeBeenden();
 
 Q_SIGNALS:
     // A draw was saved: the ticket tabs take the new date list.
@@ -64,6 +69,7 @@ private:
     QToolButton *m_bCopy = nullptr;
     QComboBox *m_combo1 = nullptr;
     QToolButton *m_speedButton4 = nullptr;
+    QToolButton *m_image1 = nullptr;
     QPushButton *m_bHinzu = nullptr;
     QPushButton *m_speedButton2 = nullptr;
     QToolButton *m_bDel = nullptr;

@@ -2,10 +2,13 @@
 
 #include "ui/Dateidialoge.h"
 #include "ui/Meldungen.h"
+#include "ui/Starter.h"
+#include "update/Internet.h"
 
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QUrl>
 
 // Records every message box and answers questions from a queue (default: Nein).
 // Installs itself for its lifetime.
@@ -62,4 +65,38 @@ public:
     QQueue<QStringList> oeffnenAntworten;
     QQueue<QString> speichernAntworten;
     QList<Dateidialoge::Auswahl> gefragt;
+};
+
+// Keeps every address and program that would have been handed to the desktop; opens nothing.
+class StarterAttrappe : public Starter::Anbieter
+{
+public:
+    StarterAttrappe() { Starter::setzeAnbieter(this); }
+    ~StarterAttrappe() override { Starter::setzeAnbieter(nullptr); }
+
+    bool oeffneUrl(const QUrl &adresse) override
+    {
+        adressen.append(adresse);
+        return gelingt;
+    }
+    bool starteProgramm(const QString &programm, const QStringList &argumente) override
+    {
+        programme.append(programm);
+        Q_UNUSED(argumente);
+        return gelingt;
+    }
+
+    QList<QUrl> adressen;
+    QStringList programme;
+    bool gelingt = true; // false: the desktop has nothing that opens it
+};
+
+// Fixes the answer of InternetVerbunden for its lifetime.
+class Verbindung
+{
+public:
+    explicit Verbindung(bool verbunden) { setzeInternetVerbundenFuerTests(verbunden); }
+    ~Verbindung() { setzeInternetVerbundenFuerTests(std::nullopt); }
+    Verbindung(const Verbindung &) = delete;
+    Verbindung &operator=(const Verbindung &) = delete;
 };

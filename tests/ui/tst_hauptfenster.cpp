@@ -207,6 +207,8 @@ private Q_SLOTS:
         Testumgebung u;
         MeldungsRecorder meldungen;
         meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
+        // The update window starts its download at once: let it meet a closed local port, not the internet.
+        u.schreibe(Dateinamen::Einstellungen, "[Update]\nServer=http://127.0.0.1:1\n");
         TFAuswertung f(u.zustand, u.befehle());
         f.show();
         QTRY_VERIFY(!u.zustand.DownloadNachfragen);

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QShortcut>
+#include <QWidget>
 
 namespace {
 QPointer<HilfeFenster> s_fenster;
@@ -29,6 +31,13 @@ void zeigeThema(const QString &hilfedatei, int thema)
 void zeigeSuche(const QString &hilfedatei)
 {
     sicherstellen()->zeigeSuche(hilfedatei);
+}
+
+void taste(QWidget *fenster, const QString &hilfedatei, int thema)
+{
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), fenster);
+    f1->setContext(Qt::WindowShortcut);
+    QObject::connect(f1, &QShortcut::activated, fenster, [hilfedatei, thema] { zeigeThema(hilfedatei, thema); });
 }
 
 HilfeFenster *fenster()

@@ -3,6 +3,7 @@
 #include <QString>
 
 class HilfeFenster;
+class QWidget;
 
 // The program's one help window. Every call opens it, or brings the open one back to the front,
 // and never fails: a missing or damaged help file or an unknown topic is explained in the page.
@@ -11,6 +12,8 @@ namespace Hilfe {
 void zeigeThema(const QString &hilfedatei, int thema);
 // Shows the search page with an empty search text.
 void zeigeSuche(const QString &hilfedatei);
+// F1 anywhere in `fenster` shows topic `thema`.
+void taste(QWidget *fenster, const QString &hilfedatei, int thema);
 // The help window, or nullptr while none has been opened.
 HilfeFenster *fenster();
 } // namespace Hilfe

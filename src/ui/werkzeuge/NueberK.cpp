@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -76,9 +75,7 @@ TFNueberK::TFNueberK(Zustand &zustand, QWidget *eltern)
     spalte->addStretch();
     spalte->addWidget(Schliessleiste(QStringLiteral("SpeedButton1"), this));
 
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { Hilfe::zeigeThema(m_zustand.Hilfedatei, Fensterthema); });
+    Hilfe::taste(this, m_zustand.Hilfedatei, Fensterthema);
 
     // The design's client area, grown where the texts need more room.
     const int breite = std::max(370, minimumSizeHint().width());

@@ -1,6 +1,7 @@
 #include "ui/zufall/Zufallsbanner.h"
 
-#include <QAction>
+#include "ui/Befehle.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QToolButton>
@@ -34,7 +35,7 @@ QPixmap bannerbild(QSize groesse, qreal pixelverhaeltnis)
 }
 } // namespace
 
-QToolButton *Zufallsbanner(QAction *produkt, int breite, QWidget *eltern)
+QToolButton *Zufallsbanner(const Befehle &befehle, int breite, QWidget *eltern)
 {
     auto *banner = new QToolButton(eltern);
     banner->setObjectName(QStringLiteral("Image2"));
@@ -43,11 +44,9 @@ QToolButton *Zufallsbanner(QAction *produkt, int breite, QWidget *eltern)
     banner->setIconSize(groesse);
     banner->setAutoRaise(true);
     banner->setCursor(Qt::PointingHandCursor);
-    banner->setToolTip(produkt->toolTip());
-    banner->setAccessibleName(produkt->text());
-    banner->setEnabled(produkt->isEnabled());
-    QObject::connect(produkt, &QAction::enabledChanged, banner, &QToolButton::setEnabled);
-    QObject::connect(produkt, &QAction::changed, banner, [banner, produkt] { banner->setToolTip(produkt->toolTip()); });
-    QObject::connect(banner, &QToolButton::clicked, produkt, &QAction::trigger);
+    const QString hinweis = QStringLiteral("Zu unseren weiteren Programmen");
+    banner->setToolTip(hinweis);
+    banner->setAccessibleName(hinweis);
+    befehle.verbinde(banner, Befehle::Art::Produkt);
     return banner;
 }

@@ -241,7 +241,7 @@ QWidget *TFZufall::baueVerteilungsspalte(QWidget *eltern)
     layout->setSpacing(4);
     m_verteilung = new Verteilung(spalte);
     layout->addWidget(m_verteilung, 1);
-    layout->addWidget(Zufallsbanner(m_befehle.aktion(Befehle::Art::Produkt), m_verteilung->sizeHint().width(), spalte));
+    layout->addWidget(Zufallsbanner(m_befehle, m_verteilung->sizeHint().width(), spalte));
     return spalte;
 }
 

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The desktop calculators the program looks for on the PATH, in this order.
+QStringList BekannteTaschenrechner();
+
+// The full path of the first calculator of that list found on the PATH; empty when none is.
+QString TaschenrechnerFinden();

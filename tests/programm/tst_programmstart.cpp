@@ -1,0 +1,123 @@
+#include "Dateien.h"
+#include "Programmlauf.h"
+#include "Testumgebung.h"
+
+#include "model/DemoTippschein.h"
+#include "model/Einstellungen.h"
+#include "model/Spiel.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The built program, started as the desktop starts it.
+class TestProgrammstart : public QObject
+{
+    Q_OBJECT
+
+    static QString programm() { return QStringLiteral(QUINTARO_PROGRAMM); }
+
+private Q_SLOTS:
+    void dateienAusDerBefehlszeile_data()
+    {
+        QTest::addColumn<bool>("gemerkt"); // the settings remember one file
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QStringList>("tabs");
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::newRow("two files after the sample ticket")
+            << false << QStringList{QStringLiteral("a.qtt"), QStringLiteral("b.qtt")}
+            << QStringList{QStringLiteral("Demo-Tippschein"), QStringLiteral("a"), QStringLiteral("b")}
+            << QStringList();
+        QTest::newRow("after the remembered file, a missing one said")
+            << true << QStringList{QStringLiteral("a.qtt"), QStringLiteral("fehlt.qtt"), QStringLiteral("b.qtt")}
+            << QStringList{QStringLiteral("gemerkt"), QStringLiteral("a"), QStringLiteral("b")}
+            << QStringList{
+                   QStringLiteral("Die mit dem Programmstart zu ladende Datei fehlt.qtt\n\n wurde nicht gefunden.")};
+    }
+    void dateienAusDerBefehlszeile()
+    {
+        QFETCH(bool, gemerkt);
+        QFETCH(QStringList, argumente);
+        QFETCH(QStringList, tabs);
+        QFETCH(QStringList, meldungen);
+        QTemporaryDir tmp;
+        const QString daten = tmp.filePath(QStringLiteral("data/Quintaro Analyser/"));
+        QVERIFY(QDir().mkpath(daten));
+        QVERIFY(schreibe(daten + Dateinamen::Gewinnreihen, Testumgebung::ziehungen(3)));
+        QVERIFY(schreibe(daten + Dateinamen::DemoTippschein, DemoTippschein()));
+        const QString scheine = tmp.filePath(QStringLiteral("scheine/"));
+        QVERIFY(QDir().mkpath(scheine));
+        for (const char *name : {"a.qtt", "b.qtt", "gemerkt.qtt"})
+            QVERIFY(schreibe(scheine + QLatin1String(name), DemoTippschein().left(20)));
+        QByteArray einstellungen;
+        if (gemerkt)
+            einstellungen = "[Spielscheine]\nMerken=1\nDateienanzahl=1\nDatei1=" +
+                            (scheine + QStringLiteral("gemerkt.qtt")).toUtf8() + "\n";
+        QVERIFY(schreibe(daten + Dateinamen::Einstellungen, einstellungen));
+
+        QStringList pfade;
+        for (const QString &a : argumente)
+            pfade << scheine + a;
+        const Programmlauf lauf = Programmlauf::starte(programm(), pfade, tmp.path());
+        QCOMPARE(lauf.code, 0);
+        QCOMPARE(lauf.liste("tabs"), tabs);
+        QCOMPARE(lauf.bericht.value(QLatin1String("aktuellerTab")).toInt(), tabs.size() - 1);
+        QCOMPARE(lauf.liste("meldungen"), meldungen);
+        QCOMPARE(lauf.bericht.value(QLatin1String("titel")).toString(), QStringLiteral("Quintaro Analyser 1.5.0.0"));
+
+        // The remembered list is what it was; only Merken is written at the close.
+        const Einstellungen danach(daten + Dateinamen::Einstellungen);
+        const QString spielscheine = QStringLiteral("Spielscheine");
+        QCOMPARE(danach.LeseZahl(spielscheine, QStringLiteral("Dateienanzahl"), 0), gemerkt ? 1 : 0);
+        QCOMPARE(danach.LeseText(spielscheine, QStringLiteral("Datei1"), QString()),
+                 gemerkt ? scheine + QStringLiteral("gemerkt.qtt") : QString());
+        QCOMPARE(danach.LeseText(spielscheine, QStringLiteral("Datei2"), QString()), QString());
+    }
+
+    void beispieldaten()
+    {
+        QTemporaryDir tmp;
+        const Programmlauf lauf = Programmlauf::starte(programm(), {QStringLiteral("--beispiel")}, tmp.path());
+        QCOMPARE(lauf.code, 0);
+        QCOMPARE(lauf.bericht.value(QLatin1String("titel")).toString(),
+                 QStringLiteral("Quintaro Analyser 1.5.0.0 \u2013 Beispieldaten"));
+        QCOMPARE(lauf.liste("tabs"), QStringList{QStringLiteral("Demo-Tippschein")});
+        QCOMPARE(lauf.liste("meldungen"), QStringList()); // no download question: the history is there
+        QVERIFY(lauf.bericht.value(QLatin1String("ziehungen")).toInt() > 500);
+        QCOMPARE(lauf.bericht.value(QLatin1String("symbolgroessen")).toInt(), 8); // the program's own icon
+        const QString ordner = lauf.bericht.value(QLatin1String("datenordner")).toString();
+        QVERIFY2(ordner.startsWith(tmp.filePath(QStringLiteral("cache/"))), qPrintable(ordner));
+        QVERIFY(QFileInfo::exists(ordner + Dateinamen::Gewinnreihen));
+        // Nothing was written to the real data folder, not even the folder itself.
+        QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("data/Quintaro Analyser"))));
+    }
+
+    void befehlszeile_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("ausgabe");
+        QTest::addColumn<QString>("fehlerausgabe");
+        QTest::newRow("version") << QStringLiteral("--version") << 0 << QStringLiteral("Quintaro Analyser 1.5.0.0\n")
+                                 << QString();
+        QTest::newRow("usage") << QStringLiteral("--hilfe") << 0 << QStringLiteral("--beispiel") << QString();
+        QTest::newRow("unknown option") << QStringLiteral("--beispeil") << 2 << QString()
+                                        << QStringLiteral("Unbekannte Option \u201E--beispeil\u201C.");
+    }
+    void befehlszeile()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, code);
+        QFETCH(QString, ausgabe);
+        QFETCH(QString, fehlerausgabe);
+        QTemporaryDir tmp;
+        const Programmlauf lauf = Programmlauf::starte(programm(), {option}, tmp.path());
+        QCOMPARE(lauf.code, code);
+        QVERIFY2(lauf.ausgabe.contains(ausgabe), qPrintable(lauf.ausgabe));
+        QVERIFY2(lauf.fehlerausgabe.contains(fehlerausgabe), qPrintable(lauf.fehlerausgabe));
+        QVERIFY(lauf.bericht.isEmpty()); // ended before any window
+        QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("data/Quintaro Analyser"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgrammstart)
+#include "tst_programmstart.moc"
