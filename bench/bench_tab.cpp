@@ -14,12 +14,13 @@
 #include "ui/Meldungen.h"
 #include "ui/Tippauswertung.h"
 
+#include "Fensterbenchmark.h"
 #include "Zufallsdaten.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -100,11 +101,5 @@ BENCHMARK(StartBisAngezeigt)->Arg(520)->Unit(benchmark::kMillisecond)->UseRealTi
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return FensterbenchmarksAusfuehren(argc, argv);
 }

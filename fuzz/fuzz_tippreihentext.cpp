@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
         std::abort();
     if (p.fehler.isEmpty() && p.reihen.size() != zeilen.size())
         std::abort();
-    for (const Tippreihe &r : p.reihen) {
+    for (const GepruefteReihe &r : p.reihen) {
         for (int i = 0; i < ZahlenProReihe; ++i)
             if (!istZahl(r[static_cast<std::size_t>(i)]))
                 std::abort();

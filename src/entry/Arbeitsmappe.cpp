@@ -173,14 +173,14 @@ QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale 
                                .arg(Zellbezug(r, c))
                                .arg(grenzen.zellen));
 
-    TextTabelle neu = tabelle;
-    neu.setzeSpalten(c + 1);
-    neu.setzeZeilen(r + 1);
-    for (int i = 1; i <= r; ++i) {
-        neu.setzeZelle(0, i, QString::number(i));
-        for (int j = 1; j <= c; ++j)
-            neu.setzeZelle(j, i, QString());
+    // A new table of that size, with the old header row and column widths.
+    TextTabelle neu(c + 1, r + 1);
+    for (int j = 0; j <= c && j < tabelle.spalten(); ++j) {
+        neu.setzeZelle(j, 0, tabelle.zelle(j, 0));
+        neu.setzeSpaltenbreite(j, tabelle.spaltenbreite(j));
     }
+    for (int i = 1; i <= r; ++i)
+        neu.setzeZelle(0, i, QString::number(i));
     for (const Mappenzelle &z : std::as_const(inhalt.zellen))
         neu.setzeZelle(z.spalte, z.zeile, z.text);
     tabelle = std::move(neu);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <algorithm>
+
 // The readers behind ExcelEinlesen. Each reads the first worksheet of one kind of workbook into
 // the cells that hold a value; the caller builds the table from them.
 
@@ -16,6 +18,8 @@ struct Mappenzelle
     int spalte = 0; // from 1
     QString text;
 };
+
+Q_DECLARE_TYPEINFO(Mappenzelle, Q_RELOCATABLE_TYPE);
 
 struct Mappeninhalt
 {
@@ -34,6 +38,8 @@ public:
     // False (with the message set) when the cell or `wiederholungen` copies of it would
     // exceed a limit.
     bool nimm(qint64 zeile, qint64 spalte, const QString &text, qint64 zeilenWdh = 1, qint64 spaltenWdh = 1);
+    // Room for about `anzahl` cells, within the limit, so the list does not grow step by step.
+    void erwarte(qint64 anzahl) { m_inhalt.zellen.reserve(static_cast<qsizetype>(std::min(anzahl, m_grenzen.zellen))); }
 
 private:
     Mappeninhalt &m_inhalt;

@@ -281,11 +281,11 @@ Reihenpruefung ReihenPruefen(const QStringList &zeilen)
             return fehler(meldungKommata(z + 1));
     }
 
-    QVector<Tippreihe> reihen;
+    QVector<GepruefteReihe> reihen;
     reihen.reserve(zeilen.size());
     for (int z = 0; z < zeilen.size(); ++z) {
         const QStringList felder = FelderZerlegen(zeilen[z]);
-        Tippreihe reihe{};
+        GepruefteReihe reihe{};
         for (int f = 0; f < felder.size(); ++f) {
             const std::optional<int> wert = GanzeZahlLesen(felder[f]);
             if (!wert)
@@ -301,7 +301,7 @@ Reihenpruefung ReihenPruefen(const QStringList &zeilen)
     }
 
     for (int z = 0; z < reihen.size(); ++z) {
-        const Tippreihe &r = reihen[z];
+        const GepruefteReihe &r = reihen[z];
         for (int p = 0; p < ZahlenProReihe; ++p) {
             if (!istZahl(r[static_cast<std::size_t>(p)]))
                 return fehler(meldungTippzahl(z + 1, p + 1, r[static_cast<std::size_t>(p)]));
@@ -311,7 +311,7 @@ Reihenpruefung ReihenPruefen(const QStringList &zeilen)
     }
 
     for (int z = 0; z < reihen.size(); ++z) {
-        const Tippreihe &r = reihen[z];
+        const GepruefteReihe &r = reihen[z];
         for (int a = 0; a < ZahlenProReihe; ++a)
             for (int b = a + 1; b < ZahlenProReihe; ++b)
                 if (r[static_cast<std::size_t>(a)] == r[static_cast<std::size_t>(b)])

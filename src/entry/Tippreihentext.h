@@ -27,11 +27,11 @@ extern const QString Leerzeichenfrage;
 QStringList TextAufbereiten(QStringList zeilen, const std::function<Leerzeichenantwort()> &frage);
 
 // One checked row in the order of the line: five tip numbers, then the Zusatzzahl.
-using Tippreihe = std::array<int, 6>;
+using GepruefteReihe = std::array<int, 6>;
 
 struct Reihenpruefung
 {
-    QVector<Tippreihe> reihen; // one per line when `fehler` is empty
+    QVector<GepruefteReihe> reihen; // one per line when `fehler` is empty
     QString fehler;            // the message of the first fault found
 };
 

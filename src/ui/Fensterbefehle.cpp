@@ -5,6 +5,7 @@
 #include "model/Zustand.h"
 #include "tools/Taschenrechner.h"
 #include "ui/Fenster.h"
+#include "ui/statistik/StatistikFenster.h"
 #include "ui/update/UpdateFenster.h"
 #include "ui/werkzeuge/Aufrufe.h"
 #include "ui/werkzeuge/Info.h"
@@ -12,11 +13,13 @@
 #include "ui/werkzeuge/NueberK.h"
 #include "ui/zufall/Zufallsfenster.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 
 void Befehle::verbindeFenster()
 {
-    // Eingabe: the ticket entry window.
+    // Eingabe: the ticket entry window. Programmstart makes it once, hidden, and gives the
+    // command its work then.
 
     // NueberK: the n-over-k calculator.
     setzeAusfuehrung(Art::NueberK, [this] {
@@ -25,7 +28,13 @@ void Befehle::verbindeFenster()
                        [this] { return new TFNueberK(m_zustand, findeFenster(QStringLiteral("FAuswertung"))); });
     });
 
-    // Statistik: the statistics window.
+    // Statistik: the statistics window, built anew at each opening (an hourglass meanwhile).
+    setzeAusfuehrung(Art::Statistik, [this] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        oeffneOderHole(
+            QStringLiteral("FStatistik"), [this] { return new TFStatistik(m_zustand, *this); }, false);
+        QGuiApplication::restoreOverrideCursor();
+    });
 
     // Zufall: the generator.
     setzeAusfuehrung(Art::Zufall, [this] {

@@ -11,6 +11,7 @@
 #include "ui/StartFenster.h"
 #include "ui/Startbericht.h"
 #include "ui/Symbole.h"
+#include "ui/eingabe/Eingabefenster.h"
 
 #include <QApplication>
 #include <QDate>
@@ -96,6 +97,9 @@ int Programmstart(int &argc, char **argv)
         hauptfenster.setWindowTitle(hauptfenster.windowTitle() + QStringLiteral(" \u2013 Beispieldaten"));
     QObject::connect(&hauptfenster, &TFAuswertung::geschlossen, &anwendung, &QApplication::quit,
                      Qt::QueuedConnection);
+    // The ticket entry window lives for the whole run, hidden until its command shows it.
+    TFEingabe eingabe(zustand, befehle);
+    befehle.setzeAusfuehrung(Befehle::Art::Eingabe, [&eingabe] { eingabe.zeigen(); });
     // Files named on the command line open once the start window is gone.
     QObject::connect(start, &QObject::destroyed, &hauptfenster,
                      [&hauptfenster, &zustand, &bericht, dateien = optionen.dateien] {

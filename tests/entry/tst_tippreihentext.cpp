@@ -44,12 +44,12 @@ QString r5(int zeile, int a, int b)
 }
 
 // Rows written as "n n n n n zz" lines, for readable tables.
-QVector<Tippreihe> reihen(const QStringList &texte)
+QVector<GepruefteReihe> reihen(const QStringList &texte)
 {
-    QVector<Tippreihe> r;
+    QVector<GepruefteReihe> r;
     for (const QString &t : texte) {
         const QStringList z = t.split(QLatin1Char(' '));
-        Tippreihe reihe{};
+        GepruefteReihe reihe{};
         for (int i = 0; i < 6; ++i)
             reihe[static_cast<std::size_t>(i)] = z[i].toInt();
         r.append(reihe);
@@ -72,12 +72,12 @@ private Q_SLOTS:
         QTest::addColumn<Leerzeichenantwort>("antwort");
         QTest::addColumn<bool>("gefragt");
         QTest::addColumn<QStringList>("aufbereitet");
-        QTest::addColumn<QVector<Tippreihe>>("erwarteteReihen");
+        QTest::addColumn<QVector<GepruefteReihe>>("erwarteteReihen");
         QTest::addColumn<QString>("meldung");
         const auto J = Leerzeichenantwort::Ja;
         const auto N = Leerzeichenantwort::Nein;
         const auto A = Leerzeichenantwort::Abbrechen;
-        const QVector<Tippreihe> keine;
+        const QVector<GepruefteReihe> keine;
         const QStringList eineReihe{QStringLiteral("2,12,22,38,41,6")};
 
         QTest::newRow("plain line") << eineReihe << J << false << eineReihe
@@ -174,7 +174,7 @@ private Q_SLOTS:
         QFETCH(Leerzeichenantwort, antwort);
         QFETCH(bool, gefragt);
         QFETCH(QStringList, aufbereitet);
-        QFETCH(QVector<Tippreihe>, erwarteteReihen);
+        QFETCH(QVector<GepruefteReihe>, erwarteteReihen);
         QFETCH(QString, meldung);
 
         int fragen = 0;

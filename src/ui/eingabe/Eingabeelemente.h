@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/Nummernknoepfe.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+class QToolButton;
+
+// A number button of the entry window: 40 × 28 pixels, the number in bold 8 point.
+class TBZahl2 : public Nummernknopf
+{
+    Q_OBJECT
+public:
+    TBZahl2(int zahl, QWidget *eltern);
+};
+
+// A field for a count: keystrokes other than the digits are ignored (backspace and the editing
+// shortcuts still work), and typing stops at `laenge` digits. Pasted text arrives unfiltered and
+// is checked when it is used; a value the program sets (a ticket's 65535 shares) is never cut.
+class Ziffernfeld : public QLineEdit
+{
+    Q_OBJECT
+public:
+    Ziffernfeld(const QString &name, int laenge, QWidget *eltern);
+
+protected:
+    void keyPressEvent(QKeyEvent *ereignis) override;
+
+private:
+    int m_laenge;
+};
+
+// The text field of the tip rows: Enter does not break the line here (Ctrl+Enter does), so a
+// stray Enter cannot split a row; the number buttons and pasting bring the line breaks.
+class Textfeld : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit Textfeld(QWidget *eltern);
+
+    // Lines of the text, a last empty line after a final line break not counted.
+    int zeilenzahl() const;
+    // Appends at the end, with the caret there and the end in view.
+    void anhaengen(const QString &text);
+
+protected:
+    void keyPressEvent(QKeyEvent *ereignis) override;
+};
+
+// A value from `min` to `max` changed by two arrow buttons side by side.
+class Pfeilregler : public QWidget
+{
+    Q_OBJECT
+public:
+    Pfeilregler(int min, int max, int wert, QWidget *eltern);
+
+    int wert() const { return m_wert; }
+    void setzeWert(int wert);
+    QToolButton *links() const { return m_links; }
+    QToolButton *rechts() const { return m_rechts; }
+
+Q_SIGNALS:
+    void wertGeaendert(int wert);
+
+private:
+    int m_min;
+    int m_max;
+    int m_wert;
+    QToolButton *m_links;
+    QToolButton *m_rechts;
+};
