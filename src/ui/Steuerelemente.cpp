@@ -3,10 +3,9 @@
 #include "ui/Symbole.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QToolButton>
 
 QToolButton *Bildknopf(const QString &name, const QIcon &bild, const QString &hinweis, QWidget *eltern)
@@ -31,19 +30,23 @@ QLabel *FettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *elt
     return label;
 }
 
-QLineEdit *Ziffernfeld(const QString &name, int laenge, QWidget *eltern)
+Ziffernfeld::Ziffernfeld(const QString &name, int laenge, QWidget *eltern) : QLineEdit(eltern), m_laenge(laenge)
 {
-    auto *feld = new QLineEdit(eltern);
-    feld->setObjectName(name);
-    const QString muster = laenge > 0 ? QStringLiteral("[0-9]{0,%1}").arg(laenge) : QStringLiteral("[0-9]*");
-    feld->setValidator(new QRegularExpressionValidator(QRegularExpression(muster), feld));
-    if (laenge > 0)
-        feld->setMaxLength(laenge);
-    feld->setAlignment(Qt::AlignCenter);
-    QFont schrift = feld->font();
-    schrift.setBold(true);
-    feld->setFont(schrift);
-    return feld;
+    setObjectName(name);
+    setAlignment(Qt::AlignCenter);
+    setFixedWidth(fontMetrics().horizontalAdvance(QString(laenge, QLatin1Char('0'))) + 16);
+}
+
+void Ziffernfeld::keyPressEvent(QKeyEvent *ereignis)
+{
+    const QString text = ereignis->text();
+    const bool zeichen = !text.isEmpty() && text.at(0).isPrint();
+    const bool ziffer = text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
+    if ((zeichen && !ziffer) || (ziffer && this->text().size() - selectedText().size() >= m_laenge)) {
+        ereignis->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(ereignis);
 }
 
 QWidget *Schliessleiste(const QString &knopfname, QWidget *fenster)

@@ -51,12 +51,10 @@ QWidget *Reihenspalte::baueAnteile()
     anteile->setContentsMargins(6, 2, 6, 4);
     anteile->setSpacing(2);
     auto *felder = new QHBoxLayout;
-    m_eAntGes = Ziffernfeld(QStringLiteral("EAntGes"), 4, groupBox3);
-    m_eAntmeine = Ziffernfeld(QStringLiteral("EAntmeine"), 4, groupBox3);
-    for (QLineEdit *e : {m_eAntGes, m_eAntmeine}) {
-        e->setText(QStringLiteral("1"));
-        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10);
-    }
+    m_eAntGes = new Ziffernfeld(QStringLiteral("EAntGes"), 4, groupBox3);
+    m_eAntmeine = new Ziffernfeld(QStringLiteral("EAntmeine"), 4, groupBox3);
+    m_eAntGes->setText(QStringLiteral("1"));
+    m_eAntmeine->setText(QStringLiteral("1"));
     auto *ges = new QLabel(QStringLiteral("ges.:"), groupBox3);
     ges->setBuddy(m_eAntGes);
     auto *meine = new QLabel(QStringLiteral("meine:"), groupBox3);

@@ -77,6 +77,15 @@ void brichAmTrennstrich(QLabel *label)
     label->setFixedSize(breite, label->heightForWidth(breite));
 }
 
+QLineEdit *fettesZiffernfeld(const QString &name, int laenge, QWidget *eltern)
+{
+    auto *feld = new Ziffernfeld(name, laenge, eltern);
+    QFont f = feld->font();
+    f.setBold(true);
+    feld->setFont(f);
+    return feld;
+}
+
 QFrame *kopfpanel(const QString &name, const QString &kopfname, const QString &titel, QWidget *eltern)
 {
     auto *panel = new QFrame(eltern);
@@ -183,8 +192,8 @@ QWidget *TFZufall::baueAnzahlfeld(QWidget *eltern)
                                 panel));
     auto *zeile = new QHBoxLayout;
     auto *label1 = textlabel(QStringLiteral("Label1"), QStringLiteral("Gewünschte An- zahl Tippreihen:"), panel);
-    m_eAnz = Ziffernfeld(QStringLiteral("EAnz"), 0, panel);
-    m_eAnz->setFixedWidth(m_eAnz->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
+    // Ten digits reach past the largest request the generator takes.
+    m_eAnz = fettesZiffernfeld(QStringLiteral("EAnz"), 10, panel);
     label1->setBuddy(m_eAnz);
     brichAmTrennstrich(label1);
     zeile->addWidget(label1, 1);
@@ -221,8 +230,8 @@ QWidget *TFZufall::baueZusatzzahl(QWidget *eltern)
     optionen->addWidget(m_cbfix);
     zeile->addLayout(optionen);
     auto *label12 = textlabel(QStringLiteral("Label12"), QStringLiteral("fixe Zusatz- zahl:"), feld);
-    m_eZZ = Ziffernfeld(QStringLiteral("eZZ"), 2, feld);
-    m_eZZ->setFixedWidth(m_eZZ->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12);
+    m_eZZ = fettesZiffernfeld(QStringLiteral("eZZ"), 2, feld);
+    m_eZZ->setMaxLength(2);
     m_eZZ->setEnabled(false);
     label12->setBuddy(m_eZZ);
     brichAmTrennstrich(label12);
