@@ -49,6 +49,15 @@ void Ziffernfeld::keyPressEvent(QKeyEvent *ereignis)
     QLineEdit::keyPressEvent(ereignis);
 }
 
+Ziffernfeld *FettesZiffernfeld(const QString &name, int laenge, QWidget *eltern)
+{
+    auto *feld = new Ziffernfeld(name, laenge, eltern);
+    QFont schrift = feld->font();
+    schrift.setBold(true);
+    feld->setFont(schrift);
+    return feld;
+}
+
 QWidget *Schliessleiste(const QString &knopfname, QWidget *fenster)
 {
     auto *leiste = new QWidget(fenster);

@@ -30,6 +30,9 @@ private:
     int m_laenge;
 };
 
+// The same field with bold digits, for the counts a window computes with.
+Ziffernfeld *FettesZiffernfeld(const QString &name, int laenge, QWidget *eltern);
+
 // The bar along the bottom of a tool window: the button "Sch&ließen", named `knopfname`, at its
 // right end closes `fenster`.
 QWidget *Schliessleiste(const QString &knopfname, QWidget *fenster);

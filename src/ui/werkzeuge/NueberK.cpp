@@ -33,12 +33,9 @@ QLabel *fetterText(const QString &name, const QString &text, QWidget *eltern)
 
 QLineEdit *zahlfeld(const QString &name, QWidget *eltern)
 {
-    auto *feld = new Ziffernfeld(name, 2, eltern);
+    auto *feld = FettesZiffernfeld(name, 2, eltern);
     // Two digits also when pasted: the calculator takes numbers up to 99.
     feld->setMaxLength(2);
-    QFont f = feld->font();
-    f.setBold(true);
-    feld->setFont(f);
     return feld;
 }
 } // namespace

@@ -77,15 +77,6 @@ void brichAmTrennstrich(QLabel *label)
     label->setFixedSize(breite, label->heightForWidth(breite));
 }
 
-QLineEdit *fettesZiffernfeld(const QString &name, int laenge, QWidget *eltern)
-{
-    auto *feld = new Ziffernfeld(name, laenge, eltern);
-    QFont f = feld->font();
-    f.setBold(true);
-    feld->setFont(f);
-    return feld;
-}
-
 QFrame *kopfpanel(const QString &name, const QString &kopfname, const QString &titel, QWidget *eltern)
 {
     auto *panel = new QFrame(eltern);
@@ -193,7 +184,7 @@ QWidget *TFZufall::baueAnzahlfeld(QWidget *eltern)
     auto *zeile = new QHBoxLayout;
     auto *label1 = textlabel(QStringLiteral("Label1"), QStringLiteral("Gewünschte An- zahl Tippreihen:"), panel);
     // Ten digits reach past the largest request the generator takes.
-    m_eAnz = fettesZiffernfeld(QStringLiteral("EAnz"), 10, panel);
+    m_eAnz = FettesZiffernfeld(QStringLiteral("EAnz"), 10, panel);
     label1->setBuddy(m_eAnz);
     brichAmTrennstrich(label1);
     zeile->addWidget(label1, 1);
@@ -230,7 +221,7 @@ QWidget *TFZufall::baueZusatzzahl(QWidget *eltern)
     optionen->addWidget(m_cbfix);
     zeile->addLayout(optionen);
     auto *label12 = textlabel(QStringLiteral("Label12"), QStringLiteral("fixe Zusatz- zahl:"), feld);
-    m_eZZ = fettesZiffernfeld(QStringLiteral("eZZ"), 2, feld);
+    m_eZZ = FettesZiffernfeld(QStringLiteral("eZZ"), 2, feld);
     m_eZZ->setMaxLength(2);
     m_eZZ->setEnabled(false);
     label12->setBuddy(m_eZZ);
