@@ -51,8 +51,6 @@ Mappenart MappenartErkennen(const QByteArray &anfang)
 
 namespace {
 
-constexpr int MaxZellentext = 32767; // what a spreadsheet program holds in one cell
-
 // Element and attribute names compared without their namespace prefix.
 const char *lokal(const char *name)
 {

@@ -12,6 +12,8 @@
 // The readers behind ExcelEinlesen. Each reads the first worksheet of one kind of workbook into
 // the cells that hold a value; the caller builds the table from them.
 
+constexpr int MaxZellentext = 32767; // what a spreadsheet program holds in one cell
+
 struct Mappenzelle
 {
     int zeile = 0;  // from 1
@@ -49,8 +51,14 @@ private:
 // A workbook in a zip archive, from the bytes of the whole file: .xlsx/.xlsm (Office Open XML)
 // or .ods (OpenDocument), told apart by the parts the archive holds.
 Mappeninhalt ZipMappeLesen(const QByteArray &datei, const QLocale &locale, const Importgrenzen &grenzen);
-// .xls (BIFF in a compound file) from its path.
+// .xls (BIFF in a compound file) from its path, read by the helper program quintaro-xls-leser
+// in a child process: whatever a file does to the library there, it can't crash, hang or
+// exhaust this program. A failing, hanging or babbling helper gives the German message.
 Mappeninhalt XlsLesen(const QString &pfad, const QLocale &locale, const Importgrenzen &grenzen);
+// The helper: beside the executable, unless a test puts another in its place (empty: the
+// one beside the executable again).
+QString XlsLeserProgramm();
+void XlsLeserProgrammSetzen(const QString &programm);
 
 // What the first bytes of a file say it is.
 enum class Mappenart { Zip, Verbunddatei, Unbekannt };

@@ -37,11 +37,13 @@ QString CSVSpeichern(const TextTabelle &tabelle, const QString &datei);
 struct Importgrenzen
 {
     qint64 dateigroesse = 16 * 1024 * 1024; // bytes of the file itself
-    qint64 xmlGroesse = 128 * 1024 * 1024;  // unpacked bytes of one part of a workbook
+    qint64 xmlGroesse = 128 * 1024 * 1024;  // unpacked bytes of one part of a workbook, and of the
+                                            // answer of the .xls reader
     int zeilen = 200'000;                   // rows of the table
     int spalten = 702;                      // columns (A..ZZ)
     qint64 zellen = 2'000'000;              // rows × columns of the table
     int zeilenlaenge = 64 * 1024;           // characters of one CSV line
+    int xlsFrist = 30'000;                  // milliseconds the .xls reader may take
 };
 
 struct Dateiinhalt

@@ -1,77 +1,285 @@
 #include "entry/Mappenleser.h"
+#include "entry/XlsAntwort.h"
 
-#include <QFile>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QtEndian>
 
-#include <freexl.h>
+#include <cstring>
+
+// freexl reads damaged files out of bounds, so it runs in a child process of its own
+// (xlsleser/main.cpp); this side starts it, reads its answer and judges how it ended.
 
 namespace {
 
-QString zellentext(const FreeXL_CellValue &wert, const QLocale &locale)
+QString &gesetztesProgramm()
 {
-    switch (wert.type) {
-    case FREEXL_CELL_INT:
-        return QString::number(wert.value.int_value);
-    case FREEXL_CELL_DOUBLE:
-        return ZahlAlsText(wert.value.double_value, locale);
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
-    case FREEXL_CELL_DATE:
-    case FREEXL_CELL_DATETIME:
-    case FREEXL_CELL_TIME:
-        return wert.value.text_value ? QString::fromUtf8(wert.value.text_value) : QString();
-    default:
-        return QString();
-    }
+    static QString programm;
+    return programm;
 }
 
-// Closes the handle on every way out.
-struct Xlsdatei
+int restzeit(const QDeadlineTimer &frist)
 {
-    const void *handle = nullptr;
-    ~Xlsdatei()
+    return static_cast<int>(std::max<qint64>(frist.remainingTime(), 0));
+}
+
+QString sekunden(int millisekunden)
+{
+    const int s = std::max((millisekunden + 999) / 1000, 1);
+    return s == 1 ? QStringLiteral("1 Sekunde") : QStringLiteral("%1 Sekunden").arg(s);
+}
+
+// The records of the helper's answer, taken as they arrive.
+class Antwortleser
+{
+public:
+    enum class Stand { Weiter, Ende, Abbruch };
+
+    Antwortleser(Mappeninhalt &inhalt, const QLocale &locale, const Importgrenzen &grenzen, const QString &helfer)
+        : m_inhalt(inhalt), m_locale(locale), m_sammler(inhalt, grenzen), m_helfer(helfer)
     {
-        if (handle)
-            freexl_close(handle);
     }
+
+    Stand stand() const { return m_stand; }
+    // Why the helper could not read the workbook, as it said; empty when it could.
+    const QString &meldung() const { return m_meldung; }
+
+    // Abbruch, with the message in the contents, when the bytes are no answer or a cell lies
+    // beyond a limit.
+    void nimm(const QByteArray &bytes)
+    {
+        m_puffer.append(bytes);
+        qsizetype pos = 0;
+        while (m_stand == Stand::Weiter) {
+            const qsizetype laenge = satz(pos);
+            if (laenge == 0)
+                break;
+            pos += laenge;
+        }
+        m_puffer.remove(0, pos);
+        if (m_stand == Stand::Ende && !m_puffer.isEmpty())
+            unverstaendlich();
+    }
+
+    void unverstaendlich()
+    {
+        m_inhalt.fehler =
+            QStringLiteral("Das Hilfsprogramm \u201E%1\u201C hat eine unverst\u00E4ndliche Antwort gegeben.")
+                .arg(m_helfer);
+        m_stand = Stand::Abbruch;
+    }
+
+private:
+    quint32 zahl(qsizetype pos) const { return qFromLittleEndian<quint32>(m_puffer.constData() + pos); }
+
+    // The length of the record at `pos`; 0 when it is incomplete or ends the reading.
+    qsizetype satz(qsizetype pos)
+    {
+        const qsizetype da = m_puffer.size() - pos;
+        if (!m_kennungGelesen) {
+            if (da < qsizetype(sizeof XlsAntwort::Kennung))
+                return 0;
+            if (std::memcmp(m_puffer.constData() + pos, XlsAntwort::Kennung, sizeof XlsAntwort::Kennung) != 0) {
+                unverstaendlich();
+                return 0;
+            }
+            m_kennungGelesen = true;
+            return sizeof XlsAntwort::Kennung;
+        }
+        if (da < 1)
+            return 0;
+        const char art = m_puffer[pos];
+        // After the workbook's error only the end may follow.
+        if (!m_meldung.isEmpty() && art != XlsAntwort::Ende) {
+            unverstaendlich();
+            return 0;
+        }
+        switch (art) {
+        case XlsAntwort::Text: {
+            if (da < 5)
+                return 0;
+            const quint32 laenge = zahl(pos + 1);
+            // Each text comes just before its first cell.
+            if (laenge > XlsAntwort::MaxXlsTextBytes || m_texte.size() > m_inhalt.zellen.size()) {
+                unverstaendlich();
+                return 0;
+            }
+            if (da < 5 + qsizetype(laenge))
+                return 0;
+            QString text = QString::fromUtf8(m_puffer.constData() + pos + 5, laenge);
+            text.truncate(MaxZellentext);
+            m_texte.append(text);
+            return 5 + laenge;
+        }
+        case XlsAntwort::Ganzzahl:
+        case XlsAntwort::Zahl:
+        case XlsAntwort::Textzelle: {
+            const qsizetype laenge = art == XlsAntwort::Zahl ? 17 : 13;
+            if (da < laenge)
+                return 0;
+            const quint32 zeile = zahl(pos + 1);
+            const quint32 spalte = zahl(pos + 5);
+            QString text;
+            if (art == XlsAntwort::Ganzzahl) {
+                text = QString::number(static_cast<qint32>(zahl(pos + 9)));
+            } else if (art == XlsAntwort::Zahl) {
+                const quint64 bits = qFromLittleEndian<quint64>(m_puffer.constData() + pos + 9);
+                double wert = 0;
+                std::memcpy(&wert, &bits, sizeof wert);
+                text = ZahlAlsText(wert, m_locale);
+            } else if (zahl(pos + 9) < quint32(m_texte.size())) {
+                text = m_texte[zahl(pos + 9)];
+            }
+            if (zeile == 0 || spalte == 0 || text.isEmpty()) {
+                unverstaendlich();
+                return 0;
+            }
+            if (!m_sammler.nimm(zeile, spalte, text)) {
+                m_stand = Stand::Abbruch;
+                return 0;
+            }
+            return laenge;
+        }
+        case XlsAntwort::Fehler:
+            if (da < 9)
+                return 0;
+            m_meldung = fehlertext(static_cast<qint32>(zahl(pos + 1)), static_cast<qint32>(zahl(pos + 5)));
+            if (m_meldung.isEmpty()) {
+                unverstaendlich();
+                return 0;
+            }
+            return 9;
+        case XlsAntwort::Ende:
+            m_stand = Stand::Ende;
+            return 1;
+        default:
+            unverstaendlich();
+            return 0;
+        }
+    }
+
+    static QString fehlertext(qint32 art, qint32 code)
+    {
+        switch (art) {
+        case XlsAntwort::Oeffnen:
+            return QStringLiteral("Die Datei ist keine lesbare Excel-Arbeitsmappe (Fehler %1 beim \u00D6ffnen).")
+                .arg(code);
+        case XlsAntwort::Kennwort:
+            return QStringLiteral("Die Arbeitsmappe ist mit einem Kennwort gesch\u00FCtzt.");
+        case XlsAntwort::KeineTabelle:
+            return QStringLiteral("Die Arbeitsmappe enth\u00E4lt keine Tabelle.");
+        case XlsAntwort::Groesse:
+            return QStringLiteral("Die Gr\u00F6\u00DFe der ersten Tabelle ist nicht lesbar.");
+        default:
+            return QString();
+        }
+    }
+
+    Mappeninhalt &m_inhalt;
+    const QLocale &m_locale;
+    Zellensammler m_sammler;
+    const QString m_helfer;
+    QByteArray m_puffer;
+    QVector<QString> m_texte;
+    QString m_meldung;
+    bool m_kennungGelesen = false;
+    Stand m_stand = Stand::Weiter;
 };
 
 } // namespace
 
+QString XlsLeserProgramm()
+{
+    if (!gesetztesProgramm().isEmpty())
+        return gesetztesProgramm();
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/quintaro-xls-leser");
+}
+
+void XlsLeserProgrammSetzen(const QString &programm)
+{
+    gesetztesProgramm() = programm;
+}
+
 Mappeninhalt XlsLesen(const QString &pfad, const QLocale &locale, const Importgrenzen &grenzen)
 {
     Mappeninhalt inhalt;
-    Xlsdatei datei;
-    const int rc = freexl_open(QFile::encodeName(pfad).constData(), &datei.handle);
-    if (rc != FREEXL_OK) {
-        inhalt.fehler =
-            QStringLiteral("Die Datei ist keine lesbare Excel-Arbeitsmappe (Fehler %1 beim \u00D6ffnen).").arg(rc);
+    const QString programm = XlsLeserProgramm();
+    const QString name = QFileInfo(programm).fileName();
+    if (!QFileInfo(programm).isFile()) {
+        inhalt.fehler = QStringLiteral("Das Hilfsprogramm \u201E%1\u201C, das .xls-Dateien liest, fehlt. Bitte "
+                                       "installieren Sie Quintaro Analyser neu.")
+                            .arg(QDir::toNativeSeparators(programm));
         return inhalt;
     }
-    unsigned int wert = 0;
-    if (freexl_get_info(datei.handle, FREEXL_BIFF_PASSWORD, &wert) == FREEXL_OK && wert != FREEXL_BIFF_PLAIN) {
-        inhalt.fehler = QStringLiteral("Die Arbeitsmappe ist mit einem Kennwort gesch\u00FCtzt.");
+
+    QProcess helfer;
+    helfer.setStandardInputFile(QProcess::nullDevice());
+    // What it may print is of no use to the user; how it ended tells what went wrong.
+    helfer.setStandardErrorFile(QProcess::nullDevice());
+    const QDeadlineTimer frist(grenzen.xlsFrist);
+    helfer.start(
+        programm,
+        {pfad, QString::number(grenzen.zeilen), QString::number(grenzen.spalten), QString::number(grenzen.zellen)},
+        QIODevice::ReadOnly);
+    if (!helfer.waitForStarted(restzeit(frist))) {
+        inhalt.fehler = QStringLiteral("Das Hilfsprogramm \u201E%1\u201C lie\u00DF sich nicht starten (%2).")
+                            .arg(QDir::toNativeSeparators(programm), helfer.errorString());
+        helfer.kill();
+        helfer.waitForFinished();
         return inhalt;
     }
-    if (freexl_get_info(datei.handle, FREEXL_BIFF_SHEET_COUNT, &wert) != FREEXL_OK || wert == 0 ||
-        freexl_select_active_worksheet(datei.handle, 0) != FREEXL_OK) {
-        inhalt.fehler = QStringLiteral("Die Arbeitsmappe enth\u00E4lt keine Tabelle.");
-        return inhalt;
-    }
-    unsigned int zeilen = 0;
-    unsigned short spalten = 0;
-    if (freexl_worksheet_dimensions(datei.handle, &zeilen, &spalten) != FREEXL_OK) {
-        inhalt.fehler = QStringLiteral("Die Gr\u00F6\u00DFe der ersten Tabelle ist nicht lesbar.");
-        return inhalt;
-    }
-    Zellensammler sammler(inhalt, grenzen);
-    for (unsigned int z = 0; z < zeilen; ++z) {
-        for (unsigned short s = 0; s < spalten; ++s) {
-            FreeXL_CellValue zelle;
-            if (freexl_get_cell_value(datei.handle, z, s, &zelle) != FREEXL_OK)
-                continue;
-            if (!sammler.nimm(qint64(z) + 1, qint64(s) + 1, zellentext(zelle, locale)))
-                return inhalt;
+
+    Antwortleser leser(inhalt, locale, grenzen, name);
+    qint64 gelesen = 0;
+    while (leser.stand() == Antwortleser::Stand::Weiter) {
+        if (helfer.bytesAvailable() == 0) {
+            if (helfer.state() == QProcess::NotRunning || frist.hasExpired())
+                break;
+            // False when no more output comes: then only its end is left to wait for.
+            if (!helfer.waitForReadyRead(restzeit(frist)))
+                helfer.waitForFinished(restzeit(frist));
+            continue;
         }
+        const QByteArray stueck = helfer.readAll();
+        gelesen += stueck.size();
+        if (gelesen > grenzen.xmlGroesse) {
+            inhalt.fehler =
+                QStringLiteral("Die Antwort des Hilfsprogramms \u201E%1\u201C ist gr\u00F6\u00DFer als %2 MB.")
+                    .arg(name)
+                    .arg(grenzen.xmlGroesse / (1024 * 1024));
+            break;
+        }
+        leser.nimm(stueck);
     }
+    if (leser.stand() == Antwortleser::Stand::Ende)
+        helfer.waitForFinished(restzeit(frist));
+    if (helfer.state() != QProcess::NotRunning) {
+        helfer.kill();
+        helfer.waitForFinished();
+        if (inhalt.fehler.isEmpty())
+            inhalt.fehler = QStringLiteral("Das Lesen hat l\u00E4nger als %1 gedauert; ich habe es abgebrochen. Die "
+                                           "Datei ist vermutlich besch\u00E4digt.")
+                                .arg(sekunden(grenzen.xlsFrist));
+        return inhalt;
+    }
+    if (!inhalt.fehler.isEmpty())
+        return inhalt;
+    if (helfer.exitStatus() == QProcess::CrashExit)
+        inhalt.fehler = QStringLiteral("Das Hilfsprogramm \u201E%1\u201C ist beim Lesen abgest\u00FCrzt; die Datei ist "
+                                       "vermutlich besch\u00E4digt.")
+                            .arg(name);
+    else if (helfer.exitCode() != 0)
+        inhalt.fehler =
+            QStringLiteral("Das Hilfsprogramm \u201E%1\u201C hat mit dem Fehlercode %2 aufgegeben; die Datei "
+                           "ist vermutlich besch\u00E4digt.")
+                .arg(name)
+                .arg(helfer.exitCode());
+    else if (leser.stand() != Antwortleser::Stand::Ende)
+        leser.unverstaendlich();
+    else
+        inhalt.fehler = leser.meldung();
     return inhalt;
 }

@@ -1,5 +1,6 @@
 #include "ui/Startbericht.h"
 
+#include "entry/Mappenleser.h"
 #include "model/Zustand.h"
 #include "ui/Hauptfenster.h"
 #include "ui/Tippauswertung.h"
@@ -46,6 +47,7 @@ void Startbericht::abschliessen(TFAuswertung &hauptfenster, const Zustand &zusta
     bericht.insert(QStringLiteral("titel"), hauptfenster.windowTitle());
     bericht.insert(QStringLiteral("datenordner"), zustand.Datenordner);
     bericht.insert(QStringLiteral("hilfedatei"), zustand.Hilfedatei);
+    bericht.insert(QStringLiteral("xlsleser"), XlsLeserProgramm());
     bericht.insert(QStringLiteral("ziehungen"), static_cast<int>(zustand.Ziehungen.size()));
     bericht.insert(QStringLiteral("tabs"), tabs);
     bericht.insert(QStringLiteral("aktuellerTab"), pc1->currentIndex());

@@ -12,8 +12,8 @@ struct Zustand;
 // For scripts and tests that start the program itself: when the environment variable
 // QUINTARO_STARTBERICHT names a file, the program answers its own message boxes (OK, "Nein"),
 // goes past the start window without a click, writes what the start showed into that file as
-// JSON (caption, folders, number of draws, tab captions, messages, sizes of the window
-// icon) and ends.
+// JSON (caption, folders, the .xls reader it would start, number of draws, tab captions,
+// messages, sizes of the window icon) and ends.
 class Startbericht : public Meldungen::Anzeige
 {
 public:

@@ -1,9 +1,16 @@
 #include "Dateien.h"
 
 #include "entry/Arbeitsmappe.h"
+#include "entry/Mappenleser.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <sys/stat.h>
 
 #include <xlsxwriter.h>
 #include <zip.h>
@@ -77,6 +84,18 @@ QByteArray odsInhalt(const QByteArray &tabelle)
            tabelle +
            "</table:table><table:table "
            "table:name=\"Blatt2\"/></office:spreadsheet></office:body></office:document-content>";
+}
+// The soft and hard value of one limit in a /proc/<pid>/limits file, as "soft hard".
+QString grenze(const QString &limits, const char *name)
+{
+    for (const QByteArray &zeile : inhalt(limits).split('\n')) {
+        if (!zeile.startsWith(name))
+            continue;
+        const QList<QByteArray> werte = zeile.mid(qsizetype(std::strlen(name))).simplified().split(' ');
+        if (werte.size() >= 2)
+            return QString::fromLatin1(werte[0] + ' ' + werte[1]);
+    }
+    return QString();
 }
 } // namespace
 
@@ -235,6 +254,11 @@ private Q_SLOTS:
                                     << QStringLiteral("Der Teil \u201Econtent.xml\u201C ist kein g\u00FCltiges XML");
         QTest::newRow("damaged xls") << QStringLiteral("kaputt.xls")
                                      << QStringLiteral("Die Datei ist keine lesbare Excel-Arbeitsmappe");
+        // These make the library read outside its buffers; its process ends, not ours.
+        for (const char *name : {"kaputt-zeichensatz1.xls", "kaputt-zeichensatz2.xls"})
+            QTest::newRow(name)
+                << QString::fromLatin1(name)
+                << QStringLiteral("Die Arbeitsmappe \u201E%1\u201C kann ich nicht einlesen.").arg(QLatin1String(name));
         QTest::newRow("vanished") << QStringLiteral("weg.xlsx")
                                   << QStringLiteral("Die Datei \u201Eweg.xlsx\u201C konnte nicht gelesen werden.");
     }
@@ -269,6 +293,8 @@ private Q_SLOTS:
             QVERIFY(zipSchreiben(pfad, {{"content.xml", "<office:document-content><office:body"}}));
         if (name == QStringLiteral("kaputt.xls"))
             QVERIFY(schreibe(pfad, inhalt(Daten + QStringLiteral("reihen10.xls")).left(1500)));
+        if (name.startsWith(QStringLiteral("kaputt-")))
+            QVERIFY(schreibe(pfad, inhalt(Daten + name)));
 
         const TextTabelle vorher = startTabelle();
         TextTabelle t = vorher;
@@ -277,6 +303,141 @@ private Q_SLOTS:
         QVERIFY2(fehler.endsWith(QStringLiteral("\n\nIch breche ab.")) || name == QStringLiteral("weg.xlsx"),
                  qPrintable(fehler));
         QCOMPARE(t, vorher);
+    }
+
+    // The .xls reader stops at the first cell beyond a limit, and that cell is refused.
+    void xlsGrenzen_data()
+    {
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("zellen");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("rows") << 9 << 702 << 2000000 << 1000000
+                              << QStringLiteral("Die erste Tabelle reicht bis Zeile 10; ich lese h\u00F6chstens 9 "
+                                                "Zeilen ein.");
+        QTest::newRow("columns") << 200000 << 5 << 2000000 << 1000000
+                                 << QStringLiteral("Die erste Tabelle reicht bis Spalte 6; ich lese h\u00F6chstens 5 "
+                                                   "Spalten ein.");
+        QTest::newRow("cells") << 200000 << 702 << 59 << 1000000
+                               << QStringLiteral("Die erste Tabelle hat mehr als 59 gef\u00FCllte Zellen.");
+        QTest::newRow("answer") << 200000 << 702 << 2000000 << 512
+                                << QStringLiteral("Die Antwort des Hilfsprogramms \u201Equintaro-xls-leser\u201C ist "
+                                                  "gr\u00F6\u00DFer als");
+    }
+    void xlsGrenzen()
+    {
+        QFETCH(int, zeilen);
+        QFETCH(int, spalten);
+        QFETCH(int, zellen);
+        QFETCH(int, antwort);
+        QFETCH(QString, meldung);
+        Importgrenzen grenzen;
+        grenzen.zeilen = zeilen;
+        grenzen.spalten = spalten;
+        grenzen.zellen = zellen;
+        grenzen.xmlGroesse = antwort;
+        const TextTabelle vorher = startTabelle();
+        TextTabelle t = vorher;
+        const QString fehler = ExcelEinlesen(t, Daten + QStringLiteral("reihen10.xls"), Deutsch, grenzen);
+        QVERIFY2(fehler.contains(meldung), qPrintable(fehler));
+        QCOMPARE(t, vorher);
+    }
+
+    // Whatever becomes of the .xls reader's process ends in a message, and no process is left.
+    void xlsLeserVersagt_data()
+    {
+        QTest::addColumn<QByteArray>("skript");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("missing") << QByteArray()
+                                 << QStringLiteral("leser\u201C, das .xls-Dateien liest, fehlt. Bitte installieren Sie "
+                                                   "Quintaro Analyser neu.");
+        QTest::newRow("not executable") << QByteArray("nicht ausführbar")
+                                        << QStringLiteral("leser\u201C lie\u00DF sich nicht starten");
+        QTest::newRow("crash") << QByteArray("kill -SEGV $$")
+                               << QStringLiteral("Das Hilfsprogramm \u201Eleser\u201C ist beim Lesen abgest\u00FCrzt; "
+                                                 "die Datei ist vermutlich besch\u00E4digt.");
+        QTest::newRow("exit code") << QByteArray("exit 3")
+                                   << QStringLiteral("Das Hilfsprogramm \u201Eleser\u201C hat mit dem Fehlercode 3 "
+                                                     "aufgegeben");
+        QTest::newRow("hangs") << QByteArray("exec sleep 600")
+                               << QStringLiteral("Das Lesen hat l\u00E4nger als 1 Sekunde gedauert; ich habe es "
+                                                 "abgebrochen.");
+        const QString unverstaendlich =
+            QStringLiteral("Das Hilfsprogramm \u201Eleser\u201C hat eine unverst\u00E4ndliche Antwort gegeben.");
+        QTest::newRow("babble") << QByteArray("printf 'Hallo'") << unverstaendlich;
+        QTest::newRow("cut off") << QByteArray("printf 'QXL1S\\005\\000\\000\\000ab'") << unverstaendlich;
+        QTest::newRow("no end") << QByteArray("printf 'QXL1'") << unverstaendlich;
+        QTest::newRow("beyond the end") << QByteArray("printf 'QXL1EE'") << unverstaendlich;
+        QTest::newRow("unknown text") << QByteArray("printf 'QXL1T\\001\\000\\000\\000\\001\\000\\000\\000"
+                                                    "\\000\\000\\000\\000E'")
+                                      << unverstaendlich;
+    }
+    void xlsLeserVersagt()
+    {
+        QFETCH(QByteArray, skript);
+        QFETCH(QString, meldung);
+        // A stand-in that notes its process number first.
+        const QString leser = datei(QStringLiteral("leser"));
+        const QString nummer = datei(QStringLiteral("leser.pid"));
+        QFile::remove(leser);
+        QFile::remove(nummer);
+        if (!skript.isEmpty()) {
+            QVERIFY(schreibe(leser, "#!/bin/sh\necho $$ > '" + QFile::encodeName(nummer) + "'\n" + skript + "\n"));
+            if (!skript.startsWith("nicht"))
+                QFile::setPermissions(leser, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        XlsLeserProgrammSetzen(leser);
+        const auto zurueck = qScopeGuard([] { XlsLeserProgrammSetzen(QString()); });
+
+        Importgrenzen grenzen;
+        grenzen.xlsFrist = 500;
+        const TextTabelle vorher = startTabelle();
+        TextTabelle t = vorher;
+        QElapsedTimer uhr;
+        uhr.start();
+        const QString fehler = ExcelEinlesen(t, Daten + QStringLiteral("reihen10.xls"), Deutsch, grenzen);
+        QVERIFY2(uhr.elapsed() < 10000, "the reader was not stopped in time");
+        QVERIFY2(fehler.contains(meldung), qPrintable(fehler));
+        QVERIFY2(fehler.endsWith(QStringLiteral("\n\nIch breche ab.")), qPrintable(fehler));
+        QCOMPARE(t, vorher);
+        const pid_t pid = static_cast<pid_t>(inhalt(nummer).trimmed().toLongLong());
+        if (pid > 0)
+            QVERIFY2(::kill(pid, 0) == -1 && errno == ESRCH, "the reader's process is still there");
+    }
+
+    // The real reader limits itself before it opens the file, and is ended at the deadline: a
+    // FIFO without a writer keeps it waiting in the library's open.
+    void xlsLeserBegrenztSich()
+    {
+        const QString fifo = datei(QStringLiteral("wartet.xls"));
+        QFile::remove(fifo);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+        QProcess leser;
+        leser.start(XlsLeserProgramm(), {fifo, QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9")});
+        QVERIFY(leser.waitForStarted());
+        const auto beenden = qScopeGuard([&leser] {
+            leser.kill();
+            leser.waitForFinished();
+        });
+        const QString limits = QStringLiteral("/proc/%1/limits").arg(leser.processId());
+        QTRY_COMPARE(grenze(limits, "Max cpu time"), QStringLiteral("30 35"));
+        QCOMPARE(grenze(limits, "Max core file size"), QStringLiteral("0 0"));
+#ifndef QUINTARO_ASAN
+        QCOMPARE(grenze(limits, "Max address space"), QStringLiteral("2147483648 2147483648"));
+#endif
+        QCOMPARE(leser.state(), QProcess::Running);
+
+        Importgrenzen grenzen;
+        grenzen.xlsFrist = 500;
+        QElapsedTimer uhr;
+        uhr.start();
+        const Mappeninhalt gelesen = XlsLesen(fifo, Deutsch, grenzen);
+        QVERIFY2(uhr.elapsed() < 10000, "the reader was not stopped in time");
+        QCOMPARE(gelesen.fehler, QStringLiteral("Das Lesen hat l\u00E4nger als 1 Sekunde gedauert; ich habe es "
+                                                "abgebrochen. Die Datei ist vermutlich besch\u00E4digt."));
+        QVERIFY(gelesen.zellen.isEmpty());
     }
 
     // A part that unpacks to more than the limit is refused while unpacking.

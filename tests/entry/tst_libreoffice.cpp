@@ -7,6 +7,7 @@
 #include "entry/Tippreihentext.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -66,15 +67,17 @@ private Q_SLOTS:
         const QString mappe = ordner.filePath(QStringLiteral("Export.xlsx"));
         QCOMPARE(ArbeitsmappeSchreiben(exportiert, QStringLiteral("Tippreihen"), 6, mappe), QString());
 
-        // Both conversions at once, each Calc with its own profile: every sheet of the export
+        // The conversions at once, each Calc with its own profile: every sheet of the export
         // becomes "<name>-<sheet>.csv" in UTF-8; the CSV fixtures become workbooks as a user's
-        // Calc saves them today (the fixtures beside them cover .xls and .ods as well).
+        // Calc saves them today (the fixtures beside them cover .ods as well).
         umwandeln(QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1"),
                   {mappe});
         QStringList csv;
         for (const QString &name : {QStringLiteral("reihen10.csv"), QStringLiteral("breit3.csv")})
             csv << Daten + name;
         umwandeln(QStringLiteral("xlsx"), csv, {QStringLiteral("--infilter=CSV:44,34,76,1,,1033")});
+        umwandeln(QStringLiteral("xls"), {Daten + QStringLiteral("reihen10.csv")},
+                  {QStringLiteral("--infilter=CSV:44,34,76,1,,1033")});
         for (Umwandlung &u : umwandlungen) {
             const bool fertig = u.prozess->waitForFinished(Wartezeit);
             if (!fertig)
@@ -108,6 +111,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::newRow("A1:F10") << QStringLiteral("reihen10.xlsx");
         QTest::newRow("A1:H3") << QStringLiteral("breit3.xlsx");
+        QTest::newRow("A1:F10 xls") << QStringLiteral("reihen10.xls");
     }
     void calcMappenWerdenGelesen()
     {
@@ -118,6 +122,46 @@ private Q_SLOTS:
         QCOMPARE(ExcelEinlesen(fixiert, Daten + name, Deutsch), QString());
         QVERIFY(frisch.zeilen() > 2);
         QCOMPARE(frisch, fixiert);
+    }
+
+    // An .xls from Calc, damaged: the reader's process may fail on it in any way, the import
+    // only ever reads the workbook or says why not, and then leaves the table as it was.
+    void beschaedigteXlsVonCalc_data()
+    {
+        QTest::addColumn<int>("ende");           // bytes kept; -1: all
+        QTest::addColumn<int>("zufall");         // seed of the bytes overwritten; 0: none
+        QTest::addColumn<bool>("mussScheitern"); // false: it may still be read
+        QTest::newRow("signature only") << 8 << 0 << true;
+        QTest::newRow("header only") << 512 << 0 << true;
+        QTest::newRow("half") << 3072 << 0 << true;
+        for (int i = 1; i <= 40; ++i)
+            QTest::newRow(qPrintable(QStringLiteral("bytes overwritten %1").arg(i))) << -1 << i << false;
+    }
+    void beschaedigteXlsVonCalc()
+    {
+        QFETCH(int, ende);
+        QFETCH(int, zufall);
+        QFETCH(bool, mussScheitern);
+        QByteArray mappe = inhalt(ordner.filePath(QStringLiteral("reihen10.xls")));
+        QVERIFY(mappe.size() > 4096);
+        if (ende >= 0)
+            mappe.truncate(ende);
+        QRandomGenerator zahlen(static_cast<quint32>(zufall));
+        for (int i = 0; zufall != 0 && i < 24; ++i)
+            mappe[zahlen.bounded(512, int(mappe.size()))] = char(zahlen.bounded(256));
+        const QString pfad = ordner.filePath(QStringLiteral("kaputt.xls"));
+        QVERIFY(schreibe(pfad, mappe));
+
+        TextTabelle vorher(7, 51);
+        vorher.setzeZelle(1, 1, QStringLiteral("7"));
+        TextTabelle t = vorher;
+        const QString fehler = ExcelEinlesen(t, pfad, Deutsch);
+        if (!fehler.isEmpty() || mussScheitern) {
+            QVERIFY2(fehler.startsWith(QStringLiteral("Die Arbeitsmappe \u201Ekaputt.xls\u201C kann ich nicht "
+                                                      "einlesen.\n\n")),
+                     qPrintable(fehler));
+            QCOMPARE(t, vorher);
+        }
     }
 };
 

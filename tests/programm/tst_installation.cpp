@@ -44,6 +44,7 @@ private Q_SLOTS:
     {
         const QStringList dateien{
             QStringLiteral("libexec/quintaro-analyser/quintaro-analyser"),
+            QStringLiteral("libexec/quintaro-analyser/quintaro-xls-leser"),
             QStringLiteral("libexec/quintaro-analyser/Quintaro Analyser.chm"),
             QStringLiteral("libexec/quintaro-analyser/translations/qtbase_de.qm"),
             QStringLiteral("share/applications/quintaro-analyser.desktop"),
@@ -100,7 +101,8 @@ private Q_SLOTS:
         QCOMPARE(typ.comment(), QStringLiteral("Quintaro-Tippschein"));
     }
 
-    void installiertesProgrammFindetSeineHilfe()
+    // Started through the link in bin/, it finds its help file and its .xls reader.
+    void installiertesProgrammFindetSeineTeile()
     {
         QTemporaryDir lauf;
         const Programmlauf p = Programmlauf::starte(pfad(QStringLiteral("bin/quintaro-analyser")),
@@ -110,6 +112,10 @@ private Q_SLOTS:
         QCOMPARE(
             QFileInfo(hilfe).canonicalFilePath(),
             QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/Quintaro Analyser.chm"))).canonicalFilePath());
+        const QFileInfo leser(p.bericht.value(QLatin1String("xlsleser")).toString());
+        QVERIFY(leser.isExecutable());
+        QCOMPARE(leser.canonicalFilePath(),
+                 QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/quintaro-xls-leser"))).canonicalFilePath());
     }
 };
 

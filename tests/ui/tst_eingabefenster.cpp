@@ -444,6 +444,12 @@ private Q_SLOTS:
         QCOMPARE(e.reihen(QStringLiteral("G2")).size(), 10);
         QCOMPARE(e.kind<QTableView>(QStringLiteral("G2"))->model()->headerData(6, Qt::Horizontal).toString().trimmed(),
                  QStringLiteral("ZZ"));
+        // The same rows from an .xls, read by the helper process.
+        const QStringList xlsx = e.reihen(QStringLiteral("G2"));
+        e.dialoge.oeffnenAntworten.enqueue({Daten + QStringLiteral("reihen10.xls")});
+        e.klick(QStringLiteral("BExcelImport"));
+        QCOMPARE(e.reihen(QStringLiteral("G2")), xlsx);
+        QCOMPARE(e.kind<QLabel>(QStringLiteral("LDatei1"))->text(), QStringLiteral("reihen10.xls"));
         QVERIFY(e.meldungen.eintraege.isEmpty());
         e.bild(QStringLiteral("datei-einlesen"));
     }
@@ -458,6 +464,9 @@ private Q_SLOTS:
         QTest::newRow("not a workbook") << QStringLiteral("BExcelImport") << QStringLiteral("x.xlsx")
                                         << QByteArray("kein Zip")
                                         << QStringLiteral("ist keine Excel- oder Calc-Arbeitsmappe");
+        QTest::newRow("damaged xls") << QStringLiteral("BExcelImport") << QStringLiteral("k.xls")
+                                     << inhalt(Daten + QStringLiteral("kaputt-zeichensatz1.xls"))
+                                     << QStringLiteral("Die Arbeitsmappe \u201Ek.xls\u201C kann ich nicht einlesen.");
         QTest::newRow("vanished workbook") << QStringLiteral("BExcelImport") << QStringLiteral("weg.xls")
                                            << QByteArray() << QStringLiteral("konnte nicht gelesen werden");
         QTest::newRow("CSV line of 1 MB")
