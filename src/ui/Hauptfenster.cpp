@@ -104,18 +104,10 @@ void TFAuswertung::ReihenpreisLesen()
 void TFAuswertung::baueWerkzeugleiste()
 {
     using A = Befehle::Art;
-    auto *leiste = addToolBar(QStringLiteral("Werkzeuge"));
-    leiste->setObjectName(QStringLiteral("Tool1"));
-    leiste->setMovable(false);
-    leiste->setIconSize(QSize(24, 24));
-    leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Befehle::schliessenKnopf(leiste, this, QStringLiteral("Programm beenden"));
-    for (A art : {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall})
-        m_befehle.knopf(leiste, art);
-    auto *abstand = new QWidget(leiste);
-    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    leiste->addWidget(abstand);
-    m_befehle.hilfeKnopf(leiste, this, Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"));
+    m_befehle.werkzeugleiste(this,
+                             {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall},
+                             Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"),
+                             QStringLiteral("Programm beenden"));
 }
 
 void TFAuswertung::baueMenue()
