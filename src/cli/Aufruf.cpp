@@ -16,9 +16,10 @@ struct Regel
     std::array<const char *, 2> schalter; // options without one
 };
 
-const std::array<Regel, 3> Regeln{{
+const std::array<Regel, 4> Regeln{{
     {"auswerten", 1, {"von", "bis"}, {}},
     {"statistik", 0, {"von", "bis", "kombis"}, {}},
+    {"zufall", 1, {"bank", "killer", "favoriten", "zz", "csv", "startwert"}, {}},
     {"gewinnreihen", 2, {}, {"ersetzen", "vorschau"}},
 }};
 
@@ -194,6 +195,13 @@ QString Hilfetext()
         "      H\u00E4ufigkeit und Ausbleiben der Zahlen im Zeitraum (ohne Angabe: alle\n"
         "      Ziehungen); mit --kombis die h\u00E4ufigsten und seltensten 2er-, 3er- oder\n"
         "      4er-Kombinationen.\n"
+        "  zufall ANZAHL [--bank ZAHLEN] [--killer ZAHLEN] [--favoriten ZAHLEN] [--zz N]\n"
+        "         [--startwert S] [--csv DATEI]\n"
+        "      erzeugt ANZAHL verschiedene zuf\u00E4llige Tippreihen wie der Zufallsgenerator:\n"
+        "      --bank Zahlen in jeder Reihe, --killer Zahlen in keiner, --favoriten Zahlen\n"
+        "      mit doppeltem Gewicht, --zz feste Zusatzzahl; ZAHLEN durch Kommas getrennt\n"
+        "      (3,17,42). --startwert wiederholt einen Lauf, --csv schreibt die Reihen als\n"
+        "      CSV-Datei.\n"
         "  gewinnreihen export DATEI\n"
         "      schreibt alle Gewinnreihen als CSV-Datei oder Arbeitsmappe (.csv, .xlsx).\n"
         "  gewinnreihen import DATEI [--ersetzen] [--vorschau]\n"

@@ -14,7 +14,7 @@ enum Rueckgabe { Erfolg = 0, Abgelehnt = 1, Aufruffehler = 2 };
 
 struct Aufruf
 {
-    QString befehl;                   // "auswerten", "statistik", "gewinnreihen"
+    QString befehl;                   // "auswerten", "statistik", "zufall", "gewinnreihen"
     QStringList argumente;            // what follows the command, options taken out
     QHash<QString, QString> optionen; // option name without "--" and its value ("" for a switch)
     QString datenordner;              // --daten, or the user's data folder

@@ -27,6 +27,8 @@ int main(int argc, char **argv)
         return Auswerten(aufruf);
     if (aufruf.befehl == QLatin1String("statistik"))
         return Statistik(aufruf);
+    if (aufruf.befehl == QLatin1String("zufall"))
+        return Zufall(aufruf);
     if (aufruf.befehl == QLatin1String("gewinnreihen"))
         return Gewinnreihen(aufruf);
     return Falschaufruf(QStringLiteral("Unbekannter Befehl \u201E%1\u201C.").arg(aufruf.befehl));

@@ -1,6 +1,8 @@
 #include "Dateien.h"
 
+#include "entry/Tabellenformate.h"
 #include "evaluation/Gewinnauswertung.h"
+#include "generator/Zufallsgenerator.h"
 #include "model/Datensperre.h"
 #include "model/Datum.h"
 #include "model/Spiel.h"
@@ -251,6 +253,53 @@ private Q_SLOTS:
         QVERIFY(k[QStringLiteral("haeufigste")][0][QStringLiteral("anzahl")].toInt() >= 1);
     }
 
+    // With a start value the command line draws the very rows of the generator's core, as JSON
+    // and as a CSV file, within the bank, killer and Zusatzzahl asked for.
+    void zufallWieDerKern()
+    {
+        const QString csv = m_tmp.filePath(QStringLiteral("zufall.csv"));
+        const Lauf lauf =
+            cli({QStringLiteral("zufall"), QStringLiteral("25"), QStringLiteral("--bank"), QStringLiteral("3,17"),
+                 QStringLiteral("--killer=5,6"), QStringLiteral("--favoriten"), QStringLiteral("40"),
+                 QStringLiteral("--zz"), QStringLiteral("7"), QStringLiteral("--startwert"), QStringLiteral("12345"),
+                 QStringLiteral("--csv"), csv, QStringLiteral("--json")});
+        QVERIFY2(lauf.code == 0, qPrintable(lauf.fehler));
+        Zufallsvorgaben v;
+        v.ZufReihenAnz = 25;
+        v.BZGewaehlt.hinzu(3);
+        v.BZGewaehlt.hinzu(17);
+        v.KillGewaehlt.hinzu(5);
+        v.KillGewaehlt.hinzu(6);
+        v.FavGewaehlt.hinzu(40);
+        v.festeZusatzzahl = QStringLiteral("7");
+        const Zufallsergebnis kern = ZufallszahlenErmitteln(v, 12345);
+        QCOMPARE(kern.ausgang, Zufallsergebnis::Ausgang::Fertig);
+
+        const QJsonArray reihen = lauf.json()[QStringLiteral("reihen")].toArray();
+        QCOMPARE(reihen.size(), 25);
+        QSet<QByteArray> verschieden;
+        for (int r = 0; r < 25; ++r) {
+            const QJsonArray zahlen = reihen[r][QStringLiteral("zahlen")].toArray();
+            QJsonArray erwartet;
+            for (int s = 0; s < 5; ++s)
+                erwartet.append(kern.reihen.zahl(r, s));
+            QCOMPARE(zahlen, erwartet);
+            QVERIFY(zahlen.contains(3) && zahlen.contains(17) && !zahlen.contains(5) && !zahlen.contains(6));
+            QCOMPARE(reihen[r][QStringLiteral("zusatzzahl")].toInt(), 7);
+            verschieden.insert(QJsonDocument(zahlen).toJson());
+        }
+        QCOMPARE(verschieden.size(), 25);
+        const QString kernCsv = m_tmp.filePath(QStringLiteral("kern.csv"));
+        QCOMPARE(CSVSpeichern(kern.reihen.alsTabelle([](const QString &) { return 0; }), kernCsv), QString());
+        QCOMPARE(inhalt(csv), inhalt(kernCsv));
+
+        // Text: one row a line.
+        const Lauf text = cli({QStringLiteral("zufall"), QStringLiteral("3"), QStringLiteral("--startwert=1")});
+        QCOMPARE(text.code, 0);
+        QCOMPARE(text.ausgabe.count(QLatin1Char('\n')), 3);
+        QVERIFY(text.ausgabe.contains(QStringLiteral(" | ")));
+    }
+
     // What a wrong call, a refusal and the help say, on which channel, with which status.
     void aufrufe_data()
     {
@@ -280,6 +329,20 @@ private Q_SLOTS:
                                     << QStringLiteral("\u201E31.02.2024\u201C ist kein Datum");
         QTest::newRow("Kombigroesse") << l({"statistik", "--kombis", "5"}) << 2 << QString()
                                       << QStringLiteral("\u201E--kombis\u201C nimmt 2, 3 oder 4, nicht \u201E5\u201C.");
+        QTest::newRow("keine Reihe") << l({"zufall", "0"}) << 2 << QString()
+                                     << QStringLiteral(
+                                            "Die Anzahl der Tippreihen muss zwischen 1 und 2.147.483.647 liegen.");
+        QTest::newRow("Bankzahl") << l({"zufall", "5", "--bank", "3,50"}) << 2 << QString()
+                                  << QStringLiteral(
+                                         "\u201E50\u201C bei \u201E--bank\u201C ist keine Zahl von 1 bis 49.");
+        QTest::newRow("Bank und Killer") << l({"zufall", "5", "--bank", "3", "--killer", "4,3"}) << 2 << QString()
+                                         << QStringLiteral("Die Zahl 3 steht bei --bank und --killer.");
+        QTest::newRow("Zusatzzahl") << l({"zufall", "5", "--zz", "11"}) << 2 << QString()
+                                    << QStringLiteral("\u201E--zz\u201C nimmt eine Zusatzzahl von 1 bis 10");
+        // Four bank numbers leave 45 rows.
+        QTest::newRow("zu wenige Reihen")
+            << l({"zufall", "46", "--bank", "1,2,3,4"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 46 Tippreihen zu bilden.");
         QTest::newRow("zweimal") << l({"statistik", "--json", "--bis", "2024-01-01", "--bis=2024-02-01"}) << 2
                                  << QString() << QStringLiteral("Die Option \u201E--bis\u201C steht zweimal da.");
         QTest::newRow("Schein fehlt") << l({"auswerten"}) << 2 << QString()

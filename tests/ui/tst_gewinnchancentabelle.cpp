@@ -1,7 +1,9 @@
 #include "Bildschirmfoto.h"
+#include "Testumgebung.h"
 
 #include "ui/Gitter.h"
 #include "ui/werkzeuge/FrGewinnchancen.h"
+#include "ui/werkzeuge/NueberK.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -34,6 +36,23 @@ private Q_SLOTS:
         auto *hinweis = rahmen.findChild<QLabel *>(QStringLiteral("LChancenHinweis"));
         QVERIFY(hinweis->geometry().bottom() <= rahmen.height());
         bildSichern(&rahmen, QStringLiteral("gewinnchancen"));
+    }
+
+    // The n-over-k window shows the table below its result, whole inside its fixed size.
+    void imNueberKFenster()
+    {
+        Testumgebung u;
+        TFNueberK fenster(u.zustand);
+        fenster.setAttribute(Qt::WA_DeleteOnClose, false);
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        auto *rahmen = fenster.findChild<FrGewinnchancen *>(QStringLiteral("FrGewinnchancen"));
+        QVERIFY(rahmen && rahmen->isVisible());
+        QVERIFY(fenster.rect().contains(QRect(rahmen->mapTo(&fenster, QPoint(0, 0)), rahmen->size())));
+        QVERIFY(rahmen->height() >= rahmen->sizeHint().height());
+        QVERIFY(rahmen->mapTo(&fenster, QPoint(0, 0)).y() >
+                fenster.findChild<QLabel *>(QStringLiteral("P1"))->mapTo(&fenster, QPoint(0, 0)).y());
+        bildSichern(&fenster, QStringLiteral("nueberk-mit-gewinnchancen"));
     }
 };
 

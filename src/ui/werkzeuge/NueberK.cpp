@@ -8,6 +8,7 @@
 #include "ui/Steuerelemente.h"
 #include "ui/Symbole.h"
 #include "ui/hilfe/Hilfe.h"
+#include "ui/werkzeuge/FrGewinnchancen.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -73,6 +74,7 @@ TFNueberK::TFNueberK(Zustand &zustand, QWidget *eltern)
         m_p1->fontMetrics().horizontalAdvance(QStringLiteral("50.445.672.272.782.096.667.406.248.628")) + 24);
     m_p1->setMinimumHeight(m_p1->fontMetrics().height() + 12);
     spalte->addWidget(m_p1);
+    spalte->addWidget(new FrGewinnchancen(m_zustand.Formateinstellungen, this));
     spalte->addStretch();
     spalte->addWidget(Schliessleiste(QStringLiteral("SpeedButton1"), this));
 
