@@ -4,6 +4,7 @@
 #include "model/Dateien.h"
 #include "model/Spiel.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -55,7 +56,7 @@ bool ExcelVorhanden()
 }
 
 QString ArbeitsmappeSchreiben(const TextTabelle &tabelle, const QString &blattname, int letzteSpalte,
-                              const QString &datei)
+                              const QString &datei, const QVector<Zellart> &arten)
 {
     const QString name = QFileInfo(datei).fileName();
     const QByteArray pfad = QFile::encodeName(datei);
@@ -70,13 +71,29 @@ QString ArbeitsmappeSchreiben(const TextTabelle &tabelle, const QString &blattna
         return QStringLiteral("Das Tabellenblatt \u201E%1\u201C konnte nicht angelegt werden.").arg(blattname);
     }
 
+    lxw_format *datumsformat = workbook_add_format(mappe);
+    format_set_num_format(datumsformat, "yyyy-mm-dd");
     std::array<int, 26> breiten{};
     const int spalten = std::min(letzteSpalte, std::max(tabelle.spalten() - 1, 0));
     for (int z = 1; z < tabelle.zeilen(); ++z) {
         for (int s = 1; s <= spalten; ++s) {
-            const QString text = Geschuetzt + tabelle.zelle(s, z);
-            worksheet_write_string(arbeitsblatt, static_cast<lxw_row_t>(z - 1), static_cast<lxw_col_t>(s - 1),
-                                   text.toUtf8().constData(), nullptr);
+            const auto zeile = static_cast<lxw_row_t>(z - 1);
+            const auto spalte = static_cast<lxw_col_t>(s - 1);
+            const Zellart art = s - 1 < arten.size() ? arten[s - 1] : Zellart::Text;
+            QString text = tabelle.zelle(s, z);
+            bool ok = false;
+            const qlonglong zahl = art == Zellart::Zahl ? text.toLongLong(&ok) : 0;
+            const QDate datum = art == Zellart::Datum ? QDate::fromString(text, Qt::ISODate) : QDate();
+            if (ok) {
+                worksheet_write_number(arbeitsblatt, zeile, spalte, static_cast<double>(zahl), nullptr);
+            } else if (datum.isValid()) {
+                lxw_datetime tag{datum.year(), datum.month(), datum.day(), 0, 0, 0.0};
+                worksheet_write_datetime(arbeitsblatt, zeile, spalte, &tag, datumsformat);
+            } else {
+                if (art == Zellart::Text)
+                    text.prepend(Geschuetzt);
+                worksheet_write_string(arbeitsblatt, zeile, spalte, text.toUtf8().constData(), nullptr);
+            }
             if (s <= 26)
                 breiten[static_cast<std::size_t>(s - 1)] =
                     std::max(breiten[static_cast<std::size_t>(s - 1)], int(text.size()));

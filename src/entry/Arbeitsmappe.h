@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QVector>
 
 // Workbooks of a spreadsheet program: a table is exported by writing an .xlsx file and opening
 // it in LibreOffice Calc as a new, unsaved document; a workbook is imported by reading its
@@ -15,13 +16,21 @@
 QString ExcelProgramm();
 bool ExcelVorhanden();
 
+// How ArbeitsmappeSchreiben writes the cells of a column.
+enum class Zellart {
+    Text,  // a non-breaking space and the text
+    Zahl,  // a whole number as a number; any other text as it is
+    Datum, // a yyyy-MM-dd date as a date shown yyyy-mm-dd; any other text as it is
+};
+
 // Writes the rows 1..last of the table, columns 1..letzteSpalte, into worksheet row 1.. and
-// column A.. of a new workbook with one worksheet named `blattname`. Every cell holds text: a
-// non-breaking space followed by the cell's text, so the program shows "07" as written and no
-// number format touches it. Columns A..Z are as wide as their longest text.
+// column A.. of a new workbook with one worksheet named `blattname`. Unless `arten` says
+// otherwise for a column (index 0 is column 1), every cell holds text: a non-breaking space
+// followed by the cell's text, so the program shows "07" as written and no number format touches
+// it. Columns A..Z are as wide as their longest text.
 // Returns the German message on failure, empty on success.
 QString ArbeitsmappeSchreiben(const TextTabelle &tabelle, const QString &blattname, int letzteSpalte,
-                              const QString &datei);
+                              const QString &datei, const QVector<Zellart> &arten = {});
 
 struct Exportergebnis
 {

@@ -1,5 +1,6 @@
 #include "evaluation/Gewinnauswertung.h"
 
+#include "evaluation/Gewinnchancen.h"
 #include "model/Datum.h"
 
 #include <algorithm>
@@ -70,13 +71,13 @@ MIT_POPCOUNT Ergebniszeile *paareEinerZiehung(const std::uint64_t *reihenworte, 
     return aus;
 }
 
-Betrag ruecklaufquote(Betrag gesamt, std::int64_t paare, float reihenpreis)
+// `gesamt` in ten-thousandths; a double, so an expected total fits as well as a won one.
+Betrag ruecklaufquote(double gesamt, std::int64_t paare, float reihenpreis)
 {
     const double preis = static_cast<double>(reihenpreis);
     if (paare <= 0 || !std::isfinite(preis) || preis <= 0.0)
         return 0;
-    const double prozent =
-        static_cast<double>(gesamt) / static_cast<double>(BetragProEuro) / (static_cast<double>(paare) * preis) * 100.0;
+    const double prozent = gesamt / static_cast<double>(BetragProEuro) / (static_cast<double>(paare) * preis) * 100.0;
     // Ten-thousandths of a percent; nearbyint rounds halves to even.
     const double wert = std::nearbyint(prozent * static_cast<double>(BetragProEuro));
     if (!std::isfinite(wert) || wert >= 9.0e18)
@@ -232,7 +233,16 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
         e.hoechster = Gewinnklassen[static_cast<std::size_t>(besteKlasse - 1)].Gewinn;
     // Once on the total, so it may exceed the sum of the truncated share column.
     e.gesamtAnteil = MeinAnteil(e.antGes, e.antMeine, e.gesamt);
-    e.ruecklauf = ruecklaufquote(e.gesamt, e.paare, zustand.Reihenpreis);
+    e.ruecklauf = ruecklaufquote(static_cast<double>(e.gesamt), e.paare, zustand.Reihenpreis);
+    e.reihenpreis = zustand.Reihenpreis;
+
+    // Expected: every row by the numbers it really holds and whether its Zusatzzahl can match,
+    // so a damaged row expects what it can win. Summed exactly over the rows, once per draw.
+    std::int64_t erwartungProZiehung = 0;
+    for (std::size_t r = 0; r < anzahlReihen; ++r)
+        erwartungProZiehung += ErwartungMalZiehungen(std::popcount(reihenworte[r]), reihenZZ[r] != KeineReihenZZ);
+    e.erwartet = static_cast<double>(erwartungProZiehung) / static_cast<double>(MoeglicheZiehungen) * anzahlZiehungen;
+    e.erwarteterRuecklauf = ruecklaufquote(e.erwartet, e.paare, zustand.Reihenpreis);
 
     zustand.AuswZiehungen = e.ziehungen;
     return e;
@@ -288,6 +298,7 @@ Kennzahltexte KennzahlenTexte(const Auswertungsergebnis &ergebnis, const QLocale
     t.gesamt = BetragZuWaehrung(ergebnis.gesamt, locale);
     t.gesamtAnteil = BetragZuWaehrung(ergebnis.gesamtAnteil, locale);
     t.ruecklauf = RuecklaufText(ergebnis.ruecklauf, locale);
+    t.erwarteterRuecklauf = RuecklaufText(ergebnis.erwarteterRuecklauf, locale);
     t.hoechster = BetragZuWaehrung(ergebnis.hoechster, locale);
     t.hoechsterDatum = ergebnis.hoechsterDatum;
     for (std::size_t k = 0; k < t.klassenAnzahl.size(); ++k)

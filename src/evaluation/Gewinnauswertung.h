@@ -79,12 +79,17 @@ struct Auswertungsergebnis
     Betrag gesamt = 0;
     Betrag gesamtAnteil = 0;
     Betrag ruecklauf = 0; // percent with four implied decimals; 0 when there was no pair
+    // What the same rows would win on average over as many draws, by the odds of the classes:
+    // the expected total in ten-thousandths and its return rate, like `ruecklauf`.
+    double erwartet = 0.0;
+    Betrag erwarteterRuecklauf = 0;
     Betrag hoechster = 0;
     QString hoechsterDatum;    // empty when nothing was won
     int hoechsterPosition = 0; // 1-based result row of the highest win, 0 when nothing was won
 
     int antGes = 1; // the shares as used for the share column
     int antMeine = 1;
+    float reihenpreis = 0.0F; // euros per row and draw at the time of the evaluation
     // Amount and share texts per class, made once in the locale of the evaluation.
     std::array<QString, AnzahlGewinnklassen> gewinnTexte;
     std::array<QString, AnzahlGewinnklassen> anteilTexte;
@@ -112,6 +117,7 @@ struct Kennzahltexte
     QString gesamt;         // currency, e.g. "6,00 €"
     QString gesamtAnteil;   // currency
     QString ruecklauf;      // "50,00 %"
+    QString erwarteterRuecklauf;
     QString hoechster;      // currency
     QString hoechsterDatum; // the draw's date as listed
     std::array<QString, AnzahlGewinnklassen> klassenAnzahl;

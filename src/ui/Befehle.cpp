@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -138,4 +139,22 @@ QToolButton *Befehle::hilfeKnopf(QToolBar *leiste, QWidget *fenster, int thema, 
     connect(knopf->defaultAction(), &QAction::triggered, fenster, [datei, thema] { Hilfe::zeigeThema(datei, thema); });
     Hilfe::taste(fenster, datei, thema);
     return knopf;
+}
+
+QToolBar *Befehle::werkzeugleiste(QMainWindow *fenster, std::initializer_list<Art> arten, int thema,
+                                  const QString &hilfehinweis, const QString &schliessenhinweis) const
+{
+    QToolBar *leiste = fenster->addToolBar(QStringLiteral("Werkzeuge"));
+    leiste->setObjectName(QStringLiteral("Tool1"));
+    leiste->setMovable(false);
+    leiste->setIconSize(QSize(24, 24));
+    leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    schliessenKnopf(leiste, fenster, schliessenhinweis);
+    for (Art art : arten)
+        knopf(leiste, art);
+    auto *abstand = new QWidget(leiste);
+    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    leiste->addWidget(abstand);
+    hilfeKnopf(leiste, fenster, thema, hilfehinweis);
+    return leiste;
 }

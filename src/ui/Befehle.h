@@ -5,9 +5,11 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 
 class QAbstractButton;
 class QAction;
+class QMainWindow;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -54,8 +56,15 @@ public:
     QToolButton *hilfeKnopf(QToolBar *leiste, QWidget *fenster, int thema,
                             const QString &hinweis = QStringLiteral("Hilfe zu diesem Fenster")) const;
 
+    // The tool bar along the top of a window: its close button first, then the buttons of
+    // `arten`, and at the right end the help button for `thema`.
+    QToolBar *werkzeugleiste(QMainWindow *fenster, std::initializer_list<Art> arten, int thema,
+                             const QString &hilfehinweis,
+                             const QString &schliessenhinweis = QStringLiteral("Fenster schließen")) const;
+
 Q_SIGNALS:
-    // The draw history file was replaced (a download): whoever shows the history reloads it.
+    // The draw history file was replaced (a download, an import): whoever shows the history
+    // reloads it.
     void gewinnreihenErsetzt();
 
 private:

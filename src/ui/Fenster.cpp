@@ -1,6 +1,8 @@
 #include "ui/Fenster.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 QWidget *findeFenster(const QString &name)
 {
@@ -13,3 +15,15 @@ QWidget *findeFenster(const QString &name)
 }
 
 bool FensterOffen(const QString &name) { return findeFenster(name) != nullptr; }
+
+void zentriereAufHauptfenster(QWidget *fenster)
+{
+    const QWidget *haupt = findeFenster(QStringLiteral("FAuswertung"));
+    QRect bezug;
+    if (haupt && haupt->isVisible())
+        bezug = haupt->frameGeometry();
+    else if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
+        bezug = bildschirm->availableGeometry();
+    if (bezug.isValid())
+        fenster->move(bezug.center() - QPoint(fenster->width() / 2, fenster->height() / 2));
+}

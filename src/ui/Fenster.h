@@ -27,3 +27,7 @@ QWidget *oeffneOderHole(const QString &name, Erzeuger erzeugen, bool nachVorne =
     }
     return fenster;
 }
+
+// Places a window that is about to be shown centred on the main window (on the screen while
+// there is none).
+void zentriereAufHauptfenster(QWidget *fenster);

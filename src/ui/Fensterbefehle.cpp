@@ -10,6 +10,8 @@
 #include "ui/werkzeuge/Aufrufe.h"
 #include "ui/werkzeuge/Info.h"
 #include "ui/werkzeuge/Kalender.h"
+#include "ui/werkzeuge/NueberK.h"
+#include "ui/zufall/Zufallsfenster.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -20,6 +22,11 @@ void Befehle::verbindeFenster()
     // command its work then.
 
     // NueberK: the n-over-k calculator.
+    setzeAusfuehrung(Art::NueberK, [this] {
+        // Parented to the main window, so it goes when the program ends.
+        oeffneOderHole(QStringLiteral("FNueberK"),
+                       [this] { return new TFNueberK(m_zustand, findeFenster(QStringLiteral("FAuswertung"))); });
+    });
 
     // Statistik: the statistics window, built anew at each opening (an hourglass meanwhile).
     setzeAusfuehrung(Art::Statistik, [this] {
@@ -30,6 +37,12 @@ void Befehle::verbindeFenster()
     });
 
     // Zufall: the generator.
+    setzeAusfuehrung(Art::Zufall, [this] {
+        // Parented to the main window: a run under way ends with the program.
+        oeffneOderHole(QStringLiteral("FZufall"), [this] {
+            return new TFZufall(m_zustand, *this, findeFenster(QStringLiteral("FAuswertung")));
+        });
+    });
 
     // Update: the update window. Opened again, it runs its showing steps again, so a download
     // agreed to elsewhere starts also when the window was open already.

@@ -1,10 +1,13 @@
 #include "ui/FrScheine.h"
 
 #include "evaluation/Gewinnauswertung.h"
+#include "evaluation/Gewinnbericht.h"
 #include "model/Dateien.h"
 #include "model/Datum.h"
 #include "model/Tippscheindatei.h"
 #include "model/Zustand.h"
+#include "ui/Berichtsdruck.h"
+#include "ui/Dateidialoge.h"
 #include "ui/Datumsauswahl.h"
 #include "ui/ErgebnisModell.h"
 #include "ui/Gitter.h"
@@ -14,6 +17,7 @@
 #include "ui/TextTabellenModell.h"
 #include "ui/Wertlabel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -56,6 +60,8 @@ QLabel *zweizeilig(const QString &text, Qt::Alignment ausrichtung, QWidget *elte
     for (const QString &wort : text.split(QLatin1Char(' ')))
         breite = std::max(breite, l->fontMetrics().horizontalAdvance(wort));
     l->setFixedWidth(breite + 1);
+    // Both lines, also where the layout hands out less height than the label would like.
+    l->setMinimumHeight(l->heightForWidth(l->width()));
     return l;
 }
 
@@ -97,6 +103,11 @@ QString betragsmuster(const QLocale &locale) { return BetragZuText(Gewinnklassen
 QString waehrungsmuster(const QLocale &locale) { return BetragZuWaehrung(Gewinnklassen[0].Gewinn, locale); }
 // A return rate of twelve digits, more than any rate at the usual price of a row.
 QString ruecklaufmuster(const QLocale &locale) { return RuecklaufText(99'999'999'999'900, locale); }
+// An expected rate below 1.000 %, as at any price of a row above 11 cents.
+QString erwartungsmuster(const QLocale &locale)
+{
+    return RuecklaufText(9'999'900, locale);
+}
 QString datumsmuster(const QLocale &locale)
 {
     return locale.toString(QDate(2000, 12, 28), Datum::kurzesFormat(locale)).left(10);
@@ -258,6 +269,19 @@ QWidget *TFFrScheineN::baueZeitraum()
     raster->addWidget(m_bStart, 0, 2, 2, 1);
     raster->setColumnStretch(3, 1);
     connect(m_bStart, &QPushButton::clicked, this, &TFFrScheineN::BStartClick);
+    // The report of the evaluation, for the members of a syndicate; there is one only after "Start".
+    m_bDrucken = new QPushButton(QStringLiteral("Bericht drucken..."), box);
+    m_bDrucken->setObjectName(QStringLiteral("BDrucken"));
+    m_bPdf = new QPushButton(QStringLiteral("Als PDF speichern..."), box);
+    m_bPdf->setObjectName(QStringLiteral("BPdf"));
+    for (QPushButton *b : {m_bDrucken, m_bPdf}) {
+        b->setEnabled(false);
+        b->setToolTip(QStringLiteral("Gewinnbericht der letzten Auswertung für die Tippgemeinschaft"));
+    }
+    raster->addWidget(m_bDrucken, 2, 0);
+    raster->addWidget(m_bPdf, 2, 1);
+    connect(m_bDrucken, &QPushButton::clicked, this, &TFFrScheineN::BDruckenClick);
+    connect(m_bPdf, &QPushButton::clicked, this, &TFFrScheineN::BPdfClick);
     return box;
 }
 
@@ -295,6 +319,15 @@ QWidget *TFFrScheineN::baueSummen()
     quote->addWidget(zweizeilig(QStringLiteral("Rücklauf- quote"), Qt::AlignRight, leiste), 0, Qt::AlignRight);
     m_lrl = new Wertlabel(QStringLiteral("LRL"), Qt::AlignRight, ruecklaufmuster(locale), leiste);
     quote->addWidget(m_lrl);
+    // Below the realised rate, what the same rows and draws return on average by the odds.
+    auto *erwartetZeile = new QHBoxLayout;
+    auto *erwartet = new QLabel(QStringLiteral("erwartet:"), leiste);
+    erwartet->setToolTip(QStringLiteral("Erwartete Rücklaufquote derselben Reihen über ebenso viele Ziehungen, "
+                                        "aus den Gewinnchancen und festen Beträgen der Gewinnklassen"));
+    m_lrlErwartet = new Wertlabel(QStringLiteral("LRLErwartet"), Qt::AlignRight, erwartungsmuster(locale), leiste);
+    erwartetZeile->addWidget(erwartet);
+    erwartetZeile->addWidget(m_lrlErwartet, 1);
+    quote->addLayout(erwartetZeile);
     zeile->addLayout(quote);
     return leiste;
 }
@@ -351,6 +384,7 @@ QString TFFrScheineN::einlesen(const QString &pfad, const Datumsliste &ziehungsd
     m_g3Modell->setzeTabelle(tabelle);
     m_eAntGes->setText(antGes);
     m_eAntmeine->setText(antMeine);
+    m_pfad = pfad;
     m_lDatei->setText(QFileInfo(pfad).fileName());
     m_lReihen->setText(QString::number(std::max(tabelle.zeilen() - 1, 0)));
     return fehler;
@@ -422,7 +456,10 @@ void TFFrScheineN::BStartClick()
                                               m_g5->columnWidth(k + 1),
                                               [this](const QString &t) { return m_g5->textbreite(t); }));
         m_lrl->setText(texte.ruecklauf);
+        m_lrlErwartet->setText(texte.erwarteterRuecklauf);
         m_lGesGewinnAnt->setText(texte.gesamtAnteil);
+        m_bDrucken->setEnabled(true);
+        m_bPdf->setEnabled(true);
     }
     m_lGesGewinn->setText(texte.gesamt);
     m_zustand.EinzelAuswertung = !zeitraum;
@@ -441,4 +478,39 @@ void TFFrScheineN::BZeigClick()
         m_g3a->verticalScrollBar()->setValue(erste - 1);
     }
     m_g3a->viewport()->update();
+}
+
+Gewinnbericht TFFrScheineN::bericht() const
+{
+    return GewinnberichtErstellen(m_g3aModell->ergebnis(), m_lDatei->text(), QDate::currentDate(),
+                                  m_zustand.Formateinstellungen);
+}
+
+void TFFrScheineN::BDruckenClick()
+{
+    const QString fehler = Berichtsdruck::drucken(this, bericht());
+    if (!fehler.isEmpty())
+        Meldungen::fehler(this, fehler);
+}
+
+void TFFrScheineN::BPdfClick()
+{
+    Dateidialoge::Auswahl a;
+    a.titel = QStringLiteral("Gewinnbericht als PDF speichern");
+    a.filtertext = QStringLiteral("PDF-Dokument");
+    a.endung = QStringLiteral("pdf");
+    // Beside the ticket, named after it.
+    const QFileInfo schein(m_pfad);
+    a.ordner =
+        schein.absolutePath() + QLatin1Char('/') + schein.completeBaseName() + QStringLiteral(" - Gewinnbericht.pdf");
+    const QString datei = Dateidialoge::speichern(this, a);
+    if (datei.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString fehler = Berichtsdruck::alsPdf(bericht(), datei);
+    QApplication::restoreOverrideCursor();
+    if (!fehler.isEmpty())
+        Meldungen::fehler(this, fehler);
+    else
+        Meldungen::information(this, QStringLiteral("Gespeichert in: ") + QFileInfo(datei).fileName());
 }

@@ -13,6 +13,7 @@ class ErgebnisModell;
 struct Datumsliste;
 class Gitter;
 class TextTabellenModell;
+struct Gewinnbericht;
 struct Zustand;
 
 // The frame on a ticket tab: the ticket's rows and shares, the choice of one draw or a
@@ -30,6 +31,9 @@ public:
 
     void BStartClick();
     void BZeigClick();
+    // The report of the last evaluation: printed, or written as a PDF file.
+    void BDruckenClick();
+    void BPdfClick();
 
     // The highest-win mark: the result row of the highest win, 0 for none.
     int hoechstgewinnMarke() const;
@@ -43,8 +47,10 @@ private:
     void KopfGewinnklassen();
     QColor tippreihenHintergrund(int spalte, const QString &text) const;
     void setzeMarke(int marke);
+    Gewinnbericht bericht() const;
 
     Zustand &m_zustand;
+    QString m_pfad;
     QLabel *m_lDatei = nullptr;
     QLabel *m_lReihen = nullptr;
     QLineEdit *m_eAntGes = nullptr;
@@ -55,6 +61,8 @@ private:
     QCheckBox *m_cbBack = nullptr;
     Datumsauswahl *m_combo2 = nullptr;
     QPushButton *m_bStart = nullptr;
+    QPushButton *m_bDrucken = nullptr;
+    QPushButton *m_bPdf = nullptr;
     Gitter *m_g3a = nullptr;
     ErgebnisModell *m_g3aModell = nullptr;
     QLabel *m_lHGew = nullptr;
@@ -63,6 +71,7 @@ private:
     QLabel *m_lGesGewinn = nullptr;
     QLabel *m_lGesGewinnAnt = nullptr;
     QLabel *m_lrl = nullptr;
+    QLabel *m_lrlErwartet = nullptr;
     Gitter *m_g5 = nullptr;
     TextTabellenModell *m_g5Modell = nullptr;
 };

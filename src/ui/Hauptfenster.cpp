@@ -9,6 +9,7 @@
 #include "ui/Symbole.h"
 #include "ui/Tippauswertung.h"
 #include "ui/Ziehungsspalte.h"
+#include "ui/gewinnreihen/Gewinnreihenaustausch.h"
 #include "ui/hilfe/Hilfe.h"
 
 #include <QAction>
@@ -72,6 +73,17 @@ void TFAuswertung::GewinnreihenNeuEinlesen()
     m_tippauswertung->TabsAktualisieren();
 }
 
+void TFAuswertung::GewinnreihenImportieren()
+{
+    const Gewinnreihenaustausch::Importergebnis ergebnis = Gewinnreihenaustausch::importieren(this, m_zustand);
+    if (!ergebnis.geaendert)
+        return;
+    // Everything that shows the history follows, as after a download.
+    Q_EMIT m_befehle.gewinnreihenErsetzt();
+    Meldungen::information(
+        this, QStringLiteral("%1 neue Ziehungen übernommen, %2 ersetzt.").arg(ergebnis.neu).arg(ergebnis.ersetzt));
+}
+
 void TFAuswertung::ReihenpreisLesen()
 {
     if (!m_einstellungen.EinstellungenDa())
@@ -86,18 +98,10 @@ void TFAuswertung::ReihenpreisLesen()
 void TFAuswertung::baueWerkzeugleiste()
 {
     using A = Befehle::Art;
-    auto *leiste = addToolBar(QStringLiteral("Werkzeuge"));
-    leiste->setObjectName(QStringLiteral("Tool1"));
-    leiste->setMovable(false);
-    leiste->setIconSize(QSize(24, 24));
-    leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Befehle::schliessenKnopf(leiste, this, QStringLiteral("Programm beenden"));
-    for (A art : {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall})
-        m_befehle.knopf(leiste, art);
-    auto *abstand = new QWidget(leiste);
-    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    leiste->addWidget(abstand);
-    m_befehle.hilfeKnopf(leiste, this, Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"));
+    m_befehle.werkzeugleiste(this,
+                             {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall},
+                             Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"),
+                             QStringLiteral("Programm beenden"));
 }
 
 void TFAuswertung::baueMenue()
@@ -107,6 +111,13 @@ void TFAuswertung::baueMenue()
     m_aOeffnen = datei->addAction(QStringLiteral("Tippschein(e) öffnen..."));
     connect(m_aOeffnen, &QAction::triggered, m_tippauswertung->BOpen(), &QPushButton::click);
     m_befehle.menueeintrag(datei, QStringLiteral("Neuen Tippschein eingeben..."), A::Eingabe);
+    datei->addSeparator();
+    QAction *exportieren = datei->addAction(QStringLiteral("Gewinnreihen exportieren..."));
+    exportieren->setObjectName(QStringLiteral("AGewinnreihenExportieren"));
+    connect(exportieren, &QAction::triggered, this, [this] { Gewinnreihenaustausch::exportieren(this, m_zustand); });
+    QAction *importieren = datei->addAction(QStringLiteral("Gewinnreihen importieren..."));
+    importieren->setObjectName(QStringLiteral("AGewinnreihenImportieren"));
+    connect(importieren, &QAction::triggered, this, &TFAuswertung::GewinnreihenImportieren);
     datei->addSeparator();
     QAction *beenden = datei->addAction(QStringLiteral("&Beenden"));
     connect(beenden, &QAction::triggered, this, &QWidget::close);

@@ -28,6 +28,8 @@ public:
     // save can read a proposed date that no longer follows the history; then the history is
     // reloaded and every ticket tab takes the new date list.
     void GewinnreihenNeuEinlesen();
+    // "Gewinnreihen importieren...": draws from a file, after a preview, then the reload above.
+    void GewinnreihenImportieren();
     // Opens ticket files named on the command line (a double-click in the file manager) into
     // tabs, each missing one with a message; the remembered list of files stays as it is.
     void startdateienOeffnen(const QStringList &dateien);

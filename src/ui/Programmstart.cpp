@@ -1,6 +1,7 @@
 #include "ui/Programmstart.h"
 
 #include "model/Beispieldaten.h"
+#include "model/Datensperre.h"
 #include "model/Ordner.h"
 #include "model/Spiel.h"
 #include "model/Startoptionen.h"
@@ -94,6 +95,10 @@ int Programmstart(int &argc, char **argv)
     QString startfehler = start->startfehler();
     if (optionen.beispieldaten && startfehler.isEmpty())
         startfehler = BeispieldatenAnlegen(zustand.Datenordner, QDate::currentDate());
+
+    // Held for the whole run: the command line writes no data file while the program runs on it.
+    Datensperre sperre;
+    sperre.nehmen(zustand.Datenordner, Datensperre::Art::Geteilt, 3000);
 
     Befehle befehle(zustand);
     TFAuswertung hauptfenster(zustand, befehle);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMimeDatabase>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,6 +59,10 @@ private Q_SLOTS:
         QVERIFY(programm.isSymLink() && programm.isExecutable());
         QCOMPARE(programm.canonicalFilePath(),
                  QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/quintaro-analyser"))).canonicalFilePath());
+        int code = -1;
+        QVERIFY(laufe(pfad(QStringLiteral("bin/quintaro-analyser-cli")), {QStringLiteral("--version")}, &code)
+                    .startsWith(QStringLiteral("quintaro-analyser-cli 1.5.0.0")));
+        QCOMPARE(code, 0);
         for (int groesse : {16, 22, 24, 32, 48, 64, 128, 256}) {
             for (const char *art : {"apps/quintaro-analyser", "mimetypes/application-x-quintaro-tippschein"}) {
                 const QString datei =
@@ -116,6 +121,28 @@ private Q_SLOTS:
         QVERIFY(leser.isExecutable());
         QCOMPARE(leser.canonicalFilePath(),
                  QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/quintaro-xls-leser"))).canonicalFilePath());
+    }
+
+    // The command line, started through its link in bin/, reads an .xls with the same reader:
+    // the workbook's rows of tips are read and found to be no draws.
+    void installierteBefehlszeileLiestXls()
+    {
+        const QFileInfo cli(pfad(QStringLiteral("bin/quintaro-analyser-cli")));
+        QVERIFY(cli.isSymLink());
+        QCOMPARE(
+            cli.canonicalFilePath(),
+            QFileInfo(pfad(QStringLiteral("libexec/quintaro-analyser/quintaro-analyser-cli"))).canonicalFilePath());
+        QTemporaryDir daten;
+        QProcess p;
+        p.start(cli.filePath(),
+                {QStringLiteral("--daten"), daten.path(), QStringLiteral("gewinnreihen"), QStringLiteral("import"),
+                 QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/reihen10.xls"), QStringLiteral("--vorschau")});
+        QVERIFY(p.waitForFinished(60000));
+        const QString fehler = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(fehler.contains(
+                     QStringLiteral("In der Datei \u201Ereihen10.xls\u201C steht keine Ziehung, die ich lesen kann.")),
+                 qPrintable(fehler));
     }
 };
 

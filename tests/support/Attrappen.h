@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ui/Dateidialoge.h"
+#include "ui/Druckdialog.h"
 #include "ui/Meldungen.h"
 #include "ui/Starter.h"
 #include "update/Internet.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 #include <QUrl>
@@ -65,6 +67,28 @@ public:
     QQueue<QStringList> oeffnenAntworten;
     QQueue<QString> speichernAntworten;
     QList<Dateidialoge::Auswahl> gefragt;
+};
+
+// Answers the print dialog by printing into the PDF file `datei`, as "Print to file" would;
+// cancels while `datei` is empty.
+class DruckAttrappe : public Druckdialog::Anbieter
+{
+public:
+    DruckAttrappe() { Druckdialog::setzeAnbieter(this); }
+    ~DruckAttrappe() override { Druckdialog::setzeAnbieter(nullptr); }
+
+    bool waehlen(QWidget *, QPrinter &drucker) override
+    {
+        ++gefragt;
+        if (datei.isEmpty())
+            return false;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(datei);
+        return true;
+    }
+
+    QString datei;
+    int gefragt = 0;
 };
 
 // Keeps every address and program that would have been handed to the desktop; opens nothing.

@@ -1,5 +1,6 @@
 #include "Attrappen.h"
 #include "Groessengrenze.h"
+#include "Scheindaten.h"
 #include "Testumgebung.h"
 
 #include "model/Einstellungen.h"
@@ -28,35 +29,6 @@
 #include <csignal>
 
 namespace {
-using Reihe = std::array<std::uint8_t, 6>;
-
-QByteArray schein(const QList<Reihe> &reihen, std::uint16_t gesamt = 1, std::uint16_t meine = 1)
-{
-    QByteArray daten;
-    for (const Reihe &r : reihen) {
-        TNormalSchein s;
-        s.WZ = r;
-        s.AntGes = gesamt;
-        s.Antmeine = meine;
-        daten += s.alsBytes();
-    }
-    return daten;
-}
-
-// Three draws: 01.01.2024 {1..5}/1, 08.01.2024 {6..10}/2, 15.01.2024 {11..15}/3.
-QByteArray dreiZiehungen()
-{
-    QByteArray d;
-    for (int i = 0; i < 3; ++i) {
-        const auto a = static_cast<std::uint8_t>(1 + 5 * i);
-        d += Testumgebung::ziehung(QDate(2024, 1, 1).addDays(7 * i),
-                                   {a, std::uint8_t(a + 1), std::uint8_t(a + 2), std::uint8_t(a + 3), std::uint8_t(a + 4)},
-                                   std::uint8_t(1 + i))
-                 .alsBytes();
-    }
-    return d;
-}
-
 QColor hintergrund(QTableView *g, int zeile, int spalte)
 {
     return g->model()->index(zeile, spalte).data(Qt::BackgroundRole).value<QBrush>().color();
@@ -266,6 +238,7 @@ private Q_SLOTS:
         QCOMPARE(in<QLabel>(a, "LGesGewinn")->text(), QStringLiteral("40,50\u00A0€"));
         QCOMPARE(in<QLabel>(a, "LGesGewinnAnt")->text(), QStringLiteral("13,50\u00A0€"));
         QCOMPARE(in<QLabel>(a, "LRL")->text(), QStringLiteral("675,00 %"));
+        QCOMPARE(in<QLabel>(a, "LRLErwartet")->text(), QStringLiteral("52,10 %"));
         QCOMPARE(in<QLabel>(a, "LHGew")->text(), QStringLiteral("40,00\u00A0€"));
         QCOMPARE(in<QLabel>(a, "LHGewWann")->text(), QStringLiteral("15.01.2024"));
         QCOMPARE(a->hoechstgewinnMarke(), 1);
@@ -437,7 +410,8 @@ private Q_SLOTS:
         QVERIFY(g5->horizontalHeader()->length() <= g5->viewport()->width());
 
         QCOMPARE(in<QLabel>(a, "LRL")->text(), QStringLiteral("1600000000,00 %"));
-        for (const char *name : {"LDatei", "LReihen", "LHGew", "LHGewWann", "LGesGewinn", "LGesGewinnAnt", "LRL"})
+        for (const char *name :
+             {"LDatei", "LReihen", "LHGew", "LHGewWann", "LGesGewinn", "LGesGewinnAnt", "LRL", "LRLErwartet"})
             QVERIFY2(zeigtGanz(in<QLabel>(a, name)), name);
         for (QLabel *l : a->findChildren<QLabel *>())
             QVERIFY2(zeigtGanz(l), qPrintable(l->text()));

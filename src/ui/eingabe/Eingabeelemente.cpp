@@ -20,25 +20,6 @@ TBZahl2::TBZahl2(int zahl, QWidget *eltern) : Nummernknopf(zahl, eltern)
                        "TBZahl2:hover { border-color: #505050; } TBZahl2:pressed { background: #ffd24d; }"));
 }
 
-Ziffernfeld::Ziffernfeld(const QString &name, int laenge, QWidget *eltern) : QLineEdit(eltern), m_laenge(laenge)
-{
-    setObjectName(name);
-    setAlignment(Qt::AlignCenter);
-    setFixedWidth(fontMetrics().horizontalAdvance(QString(laenge, QLatin1Char('0'))) + 16);
-}
-
-void Ziffernfeld::keyPressEvent(QKeyEvent *ereignis)
-{
-    const QString text = ereignis->text();
-    const bool zeichen = !text.isEmpty() && text.at(0).isPrint();
-    const bool ziffer = text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
-    if ((zeichen && !ziffer) || (ziffer && this->text().size() - selectedText().size() >= m_laenge)) {
-        ereignis->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(ereignis);
-}
-
 Textfeld::Textfeld(QWidget *eltern) : QPlainTextEdit(eltern)
 {
     setObjectName(QStringLiteral("M1"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Nummernknoepfe.h"
+#include "ui/Steuerelemente.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,22 +15,6 @@ class TBZahl2 : public Nummernknopf
     Q_OBJECT
 public:
     TBZahl2(int zahl, QWidget *eltern);
-};
-
-// A field for a count: keystrokes other than the digits are ignored (backspace and the editing
-// shortcuts still work), and typing stops at `laenge` digits. Pasted text arrives unfiltered and
-// is checked when it is used; a value the program sets (a ticket's 65535 shares) is never cut.
-class Ziffernfeld : public QLineEdit
-{
-    Q_OBJECT
-public:
-    Ziffernfeld(const QString &name, int laenge, QWidget *eltern);
-
-protected:
-    void keyPressEvent(QKeyEvent *ereignis) override;
-
-private:
-    int m_laenge;
 };
 
 // The text field of the tip rows: Enter does not break the line here (Ctrl+Enter does), so a

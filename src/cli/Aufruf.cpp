@@ -1,0 +1,222 @@
+#include "cli/Aufruf.h"
+
+#include "model/Ordner.h"
+
+#include <QRegularExpression>
+
+#include <array>
+
+namespace {
+
+struct Regel
+{
+    const char *befehl;
+    int argumente;
+    std::array<const char *, 6> mitWert;  // options that take a value
+    std::array<const char *, 2> schalter; // options without one
+};
+
+const std::array<Regel, 4> Regeln{{
+    {"auswerten", 1, {"von", "bis"}, {}},
+    {"statistik", 0, {"von", "bis", "kombis"}, {}},
+    {"zufall", 1, {"bank", "killer", "favoriten", "zz", "csv", "startwert"}, {}},
+    {"gewinnreihen", 2, {}, {"ersetzen", "vorschau"}},
+}};
+
+bool enthalten(const auto &namen, const QString &name)
+{
+    for (const char *n : namen)
+        if (n && name == QLatin1String(n))
+            return true;
+    return false;
+}
+
+const Regel *regelFuer(const QString &befehl)
+{
+    for (const Regel &r : Regeln)
+        if (befehl == QLatin1String(r.befehl))
+            return &r;
+    return nullptr;
+}
+
+bool nimmtWert(const QString &name)
+{
+    if (name == QLatin1String("daten"))
+        return true;
+    for (const Regel &r : Regeln)
+        if (enthalten(r.mitWert, name))
+            return true;
+    return false;
+}
+
+QString option(const QString &name)
+{
+    return QStringLiteral("\u201E--%1\u201C").arg(name);
+}
+
+} // namespace
+
+Aufruf AufrufLesen(const QStringList &argumente)
+{
+    Aufruf a;
+    QStringList frei;
+    const auto fehler = [&a](const QString &text) {
+        if (a.fehler.isEmpty())
+            a.fehler = text;
+    };
+    bool nurArgumente = false;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString &arg = argumente[i];
+        if (nurArgumente || !arg.startsWith(QLatin1Char('-')) || arg.size() == 1) {
+            frei << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            nurArgumente = true;
+            continue;
+        }
+        if (arg == QLatin1String("-h") || arg == QLatin1String("--help") || arg == QLatin1String("--hilfe")) {
+            a.hilfe = true;
+            continue;
+        }
+        if (!arg.startsWith(QLatin1String("--"))) {
+            fehler(QStringLiteral("Unbekannte Option \u201E%1\u201C.").arg(arg));
+            continue;
+        }
+        QString name = arg.mid(2);
+        std::optional<QString> wert;
+        if (const qsizetype gleich = name.indexOf(QLatin1Char('=')); gleich >= 0) {
+            wert = name.mid(gleich + 1);
+            name.truncate(gleich);
+        }
+        if (name == QLatin1String("version") || name == QLatin1String("json")) {
+            if (wert)
+                fehler(QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(option(name)));
+            (name == QLatin1String("json") ? a.json : a.version) = true;
+            continue;
+        }
+        if (nimmtWert(name) && !wert) {
+            if (i + 1 >= argumente.size()) {
+                fehler(QStringLiteral("Die Option %1 braucht einen Wert.").arg(option(name)));
+                continue;
+            }
+            wert = argumente[++i];
+        }
+        if (a.optionen.contains(name))
+            fehler(QStringLiteral("Die Option %1 steht zweimal da.").arg(option(name)));
+        a.optionen.insert(name, wert.value_or(QString()));
+    }
+
+    a.datenordner = a.optionen.take(QStringLiteral("daten"));
+    if (a.datenordner.isEmpty())
+        a.datenordner = StandardDatenordner();
+    else if (!a.datenordner.endsWith(QLatin1Char('/')))
+        a.datenordner += QLatin1Char('/');
+    if (a.hilfe || a.version)
+        return a;
+
+    if (frei.isEmpty()) {
+        fehler(QStringLiteral("Es fehlt der Befehl."));
+        return a;
+    }
+    a.befehl = frei.takeFirst();
+    a.argumente = frei;
+    const Regel *regel = regelFuer(a.befehl);
+    if (!regel) {
+        fehler(QStringLiteral("Unbekannter Befehl \u201E%1\u201C.").arg(a.befehl));
+        return a;
+    }
+    for (auto it = a.optionen.cbegin(); it != a.optionen.cend(); ++it) {
+        const bool mitWert = enthalten(regel->mitWert, it.key());
+        if (!mitWert && !enthalten(regel->schalter, it.key()))
+            fehler(
+                QStringLiteral("Der Befehl \u201E%1\u201C kennt die Option %2 nicht.").arg(a.befehl, option(it.key())));
+        else if (!mitWert && !it.value().isEmpty())
+            fehler(QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(option(it.key())));
+    }
+    if (a.argumente.size() < regel->argumente)
+        fehler(QStringLiteral("Dem Befehl \u201E%1\u201C fehlt eine Angabe.").arg(a.befehl));
+    else if (a.argumente.size() > regel->argumente)
+        fehler(QStringLiteral("Zu viele Angaben f\u00FCr den Befehl \u201E%1\u201C: \u201E%2\u201C.")
+                   .arg(a.befehl, a.argumente.last()));
+    return a;
+}
+
+std::optional<QDate> DatumLesen(const QString &text)
+{
+    for (const QString &format : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy")}) {
+        const QDate datum = QDate::fromString(text.trimmed(), format);
+        if (datum.isValid())
+            return datum;
+    }
+    return std::nullopt;
+}
+
+Datumsgrenzen DatumsgrenzenLesen(const Aufruf &aufruf)
+{
+    Datumsgrenzen g;
+    for (const auto &[name, ziel] :
+         {std::pair{QStringLiteral("von"), &g.von}, std::pair{QStringLiteral("bis"), &g.bis}}) {
+        if (!aufruf.hat(name))
+            continue;
+        *ziel = DatumLesen(aufruf.wert(name));
+        if (!*ziel && g.fehler.isEmpty())
+            g.fehler =
+                QStringLiteral("\u201E%1\u201C ist kein Datum (JJJJ-MM-TT oder TT.MM.JJJJ).").arg(aufruf.wert(name));
+    }
+    return g;
+}
+
+std::optional<int> ZahlLesen(const QString &text, int von, int bis)
+{
+    static const QRegularExpression ziffern(QStringLiteral("^\\d{1,9}$"));
+    if (!ziffern.match(text.trimmed()).hasMatch())
+        return std::nullopt;
+    const int zahl = text.trimmed().toInt();
+    if (zahl < von || zahl > bis)
+        return std::nullopt;
+    return zahl;
+}
+
+QString Hilfetext()
+{
+    return QStringLiteral(
+        "Aufruf: quintaro-analyser-cli [--daten ORDNER] BEFEHL [ANGABEN] [OPTIONEN]\n"
+        "\n"
+        "Die Befehlszeile von Quintaro Analyser: dieselben Gewinnreihen, Tippscheine und\n"
+        "Auswertungen wie im Programm, f\u00FCr Skripte.\n"
+        "\n"
+        "Befehle:\n"
+        "  auswerten TIPPSCHEIN.qtt [--von DATUM] [--bis DATUM]\n"
+        "      wertet den Tippschein aus: ohne --von die Ziehung am --bis-Datum (oder die\n"
+        "      letzte davor), ohne beides die neueste Ziehung; mit --von alle Ziehungen von\n"
+        "      --von bis --bis (ohne --bis bis zur neuesten).\n"
+        "  statistik [--von DATUM] [--bis DATUM] [--kombis 2|3|4]\n"
+        "      H\u00E4ufigkeit und Ausbleiben der Zahlen im Zeitraum (ohne Angabe: alle\n"
+        "      Ziehungen); mit --kombis die h\u00E4ufigsten und seltensten 2er-, 3er- oder\n"
+        "      4er-Kombinationen.\n"
+        "  zufall ANZAHL [--bank ZAHLEN] [--killer ZAHLEN] [--favoriten ZAHLEN] [--zz N]\n"
+        "         [--startwert S] [--csv DATEI]\n"
+        "      erzeugt ANZAHL verschiedene zuf\u00E4llige Tippreihen wie der Zufallsgenerator:\n"
+        "      --bank Zahlen in jeder Reihe, --killer Zahlen in keiner, --favoriten Zahlen\n"
+        "      mit doppeltem Gewicht, --zz feste Zusatzzahl; ZAHLEN durch Kommas getrennt\n"
+        "      (3,17,42). --startwert wiederholt einen Lauf, --csv schreibt die Reihen als\n"
+        "      CSV-Datei.\n"
+        "  gewinnreihen export DATEI\n"
+        "      schreibt alle Gewinnreihen als CSV-Datei oder Arbeitsmappe (.csv, .xlsx).\n"
+        "  gewinnreihen import DATEI [--ersetzen] [--vorschau]\n"
+        "      liest Gewinnreihen aus CSV (Trenner \u201E,\u201C oder \u201E;\u201C), .xlsx, .xls oder .ods\n"
+        "      und \u00FCbernimmt neue Ziehungen; --ersetzen ersetzt auch abweichende,\n"
+        "      --vorschau zeigt nur, was sich \u00E4ndern w\u00FCrde.\n"
+        "\n"
+        "Optionen:\n"
+        "  --daten ORDNER  dieser Datenordner statt des eigenen\n"
+        "  --json          Ergebnis als JSON statt als Text\n"
+        "  --help, --hilfe diese \u00DCbersicht\n"
+        "  --version       die Version\n"
+        "\n"
+        "Datumsangaben als JJJJ-MM-TT oder TT.MM.JJJJ.\n"
+        "R\u00FCckgabe: 0 erledigt, 1 abgelehnt (Meldung auf der Fehlerausgabe), 2 falscher Aufruf.\n"
+        "Solange das Programm mit demselben Datenordner l\u00E4uft, schreibt die Befehlszeile\n"
+        "nichts in diesen Ordner.\n");
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+struct Aufruf;
+
+// The commands of the command line; each returns the exit status.
+int Auswerten(const Aufruf &aufruf);
+int Statistik(const Aufruf &aufruf);
+int Zufall(const Aufruf &aufruf);
+int Gewinnreihen(const Aufruf &aufruf);

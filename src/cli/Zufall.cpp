@@ -1,0 +1,132 @@
+#include "cli/Aufruf.h"
+#include "cli/Ausgabe.h"
+#include "cli/Kommandos.h"
+
+#include "entry/Tabellenformate.h"
+#include "generator/Zufallsgenerator.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+
+#include <limits>
+
+namespace {
+
+struct Zahlenliste
+{
+    Zahlenmenge menge;
+    QString fehler;
+};
+
+// "3,17,42": numbers of 1..49 separated by commas.
+Zahlenliste zahlenLesen(const Aufruf &a, const QString &name)
+{
+    Zahlenliste z;
+    if (!a.hat(name))
+        return z;
+    for (const QString &teil : a.wert(name).split(QLatin1Char(','))) {
+        const std::optional<int> zahl = ZahlLesen(teil, 1, MaxZahl);
+        if (!zahl) {
+            z.fehler = QStringLiteral("\u201E%1\u201C bei \u201E--%2\u201C ist keine Zahl von 1 bis 49.")
+                           .arg(teil.trimmed(), name);
+            return z;
+        }
+        z.menge.hinzu(static_cast<std::uint8_t>(*zahl));
+    }
+    return z;
+}
+
+QString reiheText(const Zufallsreihen &reihen, int r)
+{
+    QStringList zahlen;
+    for (int s = 0; s < ZahlenProReihe; ++s)
+        zahlen << QString::number(reihen.zahl(r, s)).rightJustified(2);
+    return zahlen.join(QLatin1Char(' ')) + QStringLiteral(" | ") + reihen.zusatzzahl(r);
+}
+
+} // namespace
+
+int Zufall(const Aufruf &a)
+{
+    Zufallsvorgaben vorgaben;
+    const std::optional<int> anzahl = ZahlLesen(a.argumente.constFirst(), 1, std::numeric_limits<std::int32_t>::max());
+    if (!anzahl)
+        return Falschaufruf(MeldungAnzahlUngueltig.section(Absatz, 0, 0));
+    vorgaben.ZufReihenAnz = *anzahl;
+
+    Zahlenliste bank = zahlenLesen(a, QStringLiteral("bank"));
+    Zahlenliste killer = zahlenLesen(a, QStringLiteral("killer"));
+    Zahlenliste favoriten = zahlenLesen(a, QStringLiteral("favoriten"));
+    for (const Zahlenliste *liste : {&bank, &killer, &favoriten})
+        if (!liste->fehler.isEmpty())
+            return Falschaufruf(liste->fehler);
+    // A number stands in one panel of the generator only.
+    for (const auto &[x, y, namen] : {std::tuple{&bank, &killer, QStringLiteral("--bank und --killer")},
+                                      std::tuple{&bank, &favoriten, QStringLiteral("--bank und --favoriten")},
+                                      std::tuple{&killer, &favoriten, QStringLiteral("--killer und --favoriten")}}) {
+        const Zahlenmenge beide = x->menge.schnitt(y->menge);
+        for (int n = 1; n <= MaxZahl; ++n)
+            if (beide.enthaelt(static_cast<std::uint8_t>(n)))
+                return Falschaufruf(QStringLiteral("Die Zahl %1 steht bei %2.").arg(n).arg(namen));
+    }
+    vorgaben.BZGewaehlt = bank.menge;
+    vorgaben.KillGewaehlt = killer.menge;
+    vorgaben.FavGewaehlt = favoriten.menge;
+    if (a.hat(QStringLiteral("zz"))) {
+        const std::optional<int> zz = ZahlLesen(a.wert(QStringLiteral("zz")), 1, MaxZusatzzahl);
+        if (!zz)
+            return Falschaufruf(
+                QStringLiteral("\u201E--zz\u201C nimmt eine Zusatzzahl von 1 bis 10, nicht \u201E%1\u201C.")
+                    .arg(a.wert(QStringLiteral("zz"))));
+        vorgaben.festeZusatzzahl = QString::number(*zz);
+    }
+    std::uint64_t startwert = 0;
+    if (a.hat(QStringLiteral("startwert"))) {
+        bool ok = false;
+        startwert = a.wert(QStringLiteral("startwert")).toULongLong(&ok, 10);
+        if (!ok)
+            return Falschaufruf(
+                QStringLiteral("\u201E--startwert\u201C nimmt eine ganze Zahl ab 0, nicht \u201E%1\u201C.")
+                    .arg(a.wert(QStringLiteral("startwert"))));
+    } else {
+        startwert = NeuerStartwert();
+    }
+
+    const Zufallsergebnis ergebnis = ZufallszahlenErmitteln(vorgaben, startwert);
+    if (ergebnis.ausgang != Zufallsergebnis::Ausgang::Fertig)
+        return Ablehnen(ergebnis.meldung);
+    const Zufallsreihen &reihen = ergebnis.reihen;
+
+    QString datei;
+    if (a.hat(QStringLiteral("csv"))) {
+        datei = QFileInfo(a.wert(QStringLiteral("csv"))).absoluteFilePath();
+        const QString fehler = CSVSpeichern(reihen.alsTabelle([](const QString &) { return 0; }), datei);
+        if (!fehler.isEmpty())
+            return Ablehnen(fehler);
+    }
+
+    if (a.json) {
+        QJsonArray zeilen;
+        for (int r = 0; r < reihen.anzahl(); ++r) {
+            QJsonArray zahlen;
+            for (int s = 0; s < ZahlenProReihe; ++s)
+                zahlen.append(reihen.zahl(r, s));
+            zeilen.append(QJsonObject{{QStringLiteral("zahlen"), zahlen},
+                                      {QStringLiteral("zusatzzahl"), reihen.zusatzzahl(r).toInt()}});
+        }
+        QJsonObject json{{QStringLiteral("startwert"), QString::number(startwert)}, {QStringLiteral("reihen"), zeilen}};
+        if (!datei.isEmpty())
+            json.insert(QStringLiteral("csv"), datei);
+        JsonAusgeben(json);
+        return Erfolg;
+    }
+    if (!datei.isEmpty()) {
+        Ausgeben(QStringLiteral("%1 Tippreihen gespeichert in: %2").arg(reihen.anzahl()).arg(datei));
+        return Erfolg;
+    }
+    QString text;
+    for (int r = 0; r < reihen.anzahl(); ++r)
+        text += reiheText(reihen, r) + QLatin1Char('\n');
+    Ausgeben(text);
+    return Erfolg;
+}

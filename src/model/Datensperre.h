@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// The lock on a data folder that the program and the command line share. The program holds it
+// shared for as long as it runs; the command line takes it alone for the time it writes a data
+// file, so it never writes while the program runs on the same folder (whose memory would then
+// no longer match the files). Several programs may run at once, and reading needs no lock.
+//
+// The lock is the operating system's lock on the file ".sperre" in the folder: it ends with the
+// process that holds it, also when that process is killed, so no stale lock remains.
+class Datensperre
+{
+public:
+    enum class Art { Geteilt, Allein };
+
+    Datensperre() = default;
+    ~Datensperre();
+    Datensperre(const Datensperre &) = delete;
+    Datensperre &operator=(const Datensperre &) = delete;
+
+    // Takes the lock without waiting; false when another process holds it in a way that
+    // excludes `art`, or when the lock file cannot be opened (then `fehler()` says why).
+    bool nehmen(const QString &datenordner, Art art);
+    // The same, trying again for up to `millisekunden` while another process holds it.
+    bool nehmen(const QString &datenordner, Art art, int millisekunden);
+    void freigeben();
+
+    bool gehalten() const { return m_datei >= 0; }
+    // The system's description when the lock file could not be opened; empty otherwise.
+    QString fehler() const { return m_fehler; }
+
+    static QString dateiname() { return QStringLiteral(".sperre"); }
+
+private:
+    int m_datei = -1;
+    QString m_fehler;
+};

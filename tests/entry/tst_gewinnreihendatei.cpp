@@ -1,0 +1,286 @@
+#include "Dateien.h"
+#include "Testumgebung.h"
+
+#include "entry/Gewinnreihendatei.h"
+#include "model/Datum.h"
+#include "model/Ziehungsdatei.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+namespace {
+const QLocale deutsch(QLocale::German, QLocale::Germany);
+
+QVector<TGewZahlen> ausBytes(const QByteArray &daten)
+{
+    QVector<TGewZahlen> z;
+    for (qsizetype i = 0; i + TGewZahlen::Groesse <= daten.size(); i += TGewZahlen::Groesse)
+        z << TGewZahlen::ausBytes(daten.constData() + i);
+    return z;
+}
+
+QByteArray alsBytes(const QVector<TGewZahlen> &ziehungen)
+{
+    QByteArray d;
+    for (const TGewZahlen &z : ziehungen)
+        d += z.alsBytes();
+    return d;
+}
+
+TGewZahlen ziehung(int jahr, int monat, int tag, std::array<std::uint8_t, 5> zahlen, std::uint8_t zz)
+{
+    return Testumgebung::ziehung(QDate(jahr, monat, tag), zahlen, zz);
+}
+} // namespace
+
+class TestGewinnreihendatei : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_ordner;
+    QString pfad(const QString &name) const { return m_ordner.filePath(name); }
+
+private Q_SLOTS:
+    // A history written by the program goes out and comes back into an empty data folder byte
+    // for byte, through CSV and through a workbook; into the same history it changes nothing.
+    void rundreise_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("CSV") << QStringLiteral("gewinnreihen.csv");
+        QTest::newRow("xlsx") << QStringLiteral("Gewinnreihen.XLSX");
+    }
+    void rundreise()
+    {
+        QFETCH(QString, datei);
+        const QByteArray original = Testumgebung::ziehungen(2000);
+        const QVector<TGewZahlen> historie = ausBytes(original);
+        QCOMPARE(GewinnreihenExportieren(historie, pfad(datei)), QString());
+
+        const Gewinnreihenimport leer = GewinnreihenLesen(pfad(datei), {}, deutsch);
+        QVERIFY2(leer.meldung.isEmpty(), qPrintable(leer.meldung));
+        QVERIFY(leer.fehler.isEmpty());
+        QCOMPARE(leer.neue.size(), 2000);
+        const QString gespeichert = pfad(QStringLiteral("GReihen.qtgz"));
+        QCOMPARE(GZSpeichern(gespeichert, GewinnreihenUebernehmen({}, leer, false)), QString());
+        QCOMPARE(inhalt(gespeichert), original);
+
+        const Gewinnreihenimport gleich = GewinnreihenLesen(pfad(datei), historie, deutsch);
+        QCOMPARE(gleich.gleiche, 2000);
+        QVERIFY(!gleich.aendertEtwas());
+    }
+
+    void csvText()
+    {
+        QCOMPARE(GewinnreihenExportieren({ziehung(2024, 1, 1, {38, 3, 12, 25, 47}, 7)}, pfad(QStringLiteral("a.csv"))),
+                 QString());
+        // The numbers as stored, not sorted.
+        QCOMPARE(inhalt(pfad(QStringLiteral("a.csv"))),
+                 QByteArray("Datum,Z1,Z2,Z3,Z4,Z5,ZZ\r\n2024-01-01,38,3,12,25,47,7\r\n"));
+    }
+
+    // A file of new, changed, known and broken lines: the preview says what each is, and only
+    // what was chosen reaches the history.
+    void vorschauUndUebernahme()
+    {
+        const QVector<TGewZahlen> historie{ziehung(2024, 1, 8, {1, 2, 3, 4, 5}, 1),
+                                           ziehung(2024, 1, 15, {6, 7, 8, 9, 10}, 2),
+                                           ziehung(2024, 1, 29, {11, 12, 13, 14, 15}, 3)};
+        QVERIFY(schreibe(pfad(QStringLiteral("v.csv")),
+                         "Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zusatzzahl\r\n" // 1 header
+                         "2024-01-08;1;2;3;4;5;1\r\n"                              // 2 known
+                         "\"15.01.2024\";6;7;8;9;44;2\r\n"                         // 3 changed
+                         "22.01.2024;20;21;22;23;24;4;;\r\n"                       // 4 new, between
+                         "\r\n"                                                    // 5 empty
+                         "2024-02-30;1;2;3;4;5;6\r\n"                              // 6 no date
+                         "2024-02-05;1;2;3;4;50;6\r\n"                             // 7 number too big
+                         "2024-02-12;1;2;3;3;5;6\r\n"                              // 8 number twice
+                         "2024-02-19;1;2;3;4;5;11\r\n"                             // 9 Zusatzzahl
+                         "2024-02-26;1;2;3;4;5\r\n"                                // 10 too few
+                         "45285;31;32;33;34;35;5\r\n"                              // 11 new, first: 25.12.2023
+                         "2024-01-22;1;2;3;4;5;6\r\n"));                           // 12 date twice
+        const Gewinnreihenimport i = GewinnreihenLesen(pfad(QStringLiteral("v.csv")), historie, deutsch);
+        QVERIFY2(i.meldung.isEmpty(), qPrintable(i.meldung));
+        QCOMPARE(i.gleiche, 1);
+        QCOMPARE(i.neue.size(), 2);
+        QCOMPARE(ZiehungAlsText(i.neue[0], deutsch), QStringLiteral("25.12.2023: 31 32 33 34 35 | 5"));
+        QCOMPARE(ZiehungAlsText(i.neue[1], deutsch), QStringLiteral("22.01.2024: 20 21 22 23 24 | 4"));
+        QCOMPARE(i.abweichende.size(), 1);
+        QCOMPARE(i.abweichende[0].index, 1);
+        QCOMPARE(i.abweichende[0].zeile, 3);
+        QCOMPARE(ZiehungAlsText(i.abweichende[0].gespeichert, deutsch), QStringLiteral("15.01.2024: 6 7 8 9 10 | 2"));
+        QCOMPARE(ZiehungAlsText(i.abweichende[0].neu, deutsch), QStringLiteral("15.01.2024: 6 7 8 9 44 | 2"));
+        QStringList fehler;
+        for (const Lesefehler &f : i.fehler)
+            fehler << QStringLiteral("%1: %2").arg(f.zeile).arg(f.grund);
+        QCOMPARE(
+            fehler,
+            QStringList({
+                QStringLiteral("6: \u201E2024-02-30\u201C ist kein Datum."),
+                QStringLiteral("7: Die 5. Gewinnzahl \u201E50\u201C ist keine Zahl von 1 bis 49."),
+                QStringLiteral("8: Die Gewinnzahl 3 steht zweimal darin."),
+                QStringLiteral("9: Die Zusatzzahl \u201E11\u201C ist keine Zahl von 1 bis 10."),
+                QStringLiteral("10: Es stehen nur 6 von 7 Werten darin (Datum, f\u00FCnf Gewinnzahlen, Zusatzzahl)."),
+                QStringLiteral("12: Die Ziehung vom 22.01.2024 steht schon in Zeile 4."),
+            }));
+
+        // New draws only: each in its place by date, the changed draw stays.
+        QVector<TGewZahlen> nurNeue = GewinnreihenUebernehmen(historie, i, false);
+        QStringList texte;
+        for (const TGewZahlen &z : nurNeue)
+            texte << ZiehungAlsText(z, deutsch);
+        QCOMPARE(
+            texte,
+            QStringList({QStringLiteral("25.12.2023: 31 32 33 34 35 | 5"), QStringLiteral("08.01.2024: 1 2 3 4 5 | 1"),
+                         QStringLiteral("15.01.2024: 6 7 8 9 10 | 2"), QStringLiteral("22.01.2024: 20 21 22 23 24 | 4"),
+                         QStringLiteral("29.01.2024: 11 12 13 14 15 | 3")}));
+        // Also the changed one, which keeps its place and its fill bytes.
+        QVector<TGewZahlen> mitHistorie = historie;
+        mitHistorie[1].fill = {0xAB, 0xCD};
+        const QVector<TGewZahlen> auchAbweichende = GewinnreihenUebernehmen(mitHistorie, i, true);
+        QCOMPARE(ZiehungAlsText(auchAbweichende[2], deutsch), QStringLiteral("15.01.2024: 6 7 8 9 44 | 2"));
+        QCOMPARE(auchAbweichende[2].fill, (std::array<std::uint8_t, 2>{0xAB, 0xCD}));
+        QCOMPARE(auchAbweichende.size(), 5);
+    }
+
+    // A first line is the header only when it holds neither a date nor a number.
+    void ersteZeile_data()
+    {
+        QTest::addColumn<QByteArray>("zeile");
+        QTest::addColumn<QString>("fehler"); // empty: taken as the header
+        QTest::newRow("Kopf") << QByteArray("Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;ZZ") << QString();
+        QTest::newRow("Kopf ohne Werte") << QByteArray("Ziehungen;;;") << QString();
+        QTest::newRow("falsches Datum") << QByteArray("2024-13-01;1;2;3;4;5;6")
+                                        << QStringLiteral("1: \u201E2024-13-01\u201C ist kein Datum.");
+        QTest::newRow("ohne Datum") << QByteArray(";1;2;3;4;5;6") << QStringLiteral("1: \u201E\u201C ist kein Datum.");
+    }
+    void ersteZeile()
+    {
+        QFETCH(QByteArray, zeile);
+        QFETCH(QString, fehler);
+        const QString datei = pfad(QStringLiteral("erste.csv"));
+        QVERIFY(schreibe(datei, zeile + "\n2024-01-08;1;2;3;4;5;1\n"));
+        const Gewinnreihenimport i = GewinnreihenLesen(datei, {}, deutsch);
+        QCOMPARE(i.neue.size(), 1);
+        QStringList gefunden;
+        for (const Lesefehler &f : i.fehler)
+            gefunden << QStringLiteral("%1: %2").arg(f.zeile).arg(f.grund);
+        QCOMPARE(gefunden, fehler.isEmpty() ? QStringList() : QStringList{fehler});
+    }
+
+    void datumsformen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("datum");
+        QTest::newRow("ISO") << QStringLiteral("2024-01-08") << QDate(2024, 1, 8);
+        QTest::newRow("deutsch") << QStringLiteral("08.01.2024") << QDate(2024, 1, 8);
+        QTest::newRow("kurz") << QStringLiteral("8.1.2024") << QDate(2024, 1, 8);
+        QTest::newRow("zweistellig") << QStringLiteral("08.01.24") << QDate(2024, 1, 8);
+        QTest::newRow("letztes Jahrhundert") << QStringLiteral("08.01.99") << QDate(1999, 1, 8);
+        QTest::newRow("Tageszahl") << QStringLiteral("45299") << QDate(2024, 1, 8);
+        QTest::newRow("mit Uhrzeit") << QStringLiteral("45299,83") << QDate(2024, 1, 8);
+        QTest::newRow("kein Tag") << QStringLiteral("31.02.2024") << QDate();
+        QTest::newRow("Text") << QStringLiteral("Datum") << QDate();
+        QTest::newRow("negativ") << QStringLiteral("-5") << QDate();
+    }
+    void datumsformen()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, datum);
+        QCOMPARE(ZiehungsdatumLesen(text, deutsch).value_or(QDate()), datum);
+    }
+
+    // Files that are no file of draws: a German message and nothing to take.
+    void schlechteDateien_data()
+    {
+        QTest::addColumn<QByteArray>("daten");
+        QTest::addColumn<QString>("meldung");
+        QByteArray binaer(4096, '\0');
+        for (int i = 0; i < binaer.size(); ++i)
+            binaer[i] = static_cast<char>((i * 7919) % 256);
+        QTest::newRow("binaer") << binaer << QStringLiteral("ist weder eine CSV-Datei noch eine Arbeitsmappe.");
+        QTest::newRow("leer") << QByteArray() << QStringLiteral("ist leer.");
+        QTest::newRow("Leerzeilen") << QByteArray("\r\n \r\n") << QStringLiteral("ist leer.");
+        QTest::newRow("Text") << QByteArray("Liebe Tippgemeinschaft,\nbis Montag!\n")
+                              << QStringLiteral("steht keine Ziehung, die ich lesen kann.\n\nZeile 2: ");
+        QTest::newRow("kaputte Mappe") << QByteArray("PK\x03\x04 nicht mehr")
+                                       << QStringLiteral("kann ich nicht einlesen.");
+    }
+    void schlechteDateien()
+    {
+        QFETCH(QByteArray, daten);
+        QFETCH(QString, meldung);
+        const QString datei = pfad(QStringLiteral("schlecht.csv"));
+        QVERIFY(schreibe(datei, daten));
+        const Gewinnreihenimport i = GewinnreihenLesen(datei, {ziehung(2024, 1, 8, {1, 2, 3, 4, 5}, 1)}, deutsch);
+        QVERIFY2(i.meldung.contains(meldung), qPrintable(i.meldung));
+        QVERIFY(!i.aendertEtwas());
+        QVERIFY(i.fehler.isEmpty());
+    }
+
+    void zuGrosseUndFehlendeDatei()
+    {
+        const QString gross = pfad(QStringLiteral("gross.csv"));
+        {
+            QFile f(gross);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(50 * 1024 * 1024));
+        }
+        QVERIFY(
+            GewinnreihenLesen(gross, {}, deutsch).meldung.contains(QStringLiteral("ist gr\u00F6\u00DFer als 16 MB")));
+        QVERIFY(
+            GewinnreihenLesen(pfad(QStringLiteral("fehlt.csv")), {}, deutsch)
+                .meldung.startsWith(QStringLiteral("Die Datei \u201Efehlt.csv\u201C konnte nicht gelesen werden.")));
+    }
+
+    // A failed workbook export leaves the file that stood there as it was.
+    void exportOhneOrdner()
+    {
+        QVERIFY(schreibe(pfad(QStringLiteral("datei")), "x"));
+        for (const QString &name : {QStringLiteral("datei/g.xlsx"), QStringLiteral("datei/g.csv")})
+            QVERIFY(GewinnreihenExportieren({ziehung(2024, 1, 1, {1, 2, 3, 4, 5}, 6)}, pfad(name))
+                        .contains(QStringLiteral("konnte nicht geschrieben werden")));
+        QCOMPARE(inhalt(pfad(QStringLiteral("datei"))), QByteArray("x"));
+    }
+
+    // What LibreOffice Calc writes from a CSV of draws (its dates become date cells) imports
+    // as the same draws, from .xlsx, .ods and .xls.
+    void vonLibreOffice()
+    {
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            QFAIL("LibreOffice Calc (soffice) is not installed; scripts/install-deps.sh installs it.");
+        const QVector<TGewZahlen> historie = ausBytes(Testumgebung::ziehungen(60));
+        const QString csv = pfad(QStringLiteral("calc.csv"));
+        QCOMPARE(GewinnreihenExportieren(historie, csv), QString());
+        QTemporaryDir ziel;
+        std::vector<std::pair<std::unique_ptr<QTemporaryDir>, std::unique_ptr<QProcess>>> laeufe;
+        for (const QString &format : {QStringLiteral("xlsx"), QStringLiteral("ods"), QStringLiteral("xls")}) {
+            auto profil = std::make_unique<QTemporaryDir>();
+            auto p = std::make_unique<QProcess>();
+            p->setProcessChannelMode(QProcess::MergedChannels);
+            p->start(soffice,
+                     {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profil->path()).toString(),
+                      QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                      QStringLiteral("--infilter=CSV:44,34,76,1,,1033"), QStringLiteral("--convert-to"), format,
+                      QStringLiteral("--outdir"), ziel.path(), csv});
+            laeufe.emplace_back(std::move(profil), std::move(p));
+        }
+        for (auto &[profil, p] : laeufe) {
+            QVERIFY(p->waitForFinished(180000));
+            QVERIFY2(p->exitCode() == 0, p->readAll().constData());
+        }
+        for (const QString &format : {QStringLiteral("xlsx"), QStringLiteral("ods"), QStringLiteral("xls")}) {
+            const Gewinnreihenimport i =
+                GewinnreihenLesen(ziel.filePath(QStringLiteral("calc.") + format), {}, deutsch);
+            QVERIFY2(i.meldung.isEmpty(), qPrintable(format + i.meldung));
+            QVERIFY2(i.fehler.isEmpty(),
+                     qPrintable(format + QLatin1Char(' ') + (i.fehler.isEmpty() ? QString() : i.fehler[0].grund)));
+            QCOMPARE(alsBytes(GewinnreihenUebernehmen({}, i, false)), alsBytes(historie));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGewinnreihendatei)
+#include "tst_gewinnreihendatei.moc"

@@ -1,0 +1,478 @@
+#include "Dateien.h"
+
+#include "entry/Tabellenformate.h"
+#include "evaluation/Gewinnauswertung.h"
+#include "generator/Zufallsgenerator.h"
+#include "model/Datensperre.h"
+#include "model/Datum.h"
+#include "model/Spiel.h"
+#include "statistics/Kombistatistik.h"
+#include "statistics/Statistik.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+const QLocale deutsch(QLocale::German, QLocale::Germany);
+
+struct Lauf
+{
+    int code = -1;
+    QString ausgabe;
+    QString fehler;
+    QJsonObject json() const { return QJsonDocument::fromJson(ausgabe.toUtf8()).object(); }
+};
+
+// Five different numbers of 1..49, ascending.
+std::array<std::uint8_t, 5> fuenf(std::mt19937 &zufall)
+{
+    std::array<int, 49> alle{};
+    std::iota(alle.begin(), alle.end(), 1);
+    std::shuffle(alle.begin(), alle.end(), zufall);
+    std::array<std::uint8_t, 5> z{};
+    for (std::size_t i = 0; i < 5; ++i)
+        z[i] = static_cast<std::uint8_t>(alle[i]);
+    std::sort(z.begin(), z.end());
+    return z;
+}
+} // namespace
+
+// The built command line against the core it is made of.
+class TestBefehlszeile : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_tmp;
+    QString daten() const { return m_tmp.filePath(QStringLiteral("data/Quintaro Analyser/")); }
+
+    // Runs the command line with the data folder of the user in the temporary folder.
+    Lauf cli(const QStringList &argumente) const
+    {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
+        umgebung.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+        umgebung.remove(QStringLiteral("LC_ALL"));
+        QProcess p;
+        p.setProcessEnvironment(umgebung);
+        p.start(QStringLiteral(QUINTARO_CLI), argumente);
+        Lauf l;
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            return l;
+        }
+        l.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        l.ausgabe = QString::fromUtf8(p.readAllStandardOutput());
+        l.fehler = QString::fromUtf8(p.readAllStandardError());
+        return l;
+    }
+
+    // 80 weekly draws from 2 January 2023, random numbers; written to the data folder.
+    QVector<TGewZahlen> historie(std::mt19937 &zufall) const
+    {
+        QVector<TGewZahlen> ziehungen;
+        QByteArray datei;
+        for (int i = 0; i < 80; ++i) {
+            TGewZahlen z;
+            z.datum = Datum::ausDatum(QDate(2023, 1, 2).addDays(7 * i));
+            z.GZ = fuenf(zufall);
+            z.bonus = static_cast<std::uint8_t>(1 + zufall() % 10);
+            ziehungen << z;
+            datei += z.alsBytes();
+        }
+        schreibe(daten() + Dateinamen::Gewinnreihen, datei);
+        return ziehungen;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(QDir().mkpath(daten())); }
+
+    // Random tickets, shares, prices and periods: the JSON of the command line is the core's
+    // evaluation of the same rows over the same draws.
+    void auswertenWieDerKern_data()
+    {
+        QTest::addColumn<unsigned>("saat");
+        for (unsigned saat : {1U, 2U, 3U, 4U, 5U, 6U})
+            QTest::newRow(qPrintable(QString::number(saat))) << saat;
+    }
+    void auswertenWieDerKern()
+    {
+        QFETCH(unsigned, saat);
+        std::mt19937 zufall(saat);
+        Zustand zustand;
+        zustand.Formateinstellungen = deutsch;
+        zustand.Ziehungen = historie(zufall);
+        // Every other run at a price of its own from the settings.
+        zustand.Reihenpreis = saat % 2 ? 1.25F : 2.0F;
+        schreibe(daten() + Dateinamen::Einstellungen, saat % 2 ? "[Abrechnung]\nPreis=1,25\n" : "");
+
+        QVector<Tippreihe> reihen;
+        const int anzahl = 1 + static_cast<int>(zufall() % 60);
+        const auto gesamt = static_cast<std::uint16_t>(1 + zufall() % 12);
+        const auto meine = static_cast<std::uint16_t>(zufall() % (gesamt + 1));
+        QByteArray schein;
+        for (int r = 0; r < anzahl; ++r) {
+            Tippreihe t{fuenf(zufall), static_cast<std::uint8_t>(1 + zufall() % 10)};
+            reihen << t;
+            TNormalSchein s;
+            std::copy(t.zahlen.begin(), t.zahlen.end(), s.WZ.begin());
+            s.WZ[5] = t.zusatzzahl;
+            s.AntGes = gesamt;
+            s.Antmeine = meine;
+            schein += s.alsBytes();
+        }
+        const QString datei = m_tmp.filePath(QStringLiteral("schein%1.qtt").arg(saat));
+        QVERIFY(schreibe(datei, schein));
+
+        // A run of draws given as dates in both forms, or (every third run) one draw by --bis.
+        int von = static_cast<int>(zufall() % 80);
+        const int bis = von + static_cast<int>(zufall() % (80 - von));
+        const bool einzeln = saat % 3 == 0;
+        if (einzeln)
+            von = bis;
+        QStringList argumente{QStringLiteral("auswerten"), datei, QStringLiteral("--json"), QStringLiteral("--bis"),
+                              Datum::zuDatum(zustand.Ziehungen[bis].datum).toString(QStringLiteral("dd.MM.yyyy"))};
+        if (!einzeln)
+            argumente << QStringLiteral("--von=") + Datum::zuDatum(zustand.Ziehungen[von].datum).toString(Qt::ISODate);
+        const Lauf lauf = cli(argumente);
+        QVERIFY2(lauf.code == 0, qPrintable(lauf.fehler));
+        const QJsonObject j = lauf.json();
+
+        const Auswertungsergebnis e = GewinnAuswertung(zustand, reihen, gesamt, meine, bis, von, true);
+        QCOMPARE(e.status, Auswertungsstatus::Ok);
+        QCOMPARE(j[QStringLiteral("schein")].toString(), datei);
+        QCOMPARE(j[QStringLiteral("reihen")].toInt(), anzahl);
+        QCOMPARE(j[QStringLiteral("anteile")][QStringLiteral("gesamt")].toInt(), e.antGes);
+        QCOMPARE(j[QStringLiteral("anteile")][QStringLiteral("meine")].toInt(), e.antMeine);
+        const QJsonObject zeitraum = j[QStringLiteral("zeitraum")].toObject();
+        QCOMPARE(zeitraum[QStringLiteral("von")].toString(),
+                 Datum::zuDatum(e.ziehungen.constFirst().dat).toString(Qt::ISODate));
+        QCOMPARE(zeitraum[QStringLiteral("bis")].toString(),
+                 Datum::zuDatum(e.ziehungen.constLast().dat).toString(Qt::ISODate));
+        QCOMPARE(zeitraum[QStringLiteral("ziehungen")].toInt(), bis - von + 1);
+        QCOMPARE(j[QStringLiteral("paare")].toInteger(), e.paare);
+        QCOMPARE(j[QStringLiteral("gesamtCent")].toInteger() * 100, e.gesamt);
+        QCOMPARE(j[QStringLiteral("anteilCent")].toInteger() * 100, e.gesamtAnteil);
+        QCOMPARE(qRound64(j[QStringLiteral("ruecklaufquote")].toDouble() * 10000), e.ruecklauf);
+        QCOMPARE(qRound64(j[QStringLiteral("erwarteteRuecklaufquote")].toDouble() * 10000), e.erwarteterRuecklauf);
+
+        const QJsonArray klassen = j[QStringLiteral("klassen")].toArray();
+        QCOMPARE(klassen.size(), AnzahlGewinnklassen);
+        for (int k = 0; k < AnzahlGewinnklassen; ++k)
+            QCOMPARE(klassen[k][QStringLiteral("anzahl")].toInteger(), e.klassenAnzahl[static_cast<std::size_t>(k)]);
+
+        const QJsonArray gewinne = j[QStringLiteral("gewinne")].toArray();
+        qsizetype i = 0;
+        for (const Ergebniszeile &z : e.zeilen) {
+            if (z.klasse == 0)
+                continue;
+            QVERIFY(i < gewinne.size());
+            const QJsonObject g = gewinne[i++].toObject();
+            QCOMPARE(g[QStringLiteral("datum")].toString(),
+                     Datum::zuDatum(e.ziehungen[z.ziehung].dat).toString(Qt::ISODate));
+            QCOMPARE(g[QStringLiteral("reihe")].toInt(), z.reihe);
+            QCOMPARE(g[QStringLiteral("klasse")].toInt(), int{z.klasse});
+            QCOMPARE(g[QStringLiteral("betragCent")].toInteger() * 100, Gewinnklassen[z.klasse - 1].Gewinn);
+            QCOMPARE(g[QStringLiteral("anteilCent")].toInteger() * 100,
+                     MeinAnteil(e.antGes, e.antMeine, Gewinnklassen[z.klasse - 1].Gewinn));
+        }
+        QCOMPARE(i, gewinne.size());
+        if (e.hoechsterPosition == 0) {
+            QVERIFY(j[QStringLiteral("hoechstgewinn")].isNull());
+        } else {
+            QCOMPARE(j[QStringLiteral("hoechstgewinn")][QStringLiteral("betragCent")].toInteger() * 100, e.hoechster);
+            QCOMPARE(j[QStringLiteral("hoechstgewinn")][QStringLiteral("reihe")].toInt(),
+                     e.zeilen[static_cast<std::size_t>(e.hoechsterPosition - 1)].reihe);
+        }
+
+        // The text form says the same in German.
+        const Lauf text = cli(argumente.mid(0, 2) << argumente.mid(3));
+        QCOMPARE(text.code, 0);
+        QVERIFY2(text.ausgabe.contains(QStringLiteral("Gesamtgewinn: ") + BetragZuWaehrung(e.gesamt, deutsch)),
+                 qPrintable(text.ausgabe));
+        QVERIFY(text.ausgabe.contains(QStringLiteral("R\u00FCcklaufquote: ") + RuecklaufText(e.ruecklauf, deutsch)));
+    }
+
+    void statistikWieDerKern()
+    {
+        std::mt19937 zufall(7);
+        Zustand zustand;
+        zustand.Ziehungen = historie(zufall);
+        const Lauf lauf = cli({QStringLiteral("statistik"), QStringLiteral("--json"), QStringLiteral("--von"),
+                               QStringLiteral("2023-03-01"), QStringLiteral("--bis"), QStringLiteral("30.06.2023")});
+        QVERIFY2(lauf.code == 0, qPrintable(lauf.fehler));
+        const QJsonObject j = lauf.json();
+        // 01.03.2023 is a Wednesday: the period runs from Monday 06.03. (index 9) to 26.06. (index 25).
+        QCOMPARE(j[QStringLiteral("zeitraum")][QStringLiteral("von")].toString(), QStringLiteral("2023-03-06"));
+        QCOMPARE(j[QStringLiteral("zeitraum")][QStringLiteral("bis")].toString(), QStringLiteral("2023-06-26"));
+        QCOMPARE(j[QStringLiteral("zeitraum")][QStringLiteral("ziehungen")].toInt(), 17);
+        StatistikStart(zustand);
+        TeilStatistik(zustand, 9, 25);
+        const QJsonArray haeufigkeiten = j[QStringLiteral("haeufigkeiten")].toArray();
+        QCOMPARE(haeufigkeiten.size(), MaxZahl);
+        for (int n = 1; n <= MaxZahl; ++n) {
+            QCOMPARE(haeufigkeiten[n - 1][QStringLiteral("zahl")].toInt(), n);
+            QCOMPARE(haeufigkeiten[n - 1][QStringLiteral("anzahl")].toInt(),
+                     zustand.Haeufigkeiten[static_cast<std::size_t>(n)]);
+        }
+        const QJsonArray ausgeblieben = j[QStringLiteral("ausgeblieben")].toArray();
+        const auto erwartet = Ausgeblieben(zustand, 9, 25);
+        QCOMPARE(ausgeblieben.size(), MaxZahl);
+        for (int i = 0; i < MaxZahl; ++i) {
+            QCOMPARE(ausgeblieben[i][QStringLiteral("zahl")].toInt(), erwartet[static_cast<std::size_t>(i)].zahl);
+            QCOMPARE(ausgeblieben[i][QStringLiteral("anzahl")].toInt(), erwartet[static_cast<std::size_t>(i)].anzahl);
+        }
+
+        // The ranked triples of the same period, both lists as the statistics window has them.
+        const Lauf kombis = cli({QStringLiteral("statistik"), QStringLiteral("--json"), QStringLiteral("--kombis"),
+                                 QStringLiteral("3"), QStringLiteral("--von"), QStringLiteral("2023-03-01"),
+                                 QStringLiteral("--bis"), QStringLiteral("30.06.2023")});
+        QVERIFY2(kombis.code == 0, qPrintable(kombis.fehler));
+        const QJsonObject k = kombis.json()[QStringLiteral("kombis")].toObject();
+        QCOMPARE(k[QStringLiteral("groesse")].toInt(), 3);
+        Kombitabelle tabelle = KombisErzeugen(3);
+        const Favoriten f = KombinationenFavoriten(tabelle, zustand.Ziehungsmengen, 9, 25);
+        for (const auto &[name, liste] : {std::pair{QStringLiteral("haeufigste"), &f.haeufigste},
+                                          std::pair{QStringLiteral("seltenste"), &f.seltenste}}) {
+            const QJsonArray zeilen = k[name].toArray();
+            QCOMPARE(zeilen.size(), qsizetype(liste->size()));
+            for (qsizetype i = 0; i < zeilen.size(); ++i) {
+                const Rangzeile &r = (*liste)[static_cast<std::size_t>(i)];
+                QCOMPARE(zeilen[i][QStringLiteral("zahlen")].toArray(),
+                         QJsonArray({r.zahlen[0], r.zahlen[1], r.zahlen[2]}));
+                QCOMPARE(zeilen[i][QStringLiteral("anzahl")].toInteger(), qint64{r.Anzahl});
+            }
+        }
+        QVERIFY(k[QStringLiteral("haeufigste")][0][QStringLiteral("anzahl")].toInt() >= 1);
+    }
+
+    // With a start value the command line draws the very rows of the generator's core, as JSON
+    // and as a CSV file, within the bank, killer and Zusatzzahl asked for.
+    void zufallWieDerKern()
+    {
+        const QString csv = m_tmp.filePath(QStringLiteral("zufall.csv"));
+        const Lauf lauf =
+            cli({QStringLiteral("zufall"), QStringLiteral("25"), QStringLiteral("--bank"), QStringLiteral("3,17"),
+                 QStringLiteral("--killer=5,6"), QStringLiteral("--favoriten"), QStringLiteral("40"),
+                 QStringLiteral("--zz"), QStringLiteral("7"), QStringLiteral("--startwert"), QStringLiteral("12345"),
+                 QStringLiteral("--csv"), csv, QStringLiteral("--json")});
+        QVERIFY2(lauf.code == 0, qPrintable(lauf.fehler));
+        Zufallsvorgaben v;
+        v.ZufReihenAnz = 25;
+        v.BZGewaehlt.hinzu(3);
+        v.BZGewaehlt.hinzu(17);
+        v.KillGewaehlt.hinzu(5);
+        v.KillGewaehlt.hinzu(6);
+        v.FavGewaehlt.hinzu(40);
+        v.festeZusatzzahl = QStringLiteral("7");
+        const Zufallsergebnis kern = ZufallszahlenErmitteln(v, 12345);
+        QCOMPARE(kern.ausgang, Zufallsergebnis::Ausgang::Fertig);
+
+        const QJsonArray reihen = lauf.json()[QStringLiteral("reihen")].toArray();
+        QCOMPARE(reihen.size(), 25);
+        QSet<QByteArray> verschieden;
+        for (int r = 0; r < 25; ++r) {
+            const QJsonArray zahlen = reihen[r][QStringLiteral("zahlen")].toArray();
+            QJsonArray erwartet;
+            for (int s = 0; s < 5; ++s)
+                erwartet.append(kern.reihen.zahl(r, s));
+            QCOMPARE(zahlen, erwartet);
+            QVERIFY(zahlen.contains(3) && zahlen.contains(17) && !zahlen.contains(5) && !zahlen.contains(6));
+            QCOMPARE(reihen[r][QStringLiteral("zusatzzahl")].toInt(), 7);
+            verschieden.insert(QJsonDocument(zahlen).toJson());
+        }
+        QCOMPARE(verschieden.size(), 25);
+        const QString kernCsv = m_tmp.filePath(QStringLiteral("kern.csv"));
+        QCOMPARE(CSVSpeichern(kern.reihen.alsTabelle([](const QString &) { return 0; }), kernCsv), QString());
+        QCOMPARE(inhalt(csv), inhalt(kernCsv));
+
+        // Text: one row a line.
+        const Lauf text = cli({QStringLiteral("zufall"), QStringLiteral("3"), QStringLiteral("--startwert=1")});
+        QCOMPARE(text.code, 0);
+        QCOMPARE(text.ausgabe.count(QLatin1Char('\n')), 3);
+        QVERIFY(text.ausgabe.contains(QStringLiteral(" | ")));
+    }
+
+    // What a wrong call, a refusal and the help say, on which channel, with which status.
+    void aufrufe_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("ausgabe"); // part of standard output
+        QTest::addColumn<QString>("fehler");  // part of standard error
+        const auto l = [](std::initializer_list<const char *> a) {
+            QStringList liste;
+            for (const char *s : a)
+                liste << QString::fromUtf8(s);
+            return liste;
+        };
+        QTest::newRow("help") << l({"--help"}) << 0 << QStringLiteral("Aufruf: quintaro-analyser-cli") << QString();
+        QTest::newRow("hilfe nach Befehl")
+            << l({"auswerten", "--hilfe"}) << 0 << QStringLiteral("gewinnreihen import") << QString();
+        QTest::newRow("version") << l({"--version"}) << 0 << QStringLiteral("1.5.0.0") << QString();
+        QTest::newRow("ohne Befehl") << l({}) << 2 << QString() << QStringLiteral("Es fehlt der Befehl.");
+        QTest::newRow("unbekannt") << l({"drucken"}) << 2 << QString()
+                                   << QStringLiteral("Unbekannter Befehl \u201Edrucken\u201C.");
+        QTest::newRow("fremde Option")
+            << l({"statistik", "--bank", "3"}) << 2 << QString()
+            << QStringLiteral("Der Befehl \u201Estatistik\u201C kennt die Option \u201E--bank\u201C nicht.");
+        QTest::newRow("Wert fehlt") << l({"statistik", "--von"}) << 2 << QString()
+                                    << QStringLiteral("Die Option \u201E--von\u201C braucht einen Wert.");
+        QTest::newRow("kein Datum") << l({"statistik", "--von", "31.02.2024"}) << 2 << QString()
+                                    << QStringLiteral("\u201E31.02.2024\u201C ist kein Datum");
+        QTest::newRow("Kombigroesse") << l({"statistik", "--kombis", "5"}) << 2 << QString()
+                                      << QStringLiteral("\u201E--kombis\u201C nimmt 2, 3 oder 4, nicht \u201E5\u201C.");
+        QTest::newRow("keine Reihe") << l({"zufall", "0"}) << 2 << QString()
+                                     << QStringLiteral(
+                                            "Die Anzahl der Tippreihen muss zwischen 1 und 2.147.483.647 liegen.");
+        QTest::newRow("Bankzahl") << l({"zufall", "5", "--bank", "3,50"}) << 2 << QString()
+                                  << QStringLiteral(
+                                         "\u201E50\u201C bei \u201E--bank\u201C ist keine Zahl von 1 bis 49.");
+        QTest::newRow("Bank und Killer") << l({"zufall", "5", "--bank", "3", "--killer", "4,3"}) << 2 << QString()
+                                         << QStringLiteral("Die Zahl 3 steht bei --bank und --killer.");
+        QTest::newRow("Zusatzzahl") << l({"zufall", "5", "--zz", "11"}) << 2 << QString()
+                                    << QStringLiteral("\u201E--zz\u201C nimmt eine Zusatzzahl von 1 bis 10");
+        // Four bank numbers leave 45 rows.
+        QTest::newRow("zu wenige Reihen")
+            << l({"zufall", "46", "--bank", "1,2,3,4"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 46 Tippreihen zu bilden.");
+        QTest::newRow("zweimal") << l({"statistik", "--json", "--bis", "2024-01-01", "--bis=2024-02-01"}) << 2
+                                 << QString() << QStringLiteral("Die Option \u201E--bis\u201C steht zweimal da.");
+        QTest::newRow("Schein fehlt") << l({"auswerten"}) << 2 << QString()
+                                      << QStringLiteral("Dem Befehl \u201Eauswerten\u201C fehlt eine Angabe.");
+        QTest::newRow("zu viel") << l({"auswerten", "a.qtt", "b.qtt"}) << 2 << QString()
+                                 << QStringLiteral("Zu viele Angaben");
+        QTest::newRow("Schein nicht da") << l({"auswerten", "/gibt/es/nicht.qtt"}) << 1 << QString()
+                                         << QStringLiteral(
+                                                "Der Tippschein \u201E/gibt/es/nicht.qtt\u201C wurde nicht gefunden.");
+        QTest::newRow("keine Ziehung") << l({"statistik", "--von", "2030-01-01"}) << 1 << QString()
+                                       << QStringLiteral("Im Zeitraum ab dem 01.01.2030 liegt keine Ziehung.");
+    }
+    void aufrufe()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, code);
+        QFETCH(QString, ausgabe);
+        QFETCH(QString, fehler);
+        std::mt19937 zufall(1);
+        historie(zufall);
+        const Lauf lauf = cli(argumente);
+        QCOMPARE(lauf.code, code);
+        QVERIFY2(lauf.ausgabe.contains(ausgabe), qPrintable(lauf.ausgabe));
+        if (fehler.isEmpty())
+            QVERIFY2(lauf.fehler.isEmpty(), qPrintable(lauf.fehler));
+        else
+            QVERIFY2(lauf.fehler.startsWith(QStringLiteral("quintaro-analyser-cli: ") + fehler),
+                     qPrintable(lauf.fehler));
+        // Nothing goes to standard output when the call was refused.
+        if (code != 0)
+            QVERIFY(lauf.ausgabe.isEmpty());
+    }
+
+    // The history goes out and comes back into an empty folder byte for byte; an import shows
+    // what it would change, writes only on request, replaces differing draws only with
+    // --ersetzen, and never while the program holds the folder.
+    void gewinnreihen()
+    {
+        std::mt19937 zufall(11);
+        const QVector<TGewZahlen> ziehungen = historie(zufall);
+        const QByteArray original = inhalt(daten() + Dateinamen::Gewinnreihen);
+        const QString csv = m_tmp.filePath(QStringLiteral("alle.csv"));
+        const Lauf aus = cli({QStringLiteral("gewinnreihen"), QStringLiteral("export"), csv, QStringLiteral("--json")});
+        QVERIFY2(aus.code == 0, qPrintable(aus.fehler));
+        QCOMPARE(aus.json()[QStringLiteral("ziehungen")].toInt(), 80);
+        QCOMPARE(aus.json()[QStringLiteral("datei")].toString(), csv);
+
+        QTemporaryDir leer;
+        const Lauf ein = cli(
+            {QStringLiteral("--daten"), leer.path(), QStringLiteral("gewinnreihen"), QStringLiteral("import"), csv});
+        QVERIFY2(ein.code == 0, qPrintable(ein.fehler));
+        QVERIFY2(ein.ausgabe.contains(QStringLiteral("80 neue Ziehungen \u00FCbernommen, 0 ersetzt.")),
+                 qPrintable(ein.ausgabe));
+        QCOMPARE(inhalt(leer.filePath(Dateinamen::Gewinnreihen)), original);
+
+        // The first draw changed, one new draw after the last, one line without a Zusatzzahl.
+        const QDate erster = Datum::zuDatum(ziehungen[0].datum);
+        const QDate neuer = Datum::zuDatum(ziehungen[79].datum).addDays(7);
+        const QString datei = m_tmp.filePath(QStringLiteral("neu.csv"));
+        QVERIFY(
+            schreibe(datei, QStringLiteral("Datum;Z1;Z2;Z3;Z4;Z5;ZZ\n%1;1;2;3;4;5;6\n%2;7;8;9;10;11;3\nkaputt;1;2\n")
+                                .arg(erster.toString(QStringLiteral("dd.MM.yyyy")), neuer.toString(Qt::ISODate))
+                                .toUtf8()));
+        const QStringList import{QStringLiteral("gewinnreihen"), QStringLiteral("import"), datei,
+                                 QStringLiteral("--json")};
+        const Lauf vorschau = cli(QStringList(import) << QStringLiteral("--vorschau"));
+        QVERIFY2(vorschau.code == 0, qPrintable(vorschau.fehler));
+        QJsonObject j = vorschau.json();
+        QCOMPARE(j[QStringLiteral("neu")].toArray().size(), 1);
+        QCOMPARE(j[QStringLiteral("neu")][0][QStringLiteral("datum")].toString(), neuer.toString(Qt::ISODate));
+        QCOMPARE(j[QStringLiteral("neu")][0][QStringLiteral("zahlen")].toArray(), QJsonArray({7, 8, 9, 10, 11}));
+        QCOMPARE(j[QStringLiteral("neu")][0][QStringLiteral("zusatzzahl")].toInt(), 3);
+        QCOMPARE(j[QStringLiteral("abweichend")].toArray().size(), 1);
+        QCOMPARE(j[QStringLiteral("abweichend")][0][QStringLiteral("zeile")].toInt(), 2);
+        QCOMPARE(
+            j[QStringLiteral("abweichend")][0][QStringLiteral("gespeichert")][QStringLiteral("zusatzzahl")].toInt(),
+            int{ziehungen[0].bonus});
+        QCOMPARE(j[QStringLiteral("gleich")].toInt(), 0);
+        QCOMPARE(j[QStringLiteral("nichtLesbar")][0][QStringLiteral("zeile")].toInt(), 4);
+        QVERIFY(j[QStringLiteral("uebernommen")].isNull());
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), original);
+
+        // While the program runs on the folder: refused, nothing written.
+        {
+            Datensperre programm;
+            QVERIFY(programm.nehmen(daten(), Datensperre::Art::Geteilt));
+            const Lauf gesperrt = cli(import);
+            QCOMPARE(gesperrt.code, 1);
+            QVERIFY2(gesperrt.fehler.contains(QStringLiteral("l\u00E4uft gerade mit diesem Datenordner")),
+                     qPrintable(gesperrt.fehler));
+            QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), original);
+        }
+
+        const Lauf ersetzt = cli(QStringList(import) << QStringLiteral("--ersetzen"));
+        QVERIFY2(ersetzt.code == 0, qPrintable(ersetzt.fehler));
+        j = ersetzt.json()[QStringLiteral("uebernommen")].toObject();
+        QCOMPARE(j[QStringLiteral("neu")].toInt(), 1);
+        QCOMPARE(j[QStringLiteral("ersetzt")].toInt(), 1);
+        QCOMPARE(inhalt(daten() + Dateinamen::Sicherung), original);
+        const QByteArray jetzt = inhalt(daten() + Dateinamen::Gewinnreihen);
+        QCOMPARE(jetzt.size(), original.size() + TGewZahlen::Groesse);
+        QCOMPARE(TGewZahlen::ausBytes(jetzt.constData()).GZ, (std::array<std::uint8_t, 5>{1, 2, 3, 4, 5}));
+        QCOMPARE(jetzt.mid(TGewZahlen::Groesse, original.size() - TGewZahlen::Groesse),
+                 original.mid(TGewZahlen::Groesse));
+
+        // A file that is no file of draws.
+        QVERIFY(schreibe(datei, QByteArray(100, '\0')));
+        const Lauf binaer = cli(import);
+        QCOMPARE(binaer.code, 1);
+        QVERIFY2(binaer.fehler.contains(QStringLiteral("ist weder eine CSV-Datei noch eine Arbeitsmappe.")),
+                 qPrintable(binaer.fehler));
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), jetzt);
+        QFile::remove(daten() + Dateinamen::Sicherung);
+    }
+
+    // A history file that cannot be read and an empty data folder are refused in German.
+    void datenordnerMitFehlern()
+    {
+        QTemporaryDir ordner;
+        const Lauf leer = cli({QStringLiteral("--daten"), ordner.path(), QStringLiteral("statistik")});
+        QCOMPARE(leer.code, 1);
+        QCOMPARE(leer.fehler, QStringLiteral("quintaro-analyser-cli: Es sind keine Gewinnreihen vorhanden.\n"));
+        QVERIFY(QDir().mkpath(ordner.filePath(Dateinamen::Gewinnreihen)));
+        const Lauf ordnerStattDatei = cli({QStringLiteral("--daten"), ordner.path(), QStringLiteral("statistik")});
+        QCOMPARE(ordnerStattDatei.code, 1);
+        QVERIFY2(
+            ordnerStattDatei.fehler.contains(QStringLiteral("\u201EGReihen.qtgz\u201C konnte nicht gelesen werden.")),
+            qPrintable(ordnerStattDatei.fehler));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBefehlszeile)
+#include "tst_befehlszeile.moc"
