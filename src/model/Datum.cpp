@@ -28,6 +28,14 @@ QString kurz(const QDate &datum, const QLocale &locale) { return locale.toString
 
 QString kurz(double tage, const QLocale &locale) { return kurz(zuDatum(tage), locale); }
 
+QStringList muster(const QLocale &locale)
+{
+    QStringList texte;
+    for (int monat = 1; monat <= 12; ++monat)
+        texte << kurz(QDate(2000, monat, 28), locale);
+    return texte;
+}
+
 QDate ausKurz(const QString &text, const QLocale &locale) { return locale.toDate(text.trimmed(), kurzesFormat(locale)); }
 
 } // namespace Datum

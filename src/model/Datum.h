@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 // Dates are whole days counted from 30 December 1899 (day 0), held in a double as in the files.
 namespace Datum {
@@ -15,6 +16,9 @@ QDate zuDatum(double tage);
 QString kurzesFormat(const QLocale &locale);
 QString kurz(double tage, const QLocale &locale);
 QString kurz(const QDate &datum, const QLocale &locale);
+// One date of every month in the short format: the widest of them sizes a date column, whatever
+// the locale writes for a month.
+QStringList muster(const QLocale &locale);
 // Parses a text in the short format; an invalid QDate when it is none.
 QDate ausKurz(const QString &text, const QLocale &locale);
 

@@ -108,9 +108,14 @@ QString erwartungsmuster(const QLocale &locale)
 {
     return RuecklaufText(9'999'900, locale);
 }
-QString datumsmuster(const QLocale &locale)
+// The widest date the locale writes, in the given font.
+QString datumsmuster(const QLocale &locale, const QFont &schrift)
 {
-    return locale.toString(QDate(2000, 12, 28), Datum::kurzesFormat(locale)).left(10);
+    const QFontMetrics fm(schrift);
+    const QStringList texte = Datum::muster(locale);
+    return *std::max_element(texte.begin(), texte.end(), [&fm](const QString &a, const QString &b) {
+        return fm.horizontalAdvance(a) < fm.horizontalAdvance(b);
+    });
 }
 
 // A column's width: the given width, or more when its header or its widest value needs it.
@@ -222,7 +227,7 @@ QWidget *TFFrScheineN::baueRechts()
     QStringList klassen{QStringLiteral("---")};
     for (const Gewinnklasse &k : Gewinnklassen)
         klassen << k.Bezeichnung;
-    const std::array<QStringList, ErgebnisSpalten> werte{QStringList{datumsmuster(locale)}, klassen,
+    const std::array<QStringList, ErgebnisSpalten> werte{Datum::muster(locale), klassen,
                                                          QStringList{ReihennummerMuster}, {betragsmuster(locale)},
                                                          {betragsmuster(locale)}};
     for (int c = 0; c < ErgebnisSpalten; ++c) {
@@ -295,7 +300,7 @@ QWidget *TFFrScheineN::baueSummen()
     auto *h = new QGridLayout(hoechst);
     const QLocale &locale = m_zustand.Formateinstellungen;
     m_lHGew = new Wertlabel(QStringLiteral("LHGew"), Qt::AlignHCenter, waehrungsmuster(locale), hoechst);
-    m_lHGewWann = new Wertlabel(QStringLiteral("LHGewWann"), Qt::AlignHCenter, datumsmuster(locale), hoechst);
+    m_lHGewWann = new Wertlabel(QStringLiteral("LHGewWann"), Qt::AlignHCenter, datumsmuster(locale, hoechst->font()), hoechst);
     m_lHGewWann->setProperty("tag", 0);
     m_bZeig = Bildknopf(QStringLiteral("BZeig"), Symbole::zeigen(),
                         QStringLiteral("Zum Höchstgewinn in der Ergebnisliste blättern"), hoechst);

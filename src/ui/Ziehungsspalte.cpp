@@ -81,7 +81,10 @@ Ziehungsspalte::Ziehungsspalte(Zustand &zustand, QWidget *eltern) : QWidget(elte
     kopf << Zentrieren(QStringLiteral("ZZ"), 30, breite);
     m_g1Modell->setzeKopf(kopf);
     // The date column is 65 pixels wide unless the font needs more for a whole date.
-    m_g1->setColumnWidth(0, std::max(65, m_g1->textbreite(QStringLiteral("00.00.0000")) + 6));
+    int datumsbreite = 65;
+    for (const QString &datum : Datum::muster(m_zustand.Formateinstellungen))
+        datumsbreite = std::max(datumsbreite, m_g1->textbreite(datum) + 6);
+    m_g1->setColumnWidth(0, datumsbreite);
     for (int c = 1; c < 7; ++c)
         m_g1->setColumnWidth(c, 30);
     spalte->addWidget(m_g1, 1);

@@ -3,6 +3,7 @@
 #include "Scheindaten.h"
 #include "Testumgebung.h"
 
+#include "model/Datum.h"
 #include "model/Einstellungen.h"
 #include "model/Spiel.h"
 #include "ui/Datumsauswahl.h"
@@ -378,6 +379,32 @@ private Q_SLOTS:
 
     // The largest figures the frame shows fit their columns and labels in the widget's own font:
     // a class-1 win with one share, the largest share counts, a return rate of twelve digits.
+    // Dates in a locale that writes month names ("28 Sep 2024") are wider than "dd.MM.yyyy".
+    void datumPasstInJedesGebietsschema()
+    {
+        Testumgebung u;
+        u.zustand.Formateinstellungen = QLocale::c();
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(60));
+        u.schreibe(QStringLiteral("a.qtt"), schein({{1, 2, 3, 4, 5, 6}}));
+        TFAuswertung f(u.zustand, u.befehle());
+        f.findChild<QCheckBox *>(QStringLiteral("cbMerken"))->setChecked(false);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("a.qtt"))});
+
+        auto *g1 = f.findChild<QTableView *>(QStringLiteral("G1"));
+        QCOMPARE(g1->model()->rowCount(), 60);
+        for (int z = 0; z < 60; ++z)
+            QVERIFY2(zeigtGanz(g1, z, 0), qPrintable(text(g1, z, 0)));
+        auto *g3a = in<QTableView>(rahmen(f, 0), "G3a");
+        const QFontMetrics fm(g3a->font());
+        for (int monat = 1; monat <= 12; ++monat) {
+            const QString datum = Datum::kurz(QDate(2024, monat, 28), QLocale::c());
+            QVERIFY2(fm.horizontalAdvance(datum) + 2 <= g3a->columnWidth(0), qPrintable(datum));
+        }
+    }
+
     void grosseZahlenPassen()
     {
         Testumgebung u;
