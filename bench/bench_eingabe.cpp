@@ -16,6 +16,7 @@
 #include "ui/eingabe/Eingabeelemente.h"
 #include "ui/eingabe/Textrahmen.h"
 
+#include "Fensterbenchmark.h"
 #include "Zufallsdaten.h"
 
 #include <benchmark/benchmark.h>
@@ -106,13 +107,4 @@ BENCHMARK(ArbeitsmappeLesen)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRe
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return FensterbenchmarksAusfuehren(argc, argv); }

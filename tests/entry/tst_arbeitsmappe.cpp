@@ -1,4 +1,5 @@
 #include "Dateien.h"
+#include "Tabellenzeilen.h"
 
 #include "entry/Arbeitsmappe.h"
 #include "entry/Mappenleser.h"
@@ -20,18 +21,6 @@ const QString Daten = QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/");
 const QLocale Deutsch(QLocale::German, QLocale::Germany);
 const QString nbsp = QStringLiteral("\u00A0");
 
-// A table as "a|b|c" lines, row 0 included.
-QStringList zeilen(const TextTabelle &t)
-{
-    QStringList ergebnis;
-    for (int z = 0; z < t.zeilen(); ++z) {
-        QStringList zellen;
-        for (int s = 0; s < t.spalten(); ++s)
-            zellen << t.zelle(s, z);
-        ergebnis << zellen.join(QLatin1Char('|'));
-    }
-    return ergebnis;
-}
 
 // The table a window starts with: a header row and 50 empty rows.
 TextTabelle startTabelle()

@@ -1,4 +1,5 @@
 #include "Dateien.h"
+#include "Tabellenzeilen.h"
 
 #include "entry/Tabellenformate.h"
 
@@ -20,18 +21,6 @@ TextTabelle tippreihen(const QStringList &reihen, int spalten = 7)
     return t;
 }
 
-// The data cells as "a|b|c" lines, to compare whole tables at a glance.
-QStringList zeilen(const TextTabelle &t)
-{
-    QStringList ergebnis;
-    for (int z = 0; z < t.zeilen(); ++z) {
-        QStringList zellen;
-        for (int s = 0; s < t.spalten(); ++s)
-            zellen << t.zelle(s, z);
-        ergebnis << zellen.join(QLatin1Char('|'));
-    }
-    return ergebnis;
-}
 } // namespace
 
 class TestTabellenformate : public QObject
