@@ -1,5 +1,6 @@
 #include "Attrappen.h"
 #include "Dateien.h"
+#include "Scheindaten.h"
 #include "Testumgebung.h"
 
 #include "entry/Arbeitsmappe.h"
@@ -78,18 +79,6 @@ struct Eingabe
     }
 };
 
-QByteArray schein(const QList<std::array<std::uint8_t, 6>> &reihen, std::uint16_t gesamt, std::uint16_t meine)
-{
-    QByteArray d;
-    for (const auto &r : reihen) {
-        TNormalSchein s;
-        s.WZ = r;
-        s.AntGes = gesamt;
-        s.Antmeine = meine;
-        d += s.alsBytes();
-    }
-    return d;
-}
 } // namespace
 
 class TestEingabefenster : public QObject
