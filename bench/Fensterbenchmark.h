@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Meldungen.h"
+#include "ui/gemeinsam/Meldungen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -13,9 +13,9 @@
 #include "model/Ordner.h"
 #include "model/Records.h"
 #include "model/Zustand.h"
-#include "ui/Befehle.h"
-#include "ui/Hauptfenster.h"
-#include "ui/Tippauswertung.h"
+#include "ui/gemeinsam/Befehle.h"
+#include "ui/haupt/Hauptfenster.h"
+#include "ui/haupt/Tippauswertung.h"
 
 #include "Fensterbenchmark.h"
 #include "Zufallsdaten.h"

@@ -9,8 +9,8 @@
 
 #include "model/Zustand.h"
 #include "statistics/Statistik.h"
-#include "ui/Befehle.h"
-#include "ui/Gitter.h"
+#include "ui/gemeinsam/Befehle.h"
+#include "ui/gemeinsam/Gitter.h"
 #include "ui/statistik/Favoritenseite.h"
 #include "ui/statistik/FrStatistik.h"
 #include "ui/statistik/StatistikFenster.h"

@@ -1,3 +1,3 @@
-#include "ui/Programmstart.h"
+#include "ui/haupt/Programmstart.h"
 
 int main(int argc, char **argv) { return Programmstart(argc, argv); }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/Dateidialoge.h"
-#include "ui/Druckdialog.h"
-#include "ui/Meldungen.h"
-#include "ui/Starter.h"
+#include "ui/gemeinsam/Dateidialoge.h"
+#include "ui/gemeinsam/Druckdialog.h"
+#include "ui/gemeinsam/Meldungen.h"
+#include "ui/gemeinsam/Starter.h"
 #include "update/Internet.h"
 
 #include <QList>

@@ -5,7 +5,7 @@
 #include "model/Datum.h"
 #include "model/Ordner.h"
 #include "model/Spiel.h"
-#include "ui/Befehle.h"
+#include "ui/gemeinsam/Befehle.h"
 
 #include <QCoreApplication>
 #include <QFile>

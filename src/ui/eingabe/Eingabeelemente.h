@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/Nummernknoepfe.h"
-#include "ui/Steuerelemente.h"
+#include "ui/gemeinsam/Nummernknoepfe.h"
+#include "ui/gemeinsam/Steuerelemente.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,9 +1,9 @@
 #include "ui/eingabe/Textrahmen.h"
 
 #include "entry/Scheineingabe.h"
-#include "ui/Meldungen.h"
-#include "ui/Steuerelemente.h"
-#include "ui/Symbole.h"
+#include "ui/gemeinsam/Meldungen.h"
+#include "ui/gemeinsam/Steuerelemente.h"
+#include "ui/gemeinsam/Symbole.h"
 #include "ui/eingabe/Eingabeelemente.h"
 
 #include <QGridLayout>

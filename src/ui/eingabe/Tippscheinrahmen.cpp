@@ -3,12 +3,12 @@
 #include "entry/Scheineingabe.h"
 #include "entry/Tabellenformate.h"
 #include "model/Zustand.h"
-#include "ui/Gitter.h"
-#include "ui/ScheinSpeichern.h"
-#include "ui/Steuerelemente.h"
-#include "ui/Symbole.h"
-#include "ui/TabellenExport.h"
-#include "ui/TextTabellenModell.h"
+#include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/ScheinSpeichern.h"
+#include "ui/gemeinsam/Steuerelemente.h"
+#include "ui/gemeinsam/Symbole.h"
+#include "ui/gemeinsam/TabellenExport.h"
+#include "ui/gemeinsam/TextTabellenModell.h"
 #include "ui/eingabe/Eingabeelemente.h"
 
 #include <QGridLayout>

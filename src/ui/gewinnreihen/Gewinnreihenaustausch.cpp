@@ -4,9 +4,9 @@
 #include "model/Dateien.h"
 #include "model/Ziehungsdatei.h"
 #include "model/Zustand.h"
-#include "ui/Dateidialoge.h"
-#include "ui/Meldungen.h"
-#include "ui/TabellenExport.h"
+#include "ui/gemeinsam/Dateidialoge.h"
+#include "ui/gemeinsam/Meldungen.h"
+#include "ui/gemeinsam/TabellenExport.h"
 #include "ui/gewinnreihen/ImportVorschau.h"
 #include "update/Gewinnreihendownload.h"
 

@@ -2,8 +2,8 @@
 
 #include "model/Datum.h"
 #include "model/Spiel.h"
-#include "ui/Gitter.h"
-#include "ui/TextGitter.h"
+#include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/TextGitter.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

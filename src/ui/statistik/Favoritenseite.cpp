@@ -1,8 +1,8 @@
 #include "ui/statistik/Favoritenseite.h"
 
-#include "ui/Gitter.h"
-#include "ui/Steuerelemente.h"
-#include "ui/Symbole.h"
+#include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/Steuerelemente.h"
+#include "ui/gemeinsam/Symbole.h"
 #include "ui/statistik/KombiListenModell.h"
 #include "ui/statistik/StatistikGitter.h"
 

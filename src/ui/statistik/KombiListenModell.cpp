@@ -1,6 +1,6 @@
 #include "ui/statistik/KombiListenModell.h"
 
-#include "ui/Gitter.h"
+#include "ui/gemeinsam/Gitter.h"
 
 KombiListenModell::KombiListenModell(QObject *eltern) : QAbstractTableModel(eltern) {}
 

@@ -1,11 +1,11 @@
 #include "ui/statistik/KombiSuche.h"
 
 #include "model/Zustand.h"
-#include "ui/Gitter.h"
-#include "ui/Meldungen.h"
-#include "ui/Steuerelemente.h"
-#include "ui/Symbole.h"
-#include "ui/TextTabellenModell.h"
+#include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/Meldungen.h"
+#include "ui/gemeinsam/Steuerelemente.h"
+#include "ui/gemeinsam/Symbole.h"
+#include "ui/gemeinsam/TextTabellenModell.h"
 #include "ui/statistik/StatistikGitter.h"
 
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "statistics/Kombistatistik.h"
-#include "ui/Nummernknoepfe.h"
+#include "ui/gemeinsam/Nummernknoepfe.h"
 
 #include <QWidget>
 

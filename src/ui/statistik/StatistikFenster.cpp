@@ -2,7 +2,7 @@
 
 #include "model/Spiel.h"
 #include "model/Zustand.h"
-#include "ui/Befehle.h"
+#include "ui/gemeinsam/Befehle.h"
 #include "ui/hilfe/Hilfe.h"
 #include "ui/statistik/FrStatistik.h"
 

@@ -1,7 +1,7 @@
 #include "ui/statistik/StatistikGitter.h"
 
 #include "model/Textzellen.h"
-#include "ui/Gitter.h"
+#include "ui/gemeinsam/Gitter.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

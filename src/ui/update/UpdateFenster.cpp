@@ -2,9 +2,9 @@
 
 #include "model/Spiel.h"
 #include "model/Zustand.h"
-#include "ui/Befehle.h"
-#include "ui/Meldungen.h"
-#include "ui/Symbole.h"
+#include "ui/gemeinsam/Befehle.h"
+#include "ui/gemeinsam/Meldungen.h"
+#include "ui/gemeinsam/Symbole.h"
 #include "ui/update/Downloadlauf.h"
 #include "ui/update/Gewinnzahlenaktualisierung.h"
 #include "ui/update/Updateteile.h"

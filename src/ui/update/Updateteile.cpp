@@ -1,6 +1,6 @@
 #include "ui/update/Updateteile.h"
 
-#include "ui/Wertlabel.h"
+#include "ui/gemeinsam/Wertlabel.h"
 
 namespace Updateteile {
 

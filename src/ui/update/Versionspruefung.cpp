@@ -3,7 +3,7 @@
 #include "model/Dateien.h"
 #include "model/Spiel.h"
 #include "model/Zustand.h"
-#include "ui/Meldungen.h"
+#include "ui/gemeinsam/Meldungen.h"
 #include "ui/update/Downloadlauf.h"
 #include "ui/update/Updateteile.h"
 #include "update/Updateserver.h"

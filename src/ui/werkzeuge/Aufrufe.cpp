@@ -4,8 +4,8 @@
 #include "model/Zustand.h"
 #include "tools/Taschenrechner.h"
 #include "tools/Webadressen.h"
-#include "ui/Meldungen.h"
-#include "ui/Starter.h"
+#include "ui/gemeinsam/Meldungen.h"
+#include "ui/gemeinsam/Starter.h"
 #include "update/Internet.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "ui/werkzeuge/FrGewinnchancen.h"
 
 #include "evaluation/Gewinnchancen.h"
-#include "ui/Gitter.h"
-#include "ui/TextGitter.h"
+#include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/TextGitter.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -3,8 +3,8 @@
 #include "model/Spiel.h"
 #include "model/Zustand.h"
 #include "tools/Webadressen.h"
-#include "ui/Steuerelemente.h"
-#include "ui/Symbole.h"
+#include "ui/gemeinsam/Steuerelemente.h"
+#include "ui/gemeinsam/Symbole.h"
 #include "ui/hilfe/Hilfe.h"
 #include "ui/werkzeuge/Aufrufe.h"
 

@@ -1,9 +1,9 @@
 #include "ui/zufall/Reihenspalte.h"
 
 #include "generator/Reihenpruefung.h"
-#include "ui/Gitter.h"
-#include "ui/Steuerelemente.h"
-#include "ui/Symbole.h"
+#include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/Steuerelemente.h"
+#include "ui/gemeinsam/Symbole.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

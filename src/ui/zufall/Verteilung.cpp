@@ -1,7 +1,7 @@
 #include "ui/zufall/Verteilung.h"
 
 #include "generator/Zufallsreihen.h"
-#include "ui/Symbole.h"
+#include "ui/gemeinsam/Symbole.h"
 
 #include <QLabel>
 #include <QPushButton>

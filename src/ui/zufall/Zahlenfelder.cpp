@@ -1,8 +1,8 @@
 #include "ui/zufall/Zahlenfelder.h"
 
-#include "ui/Meldungen.h"
-#include "ui/Steuerelemente.h"
-#include "ui/Symbole.h"
+#include "ui/gemeinsam/Meldungen.h"
+#include "ui/gemeinsam/Steuerelemente.h"
+#include "ui/gemeinsam/Symbole.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generator/Zufallsauswahl.h"
-#include "ui/Nummernknoepfe.h"
+#include "ui/gemeinsam/Nummernknoepfe.h"
 
 #include <QFrame>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "ui/zufall/Zufallsbanner.h"
 
-#include "ui/Befehle.h"
+#include "ui/gemeinsam/Befehle.h"
 
 #include <QLinearGradient>
 #include <QPainter>

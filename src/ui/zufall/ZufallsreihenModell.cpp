@@ -1,6 +1,6 @@
 #include "ui/zufall/ZufallsreihenModell.h"
 
-#include "ui/Gitter.h"
+#include "ui/gemeinsam/Gitter.h"
 
 #include <QBrush>
 #include <QColor>
