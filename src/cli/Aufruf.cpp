@@ -12,14 +12,17 @@ struct Regel
 {
     const char *befehl;
     int argumente;
-    std::array<const char *, 6> mitWert;  // options that take a value
+    std::array<const char *, 11> mitWert; // options that take a value
     std::array<const char *, 2> schalter; // options without one
 };
 
 const std::array<Regel, 4> Regeln{{
     {"auswerten", 1, {"von", "bis"}, {}},
-    {"statistik", 0, {"von", "bis", "kombis"}, {}},
-    {"zufall", 1, {"bank", "killer", "favoriten", "zz", "csv", "startwert"}, {}},
+    {"statistik", 0, {"von", "bis", "kombis"}, {"muster"}},
+    {"zufall",
+     1,
+     {"bank", "killer", "favoriten", "zz", "csv", "startwert", "summe", "gerade", "klein", "folge", "zehnergruppe"},
+     {}},
     {"gewinnreihen", 2, {}, {"ersetzen", "vorschau"}},
 }};
 
@@ -191,17 +194,22 @@ QString Hilfetext()
         "      wertet den Tippschein aus: ohne --von die Ziehung am --bis-Datum (oder die\n"
         "      letzte davor), ohne beides die neueste Ziehung; mit --von alle Ziehungen von\n"
         "      --von bis --bis (ohne --bis bis zur neuesten).\n"
-        "  statistik [--von DATUM] [--bis DATUM] [--kombis 2|3|4]\n"
+        "  statistik [--von DATUM] [--bis DATUM] [--kombis 2|3|4] [--muster]\n"
         "      H\u00E4ufigkeit und Ausbleiben der Zahlen im Zeitraum (ohne Angabe: alle\n"
         "      Ziehungen); mit --kombis die h\u00E4ufigsten und seltensten 2er-, 3er- oder\n"
-        "      4er-Kombinationen.\n"
+        "      4er-Kombinationen; mit --muster Summe, gerade und kleine Zahlen, l\u00E4ngste\n"
+        "      Folge und Zehnergruppen gegen die Erwartung bei fairen Ziehungen (Chi-Quadrat-\n"
+        "      Test). Das JSON nennt auch die Zusatzzahlen.\n"
         "  zufall ANZAHL [--bank ZAHLEN] [--killer ZAHLEN] [--favoriten ZAHLEN] [--zz N]\n"
-        "         [--startwert S] [--csv DATEI]\n"
+        "         [--startwert S] [--csv DATEI] [--summe 100-150] [--gerade 2-3]\n"
+        "         [--klein 2-3] [--folge 2] [--zehnergruppe 2]\n"
         "      erzeugt ANZAHL verschiedene zuf\u00E4llige Tippreihen wie der Zufallsgenerator:\n"
         "      --bank Zahlen in jeder Reihe, --killer Zahlen in keiner, --favoriten Zahlen\n"
         "      mit doppeltem Gewicht, --zz feste Zusatzzahl; ZAHLEN durch Kommas getrennt\n"
         "      (3,17,42). --startwert wiederholt einen Lauf, --csv schreibt die Reihen als\n"
-        "      CSV-Datei.\n"
+        "      CSV-Datei. Die Filter lassen nur Reihen mit dieser Summe, so vielen geraden\n"
+        "      und kleinen Zahlen (1-24), h\u00F6chstens so langer Folge und h\u00F6chstens so\n"
+        "      vielen Zahlen je Zehnergruppe zu; das JSON nennt die m\u00F6glichen Reihen.\n"
         "  gewinnreihen export DATEI\n"
         "      schreibt alle Gewinnreihen als CSV-Datei oder Arbeitsmappe (.csv, .xlsx).\n"
         "  gewinnreihen import DATEI [--ersetzen] [--vorschau]\n"

@@ -4,7 +4,9 @@
 
 #include "model/Datum.h"
 #include "statistics/Kombistatistik.h"
+#include "statistics/Musterstatistik.h"
 #include "statistics/Statistik.h"
+#include "statistics/Zusatzzahlstatistik.h"
 
 #include <QRegularExpression>
 
@@ -39,6 +41,64 @@ QJsonArray ranglisteJson(const Rangliste &liste, int k)
         feld.append(QJsonObject{{QStringLiteral("zahlen"), zahlen}, {QStringLiteral("anzahl"), qint64{zeile.Anzahl}}});
     }
     return feld;
+}
+
+QJsonArray zusatzzahlenJson(const Zusatzzahlauswertung &auswertung)
+{
+    QJsonArray feld;
+    for (const Zusatzzahlzeile &z : auswertung.zeilen)
+        feld.append(QJsonObject{{QStringLiteral("zahl"), z.zahl},
+                                {QStringLiteral("anzahl"), z.anzahl},
+                                {QStringLiteral("ausgeblieben"), z.ausgeblieben}});
+    return feld;
+}
+
+QJsonObject musterJson(const Musterauswertung &auswertung)
+{
+    QJsonObject json;
+    for (const Musterergebnis &m : auswertung.muster) {
+        QJsonArray werte;
+        for (const Musterzeile &z : m.werte)
+            werte.append(QJsonObject{{QStringLiteral("wert"), z.wert},
+                                     {QStringLiteral("anzahlAlle"), qint64{z.anzahlAlle}},
+                                     {QStringLiteral("beobachtet"), qint64{z.beobachtet}},
+                                     {QStringLiteral("erwartet"), z.erwartet}});
+        QJsonArray klassen;
+        for (const Testklasse &k : m.test.klassen)
+            klassen.append(QJsonObject{{QStringLiteral("von"), k.von},
+                                       {QStringLiteral("bis"), k.bis},
+                                       {QStringLiteral("beobachtet"), qint64{k.beobachtet}},
+                                       {QStringLiteral("erwartet"), k.erwartet}});
+        json.insert(Musterschluessel(m.art),
+                    QJsonObject{{QStringLiteral("werte"), werte},
+                                {QStringLiteral("klassen"), klassen},
+                                {QStringLiteral("chiQuadrat"), m.test.chiQuadrat},
+                                {QStringLiteral("freiheitsgrade"), m.test.freiheitsgrade},
+                                {QStringLiteral("p"), m.test.p ? QJsonValue(*m.test.p) : QJsonValue()}});
+    }
+    return json;
+}
+
+// Each pattern as a table of its values, observed beside expected, and the test in words.
+QString musterText(const Musterauswertung &auswertung, const QLocale &locale)
+{
+    QString text;
+    for (const Musterergebnis &m : auswertung.muster) {
+        QVector<QStringList> zeilen;
+        for (const Musterzeile &z : m.werte)
+            zeilen.append({QString::number(z.wert), locale.toString(z.anzahlAlle), QString::number(z.beobachtet),
+                           locale.toString(z.erwartet, 'f', 2)});
+        text += QStringLiteral("\n%1:\n").arg(Musterbezeichnung(m.art)) +
+                Textspalten({QStringLiteral("Wert"), QStringLiteral("unter allen Reihen"), QStringLiteral("beobachtet"),
+                             QStringLiteral("erwartet")},
+                            zeilen, {true, true, true, true});
+        if (m.test.p)
+            text += QStringLiteral("Chi-Quadrat %1 bei %2 Freiheitsgraden. ")
+                        .arg(locale.toString(m.test.chiQuadrat, 'f', 2))
+                        .arg(m.test.freiheitsgrade);
+        text += Testsatz(m.test) + QLatin1Char('\n');
+    }
+    return text;
 }
 
 QString ranglisteText(const Rangliste &liste)
@@ -87,6 +147,10 @@ int Statistik(const Aufruf &a)
     QVector<std::pair<int, int>> ausgeblieben;
     for (const Ausgebliebene &aus : Ausgeblieben(zustand, zeitraum.von, zeitraum.bis))
         ausgeblieben.append({aus.zahl, aus.anzahl});
+    const bool mitMuster = a.hat(QStringLiteral("muster"));
+    Musterauswertung muster;
+    if (mitMuster)
+        muster = MusterAuswerten(zustand.Ziehungen, zeitraum.von, zeitraum.bis);
     Favoriten kombis;
     if (k > 0) {
         Kombitabelle tabelle = KombisErzeugen(k);
@@ -102,7 +166,11 @@ int Statistik(const Aufruf &a)
         };
         QJsonObject json{{QStringLiteral("zeitraum"), zeitraumJson(zustand, zeitraum)},
                          {QStringLiteral("haeufigkeiten"), liste(haeufigkeiten)},
-                         {QStringLiteral("ausgeblieben"), liste(ausgeblieben)}};
+                         {QStringLiteral("ausgeblieben"), liste(ausgeblieben)},
+                         {QStringLiteral("zusatzzahlen"),
+                          zusatzzahlenJson(Zusatzzahlen(zustand.Ziehungen, zeitraum.von, zeitraum.bis))}};
+        if (mitMuster)
+            json.insert(QStringLiteral("muster"), musterJson(muster));
         if (k > 0)
             json.insert(QStringLiteral("kombis"),
                         QJsonObject{{QStringLiteral("groesse"), k},
@@ -125,6 +193,8 @@ int Statistik(const Aufruf &a)
         text +=
             QStringLiteral("\nAm seltensten gezogene %1er-Kombinationen:\n").arg(k) + ranglisteText(kombis.seltenste);
     }
+    if (mitMuster)
+        text += musterText(muster, locale);
     Ausgeben(text);
     return Erfolg;
 }

@@ -4,6 +4,7 @@
 
 #include "entry/Tabellenformate.h"
 #include "generator/Zufallsgenerator.h"
+#include "statistics/Musterstatistik.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -34,6 +35,33 @@ Zahlenliste zahlenLesen(const Aufruf &a, const QString &name)
         z.menge.hinzu(static_cast<std::uint8_t>(*zahl));
     }
     return z;
+}
+
+// --summe 100-150, --gerade 2-3, --klein 2-3, --folge 2, --zehnergruppe 2.
+QString filterLesen(const Aufruf &a, Musterfilter &filter)
+{
+    for (const Musterart art : AlleMusterarten) {
+        const QString name = Musterschluessel(art);
+        if (!a.hat(name))
+            continue;
+        bool ok = false;
+        filter.setze(art, Musterfilter::lesen(art, a.wert(name), &ok));
+        if (!ok || !filter.bereich(art)) {
+            const Wertebereich w = WerteVon(art);
+            return Musterfilter::nurHoechstwert(art)
+                       ? QStringLiteral("\u201E--%1\u201C nimmt eine Zahl von %2 bis %3, nicht \u201E%4\u201C.")
+                             .arg(name)
+                             .arg(w.von)
+                             .arg(w.bis)
+                             .arg(a.wert(name))
+                       : QStringLiteral("\u201E--%1\u201C nimmt einen Bereich VON-BIS aus %2 bis %3, nicht \u201E%4\u201C.")
+                             .arg(name)
+                             .arg(w.von)
+                             .arg(w.bis)
+                             .arg(a.wert(name));
+        }
+    }
+    return {};
 }
 
 QString reiheText(const Zufallsreihen &reihen, int r)
@@ -80,6 +108,8 @@ int Zufall(const Aufruf &a)
                     .arg(a.wert(QStringLiteral("zz"))));
         vorgaben.festeZusatzzahl = QString::number(*zz);
     }
+    if (const QString fehler = filterLesen(a, vorgaben.filter); !fehler.isEmpty())
+        return Falschaufruf(fehler);
     std::uint64_t startwert = 0;
     if (a.hat(QStringLiteral("startwert"))) {
         bool ok = false;
@@ -114,7 +144,9 @@ int Zufall(const Aufruf &a)
             zeilen.append(QJsonObject{{QStringLiteral("zahlen"), zahlen},
                                       {QStringLiteral("zusatzzahl"), reihen.zusatzzahl(r).toInt()}});
         }
-        QJsonObject json{{QStringLiteral("startwert"), QString::number(startwert)}, {QStringLiteral("reihen"), zeilen}};
+        QJsonObject json{{QStringLiteral("startwert"), QString::number(startwert)},
+                         {QStringLiteral("moeglicheReihen"), qint64{MoeglicheReihen(vorgaben)}},
+                         {QStringLiteral("reihen"), zeilen}};
         if (!datei.isEmpty())
             json.insert(QStringLiteral("csv"), datei);
         JsonAusgeben(json);

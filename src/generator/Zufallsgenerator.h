@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/Musterfilter.h"
 #include "generator/Reihenpruefung.h"
 #include "generator/Zufallsreihen.h"
 #include "model/Spiel.h"
@@ -18,13 +19,14 @@ struct Zufallsvorgaben
     Zahlenmenge KillGewaehlt; // in no row
     Zahlenmenge FavGewaehlt;  // drawn with double weight
     QString festeZusatzzahl;  // as typed ("07"); empty: a drawn Zusatzzahl per row
+    Musterfilter filter;      // patterns every row must have; off by default
 };
 
 inline const QString MeldungAnzahlUngueltig =
     QStringLiteral("Die Anzahl der Tippreihen muss zwischen 1 und 2.147.483.647 liegen.") + Absatz +
     QStringLiteral("Ich breche erst einmal ab.");
 
-// Number of distinct rows that hold every bank number and no quota killer.
+// Number of distinct rows that hold every bank number, no quota killer and pass the filter.
 std::int64_t MoeglicheReihen(const Zufallsvorgaben &vorgaben);
 
 // Why the run cannot start: too few distinct rows for the request, or no row asked for.
@@ -48,7 +50,10 @@ struct Zufallsergebnis
 // Draws ZufReihenAnz distinct rows. A pot holds every number that is neither a bank number nor
 // a quota killer, favourites twice; each row starts with the bank numbers and takes uniform
 // picks from the pot until it has five numbers, a pick that hits a number already in the row
-// being picked again. A row equal to an earlier one as a set is thrown away. Then every row
+// being picked again. A row equal to an earlier one as a set is thrown away, and so is a row
+// the filter does not let pass. When fewer than ten times the requested rows pass, the rows are
+// drawn from the passing rows directly instead, each with the chance the pot gives it, so a
+// narrow filter never leaves the loop searching for long. Then every row
 // gets its Zusatzzahl: the fixed text, or a uniform draw of 1..10. The engine is seeded with
 // `startwert`, so a run can be repeated.
 Zufallsergebnis ZufallszahlenErmitteln(const Zufallsvorgaben &vorgaben, std::uint64_t startwert,

@@ -7,7 +7,9 @@
 #include "model/Datum.h"
 #include "model/Spiel.h"
 #include "statistics/Kombistatistik.h"
+#include "statistics/Musterstatistik.h"
 #include "statistics/Statistik.h"
+#include "statistics/Zusatzzahlstatistik.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -300,6 +302,73 @@ private Q_SLOTS:
         QVERIFY(text.ausgabe.contains(QStringLiteral(" | ")));
     }
 
+    // The patterns and the Zusatzzahlen of a period as the core counts them; filtered random
+    // rows as the core draws them, with the exact count of rows that pass.
+    void musterUndFilterWieDerKern()
+    {
+        std::mt19937 zufall(21);
+        const QVector<TGewZahlen> ziehungen = historie(zufall);
+        const Lauf lauf = cli({QStringLiteral("statistik"), QStringLiteral("--json"), QStringLiteral("--muster")});
+        QVERIFY2(lauf.code == 0, qPrintable(lauf.fehler));
+        const QJsonObject j = lauf.json();
+        const Zusatzzahlauswertung zz = Zusatzzahlen(ziehungen, 0, 79);
+        const QJsonArray zusatz = j[QStringLiteral("zusatzzahlen")].toArray();
+        QCOMPARE(zusatz.size(), 10);
+        for (const Zusatzzahlzeile &z : zz.zeilen) {
+            QCOMPARE(zusatz[z.zahl - 1][QStringLiteral("zahl")].toInt(), z.zahl);
+            QCOMPARE(zusatz[z.zahl - 1][QStringLiteral("anzahl")].toInt(), z.anzahl);
+            QCOMPARE(zusatz[z.zahl - 1][QStringLiteral("ausgeblieben")].toInt(), z.ausgeblieben);
+        }
+        const Musterauswertung kern = MusterAuswerten(ziehungen, 0, 79);
+        for (const Musterergebnis &m : kern.muster) {
+            const QJsonObject o = j[QStringLiteral("muster")][Musterschluessel(m.art)].toObject();
+            const QJsonArray werte = o[QStringLiteral("werte")].toArray();
+            QCOMPARE(werte.size(), qsizetype(m.werte.size()));
+            qint64 alle = 0;
+            for (qsizetype i = 0; i < werte.size(); ++i) {
+                const Musterzeile &z = m.werte[static_cast<std::size_t>(i)];
+                QCOMPARE(werte[i][QStringLiteral("wert")].toInt(), z.wert);
+                QCOMPARE(werte[i][QStringLiteral("anzahlAlle")].toInteger(), z.anzahlAlle);
+                QCOMPARE(werte[i][QStringLiteral("beobachtet")].toInteger(), z.beobachtet);
+                QCOMPARE(werte[i][QStringLiteral("erwartet")].toDouble(), z.erwartet);
+                alle += werte[i][QStringLiteral("anzahlAlle")].toInteger();
+            }
+            QCOMPARE(alle, qint64{1906884});
+            const QJsonArray klassen = o[QStringLiteral("klassen")].toArray();
+            QCOMPARE(klassen.size(), qsizetype(m.test.klassen.size()));
+            QCOMPARE(klassen.first()[QStringLiteral("von")].toInt(), m.test.klassen.front().von);
+            QCOMPARE(klassen.last()[QStringLiteral("bis")].toInt(), m.test.klassen.back().bis);
+            QCOMPARE(o[QStringLiteral("freiheitsgrade")].toInt(), m.test.freiheitsgrade);
+            QCOMPARE(o[QStringLiteral("chiQuadrat")].toDouble(), m.test.chiQuadrat);
+            if (m.test.p)
+                QCOMPARE(o[QStringLiteral("p")].toDouble(), *m.test.p);
+            else
+                QVERIFY(o[QStringLiteral("p")].isNull());
+        }
+        const Lauf text = cli({QStringLiteral("statistik"), QStringLiteral("--muster")});
+        QVERIFY2(text.ausgabe.contains(QStringLiteral("L\u00E4ngste Folge:")), qPrintable(text.ausgabe));
+        QVERIFY(text.ausgabe.contains(Testsatz(kern.von(Musterart::Gerade).test)));
+
+        const Lauf zufallsreihen =
+            cli({QStringLiteral("zufall"), QStringLiteral("20"), QStringLiteral("--summe"), QStringLiteral("100-150"),
+                 QStringLiteral("--folge=1"), QStringLiteral("--bank"), QStringLiteral("7"), QStringLiteral("--startwert"),
+                 QStringLiteral("5"), QStringLiteral("--json")});
+        QVERIFY2(zufallsreihen.code == 0, qPrintable(zufallsreihen.fehler));
+        Zufallsvorgaben v;
+        v.ZufReihenAnz = 20;
+        v.BZGewaehlt.hinzu(7);
+        bool ok = false;
+        v.filter.setze(Musterart::Summe, Musterfilter::lesen(Musterart::Summe, QStringLiteral("100-150"), &ok));
+        v.filter.setze(Musterart::Folge, Musterfilter::lesen(Musterart::Folge, QStringLiteral("1"), &ok));
+        const Zufallsergebnis e = ZufallszahlenErmitteln(v, 5);
+        QCOMPARE(zufallsreihen.json()[QStringLiteral("moeglicheReihen")].toInteger(), MoeglicheReihen(v));
+        const QJsonArray reihen = zufallsreihen.json()[QStringLiteral("reihen")].toArray();
+        QCOMPARE(reihen.size(), 20);
+        for (int r = 0; r < 20; ++r)
+            for (int s = 0; s < 5; ++s)
+                QCOMPARE(reihen[r][QStringLiteral("zahlen")][s].toInt(), int{e.reihen.zahl(r, s)});
+    }
+
     // What a wrong call, a refusal and the help say, on which channel, with which status.
     void aufrufe_data()
     {
@@ -343,6 +412,17 @@ private Q_SLOTS:
         QTest::newRow("zu wenige Reihen")
             << l({"zufall", "46", "--bank", "1,2,3,4"}) << 1 << QString()
             << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 46 Tippreihen zu bilden.");
+        QTest::newRow("Summe") << l({"zufall", "5", "--summe", "10-20"}) << 2 << QString()
+                               << QStringLiteral("\u201E--summe\u201C nimmt einen Bereich VON-BIS aus 15 bis 235, "
+                                                 "nicht \u201E10-20\u201C.");
+        QTest::newRow("Folge") << l({"zufall", "5", "--folge", "0"}) << 2 << QString()
+                               << QStringLiteral("\u201E--folge\u201C nimmt eine Zahl von 1 bis 5, nicht \u201E0\u201C.");
+        QTest::newRow("Muster nimmt nichts") << l({"statistik", "--muster=2"}) << 2 << QString()
+                                             << QStringLiteral("Die Option \u201E--muster\u201C nimmt keinen Wert.");
+        // Sums 15 to 17 leave four rows.
+        QTest::newRow("Filter zu eng")
+            << l({"zufall", "5", "--summe", "15-17"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 5 Tippreihen zu bilden.");
         QTest::newRow("zweimal") << l({"statistik", "--json", "--bis", "2024-01-01", "--bis=2024-02-01"}) << 2
                                  << QString() << QStringLiteral("Die Option \u201E--bis\u201C steht zweimal da.");
         QTest::newRow("Schein fehlt") << l({"auswerten"}) << 2 << QString()

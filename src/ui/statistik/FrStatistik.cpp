@@ -2,7 +2,9 @@
 
 #include "model/Datum.h"
 #include "model/Zustand.h"
+#include "statistics/Musterstatistik.h"
 #include "statistics/Statistik.h"
+#include "statistics/Zusatzzahlstatistik.h"
 #include "ui/gemeinsam/Gitter.h"
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/gemeinsam/Steuerelemente.h"
@@ -12,6 +14,8 @@
 #include "ui/statistik/Favoritenseite.h"
 #include "ui/statistik/Haeufigkeitsfeld.h"
 #include "ui/statistik/KombiSuche.h"
+#include "ui/statistik/Musterseite.h"
+#include "ui/statistik/Zusatzzahlseite.h"
 #include "ui/statistik/StatistikGitter.h"
 
 #include <QButtonGroup>
@@ -64,6 +68,7 @@ TFfrStatistik::TFfrStatistik(Zustand &zustand, QWidget *eltern)
     ComboFuellen();
     GAusFuellen();
     m_diagramme->zeigeHaeufigkeiten(m_zustand.Haeufigkeiten);
+    zeigeZeitraumseiten(0, m_anzahl - 1);
     m_zweier->zeige(KombinationenFavoriten(m_zweierTabelle, m_zustand.Ziehungsmengen, 0, m_anzahl - 1));
     m_fensterBereit = true;
 }
@@ -178,6 +183,10 @@ QTabWidget *TFfrStatistik::baueSeiten()
     m_seiten->addTab(m_vierer, QStringLiteral("4er Kombis"));
     m_seiten->addTab(m_suche, QStringLiteral("Kombi-Suche"));
     m_seiten->addTab(m_diagramme, QStringLiteral("Diagramm"));
+    m_zusatzzahlen = new Zusatzzahlseite(m_zustand.Formateinstellungen, m_seiten);
+    m_muster = new Musterseite(m_zustand.Formateinstellungen, m_seiten);
+    m_seiten->addTab(m_zusatzzahlen, QStringLiteral("Zusatzzahl"));
+    m_seiten->addTab(m_muster, QStringLiteral("Muster"));
     m_seiten->setCurrentWidget(m_suche);
     return m_seiten;
 }
@@ -263,6 +272,13 @@ void TFfrStatistik::BStartClick()
     TeilStatistik(m_zustand, von(), bis());
     m_feld->zeigeAnzahlen(m_zustand.Haeufigkeiten);
     m_diagramme->zeigeHaeufigkeiten(m_zustand.Haeufigkeiten);
+    zeigeZeitraumseiten(von(), bis());
+}
+
+void TFfrStatistik::zeigeZeitraumseiten(int von, int bis)
+{
+    m_zusatzzahlen->zeige(Zusatzzahlen(m_zustand.Ziehungen, von, bis));
+    m_muster->zeige(MusterAuswerten(m_zustand.Ziehungen, von, bis));
 }
 
 void TFfrStatistik::RGLetzteClick(int wahl)

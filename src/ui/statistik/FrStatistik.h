@@ -10,6 +10,8 @@ class Diagrammseite;
 class Favoritenseite;
 class Gitter;
 class Haeufigkeitsfeld;
+class Musterseite;
+class Zusatzzahlseite;
 class KombiSuche;
 class QButtonGroup;
 class QComboBox;
@@ -50,6 +52,9 @@ public:
     Favoritenseite *vierer() const { return m_vierer; }
     KombiSuche *suche() const { return m_suche; }
     Diagrammseite *diagramme() const { return m_diagramme; }
+    Zusatzzahlseite *zusatzzahlen() const { return m_zusatzzahlen; }
+    Musterseite *muster() const { return m_muster; }
+    QTabWidget *seiten() const { return m_seiten; }
 
 Q_SIGNALS:
     // The user wants the download area, as the history is empty.
@@ -63,6 +68,8 @@ private:
     void ComboFuellen();
     void GAusFuellen();
     void zeigeZeitraumlaenge();
+    // The tabs of the Zusatzzahl and the patterns for the period von..bis.
+    void zeigeZeitraumseiten(int von, int bis);
     void favoritenStarten(Favoritenseite *seite, Kombitabelle &tabelle, int k);
 
     Zustand &m_zustand;
@@ -89,4 +96,6 @@ private:
     Favoritenseite *m_vierer = nullptr;
     KombiSuche *m_suche = nullptr;
     Diagrammseite *m_diagramme = nullptr;
+    Zusatzzahlseite *m_zusatzzahlen = nullptr;
+    Musterseite *m_muster = nullptr;
 };

@@ -129,6 +129,7 @@ void Zahlenwahl::BLotAuswerten(int tag)
         else
             feld->knopf(n)->setVisible(!gewaehlt);
     }
+    Q_EMIT geaendert();
 }
 
 void Zahlenwahl::leeren(Zufallsfeld feld)

@@ -58,6 +58,10 @@ public:
     // Removes every number of the panel, in ascending order, as single clicks would.
     void leeren(Zufallsfeld feld);
 
+Q_SIGNALS:
+    // A number joined or left a panel.
+    void geaendert();
+
 private:
     Zufallszahlenfeld *feldWidget(Zufallsfeld feld) const { return m_felder[static_cast<int>(feld) - 1]; }
 

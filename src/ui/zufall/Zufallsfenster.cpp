@@ -14,6 +14,7 @@
 #include "ui/gemeinsam/Steuerelemente.h"
 #include "ui/gemeinsam/Symbole.h"
 #include "ui/gemeinsam/TabellenExport.h"
+#include "ui/zufall/Musterfilterfeld.h"
 #include "ui/zufall/Reihenspalte.h"
 #include "ui/zufall/Verteilung.h"
 #include "ui/zufall/Zahlenfelder.h"
@@ -42,6 +43,10 @@ const QString SchluesselBank = QStringLiteral("Bankzahlen");
 const QString SchluesselKill = QStringLiteral("Quotenkiller");
 const QString SchluesselFav = QStringLiteral("Favoriten");
 const QString VorgabeAnzahl = QStringLiteral("12");
+// The keys of the filters, by pattern; an empty value is a filter that is off.
+const std::array<QString, Musterarten> SchluesselFilter{QStringLiteral("Summe"), QStringLiteral("Gerade"),
+                                                       QStringLiteral("Klein"), QStringLiteral("Folge"),
+                                                       QStringLiteral("Zehnergruppe")};
 
 constexpr int Hilfethema = 1050;
 // Progress shows only for runs that take longer than this.
@@ -128,9 +133,12 @@ TFZufall::TFZufall(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     auto *spalten = new QHBoxLayout;
     spalten->setSpacing(6);
     m_eingaben = new QWidget(mitte);
-    auto *eingabespalten = new QHBoxLayout(m_eingaben);
-    eingabespalten->setContentsMargins(0, 0, 0, 0);
+    auto *eingabeteile = new QVBoxLayout(m_eingaben);
+    eingabeteile->setContentsMargins(0, 0, 0, 0);
+    eingabeteile->setSpacing(4);
+    auto *eingabespalten = new QHBoxLayout;
     eingabespalten->setSpacing(6);
+    eingabeteile->addLayout(eingabespalten, 1);
 
     auto *links = new QVBoxLayout;
     links->addWidget(baueAnzahlfeld(m_eingaben));
@@ -147,6 +155,11 @@ TFZufall::TFZufall(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     eingabespalten->addLayout(links);
     eingabespalten->addLayout(zweite);
     m_zahlenwahl = new Zahlenwahl(m_p1, m_p2, m_p3, this);
+    m_filterfeld = new Musterfilterfeld(m_eingaben);
+    eingabeteile->addWidget(m_filterfeld);
+    connect(m_zahlenwahl, &Zahlenwahl::geaendert, this, &TFZufall::zaehlenVormerken);
+    connect(m_filterfeld, &Musterfilterfeld::geaendert, this, &TFZufall::zaehlenVormerken);
+    zaehleMoeglicheReihen();
 
     spalten->addWidget(m_eingaben);
     m_reihenspalte = new Reihenspalte(
@@ -284,17 +297,31 @@ void TFZufall::EinstellungenLesen()
     for (const auto &[schluessel, feld] : listen)
         for (int n : ZahlenAusListe(m_einstellungen.LeseText(Abschnitt, schluessel, QString())))
             m_zahlenwahl->BLotAuswerten(feld + n);
+    Musterfilter filter;
+    for (const Musterart art : AlleMusterarten) {
+        bool ok = false;
+        const auto bereich = Musterfilter::lesen(
+            art, m_einstellungen.LeseText(Abschnitt, SchluesselFilter[static_cast<std::size_t>(art)], QString()), &ok);
+        // A value that is no range of the pattern leaves its filter off.
+        filter.setze(art, ok ? bereich : std::nullopt);
+    }
+    m_filterfeld->setzeFilter(filter);
+    zaehlenVormerken();
 }
 
 void TFZufall::EinstellungenSchreiben()
 {
     const Zufallsauswahl &a = m_zahlenwahl->auswahl();
     const QString komma = QStringLiteral(",");
-    const bool ok =
+    bool ok =
         m_einstellungen.SchreibeText(Abschnitt, SchluesselAnzahl, m_eAnz->text()) &&
         m_einstellungen.SchreibeText(Abschnitt, SchluesselBank, MengeZuText(a.BZGewaehlt(), MaxZahl, komma)) &&
         m_einstellungen.SchreibeText(Abschnitt, SchluesselKill, MengeZuText(a.KillGewaehlt(), MaxZahl, komma)) &&
         m_einstellungen.SchreibeText(Abschnitt, SchluesselFav, MengeZuText(a.FavGewaehlt(), MaxZahl, komma));
+    const Musterfilter filter = m_filterfeld->filter();
+    for (const Musterart art : AlleMusterarten)
+        ok = ok && m_einstellungen.SchreibeText(Abschnitt, SchluesselFilter[static_cast<std::size_t>(art)],
+                                                filter.text(art));
     if (!ok)
         Meldungen::fehler(this, DateiFehlerText(m_einstellungen.datei(), m_einstellungen.letzterFehler(), true));
 }
@@ -342,6 +369,7 @@ void TFZufall::SpeedButton1Click()
     vorgaben.BZGewaehlt = a.BZGewaehlt();
     vorgaben.KillGewaehlt = a.KillGewaehlt();
     vorgaben.FavGewaehlt = a.FavGewaehlt();
+    vorgaben.filter = m_filterfeld->filter();
     const QString abgelehnt = ZufallPruefen(vorgaben);
     if (!abgelehnt.isEmpty()) {
         Meldungen::fehler(this, abgelehnt);
@@ -409,6 +437,27 @@ void TFZufall::zeigeVerteilung()
     const Zufallsauswahl &a = m_zahlenwahl->auswahl();
     m_verteilung->zeigeZaehler(reihen().NrCount(), a.BZGewaehlt(), a.FavGewaehlt());
     m_reihenspalte->GZuf()->viewport()->update();
+}
+
+void TFZufall::zaehlenVormerken()
+{
+    if (m_zaehlenVorgemerkt)
+        return;
+    m_zaehlenVorgemerkt = true;
+    QTimer::singleShot(0, this, [this] {
+        m_zaehlenVorgemerkt = false;
+        zaehleMoeglicheReihen();
+    });
+}
+
+void TFZufall::zaehleMoeglicheReihen()
+{
+    const Zufallsauswahl &a = m_zahlenwahl->auswahl();
+    Zufallsvorgaben vorgaben;
+    vorgaben.BZGewaehlt = a.BZGewaehlt();
+    vorgaben.KillGewaehlt = a.KillGewaehlt();
+    vorgaben.filter = m_filterfeld->filter();
+    m_filterfeld->zeigeMoeglicheReihen(m_zustand.Formateinstellungen.toString(MoeglicheReihen(vorgaben)));
 }
 
 TextTabelle TFZufall::speichertabelle() const

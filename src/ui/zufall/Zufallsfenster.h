@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class Befehle;
+class Musterfilterfeld;
 class QLabel;
 class QLineEdit;
 class QProgressDialog;
@@ -38,6 +39,7 @@ public:
     ZufallsreihenModell *reihenModell() const;
     const Zufallsreihen &reihen() const;
     Verteilung *verteilung() const { return m_verteilung; }
+    Musterfilterfeld *filterfeld() const { return m_filterfeld; }
 
     // "Viel Glück!": checks the fields and starts the generation.
     void SpeedButton1Click();
@@ -61,6 +63,9 @@ private:
     void laufBeendet();
     void setzeLaufend(bool laufend);
     void zeigeVerteilung();
+    // The count of rows that pass, once per turn of the event loop however many changes came.
+    void zaehlenVormerken();
+    void zaehleMoeglicheReihen();
     // The rows as the tip-row table the save commands take.
     TextTabelle speichertabelle() const;
 
@@ -78,6 +83,8 @@ private:
     Zufallszahlenfeld *m_p2 = nullptr;
     Zufallszahlenfeld *m_p3 = nullptr;
     Zahlenwahl *m_zahlenwahl = nullptr;
+    Musterfilterfeld *m_filterfeld = nullptr;
+    bool m_zaehlenVorgemerkt = false;
 
     Reihenspalte *m_reihenspalte = nullptr;
     Verteilung *m_verteilung = nullptr;

@@ -210,7 +210,7 @@ private Q_SLOTS:
         QStringList reiter;
         for (int i = 0; i < seiten->count(); ++i)
             reiter << seiten->tabText(i);
-        QCOMPARE(reiter, texte({"2er Kombis", "3er Kombis", "4er Kombis", "Kombi-Suche", "Diagramm"}));
+        QCOMPARE(reiter, texte({"2er Kombis", "3er Kombis", "4er Kombis", "Kombi-Suche", "Diagramm", "Zusatzzahl", "Muster"}));
         QCOMPARE(seiten->tabText(seiten->currentIndex()), QStringLiteral("Kombi-Suche"));
         QVERIFY(!w.kind<QPushButton>("BSuche0")->isEnabled());
         auto *suche = w.kind<QTableView>("GKombi70");

@@ -1,3 +1,4 @@
+#include "Bildschirmfoto.h"
 #include "Dateien.h"
 #include "Testumgebung.h"
 
@@ -8,6 +9,7 @@
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/hilfe/Hilfe.h"
 #include "ui/hilfe/HilfeFenster.h"
+#include "ui/zufall/Musterfilterfeld.h"
 #include "ui/zufall/Verteilung.h"
 #include "ui/zufall/Zahlenfelder.h"
 #include "ui/zufall/Zufallsfenster.h"
@@ -15,6 +17,7 @@
 #include "ui/zufall/ZufallsreihenModell.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -22,6 +25,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -350,6 +354,89 @@ private Q_SLOTS:
         QCOMPARE(g.zelle(0, 1).data().toString() + g.zelle(0, 2).data().toString(), ersteZeile);
         QCOMPARE(g.kind<QLabel>(QStringLiteral("LReihen"))->text(), QStringLiteral("3 Zufallsreihen"));
         QCOMPARE(g.zaehler(g.reihen().zahl(0, 0)), zaehler);
+    }
+
+    // The count of rows that pass follows every change of bank numbers, killers and filters.
+    void moeglicheReihen()
+    {
+        MeldungsRecorder meldungen;
+        Generator g;
+        auto *moeglich = g.kind<QLabel>(QStringLiteral("LMoeglich"));
+        QCOMPARE(moeglich->text(), QStringLiteral("Mögliche Reihen: 1.906.884"));
+        // Off at first, each filter with its fields named for a screen reader.
+        Musterfilterfeld *feld = g.f->filterfeld();
+        for (const Musterart art : AlleMusterarten) {
+            QVERIFY(!feld->schalter(art)->isChecked());
+            QVERIFY(!feld->bis(art)->isEnabled());
+            QVERIFY(!feld->bis(art)->accessibleName().isEmpty());
+        }
+        QCOMPARE(feld->von(Musterart::Summe)->accessibleName(), QStringLiteral("Summe von"));
+        QCOMPARE(feld->bis(Musterart::Summe)->accessibleName(), QStringLiteral("Summe bis"));
+
+        const auto erwartet = [&g] {
+            Zufallsvorgaben v;
+            v.BZGewaehlt = g.f->zahlenwahl()->auswahl().BZGewaehlt();
+            v.KillGewaehlt = g.f->zahlenwahl()->auswahl().KillGewaehlt();
+            v.filter = g.f->filterfeld()->filter();
+            return QStringLiteral("Mögliche Reihen: ") + QLocale(QLocale::German).toString(MoeglicheReihen(v));
+        };
+        QTest::mouseClick(feld->schalter(Musterart::Summe), Qt::LeftButton, {}, QPoint(6, 6));
+        QVERIFY(feld->von(Musterart::Summe)->isEnabled());
+        QCOMPARE(feld->filter().text(Musterart::Summe), QStringLiteral("100-150"));
+        QTRY_COMPARE(moeglich->text(), erwartet());
+        QVERIFY(moeglich->text() != QStringLiteral("Mögliche Reihen: 1.906.884"));
+        feld->bis(Musterart::Summe)->setValue(120);
+        QTRY_COMPARE(moeglich->text(), erwartet());
+        // The lower end pushed past the upper one takes it along.
+        feld->von(Musterart::Summe)->setValue(130);
+        QCOMPARE(feld->filter().text(Musterart::Summe), QStringLiteral("130-130"));
+        feld->schalter(Musterart::Folge)->setChecked(true);
+        g.klick(107);
+        g.klick(201);
+        QTRY_COMPARE(moeglich->text(), erwartet());
+        const QString mitAllem = moeglich->text();
+        bildSichern(g.f, QStringLiteral("zufall-filter"));
+        // Filters off again: the plain count of rows with 7 and without 1, 47 over 4.
+        feld->schalter(Musterart::Summe)->setChecked(false);
+        feld->schalter(Musterart::Folge)->setChecked(false);
+        QTRY_COMPARE(moeglich->text(), QStringLiteral("Mögliche Reihen: 178.365"));
+        QVERIFY(mitAllem != moeglich->text());
+        QVERIFY(meldungen.eintraege.isEmpty());
+    }
+
+    // Filters that leave four rows: a run of four gives exactly those, a fifth is refused.
+    void engerFilter()
+    {
+        MeldungsRecorder meldungen;
+        Generator g("[Zufall]\nSumme=15-17\nFolge=\nZehnergruppe=9\n");
+        Musterfilterfeld *feld = g.f->filterfeld();
+        QVERIFY(feld->schalter(Musterart::Summe)->isChecked());
+        QCOMPARE(feld->filter().text(Musterart::Summe), QStringLiteral("15-17"));
+        // An impossible stored value leaves its filter off.
+        QVERIFY(!feld->schalter(Musterart::Zehnergruppe)->isChecked());
+        QTRY_COMPARE(g.kind<QLabel>(QStringLiteral("LMoeglich"))->text(), QStringLiteral("Mögliche Reihen: 4"));
+        g.vielGlueck(QStringLiteral("4"));
+        QCOMPARE(g.reihen().anzahl(), 4);
+        bildSichern(g.f, QStringLiteral("zufall-enger-filter"));
+        for (int r = 0; r < 4; ++r) {
+            int summe = 0;
+            for (int s = 0; s < 5; ++s)
+                summe += g.reihen().zahl(r, s);
+            QVERIFY(summe <= 17);
+        }
+        g.vielGlueck(QStringLiteral("5"));
+        QCOMPARE(meldungen.texte(),
+                 QStringList{QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 5 Tippreihen zu "
+                                            "bilden.\n\nich muss abbrechen.")});
+        QCOMPARE(g.reihen().anzahl(), 4);
+
+        feld->schalter(Musterart::Folge)->setChecked(true);
+        feld->bis(Musterart::Folge)->setValue(3);
+        g.f->close();
+        QTRY_VERIFY(g.f.isNull());
+        const QString text = QString::fromUtf8(g.u.lies(Einstellungsdatei));
+        for (const char *zeile : {"Summe=15-17\n", "Folge=3\n", "Gerade=\n"})
+            QVERIFY2(text.contains(QLatin1String(zeile)), qPrintable(text));
     }
 
     void speichernBeiLeeremGitter()
