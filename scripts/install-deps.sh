@@ -10,7 +10,7 @@ packages=(
   libreoffice-calc
   fp-utils libchm-dev
   libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev lld
   openssl
   xvfb xauth imagemagick
   poppler-utils
