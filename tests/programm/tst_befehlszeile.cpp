@@ -52,8 +52,9 @@ class TestBefehlszeile : public QObject
     QTemporaryDir m_tmp;
     QString daten() const { return m_tmp.filePath(QStringLiteral("data/Quintaro Analyser/")); }
 
-    // Runs the command line with the data folder of the user in the temporary folder.
-    Lauf cli(const QStringList &argumente) const
+    // Runs the command line with the data folder of the user in the temporary folder; standard
+    // output goes to `ausgabedatei` when one is named.
+    Lauf cli(const QStringList &argumente, const QString &ausgabedatei = QString()) const
     {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
@@ -61,6 +62,8 @@ class TestBefehlszeile : public QObject
         umgebung.remove(QStringLiteral("LC_ALL"));
         QProcess p;
         p.setProcessEnvironment(umgebung);
+        if (!ausgabedatei.isEmpty())
+            p.setStandardOutputFile(ausgabedatei);
         p.start(QStringLiteral(QUINTARO_CLI), argumente);
         Lauf l;
         if (!p.waitForFinished(60000)) {
@@ -198,6 +201,156 @@ private Q_SLOTS:
         QVERIFY2(text.ausgabe.contains(QStringLiteral("Gesamtgewinn: ") + BetragZuWaehrung(e.gesamt, deutsch)),
                  qPrintable(text.ausgabe));
         QVERIFY(text.ausgabe.contains(QStringLiteral("R\u00FCcklaufquote: ") + RuecklaufText(e.ruecklauf, deutsch)));
+    }
+
+    // The result list is written draw by draw in columns of fixed widths: every line of the text
+    // is the core's result row in the header's columns, and the JSON brings every win and the
+    // totals of the core with its keys in the documented order.
+    void auswertenAlsStrom_data()
+    {
+        QTest::addColumn<int>("anzahl");
+        QTest::newRow("two rows: many draws without a win") << 2;
+        QTest::newRow("forty rows: blocks of wins") << 40;
+    }
+    void auswertenAlsStrom()
+    {
+        QFETCH(int, anzahl);
+        std::mt19937 zufall(static_cast<unsigned>(anzahl));
+        Zustand zustand;
+        zustand.Formateinstellungen = deutsch;
+        zustand.Reihenpreis = 2.0F;
+        zustand.Ziehungen = historie(zufall);
+        schreibe(daten() + Dateinamen::Einstellungen, "");
+        QVector<Tippreihe> reihen;
+        QByteArray schein;
+        for (int r = 0; r < anzahl; ++r) {
+            const Tippreihe t{fuenf(zufall), static_cast<std::uint8_t>(1 + zufall() % 10)};
+            reihen << t;
+            TNormalSchein s;
+            std::copy(t.zahlen.begin(), t.zahlen.end(), s.WZ.begin());
+            s.WZ[5] = t.zusatzzahl;
+            s.AntGes = 3;
+            s.Antmeine = 1;
+            schein += s.alsBytes();
+        }
+        const QString datei = m_tmp.filePath(QStringLiteral("strom%1.qtt").arg(anzahl));
+        QVERIFY(schreibe(datei, schein));
+        const Auswertungsergebnis e = GewinnAuswertung(zustand, reihen, 3, 1, 79, 0, true);
+        const Kennzahltexte t = KennzahlenTexte(e, deutsch);
+        const QStringList argumente{QStringLiteral("auswerten"), datei, QStringLiteral("--von"),
+                                    QStringLiteral("2023-01-01")};
+
+        const Lauf text = cli(argumente);
+        QVERIFY2(text.code == 0, qPrintable(text.fehler));
+        const QStringList zeilen = text.ausgabe.split(QLatin1Char('\n'));
+        qsizetype kopf = 0;
+        while (kopf < zeilen.size() && !zeilen[kopf].startsWith(QStringLiteral("Datum ")))
+            ++kopf;
+        QVERIFY2(kopf < zeilen.size(), qPrintable(text.ausgabe));
+        const QString &k = zeilen[kopf];
+        // Left-aligned columns begin where their caption begins, right-aligned ones end where it ends.
+        const qsizetype richtige = k.indexOf(QStringLiteral("Richtige"));
+        const qsizetype reiheEnde = k.indexOf(QStringLiteral("in Reihe")) + 8;
+        const qsizetype gewinnEnde = k.indexOf(QStringLiteral("Gewinn")) + 6;
+        const qsizetype anteilEnde = k.indexOf(QStringLiteral("Anteil")) + 6;
+        QCOMPARE(anteilEnde, k.size());
+        for (int z = 0; z < int(e.zeilen.size()); ++z) {
+            const QString &zeile = zeilen.value(kopf + 1 + z);
+            const auto zelle = [&](int s) { return Ergebnistext(e, z, s); };
+            const QString wo = QStringLiteral("row %1: \"%2\"").arg(z).arg(zeile);
+            QVERIFY2(zeile.left(richtige).trimmed() == zelle(0) && zeile.startsWith(zelle(0)), qPrintable(wo));
+            QVERIFY2(zeile.mid(richtige).startsWith(zelle(1)), qPrintable(wo));
+            QVERIFY2(zeile.left(reiheEnde).endsWith(QLatin1Char(' ') + zelle(2)), qPrintable(wo));
+            QVERIFY2(zeile.mid(reiheEnde, gewinnEnde - reiheEnde).trimmed() == zelle(3) &&
+                         zeile.left(gewinnEnde).endsWith(zelle(3)),
+                     qPrintable(wo));
+            QVERIFY2(zeile.mid(gewinnEnde).trimmed() == zelle(4) && zeile.size() <= anteilEnde, qPrintable(wo));
+        }
+        QCOMPARE(zeilen.value(kopf + 1 + qsizetype(e.zeilen.size())), QString());
+        QStringList klassen;
+        for (std::size_t i = 0; i < Gewinnklassen.size(); ++i)
+            klassen << Gewinnklassen[i].Kurz + QLatin1Char(' ') + t.klassenAnzahl[i];
+        const QString schluss = zeilen.mid(kopf + 2 + qsizetype(e.zeilen.size())).join(QLatin1Char('\n'));
+        QString erwartet = QStringLiteral("Gewinnklassen: ") + klassen.join(QStringLiteral(", ")) +
+                           QStringLiteral("\nGesamtgewinn: %1 (Anteil: %2)\nH\u00F6chstgewinn: %3")
+                               .arg(t.gesamt, t.gesamtAnteil, t.hoechster);
+        if (e.hoechsterPosition > 0)
+            erwartet += QStringLiteral(" am ") + t.hoechsterDatum;
+        erwartet += QStringLiteral("\nR\u00FCcklaufquote: %1 (erwartet: %2)\n").arg(t.ruecklauf, t.erwarteterRuecklauf);
+        QCOMPARE(schluss, erwartet);
+
+        const Lauf json = cli(QStringList(argumente) << QStringLiteral("--json"));
+        QVERIFY2(json.code == 0, qPrintable(json.fehler));
+        const QJsonObject j = json.json();
+        QCOMPARE(j[QStringLiteral("gesamtCent")].toInteger() * 100, e.gesamt);
+        QCOMPARE(j[QStringLiteral("paare")].toInteger(), e.paare);
+        std::int64_t gewinne = 0;
+        for (const std::int64_t n : e.klassenAnzahl)
+            gewinne += n;
+        QCOMPARE(j[QStringLiteral("gewinne")].toArray().size(), gewinne);
+        if (e.hoechsterPosition > 0) {
+            const Ergebniszeile &h = e.zeilen[std::size_t(e.hoechsterPosition - 1)];
+            QCOMPARE(j[QStringLiteral("hoechstgewinn")][QStringLiteral("datum")].toString(),
+                     Datum::zuDatum(e.ziehungen[h.ziehung].dat).toString(Qt::ISODate));
+            QCOMPARE(j[QStringLiteral("hoechstgewinn")][QStringLiteral("reihe")].toInt(), h.reihe);
+        }
+        // The keys of the outermost object, and of the first win, in the order of the README.
+        const auto reihenfolge = [&](const QStringList &schluessel, int einzug) {
+            qsizetype vorher = -1;
+            for (const QString &s : schluessel) {
+                const qsizetype hier = json.ausgabe.indexOf(QLatin1Char('\n') + QString(einzug, QLatin1Char(' ')) +
+                                                            QLatin1Char('"') + s + QStringLiteral("\": "));
+                if (hier <= vorher)
+                    return false;
+                vorher = hier;
+            }
+            return true;
+        };
+        QVERIFY(reihenfolge({QStringLiteral("schein"), QStringLiteral("reihen"), QStringLiteral("anteile"),
+                             QStringLiteral("zeitraum"), QStringLiteral("paare"), QStringLiteral("gewinne"),
+                             QStringLiteral("klassen"), QStringLiteral("gesamtCent"), QStringLiteral("anteilCent"),
+                             QStringLiteral("ruecklaufquote"), QStringLiteral("erwarteteRuecklaufquote"),
+                             QStringLiteral("hoechstgewinn")},
+                            4));
+        QVERIFY(reihenfolge({QStringLiteral("datum"), QStringLiteral("reihe"), QStringLiteral("klasse"),
+                             QStringLiteral("richtige"), QStringLiteral("betragCent"), QStringLiteral("anteilCent")},
+                            12));
+    }
+
+    // Output that cannot be written is a refusal, not a success.
+    void ausgabeNichtGeschrieben_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::newRow("auswerten") << QStringList{QStringLiteral("auswerten"), QStringLiteral("SCHEIN"),
+                                                  QStringLiteral("--von"), QStringLiteral("2023-01-01")};
+        QTest::newRow("auswerten --json")
+            << QStringList{QStringLiteral("auswerten"), QStringLiteral("SCHEIN"), QStringLiteral("--json")};
+        QTest::newRow("statistik --kombis 2")
+            << QStringList{QStringLiteral("statistik"), QStringLiteral("--kombis"), QStringLiteral("2")};
+    }
+    void ausgabeNichtGeschrieben()
+    {
+        QFETCH(QStringList, argumente);
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        std::mt19937 zufall(3);
+        historie(zufall);
+        const QString datei = m_tmp.filePath(QStringLiteral("voll.qtt"));
+        QByteArray schein;
+        for (int r = 0; r < 5; ++r) {
+            TNormalSchein s;
+            const auto zahlen = fuenf(zufall);
+            std::copy(zahlen.begin(), zahlen.end(), s.WZ.begin());
+            s.WZ[5] = 1;
+            schein += s.alsBytes();
+        }
+        QVERIFY(schreibe(datei, schein));
+        argumente.replaceInStrings(QStringLiteral("SCHEIN"), datei);
+        const Lauf lauf = cli(argumente, QStringLiteral("/dev/full"));
+        QCOMPARE(lauf.code, 1);
+        QCOMPARE(
+            lauf.fehler,
+            QStringLiteral("quintaro-analyser-cli: Die Ausgabe konnte nicht vollst\u00E4ndig geschrieben werden.\n"));
     }
 
     void statistikWieDerKern()
