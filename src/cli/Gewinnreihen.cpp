@@ -6,7 +6,7 @@
 #include "model/Dateien.h"
 #include "model/Datensperre.h"
 #include "model/Spiel.h"
-#include "update/Gewinnreihendownload.h"
+#include "model/Gewinnreihenschutz.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -79,7 +79,7 @@ void Versionspruefung::BCalcClick()
     }
     const QString datei = m_zustand.Datenordner + Updateserver::Versionsdatei;
     QFile::remove(datei);
-    const Downloadauftrag auftrag{m_lauf.adresse(Updateserver::Versionsdatei), datei, MaxDatendateiGroesse, true};
+    const Downloadauftrag auftrag = m_lauf.auftrag(Updateserver::Versionsdatei, datei, MaxDatendateiGroesse, true);
     m_lauf.starten(auftrag, QStringLiteral("Die verfügbare Version wird erfragt."),
                    [this, datei](const Downloadergebnis &ergebnis) {
                        if (ergebnis.status == Downloadstatus::Abgebrochen)
@@ -114,8 +114,8 @@ void Versionspruefung::BDownClick()
     }
     const QString ziel = installer();
     QFile::remove(ziel);
-    const Downloadauftrag auftrag{m_lauf.adresse(Updateserver::Installer), ziel, Updateserver::MaxInstallerGroesse,
-                                  false};
+    const Downloadauftrag auftrag =
+        m_lauf.auftrag(Updateserver::Installer, ziel, Updateserver::MaxInstallerGroesse, false);
     m_lauf.starten(
         auftrag, QStringLiteral("Das Update wird heruntergeladen."), [this, ziel](const Downloadergebnis &ergebnis) {
             if (ergebnis.status == Downloadstatus::Abgebrochen)
