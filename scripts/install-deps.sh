@@ -14,6 +14,7 @@ packages=(
   openssl
   xvfb xauth imagemagick
   poppler-utils
+  python3-openpyxl python3-xlsxwriter
   desktop-file-utils libxml2-utils shared-mime-info
   fonts-dejavu-core
 )

@@ -150,7 +150,8 @@ Exportergebnis ExcelExport(const TextTabelle &tabelle, const QString &blattname,
     return ergebnis;
 }
 
-QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale &locale, const Importgrenzen &grenzen)
+QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale &locale, const Importgrenzen &grenzen,
+                      QString *blatt)
 {
     const QString name = QFileInfo(datei).fileName();
     const auto nichtLesbar = [&name](const QString &grund) {
@@ -182,6 +183,8 @@ QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale 
     }
     if (!inhalt.fehler.isEmpty())
         return nichtLesbar(inhalt.fehler);
+    if (blatt)
+        *blatt = inhalt.blatt;
 
     // An empty worksheet still has its first cell, as in the spreadsheet program.
     const int r = std::max(inhalt.zeilen, 1);
