@@ -3,6 +3,8 @@
 #include "model/Datum.h"
 #include "model/Spiel.h"
 
+#include <QStringList>
+
 #include <memory>
 
 Gewinnbericht SystemberichtErstellen(const Systemergebnis &s, float reihenpreis, const QDate &heute,

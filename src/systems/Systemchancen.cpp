@@ -2,6 +2,8 @@
 
 #include "evaluation/Gewinnchancen.h"
 
+#include <QStringList>
+
 #include <bit>
 #include <cmath>
 

@@ -7,6 +7,7 @@
 #include "systems/System.h"
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Fenster.h"
+#include "ui/gemeinsam/Gitter.h"
 #include "ui/gemeinsam/Nummernknoepfe.h"
 #include "ui/haupt/FrScheine.h"
 #include "ui/haupt/Hauptfenster.h"
