@@ -1,3 +1,4 @@
+#include "Bildschirmfoto.h"
 #include "Dateien.h"
 #include "Testumgebung.h"
 
@@ -139,6 +140,8 @@ private Q_SLOTS:
                                 "Reihe 3 oder mehr Richtige."));
         QCOMPARE(w.kind<QLabel>(QStringLiteral("LUntergrenze"))->text(), QStringLiteral("mindestens 14 Reihen n\u00F6tig"));
         QCOMPARE(w.kind<QTableView>(QStringLiteral("GSystemchancen"))->model()->rowCount(), 11);
+        bildSichern(w.f, QStringLiteral("systeme-nach-suche"));
+        bildSichern(w.kind(QStringLiteral("FrSystemchancen")), QStringLiteral("systeme-chancen"));
 
         // Saved as a ticket with two of three shares, read back row for row.
         const QString datei = w.u.pfad(QStringLiteral("System.qtt"));
