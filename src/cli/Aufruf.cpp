@@ -12,15 +12,16 @@ struct Regel
 {
     const char *befehl;
     int argumente;
-    std::array<const char *, 6> mitWert;  // options that take a value
+    std::array<const char *, 7> mitWert;  // options that take a value
     std::array<const char *, 2> schalter; // options without one
 };
 
-const std::array<Regel, 4> Regeln{{
+const std::array<Regel, 5> Regeln{{
     {"auswerten", 1, {"von", "bis"}, {}},
     {"statistik", 0, {"von", "bis", "kombis"}, {}},
     {"zufall", 1, {"bank", "killer", "favoriten", "zz", "csv", "startwert"}, {}},
     {"gewinnreihen", 2, {}, {"ersetzen", "vorschau"}},
+    {"system", 0, {"zahlen", "garantie", "zeit", "schritte", "startwert", "zz", "csv"}, {}},
 }};
 
 bool enthalten(const auto &namen, const QString &name)
@@ -202,6 +203,13 @@ QString Hilfetext()
         "      mit doppeltem Gewicht, --zz feste Zusatzzahl; ZAHLEN durch Kommas getrennt\n"
         "      (3,17,42). --startwert wiederholt einen Lauf, --csv schreibt die Reihen als\n"
         "      CSV-Datei.\n"
+        "  system --zahlen ZAHLEN [--garantie T:M] [--zeit SEKUNDEN] [--schritte N]\n"
+        "         [--startwert S] [--zz N] [--csv DATEI]\n"
+        "      macht aus 6 bis 30 Zahlen ein System: ohne --garantie das Vollsystem (6 bis\n"
+        "      20 Zahlen, alle Reihen), mit --garantie T:M ein Kurzsystem, bei dem eine Reihe\n"
+        "      T Richtige hat, sobald M Gewinnzahlen unter den Zahlen sind. Die Suche l\u00E4uft\n"
+        "      --zeit Sekunden (10) oder --schritte Schritte; --startwert wiederholt sie.\n"
+        "      Zeigt die Reihen, die Untergrenze und die Gewinnchancen.\n"
         "  gewinnreihen export DATEI\n"
         "      schreibt alle Gewinnreihen als CSV-Datei oder Arbeitsmappe (.csv, .xlsx).\n"
         "  gewinnreihen import DATEI [--ersetzen] [--vorschau]\n"

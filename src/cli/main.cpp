@@ -29,6 +29,8 @@ int main(int argc, char **argv)
         return Statistik(aufruf);
     if (aufruf.befehl == QLatin1String("zufall"))
         return Zufall(aufruf);
+    if (aufruf.befehl == QLatin1String("system"))
+        return System(aufruf);
     if (aufruf.befehl == QLatin1String("gewinnreihen"))
         return Gewinnreihen(aufruf);
     return Falschaufruf(QStringLiteral("Unbekannter Befehl \u201E%1\u201C.").arg(aufruf.befehl));

@@ -2,6 +2,7 @@
 
 #include "entry/Tabellenformate.h"
 #include "evaluation/Gewinnauswertung.h"
+#include "evaluation/Gewinnchancen.h"
 #include "generator/Zufallsgenerator.h"
 #include "model/Datensperre.h"
 #include "model/Datum.h"
@@ -17,6 +18,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <bit>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -507,6 +510,35 @@ private Q_SLOTS:
                                                 "Der Tippschein \u201E/gibt/es/nicht.qtt\u201C wurde nicht gefunden.");
         QTest::newRow("keine Ziehung") << l({"statistik", "--von", "2030-01-01"}) << 1 << QString()
                                        << QStringLiteral("Im Zeitraum ab dem 01.01.2030 liegt keine Ziehung.");
+        QTest::newRow("System ohne Zahlen") << l({"system"}) << 2 << QString()
+                                            << QStringLiteral("Dem Befehl \u201Esystem\u201C fehlt die Option");
+        QTest::newRow("System zu wenige Zahlen")
+            << l({"system", "--zahlen", "1,2,3,4,5"}) << 2 << QString()
+            << QStringLiteral("Ein Vollsystem braucht 6 bis 20 Zahlen, gew\u00E4hlt sind 5.");
+        QTest::newRow("Vollsystem zu gross")
+            << l({"system", "--zahlen", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21"}) << 2 << QString()
+            << QStringLiteral("Ein Vollsystem braucht 6 bis 20 Zahlen, gew\u00E4hlt sind 21.");
+        QTest::newRow("Kurzsystem zu gross")
+            << l({"system", "--garantie", "3:4", "--zahlen",
+                  "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31"})
+            << 2 << QString() << QStringLiteral("Ein Kurzsystem braucht 6 bis 30 Zahlen, gew\u00E4hlt sind 31.");
+        QTest::newRow("System Zahl zweimal") << l({"system", "--zahlen", "1,2,3,4,5,3"}) << 2 << QString()
+                                             << QStringLiteral("Die Zahl 3 steht zweimal da.");
+        QTest::newRow("System Zahl 50") << l({"system", "--zahlen", "1,2,3,4,5,50"}) << 2 << QString()
+                                        << QStringLiteral("\u201E50\u201C bei \u201E--zahlen\u201C ist keine Zahl");
+        QTest::newRow("Garantie t > m") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "4:3"}) << 2
+                                        << QString() << QStringLiteral("Die Garantie \u201E4 bei 3\u201C gibt es nicht");
+        QTest::newRow("Garantie 5 bei 5") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "5:5"}) << 2
+                                          << QString() << QStringLiteral("Die Garantie \u201E5 bei 5\u201C");
+        QTest::newRow("Garantie kaputt") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "3"}) << 2
+                                         << QString() << QStringLiteral("\u201E--garantie\u201C nimmt eine Garantie");
+        QTest::newRow("Suchzeit") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "3:4", "--zeit", "0"})
+                                  << 2 << QString() << QStringLiteral("\u201E--zeit\u201C nimmt Sekunden");
+        QTest::newRow("Schritte") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "3:4", "--schritte",
+                                        "-5"})
+                                  << 2 << QString() << QStringLiteral("\u201E--schritte\u201C nimmt eine ganze Zahl");
+        QTest::newRow("System Zusatzzahl") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--zz", "0"}) << 2
+                                           << QString() << QStringLiteral("\u201E--zz\u201C nimmt eine Zusatzzahl");
     }
     void aufrufe()
     {
@@ -527,6 +559,137 @@ private Q_SLOTS:
         // Nothing goes to standard output when the call was refused.
         if (code != 0)
             QVERIFY(lauf.ausgabe.isEmpty());
+    }
+
+    // Full and abbreviated systems: the rows of the JSON keep the guarantee by a check of their
+    // own here, the same start value and budget give the same rows, and the figures add up.
+    void system_data()
+    {
+        QTest::addColumn<QString>("zahlen");
+        QTest::addColumn<QString>("garantie"); // empty: the full system
+        QTest::addColumn<int>("reihen");       // exact count, or 0 for "at least the bound"
+        QTest::newRow("Vollsystem 7") << QStringLiteral("3,7,12,19,25,33,41") << QString() << 21;
+        QTest::newRow("4 bei 4 aus 8") << QStringLiteral("2,9,14,22,30,31,40,49") << QStringLiteral("4:4") << 20;
+        QTest::newRow("3 bei 4 aus 12") << QStringLiteral("1,4,8,11,15,19,23,27,32,36,41,45")
+                                        << QStringLiteral("3:4") << 0;
+        QTest::newRow("2 bei 5 aus 20") << QStringLiteral("1,3,5,7,9,11,13,15,17,19,21,23,25,27,29,31,33,35,37,39")
+                                        << QStringLiteral("2:5") << 0;
+    }
+    void system()
+    {
+        QFETCH(QString, zahlen);
+        QFETCH(QString, garantie);
+        QFETCH(int, reihen);
+        QStringList argumente{QStringLiteral("system"),      QStringLiteral("--zahlen"), zahlen,
+                              QStringLiteral("--startwert"), QStringLiteral("77"),       QStringLiteral("--json")};
+        if (!garantie.isEmpty())
+            argumente << QStringLiteral("--garantie") << garantie << QStringLiteral("--schritte")
+                      << QStringLiteral("300000");
+        const Lauf lauf = cli(argumente);
+        QCOMPARE(lauf.code, 0);
+        const QJsonObject j = lauf.json();
+        QVector<int> gewaehlt;
+        for (const QJsonValue &z : j.value(QStringLiteral("zahlen")).toArray())
+            gewaehlt << z.toInt();
+        QCOMPARE(gewaehlt.size(), zahlen.count(QLatin1Char(',')) + 1);
+        int t = 5;
+        int m = 5;
+        if (garantie.isEmpty()) {
+            QVERIFY(j.value(QStringLiteral("garantie")).isNull());
+        } else {
+            t = j.value(QStringLiteral("garantie")).toObject().value(QStringLiteral("richtige")).toInt();
+            m = j.value(QStringLiteral("garantie")).toObject().value(QStringLiteral("wenn")).toInt();
+            QCOMPARE(QStringLiteral("%1:%2").arg(t).arg(m), garantie);
+        }
+        // Rows as sets of numbers of 1..49, each of the chosen numbers only.
+        QVector<std::uint64_t> zeilen;
+        for (const QJsonValue &r : j.value(QStringLiteral("reihen")).toArray()) {
+            std::uint64_t z = 0;
+            for (const QJsonValue &x : r.toObject().value(QStringLiteral("zahlen")).toArray()) {
+                QVERIFY(gewaehlt.contains(x.toInt()));
+                z |= std::uint64_t{1} << x.toInt();
+            }
+            QCOMPARE(std::popcount(z), 5);
+            QVERIFY(istZusatzzahl(r.toObject().value(QStringLiteral("zusatzzahl")).toInt()));
+            zeilen << z;
+        }
+        const int untergrenze = j.value(QStringLiteral("untergrenze")).toInt();
+        if (reihen > 0)
+            QCOMPARE(zeilen.size(), reihen);
+        QVERIFY(zeilen.size() >= untergrenze);
+        // Every m of the chosen numbers: some row holds t of them. Drawn by an odometer over
+        // the positions, independent of how the program walks them.
+        QVector<int> stelle(m);
+        std::iota(stelle.begin(), stelle.end(), 0);
+        const int n = static_cast<int>(gewaehlt.size());
+        int mengen = 0;
+        while (true) {
+            std::uint64_t menge = 0;
+            for (int i : stelle)
+                menge |= std::uint64_t{1} << gewaehlt[i];
+            ++mengen;
+            QVERIFY2(std::any_of(zeilen.begin(), zeilen.end(), [&](std::uint64_t z) { return std::popcount(z & menge) >= t; }),
+                     "eine Menge ohne Reihe");
+            int i = m - 1;
+            while (i >= 0 && stelle[i] == n - m + i)
+                --i;
+            if (i < 0)
+                break;
+            ++stelle[i];
+            for (int k = i + 1; k < m; ++k)
+                stelle[k] = stelle[k - 1] + 1;
+        }
+        QVERIFY(mengen > 0);
+        // The chance the guarantee applies: draws with at least m of the chosen numbers.
+        std::int64_t greift = 0;
+        for (int k = m; k <= 5; ++k) {
+            std::int64_t a = 1;
+            std::int64_t b = 1;
+            for (int i = 0; i < k; ++i)
+                a = a * (n - i) / (i + 1);
+            for (int i = 0; i < 5 - k; ++i)
+                b = b * (49 - n - i) / (i + 1);
+            greift += a * b;
+        }
+        const QJsonObject chancen = j.value(QStringLiteral("chancen")).toObject();
+        QCOMPARE(chancen.value(QStringLiteral("garantieGreift")).toDouble(), double(greift) / 1906884.0);
+        const QJsonArray klassen = chancen.value(QStringLiteral("klassen")).toArray();
+        QCOMPARE(klassen.size(), 10);
+        // Expected rows per class add up to the rows times the chance of a single row to win.
+        double erwartet = 0;
+        for (const QJsonValue &k : klassen)
+            erwartet += k.toObject().value(QStringLiteral("erwarteteReihen")).toDouble();
+        const auto einzeln = GuenstigeZiehungen();
+        const double einzelneChance =
+            double(std::accumulate(einzeln.begin(), einzeln.end(), std::int64_t{0})) / double(MoeglicheZiehungen);
+        QVERIFY(qAbs(erwartet - einzelneChance * zeilen.size()) < 1e-9 * zeilen.size());
+        const double gewinn = chancen.value(QStringLiteral("gewinn")).toDouble();
+        QVERIFY(gewinn >= einzelneChance && gewinn <= 1.0);
+
+        // The same start value and the budget it reports give the same rows.
+        if (!garantie.isEmpty()) {
+            QCOMPARE(j.value(QStringLiteral("startwert")).toString(), QStringLiteral("77"));
+            argumente[argumente.indexOf(QStringLiteral("300000"))] =
+                QString::number(j.value(QStringLiteral("schritte")).toInteger());
+            QCOMPARE(cli(argumente).json().value(QStringLiteral("reihen")), j.value(QStringLiteral("reihen")));
+        }
+    }
+
+    // --csv writes the generator's CSV file, never onto one of the program's own files.
+    void systemCsv()
+    {
+        const QString datei = m_tmp.filePath(QStringLiteral("system.csv"));
+        const QStringList argumente{QStringLiteral("system"), QStringLiteral("--zahlen"),
+                                    QStringLiteral("3,7,12,19,25,33"), QStringLiteral("--zz"), QStringLiteral("4")};
+        QCOMPARE(cli(argumente + QStringList{QStringLiteral("--csv"), datei}).code, 0);
+        const QStringList zeilen = QString::fromUtf8(inhalt(datei)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(zeilen.size(), 6);
+        QCOMPARE(zeilen.first(), QStringLiteral("3,7,12,19,25,4"));
+        schreibe(daten() + Dateinamen::Einstellungen, "[Abrechnung]\nPreis=2,00\n");
+        const Lauf eigen = cli(argumente + QStringList{QStringLiteral("--csv"), daten() + Dateinamen::Einstellungen});
+        QCOMPARE(eigen.code, 1);
+        QVERIFY(eigen.ausgabe.isEmpty());
+        QCOMPARE(inhalt(daten() + Dateinamen::Einstellungen), QByteArray("[Abrechnung]\nPreis=2,00\n"));
     }
 
     // The history goes out and comes back into an empty folder byte for byte; an import shows

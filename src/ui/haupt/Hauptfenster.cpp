@@ -99,7 +99,7 @@ void TFAuswertung::baueWerkzeugleiste()
 {
     using A = Befehle::Art;
     m_befehle.werkzeugleiste(this,
-                             {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall},
+                             {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall, A::Systeme},
                              Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"),
                              QStringLiteral("Programm beenden"));
 }
@@ -126,6 +126,7 @@ void TFAuswertung::baueMenue()
     m_befehle.menueeintrag(extras, QStringLiteral("&n über k berechnen"), A::NueberK);
     m_befehle.menueeintrag(extras, QStringLiteral("&Kalender"), A::Kalender);
     m_befehle.menueeintrag(extras, QStringLiteral("Taschen&rechner"), A::Rechner);
+    m_befehle.menueeintrag(extras, QStringLiteral("&Systeme..."), A::Systeme);
     extras->addSeparator();
     m_befehle.menueeintrag(extras, QStringLiteral("&Update-Prüfung"), A::Update);
 
