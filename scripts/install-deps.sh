@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   openssl
   xvfb xauth imagemagick
+  python3-pyatspi at-spi2-core dbus
   poppler-utils
   desktop-file-utils libxml2-utils shared-mime-info
   fonts-dejavu-core
