@@ -47,6 +47,11 @@ QString zellenfehler(const QString &text, int zeile, int spalte)
 
 QString anteilsfehler(const QString &welche, const QString &text)
 {
+    // Text that is no whole number at all is named as the field holds it.
+    bool istZahl = false;
+    text.trimmed().toLongLong(&istZahl, 10);
+    if (!istZahl)
+        return QStringLiteral("'%1' ist kein g\u00FCltiger Integerwert").arg(text);
     return abbruch(QStringLiteral("Die Anzahl der %1 Anteile \u201E%2\u201C ist keine ganze Zahl von 0 bis 65535.")
                        .arg(welche, text.trimmed()));
 }

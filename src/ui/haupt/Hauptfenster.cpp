@@ -1,5 +1,7 @@
 #include "ui/haupt/Hauptfenster.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "model/Dateien.h"
 #include "model/Spiel.h"
 #include "model/Starteinstellungen.h"
@@ -64,6 +66,7 @@ TFAuswertung::TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, m_tippauswertung, &Tippauswertung::TabsAktualisieren);
     connect(&m_befehle, &Befehle::gewinnreihenErsetzt, this, &TFAuswertung::GewinnreihenNeuEinlesen);
     m_ziehungsspalte->GZEinlesen();
+    platziereFenster(this);
 }
 
 void TFAuswertung::GewinnreihenNeuEinlesen()
