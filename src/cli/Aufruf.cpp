@@ -2,9 +2,9 @@
 
 #include "model/Ordner.h"
 
-#include <QRegularExpression>
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -109,6 +109,7 @@ Aufruf AufrufLesen(const QStringList &argumente)
     }
 
     a.datenordner = a.optionen.take(QStringLiteral("daten"));
+    a.datenordnerAngabe = a.datenordner;
     if (a.datenordner.isEmpty())
         a.datenordner = StandardDatenordner();
     else if (!a.datenordner.endsWith(QLatin1Char('/')))
@@ -168,15 +169,28 @@ Datumsgrenzen DatumsgrenzenLesen(const Aufruf &aufruf)
     return g;
 }
 
+std::optional<qint64> GanzzahlLesen(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    qint64 zahl = 0;
+    for (const QChar c : t) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        const int ziffer = c.unicode() - u'0';
+        zahl = zahl > (std::numeric_limits<qint64>::max() - ziffer) / 10 ? std::numeric_limits<qint64>::max()
+                                                                         : zahl * 10 + ziffer;
+    }
+    return zahl;
+}
+
 std::optional<int> ZahlLesen(const QString &text, int von, int bis)
 {
-    static const QRegularExpression ziffern(QStringLiteral("^\\d{1,9}$"));
-    if (!ziffern.match(text.trimmed()).hasMatch())
+    const std::optional<qint64> zahl = GanzzahlLesen(text);
+    if (!zahl || *zahl < von || *zahl > bis)
         return std::nullopt;
-    const int zahl = text.trimmed().toInt();
-    if (zahl < von || zahl > bis)
-        return std::nullopt;
-    return zahl;
+    return static_cast<int>(*zahl);
 }
 
 QString Hilfetext()

@@ -163,6 +163,10 @@ int importieren(const Aufruf &a, const QString &datei)
                 return Ablehnen(
                     QStringLiteral("Der Datenordner \u201E%1\u201C l\u00E4sst sich nicht sperren.").arg(a.datenordner) +
                     Absatz + sperre.fehler());
+            if (sperre.halter() == Datensperre::Halter::Befehlszeile)
+                return Ablehnen(QStringLiteral("Gerade l\u00E4uft ein anderer Import in diesen Datenordner. "
+                                               "Versuchen Sie es bitte, wenn er fertig ist, noch einmal.") +
+                                Absatz + QStringLiteral("Ich breche ab."));
             return Ablehnen(
                 QStringLiteral("Quintaro Analyser l\u00E4uft gerade mit diesem Datenordner. Solange schreibe "
                                "ich nichts hinein; beenden Sie bitte zuerst das Programm.") +
@@ -178,6 +182,13 @@ int importieren(const Aufruf &a, const QString &datei)
         QByteArray daten;
         for (const TGewZahlen &z : GewinnreihenUebernehmen(jetzt.ziehungen, frisch, ersetzen))
             daten += z.alsBytes();
+        // Someone removed or replaced the lock file meanwhile: then it keeps nobody out any more.
+        if (!sperre.nochGueltig())
+            return Ablehnen(QStringLiteral("Die Sperrdatei \u201E%1\u201C des Datenordners wurde entfernt oder "
+                                           "ersetzt, w\u00E4hrend ich ihn gesperrt hielt. So schreibe ich nichts "
+                                           "hinein.")
+                                .arg(Datensperre::dateiname()) +
+                            Absatz + QStringLiteral("Ich breche ab."));
         const QString fehler = GZUebernehmen(a.datenordner, daten);
         if (!fehler.isEmpty())
             return Ablehnen(DateiFehlerText(a.datenordner + Dateinamen::Gewinnreihen, fehler, true));

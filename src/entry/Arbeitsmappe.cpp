@@ -2,6 +2,7 @@
 
 #include "entry/Mappenleser.h"
 #include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "model/Spiel.h"
 
 #include <QDate>
@@ -58,6 +59,8 @@ bool ExcelVorhanden()
 QString ArbeitsmappeSchreiben(const TextTabelle &tabelle, const QString &blattname, int letzteSpalte,
                               const QString &datei, const QVector<Zellart> &arten)
 {
+    if (QString eigene = Eigendateien::pruefen(datei); !eigene.isEmpty())
+        return eigene;
     const QString name = QFileInfo(datei).fileName();
     const QByteArray pfad = QFile::encodeName(datei);
     lxw_workbook *mappe = workbook_new(pfad.constData());

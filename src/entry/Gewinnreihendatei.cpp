@@ -5,6 +5,7 @@
 #include "entry/Tabellenformate.h"
 #include "model/Dateien.h"
 #include "model/Datum.h"
+#include "model/Eigendateien.h"
 #include "model/Spiel.h"
 #include "model/Textdekodierung.h"
 
@@ -245,17 +246,8 @@ TextTabelle GewinnreihenTabelle(const QVector<TGewZahlen> &ziehungen)
 
 QString GewinnreihenExportieren(const QVector<TGewZahlen> &ziehungen, const QString &datei, const QString &datenordner)
 {
-    if (!datenordner.isEmpty()) {
-        const QString ziel = QFileInfo(datei).absoluteFilePath();
-        for (const QString &eigene : {Dateinamen::Gewinnreihen, Dateinamen::Sicherung, Dateinamen::Einstellungen}) {
-            const QFileInfo datendatei(QDir(datenordner).filePath(eigene));
-            if (ziel == datendatei.absoluteFilePath() ||
-                (datendatei.exists() && QFileInfo(ziel).canonicalFilePath() == datendatei.canonicalFilePath()))
-                return abbruch(QStringLiteral("Die Datei \u201E%1\u201C geh\u00F6rt zu den Daten des Programms; "
-                                              "ein Export darf sie nicht \u00FCberschreiben.")
-                                   .arg(eigene));
-        }
-    }
+    if (QString eigene = Eigendateien::pruefen(datei, datenordner); !eigene.isEmpty())
+        return eigene;
     const TextTabelle tabelle = GewinnreihenTabelle(ziehungen);
     if (GewinnreihenformatFuer(datei) == Gewinnreihenformat::CSV)
         return CSVSpeichern(tabelle, datei);

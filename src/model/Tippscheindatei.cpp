@@ -1,6 +1,7 @@
 #include "model/Tippscheindatei.h"
 
 #include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "model/Records.h"
 
 #include <QVector>
@@ -160,6 +161,8 @@ Scheindaten ScheinZuBytes(const TextTabelle &tabelle, const QString &antGes, con
 QString ScheinDateiSchreiben(const TextTabelle &tabelle, const QString &antGes, const QString &antMeine,
                              const QString &pfad)
 {
+    if (QString eigene = Eigendateien::pruefen(pfad); !eigene.isEmpty())
+        return eigene;
     const Scheindaten daten = ScheinZuBytes(tabelle, antGes, antMeine);
     if (!daten.fehler.isEmpty())
         return daten.fehler;

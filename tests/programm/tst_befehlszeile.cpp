@@ -22,6 +22,9 @@
 #include <numeric>
 #include <random>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 const QLocale deutsch(QLocale::German, QLocale::Germany);
 
@@ -55,9 +58,10 @@ class TestBefehlszeile : public QObject
     QTemporaryDir m_tmp;
     QString daten() const { return m_tmp.filePath(QStringLiteral("data/Quintaro Analyser/")); }
 
-    // Runs the command line with the data folder of the user in the temporary folder; standard
-    // output goes to `ausgabedatei` when one is named.
-    Lauf cli(const QStringList &argumente, const QString &ausgabedatei = QString()) const
+    // Runs the command line (`programm`) with the data folder of the user in the temporary
+    // folder; standard output goes to `ausgabedatei` when one is named.
+    Lauf cli(const QStringList &argumente, const QString &ausgabedatei = QString(),
+             const QString &programm = QStringLiteral(QUINTARO_CLI)) const
     {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
@@ -67,7 +71,7 @@ class TestBefehlszeile : public QObject
         p.setProcessEnvironment(umgebung);
         if (!ausgabedatei.isEmpty())
             p.setStandardOutputFile(ausgabedatei);
-        p.start(QStringLiteral(QUINTARO_CLI), argumente);
+        p.start(programm, argumente);
         Lauf l;
         if (!p.waitForFinished(60000)) {
             p.kill();
@@ -539,6 +543,23 @@ private Q_SLOTS:
                                   << 2 << QString() << QStringLiteral("\u201E--schritte\u201C nimmt eine ganze Zahl");
         QTest::newRow("System Zusatzzahl") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--zz", "0"}) << 2
                                            << QString() << QStringLiteral("\u201E--zz\u201C nimmt eine Zusatzzahl");
+        // More rows than there are: refused with the count asked for and the count possible.
+        QTest::newRow("mehr als alle Reihen")
+            << l({"zufall", "2000000000"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 2.000.000.000 Tippreihen zu "
+                              "bilden. Mit diesen Bank- und Killerzahlen gibt es nur 1.906.884 verschiedene.");
+        QTest::newRow("ueber 64 Bit")
+            << l({"zufall", "123456789012345678901234567890"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, "
+                              "123456789012345678901234567890 Tippreihen zu bilden.");
+        QTest::newRow("mit Bank und Killer")
+            << l({"zufall", "991", "--bank", "1,2,3", "--killer", "4"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 991 Tippreihen zu bilden. "
+                              "Mit diesen Bank- und Killerzahlen gibt es nur 990 verschiedene.");
+        QTest::newRow("sechs Bankzahlen")
+            << l({"zufall", "1", "--bank", "1,2,3,4,5,6"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 1 Tippreihen zu bilden. "
+                              "Mit diesen Bank- und Killerzahlen gibt es keine Tippreihe.");
     }
     void aufrufe()
     {
@@ -772,6 +793,201 @@ private Q_SLOTS:
                  qPrintable(binaer.fehler));
         QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), jetzt);
         QFile::remove(daten() + Dateinamen::Sicherung);
+    }
+
+    // No write of the command line replaces a data file, however the target is spelt: refused
+    // with status 1, nothing on standard output, every data file byte for byte as it was.
+    void eigeneDateienVerweigert_data()
+    {
+        QTest::addColumn<QString>("ziel"); // relative to the temporary folder
+        QTest::addColumn<QString>("befehl");
+        for (const char *befehl : {"zufall", "export"}) {
+            const auto fall = [befehl](const char *name, const char *ziel) {
+                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(befehl), QLatin1String(name))))
+                    << QString::fromUtf8(ziel) << QString::fromUtf8(befehl);
+            };
+            fall("Verlauf", "data/Quintaro Analyser/GReihen.qtgz");
+            fall("Punkt", "data/Quintaro Analyser/./GReihen.qtgz");
+            fall("Doppelstrich", "data//Quintaro Analyser//GReihen.qtgz");
+            fall("zurueck", "data/Quintaro Analyser/Sicherungen/../GReihen.qtgz");
+            fall("Link", "link.csv");
+            fall("Ordnerlink", "ordnerlink/Einstellungen.ini");
+            fall("harter Link", "hart.csv");
+            fall("Sicherung", "data/Quintaro Analyser/GZ.549.bak");
+            fall("Einstellungen", "data/Quintaro Analyser/Einstellungen.ini");
+            fall("Sperre", "data/Quintaro Analyser/.sperre");
+            fall("Sicherungen", "data/Quintaro Analyser/Sicherungen/neu.csv");
+        }
+        QTest::newRow("export: Arbeitsmappe als Link") << QStringLiteral("link.xlsx") << QStringLiteral("export");
+    }
+    void eigeneDateienVerweigert()
+    {
+        QFETCH(QString, ziel);
+        QFETCH(QString, befehl);
+        std::mt19937 zufall(3);
+        historie(zufall);
+        const QDir tmp(m_tmp.path());
+        QVERIFY(QDir().mkpath(daten() + QStringLiteral("Sicherungen")));
+        const QStringList eigene{Dateinamen::Gewinnreihen, Dateinamen::Sicherung, Dateinamen::Einstellungen,
+                                 QStringLiteral(".sperre"), QStringLiteral("Sicherungen/GReihen-alt.qtgz")};
+        for (const QString &name : eigene)
+            if (name != Dateinamen::Gewinnreihen)
+                QVERIFY(schreibe(daten() + name, name.toUtf8()));
+        for (const QString &name : {QStringLiteral("link.csv"), QStringLiteral("link.xlsx"),
+                                    QStringLiteral("ordnerlink"), QStringLiteral("hart.csv")})
+            QFile::remove(tmp.filePath(name));
+        QVERIFY(QFile::link(daten() + Dateinamen::Gewinnreihen, tmp.filePath(QStringLiteral("link.csv"))));
+        QVERIFY(QFile::link(daten() + Dateinamen::Gewinnreihen, tmp.filePath(QStringLiteral("link.xlsx"))));
+        QVERIFY(QFile::link(daten(), tmp.filePath(QStringLiteral("ordnerlink"))));
+        QCOMPARE(::link(QFile::encodeName(daten() + Dateinamen::Gewinnreihen).constData(),
+                        QFile::encodeName(tmp.filePath(QStringLiteral("hart.csv"))).constData()),
+                 0);
+        QHash<QString, QByteArray> vorher;
+        for (const QString &name : eigene)
+            vorher.insert(name, inhalt(daten() + name));
+
+        const QString pfad = m_tmp.path() + QLatin1Char('/') + ziel;
+        const Lauf lauf = befehl == QLatin1String("zufall")
+                              ? cli({QStringLiteral("--daten"), daten(), QStringLiteral("zufall"), QStringLiteral("1"),
+                                     QStringLiteral("--csv"), pfad})
+                              : cli({QStringLiteral("gewinnreihen"), QStringLiteral("export"), pfad});
+        QCOMPARE(lauf.code, 1);
+        QVERIFY2(lauf.fehler.contains(QStringLiteral("geh\u00F6rt")) &&
+                     lauf.fehler.contains(QStringLiteral("zu den Daten des Programms")),
+                 qPrintable(lauf.fehler));
+        QVERIFY(lauf.ausgabe.isEmpty());
+        for (const QString &name : eigene)
+            QCOMPARE(inhalt(daten() + name), vorher.value(name));
+        QVERIFY(QFileInfo(tmp.filePath(QStringLiteral("link.csv"))).isSymLink());
+        QVERIFY(!QFileInfo::exists(daten() + QStringLiteral("Sicherungen/neu.csv")));
+        QFile::remove(daten() + Dateinamen::Sicherung);
+        QFile::remove(daten() + Dateinamen::Einstellungen);
+    }
+
+    // The lock file: an export onto it while the program runs is refused and leaves the program's
+    // lock in force; a second import while one runs is told so; and a lock file replaced while
+    // the command line holds it makes it write nothing.
+    void sperre()
+    {
+        std::mt19937 zufall(5);
+        const QVector<TGewZahlen> ziehungen = historie(zufall);
+        const QByteArray original = inhalt(daten() + Dateinamen::Gewinnreihen);
+        const QString datei = m_tmp.filePath(QStringLiteral("eine.csv"));
+        const QDate neu = Datum::zuDatum(ziehungen.constLast().datum).addDays(7);
+        QVERIFY(schreibe(datei, QStringLiteral("%1;1;2;3;4;5;6\n").arg(neu.toString(Qt::ISODate)).toUtf8()));
+        const QStringList import{QStringLiteral("gewinnreihen"), QStringLiteral("import"), datei};
+        {
+            Datensperre programm;
+            QVERIFY(programm.nehmen(daten(), Datensperre::Art::Geteilt));
+            const Lauf aufSperre = cli({QStringLiteral("gewinnreihen"), QStringLiteral("export"),
+                                        daten() + QStringLiteral("./.sperre")});
+            QCOMPARE(aufSperre.code, 1);
+            QVERIFY2(aufSperre.fehler.contains(QStringLiteral("\u201E.sperre\u201C geh\u00F6rt zu den Daten")),
+                     qPrintable(aufSperre.fehler));
+            QVERIFY(programm.nochGueltig());
+            const Lauf gesperrt = cli(import);
+            QCOMPARE(gesperrt.code, 1);
+            QVERIFY2(gesperrt.fehler.contains(QStringLiteral("Quintaro Analyser l\u00E4uft gerade")),
+                     qPrintable(gesperrt.fehler));
+        }
+        {
+            Datensperre andererImport;
+            QVERIFY(andererImport.nehmen(daten(), Datensperre::Art::Allein));
+            const Lauf zweiter = cli(import);
+            QCOMPARE(zweiter.code, 1);
+            QVERIFY2(zweiter.fehler.contains(QStringLiteral("Gerade l\u00E4uft ein anderer Import in diesen "
+                                                            "Datenordner.")),
+                     qPrintable(zweiter.fehler));
+        }
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), original);
+
+        // The .xls reader beside a copy of the command line replaces the lock file every time it
+        // runs, the second time while the command line holds the lock, and answers one new draw.
+        const QDir bin(m_tmp.filePath(QStringLiteral("bin")));
+        QVERIFY(QDir().mkpath(bin.path()));
+        const QString kopie = bin.filePath(QStringLiteral("quintaro-analyser-cli"));
+        QFile::remove(kopie);
+        QVERIFY(QFile::copy(QStringLiteral(QUINTARO_CLI), kopie));
+        QByteArray antwort("QXL1");
+        const auto u32 = [&antwort](quint32 w) {
+            for (int i = 0; i < 4; ++i)
+                antwort.append(static_cast<char>((w >> (8 * i)) & 0xFF));
+        };
+        const QByteArray datum = neu.toString(Qt::ISODate).toUtf8();
+        antwort.append('S');
+        u32(static_cast<quint32>(datum.size()));
+        antwort.append(datum);
+        antwort.append('T');
+        u32(1);
+        u32(1);
+        u32(0);
+        for (quint32 s = 2; s <= 7; ++s) {
+            antwort.append('I');
+            u32(1);
+            u32(s);
+            u32(s - 1);
+        }
+        antwort.append('E');
+        QVERIFY(schreibe(bin.filePath(QStringLiteral("antwort")), antwort));
+        const auto zitiert = [](const QString &pfad) { return QLatin1Char('\'') + pfad + QLatin1Char('\''); };
+        const QString sperrdatei = daten() + QStringLiteral(".sperre");
+        QVERIFY(schreibe(bin.filePath(QStringLiteral("quintaro-xls-leser")),
+                         QStringLiteral("#!/bin/sh\n: > %1 && mv -f %1 %2 && exec cat %3\n")
+                             .arg(zitiert(sperrdatei + QStringLiteral(".neu")), zitiert(sperrdatei),
+                                  zitiert(bin.filePath(QStringLiteral("antwort"))))
+                             .toUtf8()));
+        QVERIFY(QFile::setPermissions(bin.filePath(QStringLiteral("quintaro-xls-leser")),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        const QString xls = m_tmp.filePath(QStringLiteral("eine.xls"));
+        QVERIFY(schreibe(xls, QByteArray::fromHex("D0CF11E0A1B11AE1") + QByteArray(504, '\0')));
+        const Lauf ersetzt = cli({QStringLiteral("gewinnreihen"), QStringLiteral("import"), xls}, QString(), kopie);
+        QCOMPARE(ersetzt.code, 1);
+        QVERIFY2(ersetzt.fehler.contains(QStringLiteral("Die Sperrdatei \u201E.sperre\u201C des Datenordners wurde "
+                                                        "entfernt oder ersetzt")),
+                 qPrintable(ersetzt.fehler));
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), original);
+        // The answer itself was a good one: with the reader that leaves the lock alone, it is taken.
+        QVERIFY(schreibe(bin.filePath(QStringLiteral("quintaro-xls-leser")),
+                         QStringLiteral("#!/bin/sh\nexec cat %1\n")
+                             .arg(zitiert(bin.filePath(QStringLiteral("antwort"))))
+                             .toUtf8()));
+        const Lauf genommen = cli({QStringLiteral("gewinnreihen"), QStringLiteral("import"), xls}, QString(), kopie);
+        QVERIFY2(genommen.code == 0, qPrintable(genommen.fehler));
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen).size(), original.size() + TGewZahlen::Groesse);
+        QFile::remove(daten() + Dateinamen::Sicherung);
+    }
+
+    // A name that is no UTF-8 text is told as such, not as a missing file, and nothing is
+    // written under a garbled name.
+    void unlesbareNamen()
+    {
+        std::mt19937 zufall(9);
+        historie(zufall);
+        const QByteArray ordner = QFile::encodeName(m_tmp.filePath(QStringLiteral("roh")));
+        QVERIFY(QDir().mkpath(QFile::decodeName(ordner)));
+        const QByteArray schein = ordner + "/Schein\xFF.qtt";
+        const int fd = ::open(schein.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        for (const char *aufruf : {"auswerten \"$1/Schein$x.qtt\"", "zufall 1 --csv \"$1/neu$x.csv\"",
+                                   "gewinnreihen import \"$1/Schein$x.qtt\""}) {
+            QProcess p;
+            QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+            umgebung.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
+            p.setProcessEnvironment(umgebung);
+            // The shell hands the byte 0xFF on as it is; a QString argument could not hold it.
+            p.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("x=$(printf '\\377'); exec \"$0\" ") + QLatin1String(aufruf),
+                     QStringLiteral(QUINTARO_CLI), QFile::decodeName(ordner)});
+            QVERIFY(p.waitForFinished(60000));
+            const QString fehler = QString::fromUtf8(p.readAllStandardError());
+            QCOMPARE(p.exitCode(), 1);
+            QVERIFY2(fehler.contains(QStringLiteral("kann nicht gelesen werden: Er ist kein g\u00FCltiger "
+                                                    "UTF-8-Text.")),
+                     qPrintable(fehler));
+            QVERIFY(p.readAllStandardOutput().isEmpty());
+        }
+        QCOMPARE(QDir(QFile::decodeName(ordner)).entryList(QDir::Files).size(), 1);
     }
 
     // A history file that cannot be read and an empty data folder are refused in German.
