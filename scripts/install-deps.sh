@@ -15,6 +15,7 @@ packages=(
   xvfb xauth imagemagick
   poppler-utils
   desktop-file-utils libxml2-utils shared-mime-info
+  dpkg-dev lintian appstream jq
   fonts-dejavu-core
 )
 
