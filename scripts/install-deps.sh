@@ -17,6 +17,7 @@ packages=(
   poppler-utils
   python3-openpyxl python3-xlsxwriter
   desktop-file-utils libxml2-utils shared-mime-info
+  dpkg-dev lintian appstream jq
   fonts-dejavu-core
 )
 

@@ -13,6 +13,7 @@
 #include "ui/haupt/Ziehungsspalte.h"
 #include "ui/update/Downloadlauf.h"
 #include "ui/update/Gewinnzahlenaktualisierung.h"
+#include "ui/update/Paketinstallation.h"
 #include "ui/update/UpdateFenster.h"
 #include "ui/update/Versionspruefung.h"
 #include "update/Internet.h"
@@ -572,6 +573,68 @@ private Q_SLOTS:
                                  10000);
         QCOMPARE(a.u.lies(Dateinamen::Einstellungen), einstellungen);
         QVERIFY(FensterOffen(QStringLiteral("FUpdate")));
+    }
+
+    // Installed by the package manager: the check still shows the version offered, but the
+    // program's download and installation stay disabled and say why; the history downloads.
+    void paketinstallation()
+    {
+        Aufbau a(Testumgebung::ziehungen(3));
+        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), Testserver::ok(versionsdatei({"1.6.0.0"})));
+        a.server.setze(QStringLiteral("/downloads/GReihen.qtgz"), Testserver::ok(Testumgebung::ziehungen(4)));
+        TFUpdate *f = a.oeffnen();
+        f->versionspruefung()->setzePaketinstallation(true);
+        for (const char *name : {"BDown", "BSetup"}) {
+            auto *knopf = a.teil<QPushButton>(name);
+            QVERIFY(!knopf->isEnabled());
+            QCOMPARE(knopf->toolTip(), QStringLiteral("Updates kommen über die Paketverwaltung."));
+            QCOMPARE(knopf->accessibleDescription(), knopf->toolTip());
+        }
+
+        a.klicke("BCalc");
+        QTRY_COMPARE(a.text("PvVersion"), QStringLiteral("1.6.0.0"));
+        QVERIFY(!a.teil<QPushButton>("BDown")->isEnabled() && !a.teil<QPushButton>("BSetup")->isEnabled());
+        // Even a call past the disabled buttons fetches and starts nothing.
+        f->versionspruefung()->BDownClick();
+        f->versionspruefung()->BSetupClick();
+        QVERIFY(!f->lauf().laeuft() && !a.beendet);
+        QVERIFY(a.meldungen.eintraege.isEmpty());
+
+        QTRY_VERIFY(a.teil<QPushButton>("Bupdate")->isEnabled());
+        a.klicke("Bupdate");
+        QTRY_VERIFY(a.ende(1));
+        QCOMPARE(a.meldungen.texte(), QStringList{QStringLiteral("Download abgeschlossen.")});
+        QCOMPARE(a.u.lies(Dateinamen::Gewinnreihen), Testumgebung::ziehungen(4));
+        for (const QByteArray &anfrage : std::as_const(a.server.anfragen))
+            QVERIFY(!anfrage.contains("qtaupdate.exe"));
+        bild(f, QStringLiteral("update-paket"));
+    }
+
+    // dpkg's list of the package's files names the program the package installed.
+    void paketinstallationErkennen_data()
+    {
+        QTest::addColumn<QByteArray>("liste"); // null: no list, the package is not installed
+        QTest::addColumn<QString>("programmordner");
+        QTest::addColumn<bool>("paket");
+        const QByteArray liste = "/.\n/usr\n/usr/bin\n/usr/bin/quintaro-analyser\n/usr/libexec\n"
+                                 "/usr/libexec/quintaro-analyser\n/usr/libexec/quintaro-analyser/quintaro-analyser\n";
+        QTest::newRow("the package's folder") << liste << "/usr/libexec/quintaro-analyser/" << true;
+        QTest::newRow("the package's folder, no separator") << liste << "/usr/libexec/quintaro-analyser" << true;
+        QTest::newRow("an installation by hand beside the package")
+            << liste << "/usr/local/libexec/quintaro-analyser/" << false;
+        QTest::newRow("no package installed") << QByteArray() << "/usr/libexec/quintaro-analyser/" << false;
+        QTest::newRow("empty program folder") << liste << "" << false;
+    }
+    void paketinstallationErkennen()
+    {
+        QFETCH(QByteArray, liste);
+        QFETCH(QString, programmordner);
+        QFETCH(bool, paket);
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("quintaro-analyser.list"));
+        if (!liste.isNull())
+            QVERIFY(schreibe(datei, liste));
+        QCOMPARE(VonPaketverwaltungInstalliert(programmordner, datei), paket);
     }
 
     void installerStartetNicht()
