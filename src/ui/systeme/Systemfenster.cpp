@@ -122,7 +122,7 @@ TFSysteme::TFSysteme(Zustand &zustand, Befehle &befehle, QWidget *eltern)
 
     vorschau();
     resize(sizeHint().expandedTo(QSize(1100, 620)));
-    zentriereAufHauptfenster(this);
+    platziereFenster(this);
 }
 
 TFSysteme::~TFSysteme() = default;
