@@ -23,6 +23,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace {
 const QString Daten = QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/");
