@@ -1,4 +1,5 @@
 // Win evaluation of a 1,000-row ticket over a run of draws: the evaluation alone, the evaluation
+// handing its blocks on without keeping them (as the command line writes them), the evaluation
 // with every text of its result list, and two references on 32-byte sets: one counts the hits
 // through a table of four-bit counts and builds no result rows, the other counts through a
 // table of 256 byte counts and builds the same result as the evaluation.
@@ -68,6 +69,31 @@ void BM_Auswertung(benchmark::State &state)
         benchmark::DoNotOptimize(e);
     }
     state.counters["Paare"] = double(anzahl) * AnzahlReihen;
+    state.counters["Ergebniszeilen"] = double(zeilen);
+}
+
+void BM_AuswertungBlockweise(benchmark::State &state)
+{
+    // Counts what it is handed, as a consumer that writes the rows out and keeps none.
+    struct Zaehler : Ergebnisempfaenger
+    {
+        std::size_t zeilen = 0;
+        void anfang(const Auswertungsergebnis &, std::size_t) override {}
+        void block(const Auswertungsergebnis &, std::span<const Ergebniszeile> block) override
+        {
+            zeilen += block.size();
+        }
+    };
+    const int anzahl = static_cast<int>(state.range(0));
+    Daten &d = daten();
+    std::size_t zeilen = 0;
+    for (auto _ : state) {
+        Zaehler zaehler;
+        Auswertungsergebnis e = GewinnAuswertungBlockweise(d.zustand, d.reihen, 3, 1, MeisteZiehungen - 1,
+                                                           MeisteZiehungen - anzahl, true, zaehler);
+        zeilen = zaehler.zeilen;
+        benchmark::DoNotOptimize(e);
+    }
     state.counters["Ergebniszeilen"] = double(zeilen);
 }
 
@@ -226,6 +252,7 @@ void BM_ReferenzBytetabelle(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_Auswertung)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AuswertungBlockweise)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AuswertungMitTexten)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReferenzBitanzahl)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReferenzBytetabelle)->Arg(2000)->Arg(520)->Unit(benchmark::kMillisecond);

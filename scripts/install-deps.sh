@@ -10,11 +10,14 @@ packages=(
   libreoffice-calc
   fp-utils libchm-dev
   libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev lld
   openssl
   xvfb xauth imagemagick
+  python3-pyatspi at-spi2-core dbus
   poppler-utils
+  python3-openpyxl python3-xlsxwriter
   desktop-file-utils libxml2-utils shared-mime-info
+  dpkg-dev lintian appstream jq
   fonts-dejavu-core
 )
 

@@ -2,9 +2,9 @@
 
 #include "model/Ordner.h"
 
-#include <QRegularExpression>
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -16,7 +16,7 @@ struct Regel
     std::array<const char *, 2> schalter; // options without one
 };
 
-const std::array<Regel, 4> Regeln{{
+const std::array<Regel, 5> Regeln{{
     {"auswerten", 1, {"von", "bis"}, {}},
     {"statistik", 0, {"von", "bis", "kombis"}, {"muster"}},
     {"zufall",
@@ -24,6 +24,7 @@ const std::array<Regel, 4> Regeln{{
      {"bank", "killer", "favoriten", "zz", "csv", "startwert", "summe", "gerade", "klein", "folge", "zehnergruppe"},
      {}},
     {"gewinnreihen", 2, {}, {"ersetzen", "vorschau"}},
+    {"system", 0, {"zahlen", "garantie", "zeit", "schritte", "startwert", "zz", "csv"}, {}},
 }};
 
 bool enthalten(const auto &namen, const QString &name)
@@ -111,6 +112,7 @@ Aufruf AufrufLesen(const QStringList &argumente)
     }
 
     a.datenordner = a.optionen.take(QStringLiteral("daten"));
+    a.datenordnerAngabe = a.datenordner;
     if (a.datenordner.isEmpty())
         a.datenordner = StandardDatenordner();
     else if (!a.datenordner.endsWith(QLatin1Char('/')))
@@ -170,15 +172,28 @@ Datumsgrenzen DatumsgrenzenLesen(const Aufruf &aufruf)
     return g;
 }
 
+std::optional<qint64> GanzzahlLesen(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    qint64 zahl = 0;
+    for (const QChar c : t) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        const int ziffer = c.unicode() - u'0';
+        zahl = zahl > (std::numeric_limits<qint64>::max() - ziffer) / 10 ? std::numeric_limits<qint64>::max()
+                                                                         : zahl * 10 + ziffer;
+    }
+    return zahl;
+}
+
 std::optional<int> ZahlLesen(const QString &text, int von, int bis)
 {
-    static const QRegularExpression ziffern(QStringLiteral("^\\d{1,9}$"));
-    if (!ziffern.match(text.trimmed()).hasMatch())
+    const std::optional<qint64> zahl = GanzzahlLesen(text);
+    if (!zahl || *zahl < von || *zahl > bis)
         return std::nullopt;
-    const int zahl = text.trimmed().toInt();
-    if (zahl < von || zahl > bis)
-        return std::nullopt;
-    return zahl;
+    return static_cast<int>(*zahl);
 }
 
 QString Hilfetext()
@@ -210,6 +225,13 @@ QString Hilfetext()
         "      CSV-Datei. Die Filter lassen nur Reihen mit dieser Summe, so vielen geraden\n"
         "      und kleinen Zahlen (1-24), h\u00F6chstens so langer Folge und h\u00F6chstens so\n"
         "      vielen Zahlen je Zehnergruppe zu; das JSON nennt die m\u00F6glichen Reihen.\n"
+        "  system --zahlen ZAHLEN [--garantie T:M] [--zeit SEKUNDEN] [--schritte N]\n"
+        "         [--startwert S] [--zz N] [--csv DATEI]\n"
+        "      macht aus 6 bis 30 Zahlen ein System: ohne --garantie das Vollsystem (6 bis\n"
+        "      20 Zahlen, alle Reihen), mit --garantie T:M ein Kurzsystem, bei dem eine Reihe\n"
+        "      T Richtige hat, sobald M Gewinnzahlen unter den Zahlen sind. Die Suche l\u00E4uft\n"
+        "      --zeit Sekunden (10) oder --schritte Schritte; --startwert wiederholt sie.\n"
+        "      Zeigt die Reihen, die Untergrenze und die Gewinnchancen.\n"
         "  gewinnreihen export DATEI\n"
         "      schreibt alle Gewinnreihen als CSV-Datei oder Arbeitsmappe (.csv, .xlsx).\n"
         "  gewinnreihen import DATEI [--ersetzen] [--vorschau]\n"

@@ -18,6 +18,7 @@ struct Aufruf
     QStringList argumente;            // what follows the command, options taken out
     QHash<QString, QString> optionen; // option name without "--" and its value ("" for a switch)
     QString datenordner;              // --daten, or the user's data folder
+    QString datenordnerAngabe;        // --daten as given
     bool json = false;
     bool hilfe = false;
     bool version = false;
@@ -45,6 +46,10 @@ struct Datumsgrenzen
     QString fehler; // German message when a value is no date
 };
 Datumsgrenzen DatumsgrenzenLesen(const Aufruf &aufruf);
+
+// A whole number written in decimal digits, of any length: one beyond the range of qint64 is
+// read as its largest value, so a limit can still be told. nullopt for anything else.
+std::optional<qint64> GanzzahlLesen(const QString &text);
 
 // A whole number in `von`..`bis` written in decimal digits; nullopt otherwise.
 std::optional<int> ZahlLesen(const QString &text, int von, int bis);

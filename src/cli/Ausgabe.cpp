@@ -6,6 +6,7 @@
 #include "model/Spiel.h"
 #include "model/Ziehungsdatei.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -42,32 +43,170 @@ int Falschaufruf(const QString &meldung)
     return 2;
 }
 
+namespace {
+constexpr qsizetype Blockgroesse = 64 * 1024;
+}
+
+Ausgabestrom::Ausgabestrom(std::FILE *ziel) : m_ziel(ziel)
+{
+    m_puffer.reserve(Blockgroesse + 4096);
+}
+
+Ausgabestrom::~Ausgabestrom()
+{
+    leeren();
+}
+
+void Ausgabestrom::leeren()
+{
+    if (m_puffer.isEmpty())
+        return;
+    const auto laenge = static_cast<std::size_t>(m_puffer.size());
+    if (!m_fehler && std::fwrite(m_puffer.constData(), 1, laenge, m_ziel) != laenge)
+        m_fehler = true;
+    m_puffer.clear();
+}
+
+void Ausgabestrom::schreibe(const QByteArray &bytes)
+{
+    m_puffer += bytes;
+    if (m_puffer.size() >= Blockgroesse)
+        leeren();
+}
+
+void Ausgabestrom::schreibe(char zeichen)
+{
+    m_puffer += zeichen;
+    if (m_puffer.size() >= Blockgroesse)
+        leeren();
+}
+
+void Ausgabestrom::zahl(qint64 wert, int breite)
+{
+    char ziffern[24];
+    int n = 0;
+    const bool negativ = wert < 0;
+    quint64 rest = negativ ? 0 - static_cast<quint64>(wert) : static_cast<quint64>(wert);
+    do {
+        ziffern[n++] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (negativ)
+        ziffern[n++] = '-';
+    for (int i = n; i < breite; ++i)
+        m_puffer += ' ';
+    while (n > 0)
+        m_puffer += ziffern[--n];
+    if (m_puffer.size() >= Blockgroesse)
+        leeren();
+}
+
+bool Ausgabestrom::beenden()
+{
+    leeren();
+    if (std::fflush(m_ziel) != 0 || std::ferror(m_ziel) != 0)
+        m_fehler = true;
+    return !m_fehler;
+}
+
+int AusgabeFehlgeschlagen()
+{
+    return Ablehnen(QStringLiteral("Die Ausgabe konnte nicht vollst\u00E4ndig geschrieben werden."));
+}
+
+QString Spaltensatz::zeile(const QStringList &zellen) const
+{
+    QString z;
+    for (qsizetype c = 0; c < breiten.size(); ++c) {
+        const QString zelle = zellen.value(c);
+        const bool r = c < rechts.size() && rechts[c];
+        z += r ? zelle.rightJustified(breiten[c]) : zelle.leftJustified(breiten[c]);
+        if (c + 1 < breiten.size())
+            z += QStringLiteral("  ");
+    }
+    while (z.endsWith(QLatin1Char(' ')))
+        z.chop(1);
+    return z + QLatin1Char('\n');
+}
+
 QString Textspalten(const QStringList &kopf, const QVector<QStringList> &zeilen, const QVector<bool> &rechts)
 {
-    QVector<qsizetype> breiten(kopf.size());
+    Spaltensatz satz{QVector<qsizetype>(kopf.size()), rechts};
     for (qsizetype c = 0; c < kopf.size(); ++c)
-        breiten[c] = kopf[c].size();
+        satz.breiten[c] = kopf[c].size();
     for (const QStringList &z : zeilen)
-        for (qsizetype c = 0; c < z.size() && c < breiten.size(); ++c)
-            breiten[c] = std::max(breiten[c], z[c].size());
-    QString text;
-    const auto zeile = [&](const QStringList &zellen) {
-        QString z;
-        for (qsizetype c = 0; c < breiten.size(); ++c) {
-            const QString zelle = zellen.value(c);
-            const bool r = c < rechts.size() && rechts[c];
-            z += r ? zelle.rightJustified(breiten[c]) : zelle.leftJustified(breiten[c]);
-            if (c + 1 < breiten.size())
-                z += QStringLiteral("  ");
-        }
-        while (z.endsWith(QLatin1Char(' ')))
-            z.chop(1);
-        text += z + QLatin1Char('\n');
-    };
-    zeile(kopf);
+        for (qsizetype c = 0; c < z.size() && c < satz.breiten.size(); ++c)
+            satz.breiten[c] = std::max(satz.breiten[c], z[c].size());
+    QString text = satz.zeile(kopf);
     for (const QStringList &z : zeilen)
-        zeile(z);
+        text += satz.zeile(z);
     return text;
+}
+
+QByteArray JsonText(const QJsonValue &wert, int ebene)
+{
+    // Qt writes a value only inside a document: as the one element of a list it stands at depth 1,
+    // between "[\n    " and "\n]\n".
+    const QByteArray liste = QJsonDocument(QJsonArray{wert}).toJson(QJsonDocument::Indented);
+    QByteArray text = liste.mid(6, liste.size() - 6 - 3);
+    if (ebene > 1)
+        text.replace('\n', QByteArray("\n") + QByteArray(4 * (ebene - 1), ' '));
+    return text;
+}
+
+JsonStrom::JsonStrom(Ausgabestrom &aus) : m_aus(aus)
+{
+    m_aus.schreibe('{');
+    m_offen.push_back({'}', true});
+}
+
+void JsonStrom::elementAnfangen()
+{
+    Ebene &ebene = m_offen.back();
+    m_aus.schreibe(ebene.leer ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n"));
+    ebene.leer = false;
+    m_aus.schreibe(QByteArray(4 * tiefe(), ' '));
+}
+
+void JsonStrom::oeffnen(const QString &schluessel, char klammer)
+{
+    elementAnfangen();
+    if (m_offen.back().schluss == '}')
+        m_aus.schreibe(JsonText(schluessel, 1) + QByteArrayLiteral(": "));
+    m_aus.schreibe(klammer);
+    m_offen.push_back({klammer == '{' ? '}' : ']', true});
+}
+
+void JsonStrom::wert(const QString &schluessel, const QJsonValue &wert)
+{
+    elementAnfangen();
+    if (m_offen.back().schluss == '}')
+        m_aus.schreibe(JsonText(schluessel, 1) + QByteArrayLiteral(": "));
+    m_aus.schreibe(JsonText(wert, tiefe()));
+}
+
+void JsonStrom::objektAnfangen(const QString &schluessel)
+{
+    oeffnen(schluessel, '{');
+}
+
+void JsonStrom::listeAnfangen(const QString &schluessel)
+{
+    oeffnen(schluessel, '[');
+}
+
+void JsonStrom::beenden()
+{
+    if (m_offen.empty())
+        return;
+    const char schluss = m_offen.back().schluss;
+    m_offen.pop_back();
+    // Qt breaks the line after the opening bracket even of an empty object or list.
+    m_aus.schreibe('\n');
+    m_aus.schreibe(QByteArray(4 * tiefe(), ' '));
+    m_aus.schreibe(schluss);
+    if (m_offen.empty())
+        m_aus.schreibe('\n');
 }
 
 QString IsoDatum(double tage)

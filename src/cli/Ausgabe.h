@@ -9,7 +9,9 @@
 #include <QStringList>
 #include <QVector>
 
+#include <cstdio>
 #include <optional>
+#include <vector>
 
 // Output of the command line: results on standard output, messages on standard error, both
 // UTF-8; and what several commands share.
@@ -21,8 +23,80 @@ int Ablehnen(const QString &meldung);
 // Writes the message of a wrong call with a hint at --help and returns its exit status.
 int Falschaufruf(const QString &meldung);
 
-// Columns padded to their widest cell, two blanks apart; `rechts` marks right-aligned columns.
+// Standard output written in blocks as it comes, so output of any length holds no more than one
+// block in memory. Everything is UTF-8.
+class Ausgabestrom
+{
+public:
+    explicit Ausgabestrom(std::FILE *ziel = stdout);
+    ~Ausgabestrom();
+    Ausgabestrom(const Ausgabestrom &) = delete;
+    Ausgabestrom &operator=(const Ausgabestrom &) = delete;
+
+    void schreibe(const QByteArray &bytes);
+    void schreibe(const QString &text) { schreibe(text.toUtf8()); }
+    void schreibe(char zeichen);
+    // A whole number in decimal digits, right-aligned in `breite` places.
+    void zahl(qint64 wert, int breite = 0);
+    // Writes what is left; false when any write failed (a full disk, a closed pipe).
+    bool beenden();
+
+private:
+    void leeren();
+
+    std::FILE *m_ziel;
+    QByteArray m_puffer;
+    bool m_fehler = false;
+};
+
+// What a command says when its output could not be written whole.
+int AusgabeFehlgeschlagen();
+
+// Text columns of fixed widths, two blanks apart, trailing blanks dropped; `rechts` marks
+// right-aligned columns. A cell wider than its column widens only its own line.
+struct Spaltensatz
+{
+    QVector<qsizetype> breiten;
+    QVector<bool> rechts;
+    QString zeile(const QStringList &zellen) const;
+};
+
+// Columns padded to their widest cell, for tables short enough to be measured whole.
 QString Textspalten(const QStringList &kopf, const QVector<QStringList> &zeilen, const QVector<bool> &rechts);
+
+// A JSON value as QJsonDocument::Indented writes it at nesting depth `ebene` (1 for a member of
+// the outermost object), without a line break before or after.
+QByteArray JsonText(const QJsonValue &wert, int ebene);
+
+// A JSON document written piece by piece in the layout of QJsonDocument::Indented, so that a long
+// list is never held whole. Members stand in the order they are written. The outermost object is
+// opened by the constructor and closed by beenden(); inside a list, members take no name.
+class JsonStrom
+{
+public:
+    explicit JsonStrom(Ausgabestrom &aus);
+    void wert(const QString &schluessel, const QJsonValue &wert);
+    void element(const QJsonValue &wert) { this->wert(QString(), wert); }
+    void objektAnfangen(const QString &schluessel = QString());
+    void listeAnfangen(const QString &schluessel = QString());
+    // Starts an element of the open list whose text the caller writes itself, laid out for the
+    // depth tiefe() (JsonText(wert, tiefe()) gives such a text).
+    void elementAnfangen();
+    int tiefe() const { return static_cast<int>(m_offen.size()); }
+    // Closes the innermost open object or list; the last one closed ends the document.
+    void beenden();
+
+private:
+    void oeffnen(const QString &schluessel, char klammer);
+
+    struct Ebene
+    {
+        char schluss;
+        bool leer;
+    };
+    Ausgabestrom &m_aus;
+    std::vector<Ebene> m_offen;
+};
 
 // A date of the history as "yyyy-MM-dd", the form of every date in the JSON output.
 QString IsoDatum(double tage);

@@ -8,6 +8,10 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
+#include <array>
+#include <optional>
+#include <span>
+
 namespace {
 qint64 cent(Betrag betrag)
 {
@@ -18,88 +22,201 @@ double prozent(Betrag ruecklauf)
     return static_cast<double>(ruecklauf) / static_cast<double>(BetragProEuro);
 }
 
-QJsonObject alsJson(const Auswertungsergebnis &e, const QString &schein, int reihen)
+// Writes the result list as it comes, in columns of fixed widths: each wide enough for the
+// widest text it can hold, so no row has to be seen before the first is written.
+class Textausgabe : public Ergebnisempfaenger
 {
-    QJsonArray gewinne;
-    for (const Ergebniszeile &z : e.zeilen) {
-        if (z.klasse == 0)
-            continue;
-        const Betrag betrag = Gewinnklassen[z.klasse - 1].Gewinn;
-        gewinne.append(QJsonObject{{QStringLiteral("datum"), IsoDatum(e.ziehungen[z.ziehung].dat)},
-                                   {QStringLiteral("reihe"), z.reihe},
-                                   {QStringLiteral("klasse"), z.klasse},
-                                   {QStringLiteral("richtige"), Gewinnklassen[z.klasse - 1].Bezeichnung},
-                                   {QStringLiteral("betragCent"), cent(betrag)},
-                                   {QStringLiteral("anteilCent"), cent(MeinAnteil(e.antGes, e.antMeine, betrag))}});
+public:
+    Textausgabe(Ausgabestrom &aus, const QString &schein, int reihen) : m_aus(aus), m_schein(schein), m_reihen(reihen)
+    {
     }
-    QJsonArray klassen;
-    for (int k = 0; k < AnzahlGewinnklassen; ++k)
-        klassen.append(QJsonObject{{QStringLiteral("klasse"), k + 1},
-                                   {QStringLiteral("richtige"), Gewinnklassen[static_cast<std::size_t>(k)].Bezeichnung},
-                                   {QStringLiteral("anzahl"), qint64{e.klassenAnzahl[static_cast<std::size_t>(k)]}}});
-    QJsonValue hoechster = QJsonValue::Null;
-    if (e.hoechsterPosition > 0) {
-        const Ergebniszeile &z = e.zeilen[static_cast<std::size_t>(e.hoechsterPosition - 1)];
-        hoechster = QJsonObject{{QStringLiteral("betragCent"), cent(e.hoechster)},
-                                {QStringLiteral("datum"), IsoDatum(e.ziehungen[z.ziehung].dat)},
-                                {QStringLiteral("reihe"), z.reihe}};
-    }
-    return QJsonObject{
-        {QStringLiteral("schein"), schein},
-        {QStringLiteral("reihen"), reihen},
-        {QStringLiteral("anteile"),
-         QJsonObject{{QStringLiteral("gesamt"), e.antGes}, {QStringLiteral("meine"), e.antMeine}}},
-        {QStringLiteral("zeitraum"), QJsonObject{{QStringLiteral("von"), IsoDatum(e.ziehungen.constFirst().dat)},
-                                                 {QStringLiteral("bis"), IsoDatum(e.ziehungen.constLast().dat)},
-                                                 {QStringLiteral("ziehungen"), e.ziehungen.size()}}},
-        {QStringLiteral("paare"), qint64{e.paare}},
-        {QStringLiteral("gewinne"), gewinne},
-        {QStringLiteral("klassen"), klassen},
-        {QStringLiteral("gesamtCent"), cent(e.gesamt)},
-        {QStringLiteral("anteilCent"), cent(e.gesamtAnteil)},
-        {QStringLiteral("ruecklaufquote"), prozent(e.ruecklauf)},
-        {QStringLiteral("erwarteteRuecklaufquote"), prozent(e.erwarteterRuecklauf)},
-        {QStringLiteral("hoechstgewinn"), hoechster},
-    };
-}
 
-QString alsText(const Auswertungsergebnis &e, const QString &schein, int reihen, const QLocale &locale)
-{
-    const Kennzahltexte t = KennzahlenTexte(e, locale);
-    QString text = QStringLiteral("Tippschein: %1 (%2 Reihen, Anteile: %3 von %4)\n")
-                       .arg(QFileInfo(schein).fileName())
-                       .arg(reihen)
-                       .arg(e.antMeine)
-                       .arg(e.antGes);
-    text += QStringLiteral("Zeitraum: %1").arg(e.ziehungen.constFirst().SDatum);
-    if (e.ziehungen.size() > 1)
-        text += QStringLiteral(" bis %1 (%2 Ziehungen)").arg(e.ziehungen.constLast().SDatum).arg(e.ziehungen.size());
-    text += QStringLiteral("\n\n");
+    void anfang(const Auswertungsergebnis &e, std::size_t) override
+    {
+        QString text = QStringLiteral("Tippschein: %1 (%2 Reihen, Anteile: %3 von %4)\n")
+                           .arg(QFileInfo(m_schein).fileName())
+                           .arg(m_reihen)
+                           .arg(e.antMeine)
+                           .arg(e.antGes);
+        text += QStringLiteral("Zeitraum: %1").arg(e.ziehungen.constFirst().SDatum);
+        if (e.ziehungen.size() > 1)
+            text +=
+                QStringLiteral(" bis %1 (%2 Ziehungen)").arg(e.ziehungen.constLast().SDatum).arg(e.ziehungen.size());
+        text += QStringLiteral("\n\n");
 
-    QStringList kopf;
-    for (const QString &k : ErgebnisKopf)
-        kopf << k;
-    QVector<QStringList> zeilen;
-    zeilen.reserve(static_cast<qsizetype>(e.zeilen.size()));
-    for (int z = 0; z < static_cast<int>(e.zeilen.size()); ++z) {
-        QStringList zellen;
+        m_satz.rechts = {false, false, true, true, true};
+        m_satz.breiten.resize(ErgebnisSpalten);
         for (int s = 0; s < ErgebnisSpalten; ++s)
-            zellen << Ergebnistext(e, z, s);
-        zeilen << zellen;
-    }
-    text += Textspalten(kopf, zeilen, {false, false, true, true, true});
+            m_satz.breiten[s] = std::max(ErgebnisKopf[static_cast<std::size_t>(s)].size(), qsizetype{3}); // "---"
+        for (const TGewAusw &z : e.ziehungen)
+            m_satz.breiten[0] = std::max(m_satz.breiten[0], z.SDatum.size());
+        m_satz.breiten[2] = std::max(m_satz.breiten[2], QString::number(m_reihen).size());
+        for (std::size_t k = 0; k < Gewinnklassen.size(); ++k) {
+            m_satz.breiten[1] = std::max(m_satz.breiten[1], Gewinnklassen[k].Bezeichnung.size());
+            m_satz.breiten[3] = std::max(m_satz.breiten[3], e.gewinnTexte[k].size());
+            m_satz.breiten[4] = std::max(m_satz.breiten[4], e.anteilTexte[k].size());
+        }
+        QStringList kopf;
+        for (const QString &k : ErgebnisKopf)
+            kopf << k;
+        text += m_satz.zeile(kopf);
+        m_aus.schreibe(text);
 
-    QStringList klassen;
-    for (std::size_t k = 0; k < Gewinnklassen.size(); ++k)
-        klassen << Gewinnklassen[k].Kurz + QLatin1Char(' ') + t.klassenAnzahl[k];
-    text += QStringLiteral("\nGewinnklassen: ") + klassen.join(QStringLiteral(", ")) + QLatin1Char('\n');
-    text += QStringLiteral("Gesamtgewinn: %1 (Anteil: %2)\n").arg(t.gesamt, t.gesamtAnteil);
-    text += QStringLiteral("H\u00F6chstgewinn: %1").arg(t.hoechster);
-    if (!t.hoechsterDatum.isEmpty())
-        text += QStringLiteral(" am ") + t.hoechsterDatum;
-    text += QStringLiteral("\nR\u00FCcklaufquote: %1 (erwartet: %2)\n").arg(t.ruecklauf, t.erwarteterRuecklauf);
-    return text;
-}
+        // A winning row is its date column, then what its class gives before and after the row
+        // number.
+        m_leerDatum = QByteArray(m_satz.breiten[0], ' ');
+        for (std::size_t k = 0; k < Gewinnklassen.size(); ++k) {
+            m_vorReihe[k] = (QStringLiteral("  ") + Gewinnklassen[k].Bezeichnung.leftJustified(m_satz.breiten[1]) +
+                             QStringLiteral("  "))
+                                .toUtf8();
+            m_nachReihe[k] =
+                (QStringLiteral("  ") + e.gewinnTexte[k].rightJustified(m_satz.breiten[3]) + QStringLiteral("  ") +
+                 e.anteilTexte[k].rightJustified(m_satz.breiten[4]) + QLatin1Char('\n'))
+                    .toUtf8();
+        }
+    }
+
+    void block(const Auswertungsergebnis &e, std::span<const Ergebniszeile> zeilen) override
+    {
+        const QString &datum = e.ziehungen[zeilen.front().ziehung].SDatum;
+        if (zeilen.front().klasse == 0) {
+            m_aus.schreibe(m_satz.zeile({datum, QStringLiteral("---"), QStringLiteral("---"), QStringLiteral("---")}));
+            return;
+        }
+        const QByteArray datumsspalte = datum.leftJustified(m_satz.breiten[0]).toUtf8();
+        for (const Ergebniszeile &z : zeilen) {
+            const std::size_t k = z.klasse - 1u;
+            m_aus.schreibe(z.blockanfang ? datumsspalte : m_leerDatum);
+            m_aus.schreibe(m_vorReihe[k]);
+            m_aus.zahl(z.reihe, static_cast<int>(m_satz.breiten[2]));
+            m_aus.schreibe(m_nachReihe[k]);
+        }
+    }
+
+    void schluss(const Auswertungsergebnis &e, const QLocale &locale)
+    {
+        const Kennzahltexte t = KennzahlenTexte(e, locale);
+        QStringList klassen;
+        for (std::size_t k = 0; k < Gewinnklassen.size(); ++k)
+            klassen << Gewinnklassen[k].Kurz + QLatin1Char(' ') + t.klassenAnzahl[k];
+        QString text = QStringLiteral("\nGewinnklassen: ") + klassen.join(QStringLiteral(", ")) + QLatin1Char('\n');
+        text += QStringLiteral("Gesamtgewinn: %1 (Anteil: %2)\n").arg(t.gesamt, t.gesamtAnteil);
+        text += QStringLiteral("H\u00F6chstgewinn: %1").arg(t.hoechster);
+        if (!t.hoechsterDatum.isEmpty())
+            text += QStringLiteral(" am ") + t.hoechsterDatum;
+        text += QStringLiteral("\nR\u00FCcklaufquote: %1 (erwartet: %2)\n").arg(t.ruecklauf, t.erwarteterRuecklauf);
+        m_aus.schreibe(text);
+    }
+
+private:
+    Ausgabestrom &m_aus;
+    QString m_schein;
+    int m_reihen;
+    Spaltensatz m_satz;
+    QByteArray m_leerDatum;
+    std::array<QByteArray, AnzahlGewinnklassen> m_vorReihe;
+    std::array<QByteArray, AnzahlGewinnklassen> m_nachReihe;
+};
+
+// Writes the JSON of the evaluation as it comes: what is known before the first draw, the wins
+// draw by draw, the totals at the end.
+class Jsonausgabe : public Ergebnisempfaenger
+{
+public:
+    Jsonausgabe(Ausgabestrom &aus, const QString &schein, int reihen) : m_aus(aus), m_schein(schein), m_reihen(reihen)
+    {
+    }
+
+    void anfang(const Auswertungsergebnis &e, std::size_t) override
+    {
+        m_strom.emplace(m_aus);
+        JsonStrom &json = *m_strom;
+        json.wert(QStringLiteral("schein"), m_schein);
+        json.wert(QStringLiteral("reihen"), m_reihen);
+        json.objektAnfangen(QStringLiteral("anteile"));
+        json.wert(QStringLiteral("gesamt"), e.antGes);
+        json.wert(QStringLiteral("meine"), e.antMeine);
+        json.beenden();
+        json.objektAnfangen(QStringLiteral("zeitraum"));
+        json.wert(QStringLiteral("von"), IsoDatum(e.ziehungen.constFirst().dat));
+        json.wert(QStringLiteral("bis"), IsoDatum(e.ziehungen.constLast().dat));
+        json.wert(QStringLiteral("ziehungen"), e.ziehungen.size());
+        json.beenden();
+        json.wert(QStringLiteral("paare"), qint64{e.ziehungen.size()} * m_reihen);
+        json.listeAnfangen(QStringLiteral("gewinne"));
+
+        // A win is an object in the list: its date and row, then what its class gives.
+        const int tiefe = json.tiefe() + 1;
+        const QByteArray einzug(4 * tiefe, ' ');
+        const auto mitglied = [&](const char *name, const QJsonValue &wert) {
+            return einzug + JsonText(QString::fromLatin1(name), tiefe) + ": " + JsonText(wert, tiefe);
+        };
+        m_vorDatum = "{\n" + einzug + "\"datum\": ";
+        m_vorReihe = ",\n" + einzug + "\"reihe\": ";
+        for (std::size_t k = 0; k < Gewinnklassen.size(); ++k) {
+            const Betrag betrag = Gewinnklassen[k].Gewinn;
+            m_nachReihe[k] = ",\n" + mitglied("klasse", static_cast<int>(k + 1)) + ",\n" +
+                             mitglied("richtige", Gewinnklassen[k].Bezeichnung) + ",\n" +
+                             mitglied("betragCent", cent(betrag)) + ",\n" +
+                             mitglied("anteilCent", cent(MeinAnteil(e.antGes, e.antMeine, betrag))) + "\n" +
+                             QByteArray(4 * (tiefe - 1), ' ') + "}";
+        }
+    }
+
+    void block(const Auswertungsergebnis &e, std::span<const Ergebniszeile> zeilen) override
+    {
+        if (zeilen.front().klasse == 0)
+            return;
+        JsonStrom &json = *m_strom;
+        const QByteArray datum = JsonText(IsoDatum(e.ziehungen[zeilen.front().ziehung].dat), 1);
+        for (const Ergebniszeile &z : zeilen) {
+            json.elementAnfangen();
+            m_aus.schreibe(m_vorDatum);
+            m_aus.schreibe(datum);
+            m_aus.schreibe(m_vorReihe);
+            m_aus.zahl(z.reihe);
+            m_aus.schreibe(m_nachReihe[z.klasse - 1u]);
+        }
+    }
+
+    void schluss(const Auswertungsergebnis &e)
+    {
+        JsonStrom &json = *m_strom;
+        json.beenden(); // gewinne
+        json.listeAnfangen(QStringLiteral("klassen"));
+        for (std::size_t k = 0; k < Gewinnklassen.size(); ++k) {
+            json.objektAnfangen();
+            json.wert(QStringLiteral("klasse"), static_cast<int>(k + 1));
+            json.wert(QStringLiteral("richtige"), Gewinnklassen[k].Bezeichnung);
+            json.wert(QStringLiteral("anzahl"), qint64{e.klassenAnzahl[k]});
+            json.beenden();
+        }
+        json.beenden();
+        json.wert(QStringLiteral("gesamtCent"), cent(e.gesamt));
+        json.wert(QStringLiteral("anteilCent"), cent(e.gesamtAnteil));
+        json.wert(QStringLiteral("ruecklaufquote"), prozent(e.ruecklauf));
+        json.wert(QStringLiteral("erwarteteRuecklaufquote"), prozent(e.erwarteterRuecklauf));
+        if (e.hoechsterZiehung < 0) {
+            json.wert(QStringLiteral("hoechstgewinn"), QJsonValue::Null);
+        } else {
+            json.objektAnfangen(QStringLiteral("hoechstgewinn"));
+            json.wert(QStringLiteral("betragCent"), cent(e.hoechster));
+            json.wert(QStringLiteral("datum"), IsoDatum(e.ziehungen[e.hoechsterZiehung].dat));
+            json.wert(QStringLiteral("reihe"), e.hoechsterReihe);
+            json.beenden();
+        }
+        json.beenden();
+    }
+
+private:
+    Ausgabestrom &m_aus;
+    std::optional<JsonStrom> m_strom; // opened with the first output, so a refusal writes nothing
+    QString m_schein;
+    int m_reihen;
+    QByteArray m_vorDatum;
+    QByteArray m_vorReihe;
+    std::array<QByteArray, AnzahlGewinnklassen> m_nachReihe;
+};
 } // namespace
 
 int Auswerten(const Aufruf &a)
@@ -133,14 +250,26 @@ int Auswerten(const Aufruf &a)
         return Ablehnen(zeitraum.fehler);
 
     const QVector<Tippreihe> reihen = TippreihenAusTabelle(tabelle);
-    const Auswertungsergebnis e =
-        GewinnAuswertung(zustand, reihen, AnteilAusText(antGes).value_or(1), AnteilAusText(antMeine).value_or(1),
-                         zeitraum.bis, zeitraum.von, true);
-    if (e.status != Auswertungsstatus::Ok)
-        return Ablehnen(e.meldung);
-    if (a.json)
-        JsonAusgeben(alsJson(e, schein, static_cast<int>(reihen.size())));
-    else
-        Ausgeben(alsText(e, schein, static_cast<int>(reihen.size()), zustand.Formateinstellungen));
-    return Erfolg;
+    const int ges = AnteilAusText(antGes).value_or(1);
+    const int meine = AnteilAusText(antMeine).value_or(1);
+    const int anzahl = static_cast<int>(reihen.size());
+    // The result list goes out draw by draw as the evaluation counts it; a refusal comes before
+    // the first draw, so it still leaves standard output empty.
+    Ausgabestrom aus;
+    if (a.json) {
+        Jsonausgabe json(aus, schein, anzahl);
+        const Auswertungsergebnis e =
+            GewinnAuswertungBlockweise(zustand, reihen, ges, meine, zeitraum.bis, zeitraum.von, true, json);
+        if (e.status != Auswertungsstatus::Ok)
+            return Ablehnen(e.meldung);
+        json.schluss(e);
+    } else {
+        Textausgabe text(aus, schein, anzahl);
+        const Auswertungsergebnis e =
+            GewinnAuswertungBlockweise(zustand, reihen, ges, meine, zeitraum.bis, zeitraum.von, true, text);
+        if (e.status != Auswertungsstatus::Ok)
+            return Ablehnen(e.meldung);
+        text.schluss(e, zustand.Formateinstellungen);
+    }
+    return aus.beenden() ? Erfolg : AusgabeFehlgeschlagen();
 }

@@ -6,11 +6,14 @@
 #include "model/Dateien.h"
 #include "model/Datensperre.h"
 #include "model/Spiel.h"
-#include "update/Gewinnreihendownload.h"
+#include "model/Gewinnreihenschutz.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
 
 namespace {
 
@@ -24,50 +27,95 @@ QJsonObject ziehungJson(const TGewZahlen &z)
                        {QStringLiteral("zusatzzahl"), z.bonus}};
 }
 
-QJsonObject vorschauJson(const Gewinnreihenimport &i, const QString &datei)
+// Standard output in pieces of some 64 KB: a preview of hundreds of thousands of draws is
+// written as it is made instead of being held whole.
+class Ausgabestrom
 {
-    QJsonArray neue, abweichende, fehler;
-    for (const TGewZahlen &z : i.neue)
-        neue.append(ziehungJson(z));
-    for (const Abweichung &a : i.abweichende)
-        abweichende.append(QJsonObject{{QStringLiteral("zeile"), a.zeile},
-                                       {QStringLiteral("gespeichert"), ziehungJson(a.gespeichert)},
-                                       {QStringLiteral("datei"), ziehungJson(a.neu)}});
-    for (const Lesefehler &f : i.fehler)
-        fehler.append(QJsonObject{{QStringLiteral("zeile"), f.zeile}, {QStringLiteral("grund"), f.grund}});
-    return QJsonObject{{QStringLiteral("datei"), datei},
-                       {QStringLiteral("neu"), neue},
-                       {QStringLiteral("abweichend"), abweichende},
-                       {QStringLiteral("gleich"), i.gleiche},
-                       {QStringLiteral("nichtLesbar"), fehler}};
+public:
+    ~Ausgabestrom()
+    {
+        leeren();
+        std::fflush(stdout);
+    }
+    Ausgabestrom &operator<<(const QString &text)
+    {
+        m_puffer += text.toUtf8();
+        if (m_puffer.size() >= 64 * 1024)
+            leeren();
+        return *this;
+    }
+
+private:
+    void leeren()
+    {
+        std::fwrite(m_puffer.constData(), 1, static_cast<std::size_t>(m_puffer.size()), stdout);
+        m_puffer.clear();
+    }
+    QByteArray m_puffer;
+};
+
+QString kompakt(const QJsonObject &objekt)
+{
+    return QString::fromUtf8(QJsonDocument(objekt).toJson(QJsonDocument::Compact));
 }
 
-QString vorschauText(const Gewinnreihenimport &i, const QLocale &locale)
+// The preview as JSON, element by element; `uebernommen` the value of that key.
+void vorschauJsonAusgeben(const Gewinnreihenimport &i, const QString &datei, const QJsonValue &uebernommen)
 {
-    QString text = QStringLiteral("%1 neue Ziehungen, %2 abweichende, %3 schon vorhanden, %4 Zeilen nicht lesbar.\n")
-                       .arg(i.neue.size())
-                       .arg(i.abweichende.size())
-                       .arg(i.gleiche)
-                       .arg(i.fehler.size());
+    Ausgabestrom aus;
+    const auto liste = [&aus](const QString &name, qsizetype anzahl, const auto &element) {
+        aus << QStringLiteral("    \"%1\": [").arg(name);
+        for (qsizetype k = 0; k < anzahl; ++k)
+            aus << (k == 0 ? QStringLiteral("\n        ") : QStringLiteral(",\n        ")) + kompakt(element(k));
+        aus << (anzahl == 0 ? QStringLiteral("],\n") : QStringLiteral("\n    ],\n"));
+    };
+    aus << QStringLiteral("{\n");
+    liste(QStringLiteral("abweichend"), i.abweichende.size(), [&i](qsizetype k) {
+        const Abweichung &a = i.abweichende[k];
+        return QJsonObject{{QStringLiteral("zeile"), a.zeile},
+                           {QStringLiteral("gespeichert"), ziehungJson(a.gespeichert)},
+                           {QStringLiteral("datei"), ziehungJson(a.neu)}};
+    });
+    aus << QStringLiteral("    \"datei\": %1,\n    \"gleich\": %2,\n")
+               .arg(QString::fromUtf8(QJsonDocument(QJsonArray{datei}).toJson(QJsonDocument::Compact)).mid(1).chopped(1))
+               .arg(i.gleiche);
+    liste(QStringLiteral("neu"), i.neue.size(), [&i](qsizetype k) { return ziehungJson(i.neue[k]); });
+    liste(QStringLiteral("nichtLesbar"), i.fehler.size(), [&i](qsizetype k) {
+        return QJsonObject{{QStringLiteral("zeile"), i.fehler[k].zeile}, {QStringLiteral("grund"), i.fehler[k].grund}};
+    });
+    aus << QStringLiteral("    \"uebernommen\": ") +
+               (uebernommen.isObject() ? kompakt(uebernommen.toObject()) : QStringLiteral("null")) +
+               QStringLiteral("\n}\n");
+}
+
+// The preview as text, line by line, and `schluss` after it.
+void vorschauTextAusgeben(const Gewinnreihenimport &i, const QLocale &locale, const QString &schluss)
+{
+    Ausgabestrom aus;
+    aus << QStringLiteral("%1 neue Ziehungen, %2 abweichende, %3 schon vorhanden, %4 Zeilen nicht lesbar.\n")
+               .arg(i.neue.size())
+               .arg(i.abweichende.size())
+               .arg(i.gleiche)
+               .arg(i.fehler.size());
     if (!i.neue.isEmpty()) {
-        text += QStringLiteral("\nNeue Ziehungen:\n");
+        aus << QStringLiteral("\nNeue Ziehungen:\n");
         for (const TGewZahlen &z : i.neue)
-            text += QStringLiteral("  ") + ZiehungAlsText(z, locale) + QLatin1Char('\n');
+            aus << QStringLiteral("  ") + ZiehungAlsText(z, locale) + QLatin1Char('\n');
     }
     if (!i.abweichende.isEmpty()) {
-        text += QStringLiteral("\nAbweichende Ziehungen (gespeichert / in der Datei):\n");
+        aus << QStringLiteral("\nAbweichende Ziehungen (gespeichert / in der Datei):\n");
         for (const Abweichung &a : i.abweichende)
-            text += QStringLiteral("  Zeile %1: %2 / %3\n")
-                        .arg(a.zeile)
-                        .arg(ZiehungAlsText(a.gespeichert, locale),
-                             ZiehungAlsText(a.neu, locale).section(QLatin1Char(' '), 1));
+            aus << QStringLiteral("  Zeile %1: %2 / %3\n")
+                       .arg(a.zeile)
+                       .arg(ZiehungAlsText(a.gespeichert, locale),
+                            ZiehungAlsText(a.neu, locale).section(QLatin1Char(' '), 1));
     }
     if (!i.fehler.isEmpty()) {
-        text += QStringLiteral("\nNicht lesbare Zeilen:\n");
+        aus << QStringLiteral("\nNicht lesbare Zeilen:\n");
         for (const Lesefehler &f : i.fehler)
-            text += QStringLiteral("  Zeile %1: %2\n").arg(f.zeile).arg(f.grund);
+            aus << QStringLiteral("  Zeile %1: %2\n").arg(f.zeile).arg(f.grund);
     }
-    return text;
+    aus << schluss + QLatin1Char('\n');
 }
 
 int exportieren(const Aufruf &a, const QString &datei)
@@ -98,12 +146,11 @@ int importieren(const Aufruf &a, const QString &datei)
     // A history that could not be read whole is never written over.
     if (!historie.fehler.isEmpty())
         return Ablehnen(historie.fehler);
-    const Gewinnreihenimport import = GewinnreihenLesen(datei, historie.ziehungen, locale);
+    // The preview shows the file as read last: before the lock, or under it when it is written.
+    Gewinnreihenimport import = GewinnreihenLesen(datei, historie.ziehungen, locale);
     if (!import.meldung.isEmpty())
         return Ablehnen(import.meldung);
     const bool ersetzen = a.hat(QStringLiteral("ersetzen"));
-    QJsonObject json = vorschauJson(import, datei);
-    QString text = vorschauText(import, locale);
 
     int neu = 0, ersetzt = 0;
     if (!a.hat(QStringLiteral("vorschau")) && (!import.neue.isEmpty() || (ersetzen && !import.abweichende.isEmpty()))) {
@@ -116,6 +163,10 @@ int importieren(const Aufruf &a, const QString &datei)
                 return Ablehnen(
                     QStringLiteral("Der Datenordner \u201E%1\u201C l\u00E4sst sich nicht sperren.").arg(a.datenordner) +
                     Absatz + sperre.fehler());
+            if (sperre.halter() == Datensperre::Halter::Befehlszeile)
+                return Ablehnen(QStringLiteral("Gerade l\u00E4uft ein anderer Import in diesen Datenordner. "
+                                               "Versuchen Sie es bitte, wenn er fertig ist, noch einmal.") +
+                                Absatz + QStringLiteral("Ich breche ab."));
             return Ablehnen(
                 QStringLiteral("Quintaro Analyser l\u00E4uft gerade mit diesem Datenordner. Solange schreibe "
                                "ich nichts hinein; beenden Sie bitte zuerst das Programm.") +
@@ -131,26 +182,31 @@ int importieren(const Aufruf &a, const QString &datei)
         QByteArray daten;
         for (const TGewZahlen &z : GewinnreihenUebernehmen(jetzt.ziehungen, frisch, ersetzen))
             daten += z.alsBytes();
+        // Someone removed or replaced the lock file meanwhile: then it keeps nobody out any more.
+        if (!sperre.nochGueltig())
+            return Ablehnen(QStringLiteral("Die Sperrdatei \u201E%1\u201C des Datenordners wurde entfernt oder "
+                                           "ersetzt, w\u00E4hrend ich ihn gesperrt hielt. So schreibe ich nichts "
+                                           "hinein.")
+                                .arg(Datensperre::dateiname()) +
+                            Absatz + QStringLiteral("Ich breche ab."));
         const QString fehler = GZUebernehmen(a.datenordner, daten);
         if (!fehler.isEmpty())
             return Ablehnen(DateiFehlerText(a.datenordner + Dateinamen::Gewinnreihen, fehler, true));
         neu = static_cast<int>(frisch.neue.size());
         ersetzt = ersetzen ? static_cast<int>(frisch.abweichende.size()) : 0;
-        json = vorschauJson(frisch, datei);
-        text = vorschauText(frisch, locale);
+        import = frisch;
     }
-    if (a.hat(QStringLiteral("vorschau"))) {
-        json.insert(QStringLiteral("uebernommen"), QJsonValue::Null);
-        text += QStringLiteral("\nNur Vorschau: nichts ge\u00E4ndert.");
-    } else {
-        json.insert(QStringLiteral("uebernommen"),
-                    QJsonObject{{QStringLiteral("neu"), neu}, {QStringLiteral("ersetzt"), ersetzt}});
-        text += QStringLiteral("\n%1 neue Ziehungen \u00FCbernommen, %2 ersetzt.").arg(neu).arg(ersetzt);
-    }
+    const bool vorschau = a.hat(QStringLiteral("vorschau"));
     if (a.json)
-        JsonAusgeben(json);
+        vorschauJsonAusgeben(import, datei,
+                             vorschau ? QJsonValue()
+                                      : QJsonObject{{QStringLiteral("neu"), neu}, {QStringLiteral("ersetzt"), ersetzt}});
     else
-        Ausgeben(text);
+        vorschauTextAusgeben(import, locale,
+                             vorschau ? QStringLiteral("\nNur Vorschau: nichts ge\u00E4ndert.")
+                                      : QStringLiteral("\n%1 neue Ziehungen \u00FCbernommen, %2 ersetzt.")
+                                            .arg(neu)
+                                            .arg(ersetzt));
     return Erfolg;
 }
 

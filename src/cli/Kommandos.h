@@ -7,3 +7,4 @@ int Auswerten(const Aufruf &aufruf);
 int Statistik(const Aufruf &aufruf);
 int Zufall(const Aufruf &aufruf);
 int Gewinnreihen(const Aufruf &aufruf);
+int System(const Aufruf &aufruf);

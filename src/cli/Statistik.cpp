@@ -13,13 +13,6 @@
 #include <QJsonArray>
 
 namespace {
-QJsonObject zeitraumJson(const Zustand &z, const Zeitraum &zeitraum)
-{
-    return QJsonObject{{QStringLiteral("von"), IsoDatum(z.Ziehungen[zeitraum.von].datum)},
-                       {QStringLiteral("bis"), IsoDatum(z.Ziehungen[zeitraum.bis].datum)},
-                       {QStringLiteral("ziehungen"), zeitraum.bis - zeitraum.von + 1}};
-}
-
 // "zahl: anzahl" pairs, seven to a line, as the numbers stand on the ticket.
 QString paare(const QVector<std::pair<int, int>> &liste)
 {
@@ -31,16 +24,19 @@ QString paare(const QVector<std::pair<int, int>> &liste)
     return text.replace(QRegularExpression(QStringLiteral(" +\\n")), QStringLiteral("\n"));
 }
 
-QJsonArray ranglisteJson(const Rangliste &liste, int k)
+void ranglisteJson(JsonStrom &json, const QString &name, const Rangliste &liste, int k)
 {
-    QJsonArray feld;
+    json.listeAnfangen(name);
     for (const Rangzeile &zeile : liste) {
         QJsonArray zahlen;
         for (int i = 0; i < k; ++i)
             zahlen.append(zeile.zahlen[static_cast<std::size_t>(i)]);
-        feld.append(QJsonObject{{QStringLiteral("zahlen"), zahlen}, {QStringLiteral("anzahl"), qint64{zeile.Anzahl}}});
+        json.objektAnfangen();
+        json.wert(QStringLiteral("zahlen"), zahlen);
+        json.wert(QStringLiteral("anzahl"), qint64{zeile.Anzahl});
+        json.beenden();
     }
-    return feld;
+    json.beenden();
 }
 
 QJsonArray zusatzzahlenJson(const Zusatzzahlauswertung &auswertung)
@@ -101,14 +97,20 @@ QString musterText(const Musterauswertung &auswertung, const QLocale &locale)
     return text;
 }
 
-QString ranglisteText(const Rangliste &liste)
+// A list may hold every quadruple: its columns are measured on the ranks and counts, and its
+// lines written one by one.
+void ranglisteText(Ausgabestrom &aus, const Rangliste &liste)
 {
-    QVector<QStringList> zeilen;
-    zeilen.reserve(static_cast<qsizetype>(liste.size()));
+    const QStringList kopf{QStringLiteral("Rang"), QStringLiteral("Kombination"), QStringLiteral("Anzahl")};
+    Spaltensatz satz{{kopf[0].size(), kopf[1].size(), kopf[2].size()}, {true, false, true}};
+    satz.breiten[0] = std::max(satz.breiten[0], QString::number(liste.size()).size());
+    for (const Rangzeile &zeile : liste) {
+        satz.breiten[1] = std::max(satz.breiten[1], Kombitext(zeile).size());
+        satz.breiten[2] = std::max(satz.breiten[2], QString::number(zeile.Anzahl).size());
+    }
+    aus.schreibe(satz.zeile(kopf));
     for (std::size_t i = 0; i < liste.size(); ++i)
-        zeilen.append({QString::number(i + 1), Kombitext(liste[i]), QString::number(liste[i].Anzahl)});
-    return Textspalten({QStringLiteral("Rang"), QStringLiteral("Kombination"), QStringLiteral("Anzahl")}, zeilen,
-                       {true, false, true});
+        aus.schreibe(satz.zeile({QString::number(i + 1), Kombitext(liste[i]), QString::number(liste[i].Anzahl)}));
 }
 } // namespace
 
@@ -157,27 +159,39 @@ int Statistik(const Aufruf &a)
         kombis = KombinationenFavoriten(tabelle, zustand.Ziehungsmengen, zeitraum.von, zeitraum.bis);
     }
 
+    Ausgabestrom aus;
     if (a.json) {
-        const auto liste = [](const QVector<std::pair<int, int>> &werte) {
-            QJsonArray feld;
-            for (const auto &[zahl, anzahl] : werte)
-                feld.append(QJsonObject{{QStringLiteral("zahl"), zahl}, {QStringLiteral("anzahl"), anzahl}});
-            return feld;
+        const auto liste = [](JsonStrom &json, const QString &name, const QVector<std::pair<int, int>> &werte) {
+            json.listeAnfangen(name);
+            for (const auto &[zahl, anzahl] : werte) {
+                json.objektAnfangen();
+                json.wert(QStringLiteral("zahl"), zahl);
+                json.wert(QStringLiteral("anzahl"), anzahl);
+                json.beenden();
+            }
+            json.beenden();
         };
-        QJsonObject json{{QStringLiteral("zeitraum"), zeitraumJson(zustand, zeitraum)},
-                         {QStringLiteral("haeufigkeiten"), liste(haeufigkeiten)},
-                         {QStringLiteral("ausgeblieben"), liste(ausgeblieben)},
-                         {QStringLiteral("zusatzzahlen"),
-                          zusatzzahlenJson(Zusatzzahlen(zustand.Ziehungen, zeitraum.von, zeitraum.bis))}};
+        JsonStrom json(aus);
+        json.objektAnfangen(QStringLiteral("zeitraum"));
+        json.wert(QStringLiteral("von"), IsoDatum(zustand.Ziehungen[zeitraum.von].datum));
+        json.wert(QStringLiteral("bis"), IsoDatum(zustand.Ziehungen[zeitraum.bis].datum));
+        json.wert(QStringLiteral("ziehungen"), zeitraum.bis - zeitraum.von + 1);
+        json.beenden();
+        liste(json, QStringLiteral("haeufigkeiten"), haeufigkeiten);
+        liste(json, QStringLiteral("ausgeblieben"), ausgeblieben);
+        json.wert(QStringLiteral("zusatzzahlen"),
+                  zusatzzahlenJson(Zusatzzahlen(zustand.Ziehungen, zeitraum.von, zeitraum.bis)));
         if (mitMuster)
-            json.insert(QStringLiteral("muster"), musterJson(muster));
-        if (k > 0)
-            json.insert(QStringLiteral("kombis"),
-                        QJsonObject{{QStringLiteral("groesse"), k},
-                                    {QStringLiteral("haeufigste"), ranglisteJson(kombis.haeufigste, k)},
-                                    {QStringLiteral("seltenste"), ranglisteJson(kombis.seltenste, k)}});
-        JsonAusgeben(json);
-        return Erfolg;
+            json.wert(QStringLiteral("muster"), musterJson(muster));
+        if (k > 0) {
+            json.objektAnfangen(QStringLiteral("kombis"));
+            json.wert(QStringLiteral("groesse"), k);
+            ranglisteJson(json, QStringLiteral("haeufigste"), kombis.haeufigste, k);
+            ranglisteJson(json, QStringLiteral("seltenste"), kombis.seltenste, k);
+            json.beenden();
+        }
+        json.beenden();
+        return aus.beenden() ? Erfolg : AusgabeFehlgeschlagen();
     }
     const QLocale &locale = zustand.Formateinstellungen;
     QString text = QStringLiteral("Zeitraum: %1 bis %2 (%3 Ziehungen)\n\n")
@@ -187,14 +201,14 @@ int Statistik(const Aufruf &a)
     text += QStringLiteral("So oft gezogen (Zahl: Anzahl):\n") + paare(haeufigkeiten);
     text += QStringLiteral("\nSo viele Ziehungen ausgeblieben, am l\u00E4ngsten zuerst (Zahl: Ziehungen):\n") +
             paare(ausgeblieben);
+    aus.schreibe(text);
     if (k > 0) {
-        text += QStringLiteral("\nAm h\u00E4ufigsten gezogene %1er-Kombinationen:\n").arg(k) +
-                ranglisteText(kombis.haeufigste);
-        text +=
-            QStringLiteral("\nAm seltensten gezogene %1er-Kombinationen:\n").arg(k) + ranglisteText(kombis.seltenste);
+        aus.schreibe(QStringLiteral("\nAm h\u00E4ufigsten gezogene %1er-Kombinationen:\n").arg(k));
+        ranglisteText(aus, kombis.haeufigste);
+        aus.schreibe(QStringLiteral("\nAm seltensten gezogene %1er-Kombinationen:\n").arg(k));
+        ranglisteText(aus, kombis.seltenste);
     }
     if (mitMuster)
-        text += musterText(muster, locale);
-    Ausgeben(text);
-    return Erfolg;
+        aus.schreibe(musterText(muster, locale));
+    return aus.beenden() ? Erfolg : AusgabeFehlgeschlagen();
 }

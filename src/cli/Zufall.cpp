@@ -77,10 +77,10 @@ QString reiheText(const Zufallsreihen &reihen, int r)
 int Zufall(const Aufruf &a)
 {
     Zufallsvorgaben vorgaben;
-    const std::optional<int> anzahl = ZahlLesen(a.argumente.constFirst(), 1, std::numeric_limits<std::int32_t>::max());
-    if (!anzahl)
+    // Any count is read, so that one beyond the rows there are is told as such.
+    const std::optional<qint64> anzahl = GanzzahlLesen(a.argumente.constFirst());
+    if (!anzahl || *anzahl < 1)
         return Falschaufruf(MeldungAnzahlUngueltig.section(Absatz, 0, 0));
-    vorgaben.ZufReihenAnz = *anzahl;
 
     Zahlenliste bank = zahlenLesen(a, QStringLiteral("bank"));
     Zahlenliste killer = zahlenLesen(a, QStringLiteral("killer"));
@@ -100,6 +100,20 @@ int Zufall(const Aufruf &a)
     vorgaben.BZGewaehlt = bank.menge;
     vorgaben.KillGewaehlt = killer.menge;
     vorgaben.FavGewaehlt = favoriten.menge;
+    const std::int64_t moeglich = MoeglicheReihen(vorgaben);
+    if (*anzahl > moeglich) {
+        const QLocale deutsch(QLocale::German, QLocale::Germany);
+        const QString gewuenscht = *anzahl == std::numeric_limits<qint64>::max() ? a.argumente.constFirst().trimmed()
+                                                                                 : deutsch.toString(*anzahl);
+        return Ablehnen(QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, %1 Tippreihen zu "
+                                       "bilden. ")
+                            .arg(gewuenscht) +
+                        (moeglich == 0 ? QStringLiteral("Mit diesen Bank- und Killerzahlen gibt es keine Tippreihe.")
+                                       : QStringLiteral("Mit diesen Bank- und Killerzahlen gibt es nur %1 verschiedene.")
+                                             .arg(deutsch.toString(moeglich))) +
+                        Absatz + QStringLiteral("Ich breche ab."));
+    }
+    vorgaben.ZufReihenAnz = static_cast<std::int32_t>(*anzahl);
     if (a.hat(QStringLiteral("zz"))) {
         const std::optional<int> zz = ZahlLesen(a.wert(QStringLiteral("zz")), 1, MaxZusatzzahl);
         if (!zz)

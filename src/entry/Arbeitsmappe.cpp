@@ -2,6 +2,7 @@
 
 #include "entry/Mappenleser.h"
 #include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "model/Spiel.h"
 
 #include <QDate>
@@ -58,6 +59,8 @@ bool ExcelVorhanden()
 QString ArbeitsmappeSchreiben(const TextTabelle &tabelle, const QString &blattname, int letzteSpalte,
                               const QString &datei, const QVector<Zellart> &arten)
 {
+    if (QString eigene = Eigendateien::pruefen(datei); !eigene.isEmpty())
+        return eigene;
     const QString name = QFileInfo(datei).fileName();
     const QByteArray pfad = QFile::encodeName(datei);
     lxw_workbook *mappe = workbook_new(pfad.constData());
@@ -150,7 +153,8 @@ Exportergebnis ExcelExport(const TextTabelle &tabelle, const QString &blattname,
     return ergebnis;
 }
 
-QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale &locale, const Importgrenzen &grenzen)
+QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale &locale, const Importgrenzen &grenzen,
+                      QString *blatt)
 {
     const QString name = QFileInfo(datei).fileName();
     const auto nichtLesbar = [&name](const QString &grund) {
@@ -182,6 +186,8 @@ QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale 
     }
     if (!inhalt.fehler.isEmpty())
         return nichtLesbar(inhalt.fehler);
+    if (blatt)
+        *blatt = inhalt.blatt;
 
     // An empty worksheet still has its first cell, as in the spreadsheet program.
     const int r = std::max(inhalt.zeilen, 1);

@@ -49,6 +49,8 @@ Exportergebnis ExcelExport(const TextTabelle &tabelle, const QString &blattname,
 // for a used range of r rows and c columns (the last row and column holding a value), the row
 // numbers in column 0, the header row kept. Numbers are written with `locale`'s decimal
 // separator. The kind of workbook is told by its content, not by its name. On any failure the
-// table is unchanged and the German message is returned; empty on success.
+// table is unchanged and the German message is returned; empty on success. Dates are numbers
+// of days since 30 December 1899, also those of a workbook that counts from 1904. `blatt`, when
+// given, receives the name of the worksheet read.
 QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale &locale,
-                      const Importgrenzen &grenzen = {});
+                      const Importgrenzen &grenzen = {}, QString *blatt = nullptr);

@@ -5,6 +5,7 @@
 #include "entry/Tabellenformate.h"
 #include "model/Dateien.h"
 #include "model/Datum.h"
+#include "model/Eigendateien.h"
 #include "model/Spiel.h"
 #include "model/Textdekodierung.h"
 
@@ -15,6 +16,7 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <functional>
 #include <cerrno>
 #include <cmath>
 
@@ -33,13 +35,6 @@ QString name(const QString &datei)
 {
     return QFileInfo(datei).fileName();
 }
-
-// One line of a CSV file or row of a worksheet with its number in the file.
-struct Rohzeile
-{
-    int zeile = 0;
-    QStringList felder;
-};
 
 // A field as written: without blanks around it and without the quotes of a quoted field.
 QString feldOhneHuelle(QString feld)
@@ -64,45 +59,81 @@ bool binaer(const QByteArray &bytes)
     return steuer > bytes.size() / 100;
 }
 
-// The lines of a CSV file, split at the separator its first line uses.
-QVector<Rohzeile> csvZeilen(const QByteArray &bytes)
+// The fields of a CSV line split at the separator.
+QStringList csvFelder(QStringView zeile, QChar trenner)
 {
-    const QStringList zeilen = TextDekodieren(bytes).text.split(QLatin1Char('\n'));
-    QString trenner;
-    QVector<Rohzeile> ergebnis;
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        QString zeile = zeilen[i];
-        if (zeile.endsWith(QLatin1Char('\r')))
-            zeile.chop(1);
-        if (zeile.trimmed().isEmpty())
-            continue;
-        if (trenner.isEmpty())
-            trenner = zeile.count(QLatin1Char(';')) > zeile.count(QLatin1Char(',')) ? QStringLiteral(";")
-                                                                                    : QStringLiteral(",");
-        Rohzeile r;
-        r.zeile = static_cast<int>(i + 1);
-        for (const QString &feld : TextZerlegen(zeile, trenner))
-            r.felder << feldOhneHuelle(feld);
-        ergebnis << r;
-    }
-    return ergebnis;
+    QStringList felder;
+    for (const QStringView feld : zeile.split(trenner))
+        felder << feldOhneHuelle(feld.toString());
+    return felder;
 }
 
-QVector<Rohzeile> mappenZeilen(const TextTabelle &tabelle)
+// The next line of the text from `anfang` on, without its line break; `anfang` moves past it.
+QStringView naechsteZeile(const QString &text, qsizetype &anfang)
 {
-    QVector<Rohzeile> ergebnis;
+    qsizetype ende = text.indexOf(QLatin1Char('\n'), anfang);
+    if (ende < 0)
+        ende = text.size();
+    QStringView zeile = QStringView(text).mid(anfang, ende - anfang);
+    anfang = ende + 1;
+    if (zeile.endsWith(QLatin1Char('\r')))
+        zeile.chop(1);
+    return zeile;
+}
+
+// The separator the first lines use: of ";", "," and the tab the one that splits most of them
+// into the seven fields of a draw, else the most frequent; "," when none occurs.
+QChar csvTrenner(const QString &text)
+{
+    constexpr int Probezeilen = 20;
+    const QChar kandidaten[] = {QLatin1Char(';'), QLatin1Char(','), QLatin1Char('\t')};
+    int passend[3] = {};
+    qsizetype vorkommen[3] = {};
+    qsizetype anfang = 0;
+    for (int n = 0; n < Probezeilen && anfang <= text.size();) {
+        const QStringView zeile = naechsteZeile(text, anfang);
+        if (zeile.trimmed().isEmpty())
+            continue;
+        ++n;
+        for (int k = 0; k < 3; ++k) {
+            const qsizetype anzahl = zeile.count(kandidaten[k]);
+            vorkommen[k] += anzahl;
+            if (anzahl >= Felder - 1)
+                ++passend[k];
+        }
+    }
+    int beste = 1;
+    for (int k = 0; k < 3; ++k)
+        if (std::pair(passend[k], vorkommen[k]) > std::pair(passend[beste], vorkommen[beste]))
+            beste = k;
+    return kandidaten[beste];
+}
+
+// Calls `zeile` for every line of a CSV file that is not empty, with its number and fields.
+void csvZeilen(const QByteArray &bytes, const std::function<void(int, const QStringList &)> &zeile)
+{
+    const QString text = TextDekodieren(bytes).text;
+    const QChar trenner = csvTrenner(text);
+    qsizetype anfang = 0;
+    for (int nummer = 1; anfang <= text.size(); ++nummer) {
+        const QStringView z = naechsteZeile(text, anfang);
+        if (!z.trimmed().isEmpty())
+            zeile(nummer, csvFelder(z, trenner));
+    }
+}
+
+void mappenZeilen(const TextTabelle &tabelle, const std::function<void(int, const QStringList &)> &zeile)
+{
     for (int z = 1; z < tabelle.zeilen(); ++z) {
-        Rohzeile r;
-        r.zeile = z;
+        QStringList felder;
         bool leer = true;
         for (int s = 1; s < tabelle.spalten(); ++s) {
-            r.felder << feldOhneHuelle(tabelle.zelle(s, z));
-            leer = leer && r.felder.constLast().isEmpty();
+            felder << feldOhneHuelle(tabelle.zelle(s, z));
+            leer = leer && felder.constLast().isEmpty();
         }
         if (!leer)
-            ergebnis << r;
+            zeile(z, felder);
     }
-    return ergebnis;
 }
 
 std::optional<int> ganzeZahl(const QString &text)
@@ -136,8 +167,7 @@ Zeilenergebnis ziehungAusFeldern(QStringList felder, const QLocale &locale)
         felder.removeLast();
     Zeilenergebnis e;
     if (felder.size() < Felder) {
-        e.grund = QStringLiteral("Es stehen nur %1 von 7 Werten darin (Datum, f\u00FCnf Gewinnzahlen, Zusatzzahl).")
-                      .arg(felder.size());
+        e.grund = QStringLiteral("Die Zeile enth\u00E4lt nur %1 der 7 Werte.").arg(felder.size());
         return e;
     }
     if (felder.size() > Felder) {
@@ -216,17 +246,8 @@ TextTabelle GewinnreihenTabelle(const QVector<TGewZahlen> &ziehungen)
 
 QString GewinnreihenExportieren(const QVector<TGewZahlen> &ziehungen, const QString &datei, const QString &datenordner)
 {
-    if (!datenordner.isEmpty()) {
-        const QString ziel = QFileInfo(datei).absoluteFilePath();
-        for (const QString &eigene : {Dateinamen::Gewinnreihen, Dateinamen::Sicherung, Dateinamen::Einstellungen}) {
-            const QFileInfo datendatei(QDir(datenordner).filePath(eigene));
-            if (ziel == datendatei.absoluteFilePath() ||
-                (datendatei.exists() && QFileInfo(ziel).canonicalFilePath() == datendatei.canonicalFilePath()))
-                return abbruch(QStringLiteral("Die Datei \u201E%1\u201C geh\u00F6rt zu den Daten des Programms; "
-                                              "ein Export darf sie nicht \u00FCberschreiben.")
-                                   .arg(eigene));
-        }
-    }
+    if (QString eigene = Eigendateien::pruefen(datei, datenordner); !eigene.isEmpty())
+        return eigene;
     const TextTabelle tabelle = GewinnreihenTabelle(ziehungen);
     if (GewinnreihenformatFuer(datei) == Gewinnreihenformat::CSV)
         return CSVSpeichern(tabelle, datei);
@@ -302,52 +323,62 @@ Gewinnreihenimport GewinnreihenLesen(const QString &datei, const QVector<TGewZah
         return import;
     }
 
-    QVector<Rohzeile> zeilen;
-    if (MappenartErkennen(inhalt.daten) != Mappenart::Unbekannt) {
-        TextTabelle tabelle;
-        const QString fehler = ExcelEinlesen(tabelle, datei, locale);
-        if (!fehler.isEmpty()) {
-            import.meldung = fehler;
-            return import;
-        }
-        zeilen = mappenZeilen(tabelle);
-    } else if (binaer(inhalt.daten)) {
-        import.meldung = abbruch(QStringLiteral("Die Datei \u201E%1\u201C ist weder eine CSV-Datei noch eine "
-                                                "Arbeitsmappe.")
-                                     .arg(name(datei)));
-        return import;
-    } else {
-        zeilen = csvZeilen(inhalt.daten);
-    }
-
     QHash<double, int> gespeichert; // date -> first stored draw of that date
     for (int i = static_cast<int>(historie.size()) - 1; i >= 0; --i)
         gespeichert.insert(historie[i].datum, i);
     QHash<double, int> inDerDatei; // date -> line that held it first
-    for (qsizetype k = 0; k < zeilen.size(); ++k) {
-        const Rohzeile &roh = zeilen[k];
-        Zeilenergebnis e = ziehungAusFeldern(roh.felder, locale);
+    // Lines before the first draw that hold neither a date nor a number: a title and the header.
+    // A title is a single field; the header, or the first line, may be any.
+    bool amAnfang = true;
+    int vorspann = 0;
+    const auto zeileNehmen = [&](int nummer, const QStringList &felder) {
+        Zeilenergebnis e = ziehungAusFeldern(felder, locale);
         if (!e.ziehung) {
-            if (k == 0 && kopfzeile(roh.felder, locale))
-                continue;
-            import.fehler << Lesefehler{roh.zeile, e.grund};
-            continue;
+            if (amAnfang && kopfzeile(felder, locale) && (vorspann == 0 || felder.size() > 1) && vorspann < 2) {
+                ++vorspann;
+                if (felder.size() > 1)
+                    amAnfang = false;
+                return;
+            }
+            amAnfang = false;
+            import.fehler << Lesefehler{nummer, e.grund};
+            return;
         }
+        amAnfang = false;
         const TGewZahlen &z = *e.ziehung;
         if (const auto frueher = inDerDatei.constFind(z.datum); frueher != inDerDatei.cend()) {
-            import.fehler << Lesefehler{roh.zeile, QStringLiteral("Die Ziehung vom %1 steht schon in Zeile %2.")
-                                                       .arg(Datum::kurz(z.datum, locale))
-                                                       .arg(*frueher)};
-            continue;
+            import.fehler << Lesefehler{nummer, QStringLiteral("Die Ziehung vom %1 steht schon in Zeile %2.")
+                                                    .arg(Datum::kurz(z.datum, locale))
+                                                    .arg(*frueher)};
+            return;
         }
-        inDerDatei.insert(z.datum, roh.zeile);
+        inDerDatei.insert(z.datum, nummer);
         const auto alt = gespeichert.constFind(z.datum);
         if (alt == gespeichert.cend())
             import.neue << z;
         else if (gleich(historie[*alt], z))
             ++import.gleiche;
         else
-            import.abweichende << Abweichung{*alt, historie[*alt], z, roh.zeile};
+            import.abweichende << Abweichung{*alt, historie[*alt], z, nummer};
+    };
+
+    QString ersteTabelle;
+    const bool mappe = MappenartErkennen(inhalt.daten) != Mappenart::Unbekannt;
+    if (mappe) {
+        TextTabelle tabelle;
+        const QString fehler = ExcelEinlesen(tabelle, datei, locale, Importgrenzen(), &ersteTabelle);
+        if (!fehler.isEmpty()) {
+            import.meldung = fehler;
+            return import;
+        }
+        mappenZeilen(tabelle, zeileNehmen);
+    } else if (binaer(inhalt.daten)) {
+        import.meldung = abbruch(QStringLiteral("Die Datei \u201E%1\u201C ist weder eine CSV-Datei noch eine "
+                                                "Arbeitsmappe.")
+                                     .arg(name(datei)));
+        return import;
+    } else {
+        csvZeilen(inhalt.daten, zeileNehmen);
     }
     std::stable_sort(import.neue.begin(), import.neue.end(),
                      [](const TGewZahlen &a, const TGewZahlen &b) { return a.datum < b.datum; });
@@ -359,6 +390,9 @@ Gewinnreihenimport GewinnreihenLesen(const QString &datei, const QVector<TGewZah
             text += Absatz + QStringLiteral("Zeile %1: %2")
                                  .arg(import.fehler.constFirst().zeile)
                                  .arg(import.fehler.constFirst().grund);
+        if (mappe && !ersteTabelle.isEmpty())
+            text += Absatz + QStringLiteral("Ich lese nur das erste Tabellenblatt der Arbeitsmappe, \u201E%1\u201C.")
+                                 .arg(ersteTabelle);
         import = Gewinnreihenimport();
         import.meldung = abbruch(text);
     }

@@ -29,7 +29,12 @@ struct Mappeninhalt
     int zeilen = 0;  // last row that holds a value
     int spalten = 0; // last column that holds a value
     QString fehler;  // German description of what is wrong with the file; empty when read
+    QString blatt;   // the name of the first worksheet, the one read; empty when unknown
 };
+
+// Elements nested deeper than this end the reading of a part: a spreadsheet program's files
+// nest a dozen levels, a hostile file hundreds of thousands.
+constexpr int MaxXmlTiefe = 256;
 
 // Counts the cells of a reader against the limits; the first cell beyond them ends the reading.
 class Zellensammler
@@ -40,8 +45,8 @@ public:
     // False (with the message set) when the cell or `wiederholungen` copies of it would
     // exceed a limit.
     bool nimm(qint64 zeile, qint64 spalte, const QString &text, qint64 zeilenWdh = 1, qint64 spaltenWdh = 1);
-    // Room for about `anzahl` cells, within the limit, so the list does not grow step by step.
-    void erwarte(qint64 anzahl) { m_inhalt.zellen.reserve(static_cast<qsizetype>(std::min(anzahl, m_grenzen.zellen))); }
+    // Drops the cells whose text turned out empty, and the used range shrinks to the others.
+    void leereEntfernen();
 
 private:
     Mappeninhalt &m_inhalt;

@@ -26,6 +26,9 @@ inline const QString MeldungNichtsZuUebertragen =
     QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu \u00FCbertragen.") + Absatz +
     QStringLiteral("Ich breche erst einmal ab.");
 
+// Rows of the entry window's grids at start, the header row included.
+constexpr int EingabeStartzeilen = 50;
+
 // Starting at row 1, the number of consecutive rows whose column 1 is not empty.
 int BelegteZeilen(const TextTabelle &tabelle);
 

@@ -1,6 +1,7 @@
 #include "entry/Tabellenformate.h"
 
 #include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "model/Spiel.h"
 #include "model/Textdekodierung.h"
 
@@ -80,6 +81,8 @@ QByteArray CSVText(const TextTabelle &tabelle)
 
 QString CSVSpeichern(const TextTabelle &tabelle, const QString &datei)
 {
+    if (QString eigene = Eigendateien::pruefen(datei); !eigene.isEmpty())
+        return eigene;
     const QString fehler = DateiErsetzen(datei, CSVText(tabelle));
     return fehler.isEmpty() ? QString() : DateiFehlerText(datei, fehler, true);
 }

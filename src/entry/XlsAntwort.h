@@ -8,10 +8,13 @@
 // Invocation: quintaro-xls-leser FILE ROWS COLUMNS CELLS
 //
 // The answer starts with `Kennung`, then records, each a tag byte and little-endian fields:
+//   'B' u32 length, bytes       the name of the first worksheet (UTF-8), at most once, before any cell
 //   'S' u32 length, bytes       a UTF-8 text; the texts are numbered 0, 1, 2, … in order
 //   'I' u32 row, u32 column, i32 value         a whole number
 //   'D' u32 row, u32 column, u64 bits          a number (IEEE 754 double)
 //   'T' u32 row, u32 column, u32 text number   a text cell, its text sent before
+//   'R' u32 row, u32 column     the first cell that holds a formula, whose result the helper
+//                               can't see; the last record before 'E'
 //   'F' i32 kind, i32 code     the workbook can't be read (`Xlsfehler`); the last record before 'E'
 //   'E'                        the end: nothing follows
 // Rows and columns count from 1; only cells that hold a value are sent, row by row. The helper
@@ -22,10 +25,12 @@ namespace XlsAntwort {
 inline constexpr char Kennung[4] = {'Q', 'X', 'L', '1'};
 
 enum Satz : char {
+    Blatt = 'B',
     Text = 'S',
     Ganzzahl = 'I',
     Zahl = 'D',
     Textzelle = 'T',
+    Formel = 'R',
     Fehler = 'F',
     Ende = 'E',
 };

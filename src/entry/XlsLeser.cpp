@@ -114,6 +114,19 @@ private:
             m_texte.append(text);
             return 5 + laenge;
         }
+        case XlsAntwort::Blatt: {
+            if (da < 5)
+                return 0;
+            const quint32 laenge = zahl(pos + 1);
+            if (laenge > 1024 || !m_inhalt.zellen.isEmpty() || !m_inhalt.blatt.isEmpty()) {
+                unverstaendlich();
+                return 0;
+            }
+            if (da < 5 + qsizetype(laenge))
+                return 0;
+            m_inhalt.blatt = QString::fromUtf8(m_puffer.constData() + pos + 5, laenge);
+            return 5 + laenge;
+        }
         case XlsAntwort::Ganzzahl:
         case XlsAntwort::Zahl:
         case XlsAntwort::Textzelle: {
@@ -143,6 +156,18 @@ private:
             }
             return laenge;
         }
+        case XlsAntwort::Formel:
+            if (da < 9)
+                return 0;
+            if (zahl(pos + 1) == 0 || zahl(pos + 5) == 0 || zahl(pos + 5) > 256 || zahl(pos + 1) > 65536) {
+                unverstaendlich();
+                return 0;
+            }
+            m_meldung = QStringLiteral("Die Zelle %1 der ersten Tabelle enth\u00E4lt eine Formel. Die Ergebnisse von "
+                                       "Formeln kann ich in einer .xls-Datei nicht lesen; bitte speichern Sie die "
+                                       "Arbeitsmappe im Tabellenprogramm als .xlsx-Datei und lesen Sie diese ein.")
+                            .arg(Zellbezug(static_cast<int>(zahl(pos + 1)), static_cast<int>(zahl(pos + 5))));
+            return 9;
         case XlsAntwort::Fehler:
             if (da < 9)
                 return 0;

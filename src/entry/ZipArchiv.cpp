@@ -29,53 +29,76 @@ bool ZipArchiv::hat(const char *name) const
 
 std::optional<QByteArray> ZipArchiv::lies(const char *name, qint64 hoechstens, QString &fehler) const
 {
-    const QString teil = QString::fromUtf8(name);
-    if (!m_archiv) {
-        fehler = QStringLiteral("Die Datei ist kein lesbares Zip-Archiv.");
+    ZipTeil teil(*this, name, hoechstens);
+    QByteArray inhalt;
+    while (!teil.fertig())
+        inhalt += teil.weiter();
+    if (!teil.fehler().isEmpty()) {
+        fehler = teil.fehler();
         return std::nullopt;
     }
-    const zip_int64_t index = zip_name_locate(m_archiv, name, 0);
+    return inhalt;
+}
+
+ZipTeil::ZipTeil(const ZipArchiv &archiv, const char *name, qint64 hoechstens)
+    : m_teil(QString::fromUtf8(name)), m_hoechstens(hoechstens)
+{
+    m_fertig = true;
+    if (!archiv.m_archiv) {
+        m_fehler = QStringLiteral("Die Datei ist kein lesbares Zip-Archiv.");
+        return;
+    }
+    const zip_int64_t index = zip_name_locate(archiv.m_archiv, name, 0);
     if (index < 0) {
-        fehler = QStringLiteral("Der Teil \u201E%1\u201C fehlt.").arg(teil);
-        return std::nullopt;
+        m_fehler = QStringLiteral("Der Teil \u201E%1\u201C fehlt.").arg(m_teil);
+        return;
     }
-    const QString zuGross = QStringLiteral("Der Teil \u201E%1\u201C ist ausgepackt gr\u00F6\u00DFer als %2 MB.")
-                                .arg(teil)
-                                .arg(hoechstens / (1024 * 1024));
     zip_stat_t info;
     zip_stat_init(&info);
-    if (zip_stat_index(m_archiv, static_cast<zip_uint64_t>(index), 0, &info) == 0 && (info.valid & ZIP_STAT_SIZE) &&
-        info.size > static_cast<zip_uint64_t>(hoechstens)) {
-        fehler = zuGross;
-        return std::nullopt;
+    if (zip_stat_index(archiv.m_archiv, static_cast<zip_uint64_t>(index), 0, &info) == 0 &&
+        (info.valid & ZIP_STAT_SIZE) && info.size > static_cast<zip_uint64_t>(hoechstens)) {
+        m_fehler = QStringLiteral("Der Teil \u201E%1\u201C ist ausgepackt gr\u00F6\u00DFer als %2 MB.")
+                       .arg(m_teil)
+                       .arg(m_hoechstens / (1024 * 1024));
+        return;
     }
-    zip_file_t *datei = zip_fopen_index(m_archiv, static_cast<zip_uint64_t>(index), 0);
-    if (!datei) {
-        fehler = QStringLiteral("Der Teil \u201E%1\u201C kann nicht ausgepackt werden: %2")
-                     .arg(teil, QString::fromUtf8(zip_strerror(m_archiv)));
-        return std::nullopt;
+    m_datei = zip_fopen_index(archiv.m_archiv, static_cast<zip_uint64_t>(index), 0);
+    if (!m_datei) {
+        m_fehler = QStringLiteral("Der Teil \u201E%1\u201C kann nicht ausgepackt werden: %2")
+                       .arg(m_teil, QString::fromUtf8(zip_strerror(archiv.m_archiv)));
+        return;
     }
-    QByteArray inhalt;
-    char puffer[64 * 1024];
-    while (true) {
-        const zip_int64_t gelesen = zip_fread(datei, puffer, sizeof puffer);
-        if (gelesen < 0) {
-            fehler = QStringLiteral("Der Teil \u201E%1\u201C ist besch\u00E4digt: %2")
-                         .arg(teil, QString::fromUtf8(zip_file_strerror(datei)));
-            zip_fclose(datei);
-            return std::nullopt;
-        }
-        if (gelesen == 0)
-            break;
-        if (inhalt.size() + gelesen > hoechstens) {
-            fehler = zuGross;
-            zip_fclose(datei);
-            return std::nullopt;
-        }
-        if (inhalt.isEmpty() && (info.valid & ZIP_STAT_SIZE))
-            inhalt.reserve(static_cast<qsizetype>(info.size));
-        inhalt.append(puffer, static_cast<qsizetype>(gelesen));
+    m_fertig = false;
+}
+
+ZipTeil::~ZipTeil()
+{
+    if (m_datei)
+        zip_fclose(m_datei);
+}
+
+QByteArray ZipTeil::weiter()
+{
+    if (m_fertig)
+        return QByteArray();
+    QByteArray stueck(64 * 1024, Qt::Uninitialized);
+    const zip_int64_t gelesen = zip_fread(m_datei, stueck.data(), static_cast<zip_uint64_t>(stueck.size()));
+    if (gelesen < 0) {
+        m_fehler = QStringLiteral("Der Teil \u201E%1\u201C ist besch\u00E4digt: %2")
+                       .arg(m_teil, QString::fromUtf8(zip_file_strerror(m_datei)));
+        m_fertig = true;
+        return QByteArray();
     }
-    zip_fclose(datei);
-    return inhalt;
+    m_gelesen += gelesen;
+    if (m_gelesen > m_hoechstens) {
+        m_fehler = QStringLiteral("Der Teil \u201E%1\u201C ist ausgepackt gr\u00F6\u00DFer als %2 MB.")
+                       .arg(m_teil)
+                       .arg(m_hoechstens / (1024 * 1024));
+        m_fertig = true;
+        return QByteArray();
+    }
+    if (gelesen == 0)
+        m_fertig = true;
+    stueck.truncate(static_cast<qsizetype>(gelesen));
+    return stueck;
 }

@@ -122,8 +122,9 @@ Betrag MeinAnteil(int antGes, int antMeine, Betrag betrag)
     return (q * meine + r * meine / gesamt) * 100;
 }
 
-Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> &reihen, int antGes, int antMeine,
-                                     int endIndex, int startIndex, bool zeitraum)
+Auswertungsergebnis GewinnAuswertungBlockweise(Zustand &zustand, const QVector<Tippreihe> &reihen, int antGes,
+                                               int antMeine, int endIndex, int startIndex, bool zeitraum,
+                                               Ergebnisempfaenger &empfaenger)
 {
     Auswertungsergebnis e;
     if (!zeitraum)
@@ -149,7 +150,12 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
 
     e.antGes = std::max(antGes, 1);
     e.antMeine = std::clamp(antMeine, 0, e.antGes);
+    e.reihenpreis = zustand.Reihenpreis;
     const QLocale &locale = zustand.Formateinstellungen;
+    for (std::size_t k = 0; k < Gewinnklassen.size(); ++k) {
+        e.gewinnTexte[k] = BetragZuText(Gewinnklassen[k].Gewinn, locale);
+        e.anteilTexte[k] = BetragZuText(MeinAnteil(e.antGes, e.antMeine, Gewinnklassen[k].Gewinn), locale);
+    }
 
     // The draws, prepared once: date text, number set and the bitmask used for counting.
     const int anzahlZiehungen = endIndex - startIndex + 1;
@@ -179,46 +185,48 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
         reihenZZ[r] = istZusatzzahl(reihe.zusatzzahl) ? reihe.zusatzzahl : KeineReihenZZ;
     }
 
-    // Pairs. The winners are counted first, so the result list is allocated once at its final
-    // size; then each draw's winning rows are written without branching and appended. A draw
-    // without a win gets its single "---" row.
+    // The winners are counted first, so a consumer that keeps the list allocates it once at its
+    // final size; a draw without a win takes its single "---" row.
     std::size_t gesamtzeilen = 0;
     for (int d = 0; d < anzahlZiehungen; ++d) {
         const std::size_t gewinner =
             gewinnerZaehlen(reihenworte.data(), anzahlReihen, ziehungsworte[static_cast<std::size_t>(d)]);
         gesamtzeilen += std::max<std::size_t>(gewinner, 1);
     }
-    e.zeilen.reserve(gesamtzeilen);
+    empfaenger.anfang(e, gesamtzeilen);
 
+    // Pairs: each draw's winning rows are written without branching into one block, counted and
+    // handed on.
     std::vector<Ergebniszeile> block(anzahlReihen + 1);
+    std::int64_t position = 0;                 // result rows handed on so far
     int besteKlasse = AnzahlGewinnklassen + 1; // lower class = higher amount
     for (int d = 0; d < anzahlZiehungen; ++d) {
         Ergebniszeile *const ende = paareEinerZiehung(reihenworte.data(), reihenZZ.data(), anzahlReihen,
                                                       ziehungsworte[static_cast<std::size_t>(d)],
                                                       ziehungsZZ[static_cast<std::size_t>(d)], d, block.data());
-        const std::size_t beginn = e.zeilen.size();
         if (ende == block.data()) {
-            e.zeilen.push_back(Ergebniszeile{d, 0, 0, true});
+            const Ergebniszeile keinGewinn{d, 0, 0, true};
+            empfaenger.block(e, {&keinGewinn, 1});
+            ++position;
             continue;
         }
         block.front().blockanfang = true;
-        e.zeilen.insert(e.zeilen.end(), block.data(), ende);
-        int besteHier = AnzahlGewinnklassen + 1;
+        const Ergebniszeile *bester = nullptr;
         for (const Ergebniszeile *z = block.data(); z != ende; ++z) {
             ++anzahl[z->klasse];
-            besteHier = std::min(besteHier, int{z->klasse});
+            if (bester == nullptr || z->klasse < bester->klasse)
+                bester = z;
         }
         // Strictly greater only: on equal amounts the earliest pair keeps the place.
-        if (besteHier < besteKlasse) {
-            besteKlasse = besteHier;
-            for (std::size_t i = beginn; i < e.zeilen.size(); ++i) {
-                if (e.zeilen[i].klasse == besteHier) {
-                    e.hoechsterPosition = static_cast<int>(i + 1);
-                    e.hoechsterDatum = e.ziehungen[d].SDatum;
-                    break;
-                }
-            }
+        if (bester->klasse < besteKlasse) {
+            besteKlasse = bester->klasse;
+            e.hoechsterPosition = static_cast<int>(position + (bester - block.data()) + 1);
+            e.hoechsterDatum = e.ziehungen[d].SDatum;
+            e.hoechsterZiehung = d;
+            e.hoechsterReihe = bester->reihe;
         }
+        empfaenger.block(e, {block.data(), ende});
+        position += ende - block.data();
     }
 
     e.paare = static_cast<std::int64_t>(anzahlZiehungen) * static_cast<std::int64_t>(anzahlReihen);
@@ -226,15 +234,12 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
         const std::size_t i = static_cast<std::size_t>(k - 1);
         e.klassenAnzahl[i] = anzahl[static_cast<std::size_t>(k)];
         e.gesamt += e.klassenAnzahl[i] * Gewinnklassen[i].Gewinn;
-        e.gewinnTexte[i] = BetragZuText(Gewinnklassen[i].Gewinn, locale);
-        e.anteilTexte[i] = BetragZuText(MeinAnteil(e.antGes, e.antMeine, Gewinnklassen[i].Gewinn), locale);
     }
     if (besteKlasse <= AnzahlGewinnklassen)
         e.hoechster = Gewinnklassen[static_cast<std::size_t>(besteKlasse - 1)].Gewinn;
     // Once on the total, so it may exceed the sum of the truncated share column.
     e.gesamtAnteil = MeinAnteil(e.antGes, e.antMeine, e.gesamt);
     e.ruecklauf = ruecklaufquote(static_cast<double>(e.gesamt), e.paare, zustand.Reihenpreis);
-    e.reihenpreis = zustand.Reihenpreis;
 
     // Expected: every row by the numbers it really holds and whether its Zusatzzahl can match,
     // so a damaged row expects what it can win. Summed exactly over the rows, once per draw.
@@ -245,6 +250,26 @@ Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> 
     e.erwarteterRuecklauf = ruecklaufquote(e.erwartet, e.paare, zustand.Reihenpreis);
 
     zustand.AuswZiehungen = e.ziehungen;
+    return e;
+}
+
+Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> &reihen, int antGes, int antMeine,
+                                     int endIndex, int startIndex, bool zeitraum)
+{
+    // Keeps every block, for a list shown or printed whole.
+    class Sammler : public Ergebnisempfaenger
+    {
+    public:
+        std::vector<Ergebniszeile> zeilen;
+        void anfang(const Auswertungsergebnis &, std::size_t anzahl) override { zeilen.reserve(anzahl); }
+        void block(const Auswertungsergebnis &, std::span<const Ergebniszeile> block) override
+        {
+            zeilen.insert(zeilen.end(), block.begin(), block.end());
+        }
+    } sammler;
+    Auswertungsergebnis e =
+        GewinnAuswertungBlockweise(zustand, reihen, antGes, antMeine, endIndex, startIndex, zeitraum, sammler);
+    e.zeilen = std::move(sammler.zeilen);
     return e;
 }
 

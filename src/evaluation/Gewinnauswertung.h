@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // One tip row of a ticket as the evaluation sees it. A number outside 1..49 or a Zusatzzahl
@@ -86,6 +87,8 @@ struct Auswertungsergebnis
     Betrag hoechster = 0;
     QString hoechsterDatum;    // empty when nothing was won
     int hoechsterPosition = 0; // 1-based result row of the highest win, 0 when nothing was won
+    int hoechsterZiehung = -1; // index into `ziehungen` of the highest win, -1 when nothing was won
+    int hoechsterReihe = 0;    // 1-based tip row of the highest win, 0 when nothing was won
 
     int antGes = 1; // the shares as used for the share column
     int antMeine = 1;
@@ -101,6 +104,28 @@ struct Auswertungsergebnis
 // carries only the status and its message, to be shown as an information box.
 Auswertungsergebnis GewinnAuswertung(Zustand &zustand, const QVector<Tippreihe> &reihen, int antGes, int antMeine,
                                      int endIndex, int startIndex, bool zeitraum);
+
+// Takes the result list of an evaluation draw by draw, so that a consumer may write it out as it
+// comes instead of keeping it: a 1,000-row ticket over 100,000 draws gives 43 million result rows.
+class Ergebnisempfaenger
+{
+public:
+    virtual ~Ergebnisempfaenger() = default;
+    // Before the first block: the result with its draws, shares, price and class texts (its totals
+    // are not counted yet), and how many result rows the blocks will bring.
+    virtual void anfang(const Auswertungsergebnis &ergebnis, std::size_t zeilen) = 0;
+    // One draw's block of result rows as the result list has them: the winning rows in ticket
+    // order, the first marked as the block's start, or the single "---" row of a draw without a
+    // win. The rows are only valid during the call.
+    virtual void block(const Auswertungsergebnis &ergebnis, std::span<const Ergebniszeile> zeilen) = 0;
+};
+
+// GewinnAuswertung that keeps no result list: each draw's block goes to `empfaenger` as soon as it
+// is counted, and the result returned holds everything but `zeilen`. When the status is not Ok,
+// `empfaenger` is never called.
+Auswertungsergebnis GewinnAuswertungBlockweise(Zustand &zustand, const QVector<Tippreihe> &reihen, int antGes,
+                                               int antMeine, int endIndex, int startIndex, bool zeitraum,
+                                               Ergebnisempfaenger &empfaenger);
 
 // Text of a cell of the result list (column 0..4: "Datum", "Richtige", "in Reihe", "Gewinn",
 // "Anteil"); empty outside the list. Cheap enough for a table model's data().

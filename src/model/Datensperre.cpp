@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Datensperre::~Datensperre()
@@ -19,6 +20,7 @@ bool Datensperre::nehmen(const QString &datenordner, Art art)
 {
     freigeben();
     m_fehler.clear();
+    m_halter = Halter::Keiner;
     QString ordner = datenordner;
     if (!ordner.endsWith(QLatin1Char('/')))
         ordner += QLatin1Char('/');
@@ -37,10 +39,22 @@ bool Datensperre::nehmen(const QString &datenordner, Art art)
     if (ergebnis != 0) {
         if (errno != EWOULDBLOCK)
             m_fehler = QString::fromLocal8Bit(std::strerror(errno));
+        else if (art == Art::Geteilt)
+            m_halter = Halter::Befehlszeile;
+        else
+            // A shared lock is still possible only while programs alone hold it.
+            m_halter = ::flock(datei, LOCK_SH | LOCK_NB) == 0 ? Halter::Programm : Halter::Befehlszeile;
         ::close(datei);
         return false;
     }
     m_datei = datei;
+    m_pfad = pfad;
+    // The file may have been replaced between opening and locking it.
+    if (!nochGueltig()) {
+        freigeben();
+        m_fehler = QStringLiteral("Die Sperrdatei wurde ersetzt, w\u00E4hrend ich sie sperrte.");
+        return false;
+    }
     return true;
 }
 
@@ -54,6 +68,16 @@ bool Datensperre::nehmen(const QString &datenordner, Art art, int millisekunden)
         QThread::msleep(50);
     }
     return true;
+}
+
+bool Datensperre::nochGueltig() const
+{
+    if (m_datei < 0)
+        return false;
+    struct stat gehaltene{}, amOrt{};
+    if (::fstat(m_datei, &gehaltene) != 0 || ::lstat(m_pfad.constData(), &amOrt) != 0)
+        return false;
+    return gehaltene.st_dev == amOrt.st_dev && gehaltene.st_ino == amOrt.st_ino;
 }
 
 void Datensperre::freigeben()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The lock on a data folder that the program and the command line share. The program holds it
@@ -13,6 +14,9 @@ class Datensperre
 {
 public:
     enum class Art { Geteilt, Allein };
+    // Who kept `nehmen` from taking the lock: running programs hold it shared, a command line
+    // that writes holds it alone.
+    enum class Halter { Keiner, Programm, Befehlszeile };
 
     Datensperre() = default;
     ~Datensperre();
@@ -27,6 +31,11 @@ public:
     void freigeben();
 
     bool gehalten() const { return m_datei >= 0; }
+    // After a failed `nehmen` without an error: who holds the lock.
+    Halter halter() const { return m_halter; }
+    // Whether the file at the lock's path is still the one this lock holds: a lock file that
+    // was removed or replaced since no longer keeps anyone out, so nothing may be written then.
+    bool nochGueltig() const;
     // The system's description when the lock file could not be opened; empty otherwise.
     QString fehler() const { return m_fehler; }
 
@@ -34,5 +43,7 @@ public:
 
 private:
     int m_datei = -1;
+    QByteArray m_pfad;
     QString m_fehler;
+    Halter m_halter = Halter::Keiner;
 };

@@ -2,6 +2,7 @@
 
 #include "model/Dateien.h"
 #include "model/DemoTippschein.h"
+#include "model/Eigendateien.h"
 #include "model/Zustand.h"
 
 #include <QDir>
@@ -47,6 +48,9 @@ QString OrdnerBestimmen(Zustand &zustand, const QString &programmordner, const Q
     zustand.Programmordner = mitTrenner(programmordner);
     zustand.Tempdatei = privaterTempordner() + QStringLiteral("tmp.tmp");
     zustand.Datenordner = mitTrenner(datenordner);
+    // The real data folder stays protected while the program works on the sample data.
+    Eigendateien::schuetzen(zustand.Datenordner);
+    Eigendateien::schuetzen(StandardDatenordner());
     zustand.Hilfedatei = zustand.Programmordner + Dateinamen::Hilfe;
     const bool ersterStart = !QFileInfo::exists(zustand.Datenordner);
     if (!QDir().mkpath(zustand.Datenordner))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Version.h"
+
 #include <QString>
 
 #include <array>
@@ -18,7 +20,9 @@ inline constexpr bool istZahl(int n) { return n >= 1 && n <= MaxZahl; }
 inline constexpr bool istZusatzzahl(int n) { return n >= 1 && n <= MaxZusatzzahl; }
 
 inline const QString Programmname = QStringLiteral("Quintaro Analyser");
-inline const QString Programmversion = QStringLiteral("1.5.0.0");
+inline const QString Programmversion = QStringLiteral(QUINTARO_VERSION);
+// The name of the menu entry without ".desktop".
+inline const QString Anwendungskennung = QStringLiteral(QUINTARO_ANWENDUNG);
 
 // Joins the two parts of a message with an empty line between them.
 inline const QString Absatz = QStringLiteral("\n\n");

@@ -1,6 +1,7 @@
 #include "model/Tippscheindatei.h"
 
 #include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "model/Records.h"
 
 #include <QVector>
@@ -47,6 +48,11 @@ QString zellenfehler(const QString &text, int zeile, int spalte)
 
 QString anteilsfehler(const QString &welche, const QString &text)
 {
+    // Text that is no whole number at all is named as the field holds it.
+    bool istZahl = false;
+    text.trimmed().toLongLong(&istZahl, 10);
+    if (!istZahl)
+        return QStringLiteral("'%1' ist kein g\u00FCltiger Integerwert").arg(text);
     return abbruch(QStringLiteral("Die Anzahl der %1 Anteile \u201E%2\u201C ist keine ganze Zahl von 0 bis 65535.")
                        .arg(welche, text.trimmed()));
 }
@@ -155,6 +161,8 @@ Scheindaten ScheinZuBytes(const TextTabelle &tabelle, const QString &antGes, con
 QString ScheinDateiSchreiben(const TextTabelle &tabelle, const QString &antGes, const QString &antMeine,
                              const QString &pfad)
 {
+    if (QString eigene = Eigendateien::pruefen(pfad); !eigene.isEmpty())
+        return eigene;
     const Scheindaten daten = ScheinZuBytes(tabelle, antGes, antMeine);
     if (!daten.fehler.isEmpty())
         return daten.fehler;

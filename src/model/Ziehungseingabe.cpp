@@ -1,6 +1,7 @@
 #include "model/Ziehungseingabe.h"
 
 #include "model/Datum.h"
+#include "model/Gewinnreihenschutz.h"
 #include "model/Spiel.h"
 
 Zahlenauswahl::Ergebnis Zahlenauswahl::BLotAuswerten(int tag)
@@ -90,4 +91,20 @@ Zeilenwert ZwischenablagezeileLesen(const QString &zeile, int position)
         return {0, QStringLiteral("%1 ist keine Zusatzzahl: Zusatzzahlen liegen zwischen 1 und 10.").arg(wert) + Absatz
                        + QStringLiteral("Die Übernahme aus der Zwischenablage wird abgebrochen.")};
     return {100 + wert, QString()};
+}
+
+Eintragsergebnis ZiehungEintragen(const QString &datenordner, QVector<TGewZahlen> ziehungen, int ziel,
+                                  const QDate &datum, const Zahlenauswahl &auswahl)
+{
+    if (ziel < 0 || ziel > ziehungen.size() || !datum.isValid() || !auswahl.vollstaendig())
+        return {QStringLiteral("Eine Ziehung braucht ein Datum, fünf Gewinnzahlen und eine Zusatzzahl."), {}};
+    if (ziel == ziehungen.size())
+        ziehungen.append(TGewZahlen{});
+    TGewZahlen &z = ziehungen[ziel];
+    z.datum = Datum::ausDatum(datum);
+    auswahl.inZiehung(z);
+    const QString fehler = GZEintragSpeichern(datenordner, ziehungen);
+    if (!fehler.isEmpty())
+        return {fehler, {}};
+    return {QString(), std::move(ziehungen)};
 }

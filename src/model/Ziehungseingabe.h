@@ -53,3 +53,14 @@ struct Zeilenwert
     QString fehler;
 };
 Zeilenwert ZwischenablagezeileLesen(const QString &zeile, int position);
+
+// The draw entry's save: the draw at `ziel` (the number of draws: a new draw after the last) takes
+// `datum` and the chosen numbers, and the whole history goes to the file in `datenordner`
+// through the history guard. `ziehungen` holds the new history when `fehler` is empty.
+struct Eintragsergebnis
+{
+    QString fehler;
+    QVector<TGewZahlen> ziehungen;
+};
+Eintragsergebnis ZiehungEintragen(const QString &datenordner, QVector<TGewZahlen> ziehungen, int ziel,
+                                  const QDate &datum, const Zahlenauswahl &auswahl);

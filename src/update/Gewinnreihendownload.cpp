@@ -3,6 +3,7 @@
 #include "model/Dateien.h"
 #include "model/Datum.h"
 #include "model/Spiel.h"
+#include "model/Zahlenmenge.h"
 #include "model/Ziehungsdatei.h"
 
 #include <algorithm>
@@ -33,21 +34,32 @@ QString GZPruefen(const QByteArray &daten)
             .arg(groesse);
     if (groesse > MaxDatendateiGroesse)
         return QStringLiteral("Die Antwort des Servers ist größer, als eine Gewinnreihen-Datei sein darf.");
+    double vorher = 0.0;
     for (qsizetype i = 0; i < groesse / TGewZahlen::Groesse; ++i) {
-        if (!KannZiehungSein(TGewZahlen::ausBytes(daten.constData() + i * TGewZahlen::Groesse)))
+        const TGewZahlen z = TGewZahlen::ausBytes(daten.constData() + i * TGewZahlen::Groesse);
+        if (!KannZiehungSein(z))
             return QStringLiteral("Die Antwort des Servers ist keine Gewinnreihen-Datei: Eintrag %1 ist keine "
                                   "mögliche Ziehung.")
                 .arg(i + 1);
+        // Every period and index of the program counts on one draw per date, in date order.
+        if (i > 0 && z.datum <= vorher)
+            return QStringLiteral("Die Gewinnreihen-Datei des Servers ist beschädigt: Eintrag %1 ist nicht später "
+                                  "datiert als Eintrag %2; die Ziehungen müssen nach dem Datum geordnet sein, jedes "
+                                  "Datum einmal.")
+                .arg(i + 1)
+                .arg(i);
+        vorher = z.datum;
+        Zahlenmenge zahlen;
+        for (const std::uint8_t n : z.GZ) {
+            if (zahlen.enthaelt(n))
+                return QStringLiteral("Die Gewinnreihen-Datei des Servers ist beschädigt: Eintrag %1 enthält die "
+                                      "Zahl %2 zweimal.")
+                    .arg(i + 1)
+                    .arg(n);
+            zahlen.hinzu(n);
+        }
     }
     return QString();
-}
-
-QString GZUebernehmen(const QString &datenordner, const QByteArray &daten)
-{
-    const QString fehler = GZSichern(datenordner);
-    if (!fehler.isEmpty())
-        return fehler;
-    return DateiErsetzen(datenordner + Dateinamen::Gewinnreihen, daten);
 }
 
 QDate LetzterZiehungstag(int wochentag, const QDateTime &jetzt)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Gewinnreihenschutz.h"
 #include "model/Records.h"
 
 #include <QByteArray>
@@ -13,15 +14,9 @@
 bool KannZiehungSein(const TGewZahlen &ziehung);
 
 // Whether a downloaded body can be a draw history: at least one record, whole records only, no
-// longer than a data file may be, and every record a possible draw. Returns why not, empty when
-// it can.
+// longer than a data file may be, every record a possible draw with five different numbers, and
+// the dates strictly ascending. Returns why not, empty when it can.
 QString GZPruefen(const QByteArray &daten);
-
-// Puts a checked history in place of the draw history file in `datenordner`: the old file is kept
-// as the backup first unless a backup exists already, then the new one replaces it in one step.
-// On any error the history file is left exactly as it was. Returns the system's description of
-// the error, empty on success.
-QString GZUebernehmen(const QString &datenordner, const QByteArray &daten);
 
 // The most recent day with the given weekday (1 Sunday, 2 Monday, ..., 7 Saturday). Today counts
 // only once more than 6/7 of it has passed (after 20:34:17), before that the search starts

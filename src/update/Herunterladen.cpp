@@ -19,6 +19,20 @@ QString megabyte(qint64 bytes)
     return QString::number(bytes / (1024 * 1024));
 }
 
+QString sekunden(qint64 ms)
+{
+    if (ms % 1000 == 0)
+        return QString::number(ms / 1000);
+    return QString::number(static_cast<double>(ms) / 1000.0, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QString menge(qint64 bytes)
+{
+    if (bytes > 0 && bytes % 1024 == 0)
+        return QStringLiteral("%1 KiB").arg(bytes / 1024);
+    return QStringLiteral("%1 Bytes").arg(bytes);
+}
+
 int statuscode(const QNetworkReply *antwort)
 {
     return antwort ? antwort->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() : 0;
@@ -26,6 +40,22 @@ int statuscode(const QNetworkReply *antwort)
 bool istErfolg(const QNetworkReply *antwort)
 {
     return statuscode(antwort) == 200;
+}
+// The server sent the body packed (gzip, deflate …), which Qt unpacks on the way.
+bool istGepackt(const QNetworkReply *antwort)
+{
+    const QByteArray art = antwort ? antwort->rawHeader("Content-Encoding").trimmed().toLower() : QByteArray();
+    return !art.isEmpty() && art != "identity";
+}
+// How the server says it packed the body, cut to what a message may show.
+QString packart(const QNetworkReply *antwort)
+{
+    QString art;
+    for (const char c : antwort->rawHeader("Content-Encoding").trimmed().left(40))
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == ',' ||
+            c == ' ')
+            art += QLatin1Char(c);
+    return art;
 }
 bool istWeiterleitung(const QNetworkReply *antwort)
 {
@@ -35,8 +65,32 @@ bool istWeiterleitung(const QNetworkReply *antwort)
 } // namespace
 
 Herunterladen::Herunterladen(Downloadoptionen optionen, QObject *eltern)
-    : QObject(eltern), m_optionen(std::move(optionen)), m_netz(new QNetworkAccessManager(this))
+    : QObject(eltern), m_optionen(std::move(optionen)), m_netz(new QNetworkAccessManager(this)),
+      m_gesamtuhr(new QTimer(this)), m_rateuhr(new QTimer(this))
 {
+    m_gesamtuhr->setSingleShot(true);
+    connect(m_gesamtuhr, &QTimer::timeout, this, [this] {
+        abbrechenWeil(QStringLiteral("Der Download dauerte länger als die erlaubten %1 Sekunden und wurde beendet.")
+                          .arg(sekunden(m_auftrag.gesamtzeitMs)));
+    });
+    connect(m_rateuhr, &QTimer::timeout, this, &Herunterladen::ratePruefen);
+}
+
+void Herunterladen::ratePruefen()
+{
+    if (m_empfangenImFenster < m_optionen.mindestBytes) {
+        abbrechenWeil(QStringLiteral("Der Server sendet zu langsam: weniger als %1 in %2 Sekunden. Der Download "
+                                     "wurde beendet.")
+                          .arg(menge(m_optionen.mindestBytes), sekunden(m_optionen.rateFensterMs)));
+        return;
+    }
+    m_empfangenImFenster = 0;
+}
+
+void Herunterladen::uhrenAnhalten()
+{
+    m_gesamtuhr->stop();
+    m_rateuhr->stop();
 }
 
 Herunterladen::~Herunterladen()
@@ -57,6 +111,7 @@ void Herunterladen::starten(const Downloadauftrag &auftrag)
     m_auftrag = auftrag;
     m_aktuelleUrl = auftrag.url;
     m_empfangen = 0;
+    m_empfangenImFenster = 0;
     m_weiterleitungen = 0;
     m_grund.clear();
     m_sslFehler.clear();
@@ -82,6 +137,10 @@ void Herunterladen::starten(const Downloadauftrag &auftrag)
         QNetworkProxyFactory::setUseSystemConfiguration(true);
         m_netz->setProxy(QNetworkProxy::DefaultProxy);
     }
+    if (auftrag.gesamtzeitMs > 0)
+        m_gesamtuhr->start(auftrag.gesamtzeitMs);
+    if (m_optionen.mindestBytes > 0 && m_optionen.rateFensterMs > 0)
+        m_rateuhr->start(m_optionen.rateFensterMs);
     anfragen(auftrag.url);
 }
 
@@ -93,6 +152,8 @@ void Herunterladen::anfragen(const QUrl &url)
     // Redirects are followed here, one request each, so every target passes the same checks.
     anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     anfrage.setTransferTimeout(m_optionen.zeitlimitMs);
+    // A packed body may unpack to no more than the file may be; beyond it Qt stops unpacking.
+    anfrage.setDecompressedSafetyCheckThreshold(m_auftrag.maxGroesse);
     if (m_auftrag.ohneCache) {
         anfrage.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
         anfrage.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
@@ -191,9 +252,11 @@ void Herunterladen::datenLesen()
         return; // kopfdatenPruefen ends such an answer
     const QByteArray teil = m_antwort->readAll();
     m_empfangen += teil.size();
+    m_empfangenImFenster += teil.size();
     if (m_empfangen > m_auftrag.maxGroesse) {
-        abbrechenWeil(
-            QStringLiteral("Die Datei ist größer als die erlaubten %1 MB.").arg(megabyte(m_auftrag.maxGroesse)));
+        abbrechenWeil(QStringLiteral("Die Datei ist %1größer als die erlaubten %2 MB.")
+                          .arg(istGepackt(m_antwort) ? QStringLiteral("entpackt ") : QString(),
+                               megabyte(m_auftrag.maxGroesse)));
         return;
     }
     if (m_datei->write(teil) != teil.size())
@@ -211,14 +274,25 @@ QString Herunterladen::netzfehlerText(const QNetworkReply *antwort) const
         return QStringLiteral("Der Server \u201E%1\u201C wurde nicht gefunden.").arg(m_aktuelleUrl.host());
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError: // the transfer time limit ran out
-        return QStringLiteral("Der Server hat %1 Sekunden lang nicht geantwortet.")
-            .arg(QString::number(m_optionen.zeitlimitMs / 1000.0, 'g', 3));
+        return QStringLiteral("Der Server hat %1 Sekunden lang nicht geantwortet.").arg(sekunden(m_optionen.zeitlimitMs));
     case QNetworkReply::SslHandshakeFailedError:
         return QStringLiteral("Die Identität des Servers ließ sich nicht bestätigen: %1")
             .arg(m_sslFehler.isEmpty() ? antwort->errorString() : m_sslFehler);
     default:
-        return QStringLiteral("Die Verbindung zum Server ist gescheitert: %1").arg(antwort->errorString());
+        break;
     }
+    if (istGepackt(antwort)) {
+        // Qt names no reason when it stops unpacking for the size.
+        const QString text = antwort->errorString().trimmed();
+        const QString grund =
+            text.endsWith(QLatin1Char(':'))
+                ? QStringLiteral("sie ist entpackt größer als die erlaubten %1 MB.").arg(megabyte(m_auftrag.maxGroesse))
+                : text;
+        return QStringLiteral("Der Server sandte die Datei gepackt (\u201EContent-Encoding: %1\u201C), und sie ließ "
+                              "sich nicht entpacken: %2")
+            .arg(packart(antwort), grund);
+    }
+    return QStringLiteral("Die Verbindung zum Server ist gescheitert: %1").arg(antwort->errorString());
 }
 
 void Herunterladen::antwortFertig()
@@ -238,6 +312,7 @@ void Herunterladen::antwortFertig()
             return;
     }
 
+    uhrenAnhalten();
     Downloadstatus status = Downloadstatus::Fehler;
     QString fehler;
     if (m_vomNutzerAbgebrochen) {

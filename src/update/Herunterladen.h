@@ -13,6 +13,7 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QSaveFile;
 class QSslError;
+class QTimer;
 
 // What one download fetches and where it goes.
 struct Downloadauftrag
@@ -21,6 +22,7 @@ struct Downloadauftrag
     QString ziel;           // replaced only by a complete answer with status 200
     qint64 maxGroesse = 0;  // a longer body is refused
     bool ohneCache = false; // the answer must come from the server itself
+    int gesamtzeitMs = 0;   // the whole transfer, redirects included, ends after this long (0: no limit)
 };
 
 // How downloads talk to the server.
@@ -28,6 +30,10 @@ struct Downloadoptionen
 {
     int zeitlimitMs = 30000;                        // no byte for this long ends the download
     QList<QSslCertificate> zusaetzlicheZertifikate; // trusted besides the system's authorities
+    // Fewer than `mindestBytes` in any of the spans of `rateFensterMs` the transfer is cut into
+    // ends it: a server that trickles a few bytes now and then can't keep it running for ever.
+    qint64 mindestBytes = 1024;
+    int rateFensterMs = 30000;
 };
 
 enum class Downloadstatus { Erfolg, Fehler, Abgebrochen };
@@ -73,6 +79,8 @@ private:
     void antwortAbbrechen();
     void melden(Downloadstatus status, const QString &fehler);
     QString netzfehlerText(const QNetworkReply *antwort) const;
+    void ratePruefen();
+    void uhrenAnhalten();
 
     Downloadoptionen m_optionen;
     QNetworkAccessManager *m_netz = nullptr;
@@ -81,6 +89,9 @@ private:
     Downloadauftrag m_auftrag;
     QUrl m_aktuelleUrl;
     qint64 m_empfangen = 0;
+    qint64 m_empfangenImFenster = 0; // bytes of the body (before unpacking) in the current span
+    QTimer *m_gesamtuhr = nullptr;
+    QTimer *m_rateuhr = nullptr;
     int m_weiterleitungen = 0;
     QString m_grund;     // why the program itself stopped the transfer
     QString m_sslFehler; // what the certificate check found

@@ -15,6 +15,26 @@ QString Adresse(const Einstellungen &einstellungen)
     return adresse.isEmpty() ? Standardadresse : adresse;
 }
 
+int Gesamtzeit(const Einstellungen &einstellungen, const QString &datei)
+{
+    QString schluessel;
+    int sekunden = 30;
+    if (datei == Gewinnreihen) {
+        schluessel = QStringLiteral("ZeitlimitGewinnreihen");
+        sekunden = 120;
+    } else if (datei == Installer) {
+        schluessel = QStringLiteral("ZeitlimitInstallation");
+        sekunden = 1800;
+    }
+    if (!schluessel.isEmpty() && einstellungen.EinstellungenDa()) {
+        const int wert = einstellungen.LeseZahl(QStringLiteral("Update"), schluessel, sekunden);
+        // At most a day, which also keeps the milliseconds within an int.
+        if (wert > 0 && wert <= 24 * 60 * 60)
+            sekunden = wert;
+    }
+    return sekunden * 1000;
+}
+
 QUrl Dateiadresse(const QString &basis, const QString &datei)
 {
     QUrl url(basis.trimmed(), QUrl::StrictMode);

@@ -23,6 +23,11 @@ inline constexpr qint64 MaxInstallerGroesse = 200LL * 1024 * 1024;
 
 // The base address from [Update] Server of the settings, or the built-in one.
 QString Adresse(const Einstellungen &einstellungen);
+// How long the whole download of `datei` may take, in milliseconds: [Update]
+// ZeitlimitGewinnreihen (120 seconds) for the draw history, ZeitlimitInstallation (1800 seconds)
+// for the installer, 30 seconds for the version file. A missing or unusable value counts as the
+// built-in one.
+int Gesamtzeit(const Einstellungen &einstellungen, const QString &datei);
 // The address of `datei` in the download folder below `basis`.
 QUrl Dateiadresse(const QString &basis, const QString &datei);
 

@@ -1,8 +1,6 @@
 #include "update/Versionsdatei.h"
 
-#include "model/Textdekodierung.h"
-
-#include <algorithm>
+#include <QRegularExpression>
 
 std::optional<QString> VersionLesen(const QByteArray &daten)
 {
@@ -10,9 +8,13 @@ std::optional<QString> VersionLesen(const QByteArray &daten)
     if (anzahl == 0)
         return std::nullopt;
     const QByteArray satz = daten.mid((anzahl - 1) * VersionsdatensatzGroesse, VersionsdatensatzGroesse);
-    const int laenge = std::min(static_cast<int>(static_cast<unsigned char>(satz[8])), 15);
-    const QString text = AusWindows1252(satz.mid(9, laenge));
-    if (text.isEmpty() || !std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); }))
+    const int laenge = static_cast<unsigned char>(satz[8]);
+    if (laenge > MaxVersionslaenge)
+        return std::nullopt;
+    // Digits and dots only, so the text is the same in any code page.
+    const QString text = QString::fromLatin1(satz.mid(9, laenge));
+    static const QRegularExpression muster(QStringLiteral("^[0-9]+(\\.[0-9]+)*$"));
+    if (!muster.match(text).hasMatch())
         return std::nullopt;
     return text;
 }

@@ -6,6 +6,7 @@
 // limits set first end it when a file makes the library allocate or loop without end.
 
 #include "entry/XlsAntwort.h"
+#include "xlsleser/Formelsuche.h"
 
 #include <freexl.h>
 
@@ -77,6 +78,21 @@ public:
         zahl32(static_cast<std::uint32_t>(code));
     }
 
+    void formel(unsigned zeile, unsigned spalte)
+    {
+        satz(XlsAntwort::Formel);
+        zahl32(zeile);
+        zahl32(spalte);
+    }
+
+    void blatt(const char *name)
+    {
+        const std::size_t laenge = std::min<std::size_t>(std::strlen(name), 1024);
+        satz(XlsAntwort::Blatt);
+        zahl32(static_cast<std::uint32_t>(laenge));
+        std::fwrite(name, 1, laenge, stdout);
+    }
+
     // The number of the text, sent now unless it is a shared string sent before.
     std::uint32_t text(const char *text, bool gemeinsam)
     {
@@ -133,6 +149,13 @@ void lesen(const char *pfad, unsigned long maxZeilen, unsigned long maxSpalten, 
     if (freexl_get_info(datei.handle, FREEXL_BIFF_SHEET_COUNT, &wert) != FREEXL_OK || wert == 0 ||
         freexl_select_active_worksheet(datei.handle, 0) != FREEXL_OK) {
         aus.fehler(XlsAntwort::KeineTabelle);
+        return;
+    }
+    const char *blattname = nullptr;
+    if (freexl_get_worksheet_name(datei.handle, 0, &blattname) == FREEXL_OK && blattname)
+        aus.blatt(blattname);
+    if (const auto formel = ErsteFormel(pfad)) {
+        aus.formel(formel->first + 1, formel->second + 1);
         return;
     }
     unsigned int zeilen = 0;

@@ -11,7 +11,10 @@
 #include <csignal>
 #include <cstring>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <xlsxwriter.h>
 #include <zip.h>
@@ -85,6 +88,45 @@ QString grenze(const QString &limits, const char *name)
             return QString::fromLatin1(werte[0] + ' ' + werte[1]);
     }
     return QString();
+}
+
+// The address space of this process now, in bytes.
+rlim_t adressraum()
+{
+    for (const QByteArray &zeile : inhalt(QStringLiteral("/proc/self/status")).split('\n'))
+        if (zeile.startsWith("VmSize:"))
+            return rlim_t(zeile.mid(7).trimmed().split(' ').value(0).toULongLong()) * 1024;
+    return 0;
+}
+
+// Reads the workbook in a child process that may take only `zusaetzlich` bytes of address space
+// beyond what the test already has: the message of the reader, or how the child ended.
+QString begrenztLesen(const QString &pfad, rlim_t zusaetzlich)
+{
+    QTemporaryFile antwort;
+    if (!antwort.open())
+        return QStringLiteral("keine Antwortdatei");
+    const QByteArray antwortpfad = QFile::encodeName(antwort.fileName());
+    const pid_t kind = fork();
+    if (kind == 0) {
+#ifndef QUINTARO_ASAN // the sanitizer reserves terabytes of address space for itself
+        const rlimit grenze{adressraum() + zusaetzlich, adressraum() + zusaetzlich};
+        setrlimit(RLIMIT_AS, &grenze);
+#endif
+        TextTabelle t = startTabelle();
+        const QByteArray fehler = ExcelEinlesen(t, pfad, Deutsch).toUtf8();
+        FILE *f = std::fopen(antwortpfad.constData(), "wb");
+        const bool geschrieben = f && std::fwrite(fehler.constData(), 1, size_t(fehler.size()), f) == size_t(fehler.size());
+        _exit(f && std::fclose(f) == 0 && geschrieben ? 0 : 1);
+    }
+    int status = 0;
+    if (kind < 0 || waitpid(kind, &status, 0) != kind)
+        return QStringLiteral("kein Kindprozess");
+    if (WIFSIGNALED(status))
+        return QStringLiteral("vom Signal %1 beendet").arg(WTERMSIG(status));
+    if (WEXITSTATUS(status) != 0)
+        return QStringLiteral("mit %1 beendet").arg(WEXITSTATUS(status));
+    return QString::fromUtf8(inhalt(antwort.fileName()));
 }
 } // namespace
 
@@ -433,6 +475,61 @@ private Q_SLOTS:
         QCOMPARE(gelesen.fehler, QStringLiteral("Das Lesen hat l\u00E4nger als 1 Sekunde gedauert; ich habe es "
                                                 "abgebrochen. Die Datei ist vermutlich besch\u00E4digt."));
         QVERIFY(gelesen.zellen.isEmpty());
+    }
+
+    // Small files that unpack to gigabytes or nest a million levels deep are read or refused
+    // within 400 MB beyond what the test holds, and without running out of stack.
+    void feindlicheDateien_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("meldung"); // empty: read
+        const QString tief = QStringLiteral("Im Teil \u201Econtent.xml\u201C sind die Elemente tiefer als 256 Ebenen "
+                                            "verschachtelt; so schreibt kein Tabellenprogramm.");
+        QTest::newRow("100,000 nested spans") << QStringLiteral("tief-span.ods") << tief;
+        QTest::newRow("1,000,000 nested row groups") << QStringLiteral("tief-gruppen.ods") << tief;
+        QTest::newRow("126 MB of empty cells and strings") << QStringLiteral("leere-zellen.xlsx") << QString();
+        QTest::newRow("1,000,000 rows")
+            << QStringLiteral("zeilen.xlsx")
+            << QStringLiteral("Die erste Tabelle reicht bis Zeile 200001; ich lese h\u00F6chstens 200000 Zeilen ein.");
+        QTest::newRow("unpacks to 1 GB")
+            << QStringLiteral("bombe.xlsx")
+            << QStringLiteral("Der Teil \u201Exl/worksheets/sheet1.xml\u201C ist ausgepackt gr\u00F6\u00DFer als 128 MB.");
+        QTest::newRow("claims 60 bytes, unpacks to 200 MB")
+            << QStringLiteral("luege-klein.xlsx")
+            << QStringLiteral("Der Teil \u201Exl/worksheets/sheet1.xml\u201C ist ausgepackt gr\u00F6\u00DFer als 128 MB.");
+        QTest::newRow("claims 127 MB") << QStringLiteral("luege-gross.xlsx") << QString();
+    }
+    void feindlicheDateien()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, meldung);
+        static QTemporaryDir feindlich;
+        if (!QFileInfo::exists(feindlich.filePath(name))) {
+            QProcess skript;
+            skript.setProcessChannelMode(QProcess::ForwardedChannels);
+            skript.start(QStringLiteral("python3"),
+                         {QStringLiteral(QUINTARO_TESTDATA "/../feindliche-mappen.py"), feindlich.path()});
+            QVERIFY(skript.waitForFinished(300000));
+            QCOMPARE(skript.exitCode(), 0);
+        }
+        const QString fehler = begrenztLesen(feindlich.filePath(name), rlim_t(400) << 20);
+        if (meldung.isEmpty())
+            QCOMPARE(fehler, QString());
+        else
+            QVERIFY2(fehler.contains(meldung), qPrintable(fehler));
+    }
+
+    // The .xls reader can't see what a formula gives: the cell is named instead of read as empty.
+    void xlsMitFormel()
+    {
+        const TextTabelle vorher = startTabelle();
+        TextTabelle t = vorher;
+        QCOMPARE(ExcelEinlesen(t, Daten + QStringLiteral("formel.xls"), Deutsch),
+                 QStringLiteral("Die Arbeitsmappe \u201Eformel.xls\u201C kann ich nicht einlesen.\n\nDie Zelle G3 der "
+                                "ersten Tabelle enth\u00E4lt eine Formel. Die Ergebnisse von Formeln kann ich in einer "
+                                ".xls-Datei nicht lesen; bitte speichern Sie die Arbeitsmappe im Tabellenprogramm als "
+                                ".xlsx-Datei und lesen Sie diese ein.\n\nIch breche ab."));
+        QCOMPARE(t, vorher);
     }
 
     // A part that unpacks to more than the limit is refused while unpacking.

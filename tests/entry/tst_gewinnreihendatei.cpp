@@ -121,7 +121,7 @@ private Q_SLOTS:
                 QStringLiteral("7: Die 5. Gewinnzahl \u201E50\u201C ist keine Zahl von 1 bis 49."),
                 QStringLiteral("8: Die Gewinnzahl 3 steht zweimal darin."),
                 QStringLiteral("9: Die Zusatzzahl \u201E11\u201C ist keine Zahl von 1 bis 10."),
-                QStringLiteral("10: Es stehen nur 6 von 7 Werten darin (Datum, f\u00FCnf Gewinnzahlen, Zusatzzahl)."),
+                QStringLiteral("10: Die Zeile enth\u00E4lt nur 6 der 7 Werte."),
                 QStringLiteral("12: Die Ziehung vom 22.01.2024 steht schon in Zeile 4."),
             }));
 
@@ -167,6 +167,81 @@ private Q_SLOTS:
         for (const Lesefehler &f : i.fehler)
             gefunden << QStringLiteral("%1: %2").arg(f.zeile).arg(f.grund);
         QCOMPARE(gefunden, fehler.isEmpty() ? QStringList() : QStringList{fehler});
+    }
+
+    // A title above the header, the separator told by the lines below it.
+    void vorspann_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("ziehungen");
+        QTest::addColumn<QString>("fehler");
+        const QByteArray kopf = "Datum;Z1;Z2;Z3;Z4;Z5;ZZ\n";
+        const QByteArray zwei = "2024-01-08;1;2;3;4;5;1\n15.01.2024;6;7;8;9;10;2\n";
+        QTest::newRow("Titel und Kopf") << "Quintaro-Ziehungen\n" + kopf + zwei << 2 << QString();
+        QTest::newRow("Titel mit Komma") << "Ziehungen, Stand Januar 2024\n\n" + kopf + zwei << 2 << QString();
+        QTest::newRow("Titel ohne Kopf") << "Meine Ziehungen\n" + zwei << 2 << QString();
+        QTest::newRow("nur ein Wert") << kopf + zwei + "22.01.2024\n" << 2
+                                      << QStringLiteral("4: Die Zeile enth\u00E4lt nur 1 der 7 Werte.");
+        QTest::newRow("zweiter Titel") << "Titel\nNoch ein Titel\n" + zwei << 2
+                                       << QStringLiteral("2: Die Zeile enth\u00E4lt nur 1 der 7 Werte.");
+    }
+    void vorspann()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, ziehungen);
+        QFETCH(QString, fehler);
+        const QString datei = pfad(QStringLiteral("titel.csv"));
+        QVERIFY(schreibe(datei, text));
+        const Gewinnreihenimport i = GewinnreihenLesen(datei, {}, deutsch);
+        QVERIFY2(i.meldung.isEmpty(), qPrintable(i.meldung));
+        QCOMPARE(i.neue.size(), ziehungen);
+        QStringList gefunden;
+        for (const Lesefehler &f : i.fehler)
+            gefunden << QStringLiteral("%1: %2").arg(f.zeile).arg(f.grund);
+        QCOMPARE(gefunden, fehler.isEmpty() ? QStringList() : QStringList{fehler});
+    }
+
+    // Workbooks that count their dates from 1904, written by openpyxl, xlsxwriter and, as .xls,
+    // by LibreOffice Calc, give the dates they show.
+    void datum1904_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("openpyxl") << QStringLiteral("datum1904-openpyxl.xlsx");
+        QTest::newRow("xlsxwriter") << QStringLiteral("datum1904-xlsxwriter.xlsx");
+        QTest::newRow("xls") << QStringLiteral("datum1904.xls");
+    }
+    void datum1904()
+    {
+        QFETCH(QString, datei);
+        const Gewinnreihenimport i =
+            GewinnreihenLesen(QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/") + datei, {}, deutsch);
+        QVERIFY2(i.meldung.isEmpty(), qPrintable(i.meldung));
+        QVERIFY(i.fehler.isEmpty());
+        QStringList texte;
+        for (const TGewZahlen &z : i.neue)
+            texte << ZiehungAlsText(z, deutsch);
+        QCOMPARE(texte, QStringList({QStringLiteral("02.01.1904: 41 2 38 12 22 | 6"),
+                                     QStringLiteral("06.01.2024: 3 12 25 38 47 | 7"),
+                                     QStringLiteral("13.01.2024: 1 5 9 33 47 | 10")}));
+    }
+
+    // Draws on the second worksheet only: the refusal names the first one, the one read.
+    void zweitesBlatt_data()
+    {
+        QTest::addColumn<QString>("endung");
+        for (const char *endung : {"xlsx", "xls", "ods"})
+            QTest::newRow(endung) << QString::fromLatin1(endung);
+    }
+    void zweitesBlatt()
+    {
+        QFETCH(QString, endung);
+        const Gewinnreihenimport i = GewinnreihenLesen(
+            QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/zweites-blatt.") + endung, {}, deutsch);
+        QCOMPARE(i.meldung,
+                 QStringLiteral("In der Datei \u201Ezweites-blatt.%1\u201C steht keine Ziehung, die ich lesen kann.\n\n"
+                                "Ich lese nur das erste Tabellenblatt der Arbeitsmappe, \u201EHinweise\u201C.\n\n"
+                                "Ich breche ab.")
+                     .arg(endung));
     }
 
     void datumsformen_data()

@@ -35,6 +35,31 @@ QStringList zeilentexte(const Auswertungsergebnis &e)
     return zeilen;
 }
 
+// Records what the evaluation hands on, block by block.
+struct Mitschrift : Ergebnisempfaenger
+{
+    int anfaenge = 0;
+    std::size_t angekuendigt = 0;
+    bool kopfVorBloecken = true; // draws and class texts were there at the start
+    std::vector<std::vector<Ergebniszeile>> bloecke;
+
+    void anfang(const Auswertungsergebnis &e, std::size_t zeilen) override
+    {
+        ++anfaenge;
+        angekuendigt = zeilen;
+        kopfVorBloecken = bloecke.empty() && !e.ziehungen.isEmpty() && !e.gewinnTexte[9].isEmpty();
+    }
+    void block(const Auswertungsergebnis &, std::span<const Ergebniszeile> zeilen) override
+    {
+        bloecke.emplace_back(zeilen.begin(), zeilen.end());
+    }
+};
+
+bool gleich(const Ergebniszeile &a, const Ergebniszeile &b)
+{
+    return a.ziehung == b.ziehung && a.reihe == b.reihe && a.klasse == b.klasse && a.blockanfang == b.blockanfang;
+}
+
 QStringList klassentexte(const Auswertungsergebnis &e)
 {
     const Kennzahltexte t = KennzahlenTexte(e, deutsch);
@@ -361,6 +386,101 @@ private Q_SLOTS:
         QCOMPARE(e.hoechster, hoechster);
         QCOMPARE(e.hoechsterPosition, position);
         QCOMPARE(e.paare, 40 * 70);
+    }
+
+    void blockweiseWieDieListe_data()
+    {
+        QTest::addColumn<int>("reihen");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("ende");
+        QTest::addColumn<bool>("bereich");
+        QTest::newRow("many rows, some draws without a win") << 70 << 0 << 39 << true;
+        QTest::newRow("two rows, mostly draws without a win") << 2 << 0 << 39 << true;
+        QTest::newRow("one draw") << 70 << 30 << 12 << false;
+        QTest::newRow("no rows") << 0 << 5 << 9 << true;
+    }
+    void blockweiseWieDieListe()
+    {
+        // The draws in blocks, one per draw in order, that make up the list GewinnAuswertung keeps;
+        // the totals the same without the list.
+        QFETCH(int, reihen);
+        QFETCH(int, start);
+        QFETCH(int, ende);
+        QFETCH(bool, bereich);
+        std::mt19937 zufall(815U);
+        const auto zahl = [&](int von, int bis) {
+            return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(von, bis)(zufall));
+        };
+        zustand.Ziehungen.clear();
+        for (int w = 0; w < 40; ++w) {
+            // Every fourth draw has numbers no row holds.
+            const int von = w % 4 == 3 ? 40 : 1;
+            const int bis = w % 4 == 3 ? 49 : 14;
+            zustand.Ziehungen.append(ziehung(
+                w, {zahl(von, bis), zahl(von, bis), zahl(von, bis), zahl(von, bis), zahl(von, bis)}, zahl(1, 10)));
+        }
+        QVector<Tippreihe> tipps;
+        for (int r = 0; r < reihen; ++r)
+            tipps.append(reihe({zahl(1, 14), zahl(1, 14), zahl(1, 14), zahl(1, 14), zahl(1, 14)}, zahl(1, 9)));
+
+        const Auswertungsergebnis liste = GewinnAuswertung(zustand, tipps, 7, 2, ende, start, bereich);
+        Mitschrift mitschrift;
+        const Auswertungsergebnis e =
+            GewinnAuswertungBlockweise(zustand, tipps, 7, 2, ende, start, bereich, mitschrift);
+        QCOMPARE(e.status, Auswertungsstatus::Ok);
+        QVERIFY(e.zeilen.empty());
+        QCOMPARE(mitschrift.anfaenge, 1);
+        QVERIFY(mitschrift.kopfVorBloecken);
+        QCOMPARE(mitschrift.angekuendigt, liste.zeilen.size());
+        QCOMPARE(qsizetype(mitschrift.bloecke.size()), liste.ziehungen.size());
+
+        std::size_t i = 0;
+        for (std::size_t d = 0; d < mitschrift.bloecke.size(); ++d) {
+            const std::vector<Ergebniszeile> &block = mitschrift.bloecke[d];
+            QVERIFY(!block.empty());
+            QVERIFY(block.front().blockanfang);
+            if (block.front().klasse == 0)
+                QCOMPARE(block.size(), std::size_t{1});
+            for (const Ergebniszeile &z : block) {
+                QCOMPARE(z.ziehung, int(d));
+                QVERIFY(i < liste.zeilen.size());
+                QVERIFY2(gleich(z, liste.zeilen[i]), qPrintable(QStringLiteral("row %1").arg(i)));
+                ++i;
+            }
+        }
+        QCOMPARE(i, liste.zeilen.size());
+
+        QCOMPARE(e.klassenAnzahl, liste.klassenAnzahl);
+        QCOMPARE(e.paare, liste.paare);
+        QCOMPARE(e.gesamt, liste.gesamt);
+        QCOMPARE(e.gesamtAnteil, liste.gesamtAnteil);
+        QCOMPARE(e.ruecklauf, liste.ruecklauf);
+        QCOMPARE(e.erwarteterRuecklauf, liste.erwarteterRuecklauf);
+        QCOMPARE(e.hoechster, liste.hoechster);
+        QCOMPARE(e.hoechsterDatum, liste.hoechsterDatum);
+        QCOMPARE(e.hoechsterPosition, liste.hoechsterPosition);
+        // The highest win is found again without the list: its draw and its row.
+        if (liste.hoechsterPosition == 0) {
+            QCOMPARE(e.hoechsterZiehung, -1);
+            QCOMPARE(e.hoechsterReihe, 0);
+        } else {
+            const Ergebniszeile &h = liste.zeilen[std::size_t(liste.hoechsterPosition - 1)];
+            QCOMPARE(e.hoechsterZiehung, h.ziehung);
+            QCOMPARE(e.hoechsterReihe, h.reihe);
+        }
+        QCOMPARE(e.gewinnTexte, liste.gewinnTexte);
+        QCOMPARE(e.anteilTexte, liste.anteilTexte);
+    }
+
+    void blockweiseAbgelehnt()
+    {
+        // A refused period hands nothing on.
+        Mitschrift mitschrift;
+        const Auswertungsergebnis e =
+            GewinnAuswertungBlockweise(zustand, {reihe({1, 2, 3, 4, 5}, 1)}, 1, 1, 0, 2, true, mitschrift);
+        QCOMPARE(e.status, Auswertungsstatus::Zeitraum);
+        QCOMPARE(mitschrift.anfaenge, 0);
+        QVERIFY(mitschrift.bloecke.empty());
     }
 
     void meinAnteil_data()

@@ -229,9 +229,14 @@ private Q_SLOTS:
             << QStringLiteral("Die Anzahl der gesamten Anteile \u201E65536\u201C ist keine ganze Zahl von 0 bis "
                               "65535.") +
                    abbruch;
+        // A share text that is no whole number is named as the field holds it.
         QTest::newRow("own not a number")
-            << gut << QStringLiteral("4") << QStringLiteral("1,5")
-            << QStringLiteral("Die Anzahl der eigenen Anteile \u201E1,5\u201C ist keine ganze Zahl von 0 bis 65535.") +
+            << gut << QStringLiteral("4") << QStringLiteral("1,5") << QStringLiteral("'1,5' ist kein g\u00FCltiger Integerwert");
+        QTest::newRow("total not a number")
+            << gut << QStringLiteral("12a") << QStringLiteral("1") << QStringLiteral("'12a' ist kein g\u00FCltiger Integerwert");
+        QTest::newRow("total negative")
+            << gut << QStringLiteral("-3") << QStringLiteral("1")
+            << QStringLiteral("Die Anzahl der gesamten Anteile \u201E-3\u201C ist keine ganze Zahl von 0 bis 65535.") +
                    abbruch;
     }
     void abgelehnteSpeicherungLaesstDateiStehen()

@@ -2,6 +2,7 @@
 
 #include "entry/Tabellenformate.h"
 #include "evaluation/Gewinnauswertung.h"
+#include "evaluation/Gewinnchancen.h"
 #include "generator/Zufallsgenerator.h"
 #include "model/Datensperre.h"
 #include "model/Datum.h"
@@ -18,8 +19,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
+#include <dirent.h>
+
 #include <algorithm>
+#include <bit>
+#include <numeric>
 #include <random>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 const QLocale deutsch(QLocale::German, QLocale::Germany);
@@ -54,8 +63,10 @@ class TestBefehlszeile : public QObject
     QTemporaryDir m_tmp;
     QString daten() const { return m_tmp.filePath(QStringLiteral("data/Quintaro Analyser/")); }
 
-    // Runs the command line with the data folder of the user in the temporary folder.
-    Lauf cli(const QStringList &argumente) const
+    // Runs the command line (`programm`) with the data folder of the user in the temporary
+    // folder; standard output goes to `ausgabedatei` when one is named.
+    Lauf cli(const QStringList &argumente, const QString &ausgabedatei = QString(),
+             const QString &programm = QStringLiteral(QUINTARO_CLI)) const
     {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
@@ -63,7 +74,9 @@ class TestBefehlszeile : public QObject
         umgebung.remove(QStringLiteral("LC_ALL"));
         QProcess p;
         p.setProcessEnvironment(umgebung);
-        p.start(QStringLiteral(QUINTARO_CLI), argumente);
+        if (!ausgabedatei.isEmpty())
+            p.setStandardOutputFile(ausgabedatei);
+        p.start(programm, argumente);
         Lauf l;
         if (!p.waitForFinished(60000)) {
             p.kill();
@@ -200,6 +213,156 @@ private Q_SLOTS:
         QVERIFY2(text.ausgabe.contains(QStringLiteral("Gesamtgewinn: ") + BetragZuWaehrung(e.gesamt, deutsch)),
                  qPrintable(text.ausgabe));
         QVERIFY(text.ausgabe.contains(QStringLiteral("R\u00FCcklaufquote: ") + RuecklaufText(e.ruecklauf, deutsch)));
+    }
+
+    // The result list is written draw by draw in columns of fixed widths: every line of the text
+    // is the core's result row in the header's columns, and the JSON brings every win and the
+    // totals of the core with its keys in the documented order.
+    void auswertenAlsStrom_data()
+    {
+        QTest::addColumn<int>("anzahl");
+        QTest::newRow("two rows: many draws without a win") << 2;
+        QTest::newRow("forty rows: blocks of wins") << 40;
+    }
+    void auswertenAlsStrom()
+    {
+        QFETCH(int, anzahl);
+        std::mt19937 zufall(static_cast<unsigned>(anzahl));
+        Zustand zustand;
+        zustand.Formateinstellungen = deutsch;
+        zustand.Reihenpreis = 2.0F;
+        zustand.Ziehungen = historie(zufall);
+        schreibe(daten() + Dateinamen::Einstellungen, "");
+        QVector<Tippreihe> reihen;
+        QByteArray schein;
+        for (int r = 0; r < anzahl; ++r) {
+            const Tippreihe t{fuenf(zufall), static_cast<std::uint8_t>(1 + zufall() % 10)};
+            reihen << t;
+            TNormalSchein s;
+            std::copy(t.zahlen.begin(), t.zahlen.end(), s.WZ.begin());
+            s.WZ[5] = t.zusatzzahl;
+            s.AntGes = 3;
+            s.Antmeine = 1;
+            schein += s.alsBytes();
+        }
+        const QString datei = m_tmp.filePath(QStringLiteral("strom%1.qtt").arg(anzahl));
+        QVERIFY(schreibe(datei, schein));
+        const Auswertungsergebnis e = GewinnAuswertung(zustand, reihen, 3, 1, 79, 0, true);
+        const Kennzahltexte t = KennzahlenTexte(e, deutsch);
+        const QStringList argumente{QStringLiteral("auswerten"), datei, QStringLiteral("--von"),
+                                    QStringLiteral("2023-01-01")};
+
+        const Lauf text = cli(argumente);
+        QVERIFY2(text.code == 0, qPrintable(text.fehler));
+        const QStringList zeilen = text.ausgabe.split(QLatin1Char('\n'));
+        qsizetype kopf = 0;
+        while (kopf < zeilen.size() && !zeilen[kopf].startsWith(QStringLiteral("Datum ")))
+            ++kopf;
+        QVERIFY2(kopf < zeilen.size(), qPrintable(text.ausgabe));
+        const QString &k = zeilen[kopf];
+        // Left-aligned columns begin where their caption begins, right-aligned ones end where it ends.
+        const qsizetype richtige = k.indexOf(QStringLiteral("Richtige"));
+        const qsizetype reiheEnde = k.indexOf(QStringLiteral("in Reihe")) + 8;
+        const qsizetype gewinnEnde = k.indexOf(QStringLiteral("Gewinn")) + 6;
+        const qsizetype anteilEnde = k.indexOf(QStringLiteral("Anteil")) + 6;
+        QCOMPARE(anteilEnde, k.size());
+        for (int z = 0; z < int(e.zeilen.size()); ++z) {
+            const QString &zeile = zeilen.value(kopf + 1 + z);
+            const auto zelle = [&](int s) { return Ergebnistext(e, z, s); };
+            const QString wo = QStringLiteral("row %1: \"%2\"").arg(z).arg(zeile);
+            QVERIFY2(zeile.left(richtige).trimmed() == zelle(0) && zeile.startsWith(zelle(0)), qPrintable(wo));
+            QVERIFY2(zeile.mid(richtige).startsWith(zelle(1)), qPrintable(wo));
+            QVERIFY2(zeile.left(reiheEnde).endsWith(QLatin1Char(' ') + zelle(2)), qPrintable(wo));
+            QVERIFY2(zeile.mid(reiheEnde, gewinnEnde - reiheEnde).trimmed() == zelle(3) &&
+                         zeile.left(gewinnEnde).endsWith(zelle(3)),
+                     qPrintable(wo));
+            QVERIFY2(zeile.mid(gewinnEnde).trimmed() == zelle(4) && zeile.size() <= anteilEnde, qPrintable(wo));
+        }
+        QCOMPARE(zeilen.value(kopf + 1 + qsizetype(e.zeilen.size())), QString());
+        QStringList klassen;
+        for (std::size_t i = 0; i < Gewinnklassen.size(); ++i)
+            klassen << Gewinnklassen[i].Kurz + QLatin1Char(' ') + t.klassenAnzahl[i];
+        const QString schluss = zeilen.mid(kopf + 2 + qsizetype(e.zeilen.size())).join(QLatin1Char('\n'));
+        QString erwartet = QStringLiteral("Gewinnklassen: ") + klassen.join(QStringLiteral(", ")) +
+                           QStringLiteral("\nGesamtgewinn: %1 (Anteil: %2)\nH\u00F6chstgewinn: %3")
+                               .arg(t.gesamt, t.gesamtAnteil, t.hoechster);
+        if (e.hoechsterPosition > 0)
+            erwartet += QStringLiteral(" am ") + t.hoechsterDatum;
+        erwartet += QStringLiteral("\nR\u00FCcklaufquote: %1 (erwartet: %2)\n").arg(t.ruecklauf, t.erwarteterRuecklauf);
+        QCOMPARE(schluss, erwartet);
+
+        const Lauf json = cli(QStringList(argumente) << QStringLiteral("--json"));
+        QVERIFY2(json.code == 0, qPrintable(json.fehler));
+        const QJsonObject j = json.json();
+        QCOMPARE(j[QStringLiteral("gesamtCent")].toInteger() * 100, e.gesamt);
+        QCOMPARE(j[QStringLiteral("paare")].toInteger(), e.paare);
+        std::int64_t gewinne = 0;
+        for (const std::int64_t n : e.klassenAnzahl)
+            gewinne += n;
+        QCOMPARE(j[QStringLiteral("gewinne")].toArray().size(), gewinne);
+        if (e.hoechsterPosition > 0) {
+            const Ergebniszeile &h = e.zeilen[std::size_t(e.hoechsterPosition - 1)];
+            QCOMPARE(j[QStringLiteral("hoechstgewinn")][QStringLiteral("datum")].toString(),
+                     Datum::zuDatum(e.ziehungen[h.ziehung].dat).toString(Qt::ISODate));
+            QCOMPARE(j[QStringLiteral("hoechstgewinn")][QStringLiteral("reihe")].toInt(), h.reihe);
+        }
+        // The keys of the outermost object, and of the first win, in the order of the README.
+        const auto reihenfolge = [&](const QStringList &schluessel, int einzug) {
+            qsizetype vorher = -1;
+            for (const QString &s : schluessel) {
+                const qsizetype hier = json.ausgabe.indexOf(QLatin1Char('\n') + QString(einzug, QLatin1Char(' ')) +
+                                                            QLatin1Char('"') + s + QStringLiteral("\": "));
+                if (hier <= vorher)
+                    return false;
+                vorher = hier;
+            }
+            return true;
+        };
+        QVERIFY(reihenfolge({QStringLiteral("schein"), QStringLiteral("reihen"), QStringLiteral("anteile"),
+                             QStringLiteral("zeitraum"), QStringLiteral("paare"), QStringLiteral("gewinne"),
+                             QStringLiteral("klassen"), QStringLiteral("gesamtCent"), QStringLiteral("anteilCent"),
+                             QStringLiteral("ruecklaufquote"), QStringLiteral("erwarteteRuecklaufquote"),
+                             QStringLiteral("hoechstgewinn")},
+                            4));
+        QVERIFY(reihenfolge({QStringLiteral("datum"), QStringLiteral("reihe"), QStringLiteral("klasse"),
+                             QStringLiteral("richtige"), QStringLiteral("betragCent"), QStringLiteral("anteilCent")},
+                            12));
+    }
+
+    // Output that cannot be written is a refusal, not a success.
+    void ausgabeNichtGeschrieben_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::newRow("auswerten") << QStringList{QStringLiteral("auswerten"), QStringLiteral("SCHEIN"),
+                                                  QStringLiteral("--von"), QStringLiteral("2023-01-01")};
+        QTest::newRow("auswerten --json")
+            << QStringList{QStringLiteral("auswerten"), QStringLiteral("SCHEIN"), QStringLiteral("--json")};
+        QTest::newRow("statistik --kombis 2")
+            << QStringList{QStringLiteral("statistik"), QStringLiteral("--kombis"), QStringLiteral("2")};
+    }
+    void ausgabeNichtGeschrieben()
+    {
+        QFETCH(QStringList, argumente);
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        std::mt19937 zufall(3);
+        historie(zufall);
+        const QString datei = m_tmp.filePath(QStringLiteral("voll.qtt"));
+        QByteArray schein;
+        for (int r = 0; r < 5; ++r) {
+            TNormalSchein s;
+            const auto zahlen = fuenf(zufall);
+            std::copy(zahlen.begin(), zahlen.end(), s.WZ.begin());
+            s.WZ[5] = 1;
+            schein += s.alsBytes();
+        }
+        QVERIFY(schreibe(datei, schein));
+        argumente.replaceInStrings(QStringLiteral("SCHEIN"), datei);
+        const Lauf lauf = cli(argumente, QStringLiteral("/dev/full"));
+        QCOMPARE(lauf.code, 1);
+        QCOMPARE(
+            lauf.fehler,
+            QStringLiteral("quintaro-analyser-cli: Die Ausgabe konnte nicht vollst\u00E4ndig geschrieben werden.\n"));
     }
 
     void statistikWieDerKern()
@@ -434,6 +597,52 @@ private Q_SLOTS:
                                                 "Der Tippschein \u201E/gibt/es/nicht.qtt\u201C wurde nicht gefunden.");
         QTest::newRow("keine Ziehung") << l({"statistik", "--von", "2030-01-01"}) << 1 << QString()
                                        << QStringLiteral("Im Zeitraum ab dem 01.01.2030 liegt keine Ziehung.");
+        QTest::newRow("System ohne Zahlen") << l({"system"}) << 2 << QString()
+                                            << QStringLiteral("Dem Befehl \u201Esystem\u201C fehlt die Option");
+        QTest::newRow("System zu wenige Zahlen")
+            << l({"system", "--zahlen", "1,2,3,4,5"}) << 2 << QString()
+            << QStringLiteral("Ein Vollsystem braucht 6 bis 20 Zahlen, gew\u00E4hlt sind 5.");
+        QTest::newRow("Vollsystem zu gross")
+            << l({"system", "--zahlen", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21"}) << 2 << QString()
+            << QStringLiteral("Ein Vollsystem braucht 6 bis 20 Zahlen, gew\u00E4hlt sind 21.");
+        QTest::newRow("Kurzsystem zu gross")
+            << l({"system", "--garantie", "3:4", "--zahlen",
+                  "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31"})
+            << 2 << QString() << QStringLiteral("Ein Kurzsystem braucht 6 bis 30 Zahlen, gew\u00E4hlt sind 31.");
+        QTest::newRow("System Zahl zweimal") << l({"system", "--zahlen", "1,2,3,4,5,3"}) << 2 << QString()
+                                             << QStringLiteral("Die Zahl 3 steht zweimal da.");
+        QTest::newRow("System Zahl 50") << l({"system", "--zahlen", "1,2,3,4,5,50"}) << 2 << QString()
+                                        << QStringLiteral("\u201E50\u201C bei \u201E--zahlen\u201C ist keine Zahl");
+        QTest::newRow("Garantie t > m") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "4:3"}) << 2
+                                        << QString() << QStringLiteral("Die Garantie \u201E4 bei 3\u201C gibt es nicht");
+        QTest::newRow("Garantie 5 bei 5") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "5:5"}) << 2
+                                          << QString() << QStringLiteral("Die Garantie \u201E5 bei 5\u201C");
+        QTest::newRow("Garantie kaputt") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "3"}) << 2
+                                         << QString() << QStringLiteral("\u201E--garantie\u201C nimmt eine Garantie");
+        QTest::newRow("Suchzeit") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "3:4", "--zeit", "0"})
+                                  << 2 << QString() << QStringLiteral("\u201E--zeit\u201C nimmt Sekunden");
+        QTest::newRow("Schritte") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--garantie", "3:4", "--schritte",
+                                        "-5"})
+                                  << 2 << QString() << QStringLiteral("\u201E--schritte\u201C nimmt eine ganze Zahl");
+        QTest::newRow("System Zusatzzahl") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--zz", "0"}) << 2
+                                           << QString() << QStringLiteral("\u201E--zz\u201C nimmt eine Zusatzzahl");
+        // More rows than there are: refused with the count asked for and the count possible.
+        QTest::newRow("mehr als alle Reihen")
+            << l({"zufall", "2000000000"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 2.000.000.000 Tippreihen zu "
+                              "bilden. Mit diesen Bank- und Killerzahlen gibt es nur 1.906.884 verschiedene.");
+        QTest::newRow("ueber 64 Bit")
+            << l({"zufall", "123456789012345678901234567890"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, "
+                              "123456789012345678901234567890 Tippreihen zu bilden.");
+        QTest::newRow("mit Bank und Killer")
+            << l({"zufall", "991", "--bank", "1,2,3", "--killer", "4"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 991 Tippreihen zu bilden. "
+                              "Mit diesen Bank- und Killerzahlen gibt es nur 990 verschiedene.");
+        QTest::newRow("sechs Bankzahlen")
+            << l({"zufall", "1", "--bank", "1,2,3,4,5,6"}) << 1 << QString()
+            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 1 Tippreihen zu bilden. "
+                              "Mit diesen Bank- und Killerzahlen gibt es keine Tippreihe.");
     }
     void aufrufe()
     {
@@ -454,6 +663,141 @@ private Q_SLOTS:
         // Nothing goes to standard output when the call was refused.
         if (code != 0)
             QVERIFY(lauf.ausgabe.isEmpty());
+    }
+
+    // Full and abbreviated systems: the rows of the JSON keep the guarantee by a check of their
+    // own here, the same start value and budget give the same rows, and the figures add up.
+    void system_data()
+    {
+        QTest::addColumn<QString>("zahlen");
+        QTest::addColumn<QString>("garantie"); // empty: the full system
+        QTest::addColumn<int>("reihen");       // exact count, or 0 for "at least the bound"
+        QTest::addColumn<int>("schritte");     // the search's step budget
+        QTest::newRow("Vollsystem 7") << QStringLiteral("3,7,12,19,25,33,41") << QString() << 21 << 0;
+        QTest::newRow("4 bei 4 aus 8") << QStringLiteral("2,9,14,22,30,31,40,49") << QStringLiteral("4:4") << 20
+                                       << 300000;
+        QTest::newRow("3 bei 4 aus 12") << QStringLiteral("1,4,8,11,15,19,23,27,32,36,41,45")
+                                        << QStringLiteral("3:4") << 0 << 300000;
+        // A step there costs far more (5-sets of 20 numbers): a small budget keeps the sanitizer pass short.
+        QTest::newRow("2 bei 5 aus 20") << QStringLiteral("1,3,5,7,9,11,13,15,17,19,21,23,25,27,29,31,33,35,37,39")
+                                        << QStringLiteral("2:5") << 0 << 20000;
+    }
+    void system()
+    {
+        QFETCH(QString, zahlen);
+        QFETCH(QString, garantie);
+        QFETCH(int, reihen);
+        QFETCH(int, schritte);
+        QStringList argumente{QStringLiteral("system"),      QStringLiteral("--zahlen"), zahlen,
+                              QStringLiteral("--startwert"), QStringLiteral("77"),       QStringLiteral("--json")};
+        if (!garantie.isEmpty())
+            argumente << QStringLiteral("--garantie") << garantie << QStringLiteral("--schritte")
+                      << QString::number(schritte);
+        const Lauf lauf = cli(argumente);
+        QCOMPARE(lauf.code, 0);
+        const QJsonObject j = lauf.json();
+        QVector<int> gewaehlt;
+        for (const QJsonValue &z : j.value(QStringLiteral("zahlen")).toArray())
+            gewaehlt << z.toInt();
+        QCOMPARE(gewaehlt.size(), zahlen.count(QLatin1Char(',')) + 1);
+        int t = 5;
+        int m = 5;
+        if (garantie.isEmpty()) {
+            QVERIFY(j.value(QStringLiteral("garantie")).isNull());
+        } else {
+            t = j.value(QStringLiteral("garantie")).toObject().value(QStringLiteral("richtige")).toInt();
+            m = j.value(QStringLiteral("garantie")).toObject().value(QStringLiteral("wenn")).toInt();
+            QCOMPARE(QStringLiteral("%1:%2").arg(t).arg(m), garantie);
+        }
+        // Rows as sets of numbers of 1..49, each of the chosen numbers only.
+        QVector<std::uint64_t> zeilen;
+        for (const QJsonValue &r : j.value(QStringLiteral("reihen")).toArray()) {
+            std::uint64_t z = 0;
+            for (const QJsonValue &x : r.toObject().value(QStringLiteral("zahlen")).toArray()) {
+                QVERIFY(gewaehlt.contains(x.toInt()));
+                z |= std::uint64_t{1} << x.toInt();
+            }
+            QCOMPARE(std::popcount(z), 5);
+            QVERIFY(istZusatzzahl(r.toObject().value(QStringLiteral("zusatzzahl")).toInt()));
+            zeilen << z;
+        }
+        const int untergrenze = j.value(QStringLiteral("untergrenze")).toInt();
+        if (reihen > 0)
+            QCOMPARE(zeilen.size(), reihen);
+        QVERIFY(zeilen.size() >= untergrenze);
+        // Every m of the chosen numbers: some row holds t of them. Drawn by an odometer over
+        // the positions, independent of how the program walks them.
+        QVector<int> stelle(m);
+        std::iota(stelle.begin(), stelle.end(), 0);
+        const int n = static_cast<int>(gewaehlt.size());
+        int mengen = 0;
+        while (true) {
+            std::uint64_t menge = 0;
+            for (int i : stelle)
+                menge |= std::uint64_t{1} << gewaehlt[i];
+            ++mengen;
+            QVERIFY2(std::any_of(zeilen.begin(), zeilen.end(), [&](std::uint64_t z) { return std::popcount(z & menge) >= t; }),
+                     "eine Menge ohne Reihe");
+            int i = m - 1;
+            while (i >= 0 && stelle[i] == n - m + i)
+                --i;
+            if (i < 0)
+                break;
+            ++stelle[i];
+            for (int k = i + 1; k < m; ++k)
+                stelle[k] = stelle[k - 1] + 1;
+        }
+        QVERIFY(mengen > 0);
+        // The chance the guarantee applies: draws with at least m of the chosen numbers.
+        std::int64_t greift = 0;
+        for (int k = m; k <= 5; ++k) {
+            std::int64_t a = 1;
+            std::int64_t b = 1;
+            for (int i = 0; i < k; ++i)
+                a = a * (n - i) / (i + 1);
+            for (int i = 0; i < 5 - k; ++i)
+                b = b * (49 - n - i) / (i + 1);
+            greift += a * b;
+        }
+        const QJsonObject chancen = j.value(QStringLiteral("chancen")).toObject();
+        QCOMPARE(chancen.value(QStringLiteral("garantieGreift")).toDouble(), double(greift) / 1906884.0);
+        const QJsonArray klassen = chancen.value(QStringLiteral("klassen")).toArray();
+        QCOMPARE(klassen.size(), 10);
+        // Expected rows per class add up to the rows times the chance of a single row to win.
+        double erwartet = 0;
+        for (const QJsonValue &k : klassen)
+            erwartet += k.toObject().value(QStringLiteral("erwarteteReihen")).toDouble();
+        const auto einzeln = GuenstigeZiehungen();
+        const double einzelneChance =
+            double(std::accumulate(einzeln.begin(), einzeln.end(), std::int64_t{0})) / double(MoeglicheZiehungen);
+        QVERIFY(qAbs(erwartet - einzelneChance * zeilen.size()) < 1e-9 * zeilen.size());
+        const double gewinn = chancen.value(QStringLiteral("gewinn")).toDouble();
+        QVERIFY(gewinn >= einzelneChance && gewinn <= 1.0);
+
+        // The same start value and the budget it reports give the same rows.
+        if (!garantie.isEmpty()) {
+            QCOMPARE(j.value(QStringLiteral("startwert")).toString(), QStringLiteral("77"));
+            argumente[argumente.indexOf(QString::number(schritte))] =
+                QString::number(j.value(QStringLiteral("schritte")).toInteger());
+            QCOMPARE(cli(argumente).json().value(QStringLiteral("reihen")), j.value(QStringLiteral("reihen")));
+        }
+    }
+
+    // --csv writes the generator's CSV file, never onto one of the program's own files.
+    void systemCsv()
+    {
+        const QString datei = m_tmp.filePath(QStringLiteral("system.csv"));
+        const QStringList argumente{QStringLiteral("system"), QStringLiteral("--zahlen"),
+                                    QStringLiteral("3,7,12,19,25,33"), QStringLiteral("--zz"), QStringLiteral("4")};
+        QCOMPARE(cli(argumente + QStringList{QStringLiteral("--csv"), datei}).code, 0);
+        const QStringList zeilen = QString::fromUtf8(inhalt(datei)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(zeilen.size(), 6);
+        QCOMPARE(zeilen.first(), QStringLiteral("3,7,12,19,25,4"));
+        schreibe(daten() + Dateinamen::Einstellungen, "[Abrechnung]\nPreis=2,00\n");
+        const Lauf eigen = cli(argumente + QStringList{QStringLiteral("--csv"), daten() + Dateinamen::Einstellungen});
+        QCOMPARE(eigen.code, 1);
+        QVERIFY(eigen.ausgabe.isEmpty());
+        QCOMPARE(inhalt(daten() + Dateinamen::Einstellungen), QByteArray("[Abrechnung]\nPreis=2,00\n"));
     }
 
     // The history goes out and comes back into an empty folder byte for byte; an import shows
@@ -536,6 +880,208 @@ private Q_SLOTS:
                  qPrintable(binaer.fehler));
         QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), jetzt);
         QFile::remove(daten() + Dateinamen::Sicherung);
+    }
+
+    // No write of the command line replaces a data file, however the target is spelt: refused
+    // with status 1, nothing on standard output, every data file byte for byte as it was.
+    void eigeneDateienVerweigert_data()
+    {
+        QTest::addColumn<QString>("ziel"); // relative to the temporary folder
+        QTest::addColumn<QString>("befehl");
+        for (const char *befehl : {"zufall", "export"}) {
+            const auto fall = [befehl](const char *name, const char *ziel) {
+                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(befehl), QLatin1String(name))))
+                    << QString::fromUtf8(ziel) << QString::fromUtf8(befehl);
+            };
+            fall("Verlauf", "data/Quintaro Analyser/GReihen.qtgz");
+            fall("Punkt", "data/Quintaro Analyser/./GReihen.qtgz");
+            fall("Doppelstrich", "data//Quintaro Analyser//GReihen.qtgz");
+            fall("zurueck", "data/Quintaro Analyser/Sicherungen/../GReihen.qtgz");
+            fall("Link", "link.csv");
+            fall("Ordnerlink", "ordnerlink/Einstellungen.ini");
+            fall("harter Link", "hart.csv");
+            fall("Sicherung", "data/Quintaro Analyser/GZ.549.bak");
+            fall("Einstellungen", "data/Quintaro Analyser/Einstellungen.ini");
+            fall("Sperre", "data/Quintaro Analyser/.sperre");
+            fall("Sicherungen", "data/Quintaro Analyser/Sicherungen/neu.csv");
+        }
+        QTest::newRow("export: Arbeitsmappe als Link") << QStringLiteral("link.xlsx") << QStringLiteral("export");
+    }
+    void eigeneDateienVerweigert()
+    {
+        QFETCH(QString, ziel);
+        QFETCH(QString, befehl);
+        std::mt19937 zufall(3);
+        historie(zufall);
+        const QDir tmp(m_tmp.path());
+        QVERIFY(QDir().mkpath(daten() + QStringLiteral("Sicherungen")));
+        const QStringList eigene{Dateinamen::Gewinnreihen, Dateinamen::Sicherung, Dateinamen::Einstellungen,
+                                 QStringLiteral(".sperre"), QStringLiteral("Sicherungen/GReihen-alt.qtgz")};
+        for (const QString &name : eigene)
+            if (name != Dateinamen::Gewinnreihen)
+                QVERIFY(schreibe(daten() + name, name.toUtf8()));
+        for (const QString &name : {QStringLiteral("link.csv"), QStringLiteral("link.xlsx"),
+                                    QStringLiteral("ordnerlink"), QStringLiteral("hart.csv")})
+            QFile::remove(tmp.filePath(name));
+        QVERIFY(QFile::link(daten() + Dateinamen::Gewinnreihen, tmp.filePath(QStringLiteral("link.csv"))));
+        QVERIFY(QFile::link(daten() + Dateinamen::Gewinnreihen, tmp.filePath(QStringLiteral("link.xlsx"))));
+        QVERIFY(QFile::link(daten(), tmp.filePath(QStringLiteral("ordnerlink"))));
+        QCOMPARE(::link(QFile::encodeName(daten() + Dateinamen::Gewinnreihen).constData(),
+                        QFile::encodeName(tmp.filePath(QStringLiteral("hart.csv"))).constData()),
+                 0);
+        QHash<QString, QByteArray> vorher;
+        for (const QString &name : eigene)
+            vorher.insert(name, inhalt(daten() + name));
+
+        const QString pfad = m_tmp.path() + QLatin1Char('/') + ziel;
+        const Lauf lauf = befehl == QLatin1String("zufall")
+                              ? cli({QStringLiteral("--daten"), daten(), QStringLiteral("zufall"), QStringLiteral("1"),
+                                     QStringLiteral("--csv"), pfad})
+                              : cli({QStringLiteral("gewinnreihen"), QStringLiteral("export"), pfad});
+        QCOMPARE(lauf.code, 1);
+        QVERIFY2(lauf.fehler.contains(QStringLiteral("geh\u00F6rt")) &&
+                     lauf.fehler.contains(QStringLiteral("zu den Daten des Programms")),
+                 qPrintable(lauf.fehler));
+        QVERIFY(lauf.ausgabe.isEmpty());
+        for (const QString &name : eigene)
+            QCOMPARE(inhalt(daten() + name), vorher.value(name));
+        QVERIFY(QFileInfo(tmp.filePath(QStringLiteral("link.csv"))).isSymLink());
+        QVERIFY(!QFileInfo::exists(daten() + QStringLiteral("Sicherungen/neu.csv")));
+        QFile::remove(daten() + Dateinamen::Sicherung);
+        QFile::remove(daten() + Dateinamen::Einstellungen);
+    }
+
+    // The lock file: an export onto it while the program runs is refused and leaves the program's
+    // lock in force; a second import while one runs is told so; and a lock file replaced while
+    // the command line holds it makes it write nothing.
+    void sperre()
+    {
+        std::mt19937 zufall(5);
+        const QVector<TGewZahlen> ziehungen = historie(zufall);
+        const QByteArray original = inhalt(daten() + Dateinamen::Gewinnreihen);
+        const QString datei = m_tmp.filePath(QStringLiteral("eine.csv"));
+        const QDate neu = Datum::zuDatum(ziehungen.constLast().datum).addDays(7);
+        QVERIFY(schreibe(datei, QStringLiteral("%1;1;2;3;4;5;6\n").arg(neu.toString(Qt::ISODate)).toUtf8()));
+        const QStringList import{QStringLiteral("gewinnreihen"), QStringLiteral("import"), datei};
+        {
+            Datensperre programm;
+            QVERIFY(programm.nehmen(daten(), Datensperre::Art::Geteilt));
+            const Lauf aufSperre = cli({QStringLiteral("gewinnreihen"), QStringLiteral("export"),
+                                        daten() + QStringLiteral("./.sperre")});
+            QCOMPARE(aufSperre.code, 1);
+            QVERIFY2(aufSperre.fehler.contains(QStringLiteral("\u201E.sperre\u201C geh\u00F6rt zu den Daten")),
+                     qPrintable(aufSperre.fehler));
+            QVERIFY(programm.nochGueltig());
+            const Lauf gesperrt = cli(import);
+            QCOMPARE(gesperrt.code, 1);
+            QVERIFY2(gesperrt.fehler.contains(QStringLiteral("Quintaro Analyser l\u00E4uft gerade")),
+                     qPrintable(gesperrt.fehler));
+        }
+        {
+            Datensperre andererImport;
+            QVERIFY(andererImport.nehmen(daten(), Datensperre::Art::Allein));
+            const Lauf zweiter = cli(import);
+            QCOMPARE(zweiter.code, 1);
+            QVERIFY2(zweiter.fehler.contains(QStringLiteral("Gerade l\u00E4uft ein anderer Import in diesen "
+                                                            "Datenordner.")),
+                     qPrintable(zweiter.fehler));
+        }
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), original);
+
+        // The .xls reader beside a copy of the command line replaces the lock file every time it
+        // runs, the second time while the command line holds the lock, and answers one new draw.
+        const QDir bin(m_tmp.filePath(QStringLiteral("bin")));
+        QVERIFY(QDir().mkpath(bin.path()));
+        const QString kopie = bin.filePath(QStringLiteral("quintaro-analyser-cli"));
+        QFile::remove(kopie);
+        QVERIFY(QFile::copy(QStringLiteral(QUINTARO_CLI), kopie));
+        QByteArray antwort("QXL1");
+        const auto u32 = [&antwort](quint32 w) {
+            for (int i = 0; i < 4; ++i)
+                antwort.append(static_cast<char>((w >> (8 * i)) & 0xFF));
+        };
+        const QByteArray datum = neu.toString(Qt::ISODate).toUtf8();
+        antwort.append('S');
+        u32(static_cast<quint32>(datum.size()));
+        antwort.append(datum);
+        antwort.append('T');
+        u32(1);
+        u32(1);
+        u32(0);
+        for (quint32 s = 2; s <= 7; ++s) {
+            antwort.append('I');
+            u32(1);
+            u32(s);
+            u32(s - 1);
+        }
+        antwort.append('E');
+        QVERIFY(schreibe(bin.filePath(QStringLiteral("antwort")), antwort));
+        const auto zitiert = [](const QString &pfad) { return QLatin1Char('\'') + pfad + QLatin1Char('\''); };
+        const QString sperrdatei = daten() + QStringLiteral(".sperre");
+        QVERIFY(schreibe(bin.filePath(QStringLiteral("quintaro-xls-leser")),
+                         QStringLiteral("#!/bin/sh\n: > %1 && mv -f %1 %2 && exec cat %3\n")
+                             .arg(zitiert(sperrdatei + QStringLiteral(".neu")), zitiert(sperrdatei),
+                                  zitiert(bin.filePath(QStringLiteral("antwort"))))
+                             .toUtf8()));
+        QVERIFY(QFile::setPermissions(bin.filePath(QStringLiteral("quintaro-xls-leser")),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        const QString xls = m_tmp.filePath(QStringLiteral("eine.xls"));
+        QVERIFY(schreibe(xls, QByteArray::fromHex("D0CF11E0A1B11AE1") + QByteArray(504, '\0')));
+        const Lauf ersetzt = cli({QStringLiteral("gewinnreihen"), QStringLiteral("import"), xls}, QString(), kopie);
+        QCOMPARE(ersetzt.code, 1);
+        QVERIFY2(ersetzt.fehler.contains(QStringLiteral("Die Sperrdatei \u201E.sperre\u201C des Datenordners wurde "
+                                                        "entfernt oder ersetzt")),
+                 qPrintable(ersetzt.fehler));
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen), original);
+        // The answer itself was a good one: with the reader that leaves the lock alone, it is taken.
+        QVERIFY(schreibe(bin.filePath(QStringLiteral("quintaro-xls-leser")),
+                         QStringLiteral("#!/bin/sh\nexec cat %1\n")
+                             .arg(zitiert(bin.filePath(QStringLiteral("antwort"))))
+                             .toUtf8()));
+        const Lauf genommen = cli({QStringLiteral("gewinnreihen"), QStringLiteral("import"), xls}, QString(), kopie);
+        QVERIFY2(genommen.code == 0, qPrintable(genommen.fehler));
+        QCOMPARE(inhalt(daten() + Dateinamen::Gewinnreihen).size(), original.size() + TGewZahlen::Groesse);
+        QFile::remove(daten() + Dateinamen::Sicherung);
+    }
+
+    // A name that is no UTF-8 text is told as such, not as a missing file, and nothing is
+    // written under a garbled name.
+    void unlesbareNamen()
+    {
+        std::mt19937 zufall(9);
+        historie(zufall);
+        const QByteArray ordner = QFile::encodeName(m_tmp.filePath(QStringLiteral("roh")));
+        QVERIFY(QDir().mkpath(QFile::decodeName(ordner)));
+        const QByteArray schein = ordner + "/Schein\xFF.qtt";
+        const int fd = ::open(schein.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        for (const char *aufruf : {"auswerten \"$1/Schein$x.qtt\"", "zufall 1 --csv \"$1/neu$x.csv\"",
+                                   "gewinnreihen import \"$1/Schein$x.qtt\""}) {
+            QProcess p;
+            QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+            umgebung.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
+            p.setProcessEnvironment(umgebung);
+            // The shell hands the byte 0xFF on as it is; a QString argument could not hold it.
+            p.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("x=$(printf '\\377'); exec \"$0\" ") + QLatin1String(aufruf),
+                     QStringLiteral(QUINTARO_CLI), QFile::decodeName(ordner)});
+            QVERIFY(p.waitForFinished(60000));
+            const QString fehler = QString::fromUtf8(p.readAllStandardError());
+            QCOMPARE(p.exitCode(), 1);
+            QVERIFY2(fehler.contains(QStringLiteral("kann nicht gelesen werden: Er ist kein g\u00FCltiger "
+                                                    "UTF-8-Text.")),
+                     qPrintable(fehler));
+            QVERIFY(p.readAllStandardOutput().isEmpty());
+        }
+        // Counted by the raw names: Qt can't stat a name it had to garble into UTF-8.
+        int eintraege = 0;
+        if (DIR *d = ::opendir(ordner.constData())) {
+            while (const dirent *e = ::readdir(d))
+                eintraege += std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0;
+            ::closedir(d);
+        }
+        QCOMPARE(eintraege, 1);
     }
 
     // A history file that cannot be read and an empty data folder are refused in German.

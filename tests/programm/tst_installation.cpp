@@ -48,7 +48,10 @@ private Q_SLOTS:
             QStringLiteral("libexec/quintaro-analyser/quintaro-xls-leser"),
             QStringLiteral("libexec/quintaro-analyser/Quintaro Analyser.chm"),
             QStringLiteral("libexec/quintaro-analyser/translations/qtbase_de.qm"),
-            QStringLiteral("share/applications/quintaro-analyser.desktop"),
+            QStringLiteral("share/applications/org.example.quintaro_analyser.desktop"),
+            QStringLiteral("share/metainfo/org.example.quintaro_analyser.metainfo.xml"),
+            QStringLiteral("share/man/man1/quintaro-analyser.1"),
+            QStringLiteral("share/man/man1/quintaro-analyser-cli.1"),
             QStringLiteral("share/mime/packages/quintaro-analyser.xml"),
             QStringLiteral("share/icons/hicolor/scalable/apps/quintaro-analyser.svg"),
             QStringLiteral("share/icons/hicolor/scalable/mimetypes/application-x-quintaro-tippschein.svg"),
@@ -74,7 +77,7 @@ private Q_SLOTS:
 
     void menueeintragGueltig()
     {
-        const QString eintrag = pfad(QStringLiteral("share/applications/quintaro-analyser.desktop"));
+        const QString eintrag = pfad(QStringLiteral("share/applications/org.example.quintaro_analyser.desktop"));
         int code = -1;
         const QString ausgabe = laufe(QStringLiteral("desktop-file-validate"), {eintrag}, &code);
         QVERIFY2(code == 0 && ausgabe.isEmpty(), qPrintable(ausgabe));

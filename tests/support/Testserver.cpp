@@ -81,6 +81,26 @@ Testserver::Antwort Testserver::langsam(const QByteArray &koerper, int stueck, i
     return a;
 }
 
+Testserver::Antwort Testserver::gepackt(const QByteArray &koerper)
+{
+    const QByteArray gepackt = gzip(koerper);
+    return {antwortkopf(200, "OK", {"Content-Encoding: gzip", "Content-Length: " + QByteArray::number(gepackt.size())}) +
+            gepackt};
+}
+
+QByteArray Testserver::gzip(const QByteArray &daten)
+{
+    QProcess gzip;
+    gzip.start(QStringLiteral("gzip"), {QStringLiteral("-c"), QStringLiteral("-n")});
+    if (!gzip.waitForStarted(30000))
+        return {};
+    gzip.write(daten);
+    gzip.closeWriteChannel();
+    if (!gzip.waitForFinished(60000) || gzip.exitCode() != 0)
+        return {};
+    return gzip.readAllStandardOutput();
+}
+
 Testserver::Testserver(QObject *eltern) : QObject(eltern) {}
 
 Testserver::~Testserver() = default;

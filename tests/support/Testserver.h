@@ -45,6 +45,10 @@ public:
     static Antwort stumm();
     // A good answer sent slowly, `stueck` bytes every `taktMs`.
     static Antwort langsam(const QByteArray &koerper, int stueck, int taktMs);
+    // A good answer whose body is sent packed with gzip ("Content-Encoding: gzip").
+    static Antwort gepackt(const QByteArray &koerper);
+    // `daten` packed by the gzip tool; empty when it failed.
+    static QByteArray gzip(const QByteArray &daten);
 
     explicit Testserver(QObject *eltern = nullptr);
     ~Testserver() override;

@@ -9,6 +9,29 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// Window tests run on a virtual screen of a desktop's size: the offscreen platform's own is
+// 800 × 600, smaller than the designed windows, which would then open shrunk to it. Set before
+// the application starts; a test that names its own screen keeps it.
+QTemporaryDir s_bildschirmordner;
+[[maybe_unused]] const bool s_bildschirm = [] {
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen" || !s_bildschirmordner.isValid())
+        return false;
+    const QString datei = s_bildschirmordner.filePath(QStringLiteral("bildschirm.json"));
+    QFile konfiguration(datei);
+    if (!konfiguration.open(QIODevice::WriteOnly) ||
+        konfiguration.write(R"({"screens": [{"name": "Testbildschirm", "x": 0, "y": 0, "width": 1920,)"
+                            R"( "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0)
+        return false;
+    konfiguration.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + datei.toUtf8());
+    return true;
+}();
+
+} // namespace
 
 Testumgebung::Testumgebung(bool mitDemo) : m_alterXdg(qgetenv("XDG_DATA_HOME"))
 {

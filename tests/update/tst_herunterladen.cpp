@@ -125,6 +125,42 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("ziel.bin")});
     }
 
+    // Limits of the whole transfer: a server that trickles, one that sends steadily but too long,
+    // and a small packed body that unpacks to far more than may be kept.
+    void grenzen_data()
+    {
+        QTest::addColumn<Testserver::Antwort>("antwort");
+        QTest::addColumn<int>("gesamtzeitMs");
+        QTest::addColumn<int>("rateFensterMs");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("16 bytes now and then") << Testserver::langsam(QByteArray(100000, 'x'), 16, 20) << 0 << 200
+                                               << "Der Server sendet zu langsam: weniger als 1 KiB in 0,2 Sekunden.";
+        QTest::newRow("longer than the whole transfer may take")
+            << Testserver::langsam(QByteArray(1000000, 'x'), 4000, 20) << 300 << 30000
+            << "Der Download dauerte länger als die erlaubten 0,3 Sekunden und wurde beendet.";
+        QTest::newRow("gzip bomb") << Testserver::gepackt(QByteArray(64 * 1024 * 1024, '\0')) << 0 << 30000
+                                   << "entpackt größer als die erlaubten 16 MB";
+    }
+    void grenzen()
+    {
+        QFETCH(Testserver::Antwort, antwort);
+        QFETCH(int, gesamtzeitMs);
+        QFETCH(int, rateFensterMs);
+        QFETCH(QString, grund);
+        Testserver server;
+        QVERIFY(server.starten());
+        server.setze(QStringLiteral("/datei"), antwort);
+        Downloadoptionen optionen;
+        optionen.rateFensterMs = rateFensterMs;
+        Herunterladen h(optionen);
+        Downloadauftrag auftrag{QUrl(server.basis() + QStringLiteral("/datei")), ziel(), 16 * 1024 * 1024, false};
+        auftrag.gesamtzeitMs = gesamtzeitMs;
+        const Downloadergebnis e = laden(h, auftrag);
+        QCOMPARE(e.status, Downloadstatus::Fehler);
+        QVERIFY2(e.fehler.contains(grund), qPrintable(e.fehler));
+        QCOMPARE(inhalt(ziel()), QByteArray("alter Inhalt"));
+    }
+
     void ohneVerbindung_data()
     {
         QTest::addColumn<QString>("url");

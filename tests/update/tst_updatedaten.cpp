@@ -1,8 +1,10 @@
 #include "Dateien.h"
 
 #include "model/Datum.h"
+#include "model/Einstellungen.h"
 #include "model/Spiel.h"
 #include "update/Gewinnreihendownload.h"
+#include "update/Updateserver.h"
 #include "update/Versionsdatei.h"
 
 #include <QDir>
@@ -56,8 +58,14 @@ private Q_SLOTS:
         const double nan = std::numeric_limits<double>::quiet_NaN();
         const double unendlich = std::numeric_limits<double>::infinity();
         QTest::newRow("three draws") << gut(3) << QString();
-        QTest::newRow("odd but possible: unordered, a number twice, fill set")
-            << gut(1) + datensatz(Neujahr2024 + 7, {47, 3, 3, 12, 25}, 10, {0xAB, 0xCD}) << QString();
+        QTest::newRow("odd but possible: numbers unordered, fill set")
+            << gut(1) + datensatz(Neujahr2024 + 7, {47, 3, 38, 12, 25}, 10, {0xAB, 0xCD}) << QString();
+        QTest::newRow("a number twice") << gut(1) + datensatz(Neujahr2024 + 7, {47, 3, 3, 12, 25}, 10)
+                                        << "Eintrag 2 enthält die Zahl 3 zweimal";
+        QTest::newRow("dates out of order") << gut(3) + datensatz(Neujahr2024 + 7, {3, 12, 25, 38, 47}, 7)
+                                            << "Eintrag 4 ist nicht später datiert als Eintrag 3";
+        QTest::newRow("one date twice") << gut(2) + datensatz(Neujahr2024 + 7, {3, 12, 25, 38, 47}, 7)
+                                        << "Eintrag 3 ist nicht später datiert als Eintrag 2";
         QTest::newRow("empty") << QByteArray() << "keine Ziehung";
         QTest::newRow("3 bytes") << QByteArray("abc") << "keine Ziehung";
         QTest::newRow("not whole records") << gut(2) + "12345678"
@@ -111,6 +119,11 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(datenordner + Dateinamen::Sicherung), !sicherungDanach.isNull());
         QCOMPARE(inhalt(datenordner + Dateinamen::Sicherung), sicherungDanach);
         QCOMPARE(QDir(datenordner).entryList(QDir::Files | QDir::Hidden).size(), sicherungDanach.isNull() ? 1 : 2);
+        // The replaced history is also kept as a dated copy.
+        const QStringList kopien = Sicherungen::Liste(datenordner);
+        QCOMPARE(kopien.size(), historie.isNull() ? 0 : 1);
+        if (!historie.isNull())
+            QCOMPARE(inhalt(kopien.constFirst()), historie);
     }
 
     void uebernehmenBeiVollerPlatte()
@@ -142,8 +155,16 @@ private Q_SLOTS:
         QTest::newRow("1.4.9.0") << versionssatz("1.4.9.0") << "1.4.9.0";
         QTest::newRow("two records, the last counts") << versionssatz("1.6.0.0") + versionssatz("1.5.0.0") << "1.5.0.0";
         QTest::newRow("a trailing piece is not read") << versionssatz("1.6.0.0") + QByteArray(23, '9') << "1.6.0.0";
-        QTest::newRow("length clamped to 15") << versionssatz("1.5.0.0-abcdefghij", 200) << "1.5.0.0-abcdefg";
-        QTest::newRow("Windows-1252 text") << versionssatz("2.0 f\xFCr alle") << "2.0 für alle";
+        QTest::newRow("15 characters") << versionssatz("2026.12.70.1234") << "2026.12.70.1234";
+        QTest::newRow("length byte 16") << versionssatz("2026.12.70.12345") << QString();
+        QTest::newRow("length byte 200") << versionssatz("1.5.0.0", 200) << QString();
+        QTest::newRow("an error page, length byte above 15")
+            << QByteArray("<html><body>Login</body></html>\n").leftJustified(48, ' ') << QString();
+        QTest::newRow("an error page, length byte 10")
+            << QByteArray("<html>\r\n\n<body>Login</body></html>\n").leftJustified(24, ' ') << QString();
+        QTest::newRow("text besides numbers") << versionssatz("2.0 f\xFCr alle") << QString();
+        QTest::newRow("trailing dot") << versionssatz("1.5.") << QString();
+        QTest::newRow("two dots") << versionssatz("1..5") << QString();
         QTest::newRow("shorter than one record") << QByteArray(23, '1') << QString();
         QTest::newRow("empty text") << versionssatz("") << QString();
         QTest::newRow("control characters") << versionssatz("1.5\n<html>") << QString();
@@ -153,6 +174,34 @@ private Q_SLOTS:
         QFETCH(QByteArray, datei);
         QFETCH(QString, version);
         QCOMPARE(VersionLesen(datei).value_or(QString()), version);
+    }
+
+    void gesamtzeit_data()
+    {
+        QTest::addColumn<QByteArray>("einstellungen");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<int>("ms");
+        const QByteArray eigene = "[Update]\nZeitlimitGewinnreihen=45\nZeitlimitInstallation=600\n";
+        QTest::newRow("history, built in") << QByteArray() << Updateserver::Gewinnreihen << 120000;
+        QTest::newRow("installer, built in") << QByteArray() << Updateserver::Installer << 1800000;
+        QTest::newRow("version file") << eigene << Updateserver::Versionsdatei << 30000;
+        QTest::newRow("history, set") << eigene << Updateserver::Gewinnreihen << 45000;
+        QTest::newRow("installer, set") << eigene << Updateserver::Installer << 600000;
+        QTest::newRow("zero") << QByteArray("[Update]\nZeitlimitGewinnreihen=0\n") << Updateserver::Gewinnreihen
+                              << 120000;
+        QTest::newRow("beyond a day") << QByteArray("[Update]\nZeitlimitInstallation=999999999\n")
+                                      << Updateserver::Installer << 1800000;
+    }
+    void gesamtzeit()
+    {
+        QFETCH(QByteArray, einstellungen);
+        QFETCH(QString, datei);
+        QFETCH(int, ms);
+        QTemporaryDir ordner;
+        const QString ini = ordner.filePath(Dateinamen::Einstellungen);
+        if (!einstellungen.isNull())
+            QVERIFY(schreibe(ini, einstellungen));
+        QCOMPARE(Updateserver::Gesamtzeit(Einstellungen(ini), datei), ms);
     }
 
     void letzterZiehungstag_data()

@@ -23,6 +23,8 @@ TBZahl2::TBZahl2(int zahl, QWidget *eltern) : Nummernknopf(zahl, eltern)
 Textfeld::Textfeld(QWidget *eltern) : QPlainTextEdit(eltern)
 {
     setObjectName(QStringLiteral("M1"));
+    // The field has no caption of its own; the window's hint above it says what goes in.
+    setAccessibleName(QStringLiteral("Textfeld f\u00FCr die Tippzahlen"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -40,6 +42,14 @@ int Textfeld::zeilenzahl() const
 {
     const QTextDocument *d = document();
     return d->blockCount() - (d->lastBlock().text().isEmpty() ? 1 : 0);
+}
+
+QStringList Textfeld::zeilen() const
+{
+    QStringList ergebnis;
+    for (QTextBlock b = document()->firstBlock(); b.isValid(); b = b.next())
+        ergebnis << b.text();
+    return ergebnis;
 }
 
 void Textfeld::anhaengen(const QString &text)

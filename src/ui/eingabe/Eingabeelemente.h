@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QWidget>
 
 class QToolButton;
@@ -27,6 +28,8 @@ public:
 
     // Lines of the text, a last empty line after a final line break not counted.
     int zeilenzahl() const;
+    // The lines as they stand, non-breaking spaces kept (the plain text turns them into blanks).
+    QStringList zeilen() const;
     // Appends at the end, with the caret there and the end in view.
     void anhaengen(const QString &text);
 

@@ -111,10 +111,8 @@ QWidget *TFEingabe::baueFussleiste()
 
 void TFEingabe::zeigen()
 {
-    if (!m_schonGezeigt) {
-        if (QWidget *haupt = findeFenster(QStringLiteral("FAuswertung")))
-            move(haupt->frameGeometry().center() - rect().center());
-    }
+    if (!m_schonGezeigt)
+        platziereFenster(this);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

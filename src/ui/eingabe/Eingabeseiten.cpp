@@ -113,7 +113,7 @@ Dateiseite::Dateiseite(Zustand &zustand, QWidget *eltern) : QWidget(eltern), m_z
     m_g2->setObjectName(QStringLiteral("G2"));
     m_g2Modell = new TextTabellenModell(m_g2);
     m_g2Modell->setzeFett(true);
-    TextTabelle start(TippreihenSpalten, 51);
+    TextTabelle start(TippreihenSpalten, EingabeStartzeilen);
     for (int s = 1; s < TippreihenSpalten; ++s)
         start.setzeSpaltenbreite(s, SpalteG2);
     KopfTippreihen(start, ErsteSpalteG2, [this](const QString &t) { return textbreite(t); });

@@ -171,7 +171,7 @@ void Textrahmen::TextfeldLoeschen()
 
 QStringList Textrahmen::aufbereiten()
 {
-    const QStringList zeilen = TextAufbereiten(m_m1->toPlainText().split(QLatin1Char('\n')), [this] {
+    const QStringList zeilen = TextAufbereiten(m_m1->zeilen(), [this] {
         switch (Meldungen::frageJaNeinAbbrechen(this, Leerzeichenfrage)) {
         case Meldungen::Antwort::Ja:
             return Leerzeichenantwort::Ja;

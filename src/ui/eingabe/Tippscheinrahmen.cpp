@@ -59,7 +59,7 @@ Tippscheinrahmen::Tippscheinrahmen(Zustand &zustand, QWidget *eltern) : QFrame(e
     m_g1Modell = new TextTabellenModell(m_g1);
     m_g1Modell->setzeFett(true);
     m_g1->setModel(m_g1Modell);
-    TextTabelle start(TippreihenSpalten, 51);
+    TextTabelle start(TippreihenSpalten, EingabeStartzeilen);
     for (int s = 1; s < TippreihenSpalten; ++s)
         start.setzeSpaltenbreite(s, SpalteG1);
     KopfTippreihen(start, ErsteSpalteG1, [this](const QString &t) { return m_g1->textbreite(t); });

@@ -36,6 +36,8 @@ Beschreibung beschreibung(Befehle::Art art)
     case A::Ergebnisse: return {"SpeedButton4", "Aktuelle Zahlen und Quoten aufrufen", Symbole::internet};
     case A::Homepage: return {"Image3", "Zur Internetseite des Programms", Symbole::internet};
     case A::Produkt: return {"Image2", "Zur Produktseite", Symbole::internet};
+    case A::Systeme:
+        return {"BSysteme", "Systeme bilden", [] { return Symbole::symbol(QStringLiteral("S"), QColor(0, 110, 60)); }};
     }
     return {"", "", Symbole::hilfe};
 }

@@ -17,7 +17,7 @@ class QWidget;
 struct Zustand;
 
 // The commands that several windows offer: open the ticket entry, the n-over-k calculator,
-// the statistics, the generator, the update window, the calendar, the about window, start
+// the statistics, the generator, the systems, the update window, the calendar, the about window, start
 // the pocket calculator, open the web pages. Each exists once, as one QAction owned here;
 // every window's tool bar and menu take their entries from this set, so a window added
 // later reaches every tool bar at once. A command whose work is not set stays disabled.
@@ -25,8 +25,21 @@ class Befehle : public QObject
 {
     Q_OBJECT
 public:
-    enum class Art { Eingabe, NueberK, Statistik, Rechner, Update, Kalender, Zufall, Info, Ergebnisse, Homepage, Produkt };
-    static constexpr int Anzahl = 11;
+    enum class Art {
+        Eingabe,
+        NueberK,
+        Statistik,
+        Rechner,
+        Update,
+        Kalender,
+        Zufall,
+        Info,
+        Ergebnisse,
+        Homepage,
+        Produkt,
+        Systeme
+    };
+    static constexpr int Anzahl = 12;
 
     // Connects every command whose window is part of the program (see Fensterbefehle.cpp).
     explicit Befehle(Zustand &zustand, QObject *eltern = nullptr);

@@ -2,6 +2,8 @@
 
 #include "model/Datum.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QListView>
@@ -59,9 +61,83 @@ QVariant DatumslistenModell::data(const QModelIndex &index, int rolle) const
     return datum.isValid() ? m_locale.toString(datum, m_format) : QString();
 }
 
+namespace {
+
+// A combo box for assistive technology, as Qt shows its own: its value is the chosen date, its
+// one child the list it opens (showing while open, the current date selected), and its action
+// opens or closes that list.
+class DatumsauswahlZugang : public QAccessibleWidget
+{
+public:
+    explicit DatumsauswahlZugang(Datumsauswahl *auswahl) : QAccessibleWidget(auswahl, QAccessible::ComboBox) {}
+
+    Datumsauswahl *auswahl() const { return static_cast<Datumsauswahl *>(widget()); }
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(auswahl()->aufklappansicht()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *kind) const override
+    {
+        return kind && kind->object() == auswahl()->aufklappansicht() ? 0 : -1;
+    }
+    QString text(QAccessible::Text art) const override
+    {
+        if (art == QAccessible::Value)
+            return auswahl()->currentText();
+        return QAccessibleWidget::text(art);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State zustand = QAccessibleWidget::state();
+        zustand.expandable = true;
+        zustand.expanded = auswahl()->listeOffen();
+        zustand.collapsed = !zustand.expanded;
+        return zustand;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString &aktion) override
+    {
+        if (aktion != showMenuAction() && aktion != pressAction())
+            return;
+        if (auswahl()->listeOffen())
+            auswahl()->hidePopup();
+        else
+            auswahl()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+};
+
+QAccessibleInterface *datumsauswahlZugang(const QString &klasse, QObject *objekt)
+{
+    if (klasse == QLatin1String("Datumsauswahl") && objekt && objekt->isWidgetType())
+        return new DatumsauswahlZugang(static_cast<Datumsauswahl *>(objekt));
+    return nullptr;
+}
+
+// Tells assistive technology that the list opened or closed.
+void meldeAufklappzustand(Datumsauswahl *auswahl)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State geaendert;
+    geaendert.expanded = true;
+    geaendert.collapsed = true;
+    QAccessibleStateChangeEvent ereignis(auswahl, geaendert);
+    QAccessible::updateAccessibility(&ereignis);
+}
+
+} // namespace
+
 Datumsauswahl::Datumsauswahl(const QLocale &locale, QWidget *eltern)
     : QComboBox(eltern), m_modell(new DatumslistenModell(locale, this))
 {
+    static const bool zugangEingerichtet = [] {
+        QAccessible::installFactory(datumsauswahlZugang);
+        return true;
+    }();
+    Q_UNUSED(zugangEingerichtet);
     setModel(m_modell);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // Every date has as many characters as this one; the box measures in its widest letter.
@@ -91,12 +167,23 @@ void Datumsauswahl::baueListe()
     rand->addWidget(m_ansicht);
 }
 
+QListView *Datumsauswahl::aufklappansicht()
+{
+    if (!m_aufklappliste)
+        baueListe();
+    return m_ansicht;
+}
+
+bool Datumsauswahl::listeOffen() const
+{
+    return m_aufklappliste && m_aufklappliste->isVisible();
+}
+
 void Datumsauswahl::showPopup()
 {
     if (count() == 0)
         return;
-    if (!m_aufklappliste)
-        baueListe();
+    aufklappansicht();
     const int zeilen = std::min(count(), maxVisibleItems());
     m_ansicht->setVerticalScrollBarPolicy(count() > zeilen ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     const int hoehe = zeilen * m_ansicht->sizeHintForRow(0) + 2 * m_aufklappliste->frameWidth();
@@ -115,13 +202,21 @@ void Datumsauswahl::showPopup()
     m_ansicht->scrollTo(aktuell, QAbstractItemView::PositionAtCenter);
     m_aufklappliste->show();
     m_ansicht->setFocus();
+    // The current date becomes current again while the list has the focus, so a screen reader
+    // hears it as the list opens.
+    m_ansicht->selectionModel()->clearCurrentIndex();
+    m_ansicht->setCurrentIndex(aktuell);
+    meldeAufklappzustand(this);
 }
 
 void Datumsauswahl::hidePopup()
 {
+    const bool warOffen = listeOffen();
     if (m_aufklappliste)
         m_aufklappliste->hide();
     QComboBox::hidePopup();
+    if (warOffen)
+        meldeAufklappzustand(this);
 }
 
 void Datumsauswahl::waehle(int zeile)

@@ -50,7 +50,8 @@ private:
 
 // A drop-down list of draw dates. However long the history, the box is as wide as one date and
 // its list opens at once: it never measures or lays out more entries than it shows (a plain
-// combo box would format and measure every date of the history each time it opens).
+// combo box would format and measure every date of the history each time it opens). Assistive
+// technology sees it as a combo box whose one child is the list it opens, an item per date.
 class Datumsauswahl : public QComboBox
 {
     Q_OBJECT
@@ -61,6 +62,9 @@ public:
 
     void showPopup() override;
     void hidePopup() override;
+    bool listeOffen() const;
+    // The list the box opens, made when first asked for.
+    QListView *aufklappansicht();
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

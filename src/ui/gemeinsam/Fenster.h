@@ -28,6 +28,8 @@ QWidget *oeffneOderHole(const QString &name, Erzeuger erzeugen, bool nachVorne =
     return fenster;
 }
 
-// Places a window that is about to be shown centred on the main window (on the screen while
-// there is none).
-void zentriereAufHauptfenster(QWidget *fenster);
+// Places a window that is about to be shown inside the available area of the screen: centred
+// over the main window (over the screen while there is none) where it fits, otherwise moved
+// inside. A window larger than that area opens at its top-left, shrunk to it as far as its
+// layout allows, and its content becomes scrollable beyond that.
+void platziereFenster(QWidget *fenster);

@@ -32,6 +32,12 @@ public:
             box.setIcon(QMessageBox::Question);
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
+        case Art::FrageJaNeinVorgabeNein:
+            box.setIcon(QMessageBox::Question);
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            break;
         }
         // Qt's own captions are translated by the German translator loaded at start.
         switch (box.exec()) {
@@ -43,8 +49,8 @@ public:
             return Antwort::Abbrechen;
         default:
             return art == Art::FrageJaNeinAbbrechen ? Antwort::Abbrechen
-                   : art == Art::FrageJaNein        ? Antwort::Nein
-                                                    : Antwort::Ok;
+                   : art == Art::FrageJaNein || art == Art::FrageJaNeinVorgabeNein ? Antwort::Nein
+                                                                                   : Antwort::Ok;
         }
     }
 };
@@ -63,6 +69,11 @@ void fehler(QWidget *eltern, const QString &text) { aktuell->zeige(eltern, Anzei
 Antwort frageJaNein(QWidget *eltern, const QString &text)
 {
     return aktuell->zeige(eltern, Anzeige::Art::FrageJaNein, text);
+}
+
+Antwort frageJaNeinVorgabeNein(QWidget *eltern, const QString &text)
+{
+    return aktuell->zeige(eltern, Anzeige::Art::FrageJaNeinVorgabeNein, text);
 }
 
 Antwort frageJaNeinAbbrechen(QWidget *eltern, const QString &text)

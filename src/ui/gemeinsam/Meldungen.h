@@ -13,13 +13,15 @@ enum class Antwort { Ja, Nein, Abbrechen, Ok };
 void information(QWidget *eltern, const QString &text);
 void fehler(QWidget *eltern, const QString &text);
 Antwort frageJaNein(QWidget *eltern, const QString &text);
+// A question whose default button is "Nein": Enter keeps things as they are.
+Antwort frageJaNeinVorgabeNein(QWidget *eltern, const QString &text);
 Antwort frageJaNeinAbbrechen(QWidget *eltern, const QString &text);
 
 // What the boxes do; a test installs its own.
 class Anzeige
 {
 public:
-    enum class Art { Information, Fehler, FrageJaNein, FrageJaNeinAbbrechen };
+    enum class Art { Information, Fehler, FrageJaNein, FrageJaNeinAbbrechen, FrageJaNeinVorgabeNein };
     virtual ~Anzeige() = default;
     virtual Antwort zeige(QWidget *eltern, Art art, const QString &text) = 0;
 };

@@ -1,6 +1,7 @@
 #include "ui/gemeinsam/ScheinSpeichern.h"
 
 #include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "model/Spiel.h"
 #include "model/Tippscheindatei.h"
 #include "ui/gemeinsam/Meldungen.h"
@@ -27,6 +28,10 @@ bool ScheinSpeichern(QWidget *eltern, const TextTabelle &tabelle, const QString 
     // win a division by zero.
     if (AnteilAusText(antGes) == 0) {
         Meldungen::fehler(eltern, MeldungKeineAnteile);
+        return false;
+    }
+    if (const QString eigene = Eigendateien::pruefen(datei); !eigene.isEmpty()) {
+        Meldungen::fehler(eltern, eigene);
         return false;
     }
     const QString fehler = DateiErsetzen(datei, daten.bytes);

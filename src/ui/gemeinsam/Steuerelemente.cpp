@@ -3,10 +3,11 @@
 #include "ui/gemeinsam/Symbole.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolButton>
+#include <QValidator>
 
 QToolButton *Bildknopf(const QString &name, const QIcon &bild, const QString &hinweis, QWidget *eltern)
 {
@@ -30,23 +31,61 @@ QLabel *FettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *elt
     return label;
 }
 
-Ziffernfeld::Ziffernfeld(const QString &name, int laenge, QWidget *eltern) : QLineEdit(eltern), m_laenge(laenge)
+namespace {
+
+// Digits up to a length, or exactly the value the program last set.
+class Ziffernpruefer : public QValidator
+{
+public:
+    Ziffernpruefer(int laenge, const QString &programmwert, QObject *eltern)
+        : QValidator(eltern), m_laenge(laenge), m_programmwert(programmwert)
+    {
+    }
+
+    State validate(QString &text, int &) const override
+    {
+        if (text == m_programmwert)
+            return Acceptable;
+        if (text.size() > m_laenge)
+            return Invalid;
+        for (QChar c : text)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        return Acceptable;
+    }
+
+private:
+    int m_laenge;
+    const QString &m_programmwert;
+};
+
+} // namespace
+
+Ziffernfeld::Ziffernfeld(const QString &name, int laenge, QWidget *eltern) : QLineEdit(eltern)
 {
     setObjectName(name);
     setAlignment(Qt::AlignCenter);
     setFixedWidth(fontMetrics().horizontalAdvance(QString(laenge, QLatin1Char('0'))) + 16);
+    setValidator(new Ziffernpruefer(laenge, m_programmwert, this));
+    connect(this, &QLineEdit::textChanged, this, &Ziffernfeld::programmwertMerken);
+    // Once the user has changed it, the program's value is gone for good.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (text != m_programmwert)
+            m_programmwert.clear();
+    });
 }
 
-void Ziffernfeld::keyPressEvent(QKeyEvent *ereignis)
+void Ziffernfeld::programmwertMerken(const QString &text)
 {
-    const QString text = ereignis->text();
-    const bool zeichen = !text.isEmpty() && text.at(0).isPrint();
-    const bool ziffer = text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
-    if ((zeichen && !ziffer) || (ziffer && this->text().size() - selectedText().size() >= m_laenge)) {
-        ereignis->accept();
+    // The user's edits pass the check before they arrive here; a text that fails it was set by
+    // the program. It stays, and the field takes it as its valid state, so later edits are
+    // checked against it again (the line edit stops checking while its text is invalid).
+    if (hasAcceptableInput())
         return;
-    }
-    QLineEdit::keyPressEvent(ereignis);
+    m_programmwert = text;
+    const QSignalBlocker stumm(this);
+    QLineEdit::setText(QString());
+    QLineEdit::setText(text);
 }
 
 Ziffernfeld *FettesZiffernfeld(const QString &name, int laenge, QWidget *eltern)

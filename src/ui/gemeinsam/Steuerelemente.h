@@ -14,20 +14,20 @@ QToolButton *Bildknopf(const QString &name, const QIcon &bild, const QString &hi
 // A bold label for a value the window fills in.
 QLabel *FettesLabel(const QString &name, Qt::Alignment ausrichtung, QWidget *eltern);
 
-// A field for a count: keystrokes other than the digits are ignored (backspace and the editing
-// shortcuts still work), and typing stops at `laenge` digits. Pasted text arrives unfiltered and
-// is checked when it is used; a value the program sets (a ticket's 65535 shares) is never cut.
+// A field for a count: it takes only the digits 0 to 9, at most `laenge` of them, however they
+// come (typed, pasted, dropped); an edit that would leave anything else is refused whole. A
+// value the program sets (a ticket's 65535 shares) is kept as it is and can be shortened, but
+// nothing can be added to it.
 class Ziffernfeld : public QLineEdit
 {
     Q_OBJECT
 public:
     Ziffernfeld(const QString &name, int laenge, QWidget *eltern);
 
-protected:
-    void keyPressEvent(QKeyEvent *ereignis) override;
-
 private:
-    int m_laenge;
+    void programmwertMerken(const QString &text);
+
+    QString m_programmwert;
 };
 
 // The same field with bold digits, for the counts a window computes with.

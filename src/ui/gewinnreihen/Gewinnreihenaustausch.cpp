@@ -8,7 +8,7 @@
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/gemeinsam/TabellenExport.h"
 #include "ui/gewinnreihen/ImportVorschau.h"
-#include "update/Gewinnreihendownload.h"
+#include "model/Gewinnreihenschutz.h"
 
 #include <QDir>
 #include <QFileInfo>

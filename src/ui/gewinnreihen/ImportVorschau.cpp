@@ -1,5 +1,7 @@
 #include "ui/gewinnreihen/ImportVorschau.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "model/Datum.h"
 #include "model/Spiel.h"
 #include "ui/gemeinsam/Gitter.h"
@@ -94,6 +96,7 @@ TFGewinnreihenImport::TFGewinnreihenImport(const Gewinnreihenimport &import, con
     connect(m_nurNeue, &QRadioButton::toggled, this, &TFGewinnreihenImport::wahlGeaendert);
     wahlGeaendert();
     resize(560, 460);
+    platziereFenster(this);
 }
 
 bool TFGewinnreihenImport::abweichendeErsetzen() const

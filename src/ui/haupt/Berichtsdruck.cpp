@@ -1,6 +1,7 @@
 #include "ui/haupt/Berichtsdruck.h"
 
 #include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "model/Spiel.h"
 #include "ui/gemeinsam/Druckdialog.h"
 
@@ -250,6 +251,8 @@ QString zeichnen(const Gewinnbericht &bericht, QPagedPaintDevice &geraet)
 
 QString alsPdf(const Gewinnbericht &bericht, const QString &datei)
 {
+    if (QString eigene = Eigendateien::pruefen(datei); !eigene.isEmpty())
+        return eigene;
     QSaveFile f(datei);
     if (!f.open(QIODevice::WriteOnly))
         return DateiFehlerText(datei, f.errorString(), true);
@@ -279,6 +282,10 @@ QString drucken(QWidget *eltern, const Gewinnbericht &bericht)
     drucker.setCreator(Programmname + QLatin1Char(' ') + Programmversion);
     if (!Druckdialog::waehlen(eltern, drucker))
         return QString();
+    // Printing into a file writes that file in place.
+    if (!drucker.outputFileName().isEmpty())
+        if (QString eigene = Eigendateien::pruefen(drucker.outputFileName()); !eigene.isEmpty())
+            return eigene;
     return zeichnen(bericht, drucker);
 }
 

@@ -6,6 +6,7 @@
 #include "tools/Taschenrechner.h"
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/statistik/StatistikFenster.h"
+#include "ui/systeme/Systemfenster.h"
 #include "ui/update/UpdateFenster.h"
 #include "ui/werkzeuge/Aufrufe.h"
 #include "ui/werkzeuge/Info.h"
@@ -41,6 +42,14 @@ void Befehle::verbindeFenster()
         // Parented to the main window: a run under way ends with the program.
         oeffneOderHole(QStringLiteral("FZufall"), [this] {
             return new TFZufall(m_zustand, *this, findeFenster(QStringLiteral("FAuswertung")));
+        });
+    });
+
+    // Systeme: full and abbreviated systems. Parented to the main window: a search under way
+    // ends with the program.
+    setzeAusfuehrung(Art::Systeme, [this] {
+        oeffneOderHole(QStringLiteral("FSysteme"), [this] {
+            return new TFSysteme(m_zustand, *this, findeFenster(QStringLiteral("FAuswertung")));
         });
     });
 

@@ -395,6 +395,29 @@ QString TFFrScheineN::einlesen(const QString &pfad, const Datumsliste &ziehungsd
     return fehler;
 }
 
+void TFFrScheineN::uebernehmen(const TextTabelle &reihen, const QString &antGes, const QString &antMeine,
+                               const QString &name, const Datumsliste &ziehungsdaten)
+{
+    m_combo1->datumsliste()->setzeListe(ziehungsdaten);
+    m_combo1->setCurrentIndex(m_combo1->count() - 1);
+    m_combo2->datumsliste()->setzeListe(ziehungsdaten);
+    m_combo2->setCurrentIndex(m_combo2->count() - 2);
+    TextTabelle tabelle = m_g3Modell->tabelle();
+    tabelle.setzeZeilen(std::max(reihen.zeilen(), 1));
+    const int breite = tabelle.spaltenbreite(0);
+    for (int k = 1; k < reihen.zeilen(); ++k) {
+        tabelle.setzeZelle(0, k, Zentrieren(QString::number(k), breite, [this](const QString &t) { return m_g3->textbreite(t); }));
+        for (int c = 1; c <= 6; ++c)
+            tabelle.setzeZelle(c, k, reihen.zelle(c, k));
+    }
+    m_g3Modell->setzeTabelle(tabelle);
+    m_eAntGes->setText(antGes);
+    m_eAntmeine->setText(antMeine);
+    m_pfad.clear();
+    m_lDatei->setText(name);
+    m_lReihen->setText(QString::number(std::max(tabelle.zeilen() - 1, 0)));
+}
+
 void TFFrScheineN::datenAktualisieren(const Datumsliste &ziehungsdaten)
 {
     m_combo1->datumsliste()->setzeListe(ziehungsdaten);

@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
+class TextTabelle;
 class Datumsauswahl;
 class ErgebnisModell;
 struct Datumsliste;
@@ -26,6 +27,10 @@ public:
 
     // Takes the draw list and reads the ticket; returns the reading error, empty on success.
     QString einlesen(const QString &pfad, const Datumsliste &ziehungsdaten);
+    // Takes rows that live in no file yet (a system of the system window): `reihen` as the save
+    // commands take them, columns 1..6; `name` stands where the file name would.
+    void uebernehmen(const TextTabelle &reihen, const QString &antGes, const QString &antMeine, const QString &name,
+                     const Datumsliste &ziehungsdaten);
     // Gives the end-draw list a fresh copy of the draw list with the newest draw selected.
     void datenAktualisieren(const Datumsliste &ziehungsdaten);
 

@@ -1,5 +1,7 @@
 #include "ui/haupt/Hauptfenster.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "model/Dateien.h"
 #include "model/Spiel.h"
 #include "model/Starteinstellungen.h"
@@ -64,6 +66,7 @@ TFAuswertung::TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, m_tippauswertung, &Tippauswertung::TabsAktualisieren);
     connect(&m_befehle, &Befehle::gewinnreihenErsetzt, this, &TFAuswertung::GewinnreihenNeuEinlesen);
     m_ziehungsspalte->GZEinlesen();
+    platziereFenster(this);
 }
 
 void TFAuswertung::GewinnreihenNeuEinlesen()
@@ -99,7 +102,7 @@ void TFAuswertung::baueWerkzeugleiste()
 {
     using A = Befehle::Art;
     m_befehle.werkzeugleiste(this,
-                             {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall},
+                             {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall, A::Systeme},
                              Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"),
                              QStringLiteral("Programm beenden"));
 }
@@ -126,6 +129,7 @@ void TFAuswertung::baueMenue()
     m_befehle.menueeintrag(extras, QStringLiteral("&n über k berechnen"), A::NueberK);
     m_befehle.menueeintrag(extras, QStringLiteral("&Kalender"), A::Kalender);
     m_befehle.menueeintrag(extras, QStringLiteral("Taschen&rechner"), A::Rechner);
+    m_befehle.menueeintrag(extras, QStringLiteral("&Systeme..."), A::Systeme);
     extras->addSeparator();
     m_befehle.menueeintrag(extras, QStringLiteral("&Update-Prüfung"), A::Update);
 

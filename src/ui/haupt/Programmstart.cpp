@@ -48,11 +48,16 @@ std::optional<int> befehlszeileBeantworten(const Startoptionen &optionen)
 }
 
 // German captions for Qt's own buttons and dialogs: the copy installed beside the program
-// first, then Qt's own.
+// first, then Qt's own. The package has no copy: it depends on the distribution's Qt texts.
 void qtTexteLaden(QTranslator &qtTexte)
 {
-    for (const QString &ordner : {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+#ifdef QUINTARO_PAKET
+    const QStringList ordnerliste{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+#else
+    const QStringList ordnerliste{QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+#endif
+    for (const QString &ordner : ordnerliste) {
         if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"), ordner)) {
             QApplication::installTranslator(&qtTexte);
             return;
@@ -77,7 +82,7 @@ int Programmstart(int &argc, char **argv)
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(Programmname);
     QApplication::setApplicationVersion(Programmversion);
-    QGuiApplication::setDesktopFileName(QStringLiteral("quintaro-analyser"));
+    QGuiApplication::setDesktopFileName(Anwendungskennung);
     QApplication::setWindowIcon(Symbole::programm());
     // Qt has taken its own options (-platform, -style …) out of the arguments by now.
     const Startoptionen optionen = StartoptionenLesen(QCoreApplication::arguments().mid(1));

@@ -1,5 +1,7 @@
 #include "ui/haupt/StartFenster.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "model/Ordner.h"
 #include "model/Spiel.h"
 #include "model/Zustand.h"
@@ -77,8 +79,7 @@ TFStart::TFStart(Zustand &zustand, const QString &datenordner, QWidget *eltern)
     m_weiter->move(width() - m_weiter->width() - 12, height() - m_weiter->height() - 12);
     connect(m_weiter, &QPushButton::clicked, this, &TFStart::weiterKlick);
 
-    if (const QScreen *schirm = screen())
-        move(schirm->availableGeometry().center() - rect().center());
+    platziereFenster(this);
 }
 
 void TFStart::initialisierungFertig(QWidget *hauptfenster)

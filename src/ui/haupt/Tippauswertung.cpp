@@ -159,6 +159,23 @@ QWidget *Tippauswertung::DateienEinlesen(const QString &pfad)
     return seite;
 }
 
+QWidget *Tippauswertung::ReihenOeffnen(const TextTabelle &reihen, const QString &antGes, const QString &antMeine,
+                                       const QString &name)
+{
+    ++m_tabzaehler;
+    auto *seite = new QWidget(m_pc1);
+    seite->setObjectName(QStringLiteral("Tab%1").arg(m_tabzaehler));
+    seite->setProperty("tag", m_tabzaehler);
+    auto *layout = new QVBoxLayout(seite);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *rahmen = new TFFrScheineN(m_zustand, m_tabzaehler, seite);
+    layout->addWidget(rahmen);
+    m_pc1->addTab(seite, name);
+    rahmen->uebernehmen(reihen, antGes, antMeine, name, ziehungsdaten());
+    m_pc1->setCurrentWidget(seite);
+    return seite;
+}
+
 void Tippauswertung::TabsAktualisieren()
 {
     const Datumsliste daten = ziehungsdaten();

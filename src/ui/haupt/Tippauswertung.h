@@ -7,6 +7,7 @@ class QComboBox;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
+class TextTabelle;
 class DatumslistenModell;
 struct Datumsliste;
 struct Zustand;
@@ -29,6 +30,9 @@ public:
     void BOpenClick();
     // Opens one ticket file into a new tab and returns the tab page.
     QWidget *DateienEinlesen(const QString &pfad);
+    // Opens rows that live in no file into a new tab named `name` and shows it.
+    QWidget *ReihenOeffnen(const TextTabelle &reihen, const QString &antGes, const QString &antMeine,
+                           const QString &name);
     // Gives every tab the current draw list, newest draw selected.
     void TabsAktualisieren();
     void BKr1Click();

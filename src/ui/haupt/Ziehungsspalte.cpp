@@ -1,6 +1,7 @@
 #include "ui/haupt/Ziehungsspalte.h"
 
 #include "model/Dateien.h"
+#include "model/Gewinnreihenschutz.h"
 #include "model/Datum.h"
 #include "model/Spiel.h"
 #include "model/Textzellen.h"
@@ -344,7 +345,9 @@ void Ziehungsspalte::SpeedButton2Click()
     z.datum = Datum::ausDatum(datum);
     m_auswahl.inZiehung(z);
     const QString datei = m_zustand.gewinnreihendatei();
-    const QString fehler = GZSpeichern(datei, neu);
+    // Through the history guard: a history file that holds dates this window does not know
+    // (changed by another program meanwhile) is never shortened.
+    const QString fehler = GZEintragSpeichern(m_zustand.Datenordner, neu);
     if (!fehler.isEmpty()) {
         Meldungen::fehler(this, DateiFehlerText(datei, fehler, true));
         return;

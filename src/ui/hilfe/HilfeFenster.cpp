@@ -1,5 +1,7 @@
 #include "ui/hilfe/HilfeFenster.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "ui/hilfe/HilfeBrowser.h"
 
 #include <QHBoxLayout>
@@ -114,6 +116,7 @@ HilfeFenster::HilfeFenster(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_suchfeld, &QLineEdit::returnPressed, this, [this] { trefferOeffnen(m_treffer->item(0)); });
     connect(m_treffer, &QListWidget::itemClicked, this, &HilfeFenster::trefferOeffnen);
     connect(m_treffer, &QListWidget::itemActivated, this, &HilfeFenster::trefferOeffnen);
+    platziereFenster(this);
 }
 
 void HilfeFenster::zeigeThema(const QString &hilfedatei, int thema)

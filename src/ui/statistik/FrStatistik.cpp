@@ -243,7 +243,10 @@ int TFfrStatistik::bis() const
 
 void TFfrStatistik::zeigeZeitraumlaenge()
 {
-    if (bis() < von())
+    // No draws: both lists are empty and the period holds none.
+    if (von() < 0 || bis() < 0)
+        m_lzie->setText(QStringLiteral("0"));
+    else if (bis() < von())
         m_lzie->clear();
     else
         m_lzie->setText(QString::number(bis() - von() + 1));

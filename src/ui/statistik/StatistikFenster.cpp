@@ -1,5 +1,7 @@
 #include "ui/statistik/StatistikFenster.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "model/Spiel.h"
 #include "model/Zustand.h"
 #include "ui/gemeinsam/Befehle.h"
@@ -39,6 +41,7 @@ TFStatistik::TFStatistik(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     baueWerkzeugleiste();
     baueMenue();
     resize(sizeHint().width(), Clienthoehe);
+    platziereFenster(this);
 
     // The window has no owner; it goes when the event loop ends, before the command set.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { delete this; });

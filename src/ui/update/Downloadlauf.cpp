@@ -22,9 +22,12 @@ Downloadlauf::~Downloadlauf()
         QGuiApplication::restoreOverrideCursor();
 }
 
-QUrl Downloadlauf::adresse(const QString &datei) const
+Downloadauftrag Downloadlauf::auftrag(const QString &datei, const QString &ziel, qint64 maxGroesse,
+                                     bool ohneCache) const
 {
-    return Updateserver::Dateiadresse(Updateserver::Adresse(Einstellungen(m_zustand.einstellungsdatei())), datei);
+    const Einstellungen einstellungen(m_zustand.einstellungsdatei());
+    return {Updateserver::Dateiadresse(Updateserver::Adresse(einstellungen), datei), ziel, maxGroesse, ohneCache,
+            Updateserver::Gesamtzeit(einstellungen, datei)};
 }
 
 void Downloadlauf::starten(const Downloadauftrag &auftrag, const QString &was, Ende ende)

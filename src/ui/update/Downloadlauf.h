@@ -29,8 +29,9 @@ public:
     void starten(const Downloadauftrag &auftrag, const QString &was, Ende ende);
     bool laeuft() const { return m_laden != nullptr; }
 
-    // The address of a file on the download server named in the settings.
-    QUrl adresse(const QString &datei) const;
+    // What fetches `datei` from the download server named in the settings into `ziel`: its
+    // address and the time the whole transfer may take.
+    Downloadauftrag auftrag(const QString &datei, const QString &ziel, qint64 maxGroesse, bool ohneCache) const;
 
     // How downloads talk to the server; tests shorten the time limit and add their authority.
     Downloadoptionen optionen;

@@ -2,6 +2,7 @@
 
 #include "model/Dateien.h"
 #include "model/Datum.h"
+#include "model/Gewinnreihenschutz.h"
 #include "model/Zustand.h"
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/update/Downloadlauf.h"
@@ -74,8 +75,8 @@ void Gewinnzahlenaktualisierung::GZDownload(std::function<void(Ausgang)> danach)
             danach(Ausgang::Gescheitert);
         return;
     }
-    const Downloadauftrag auftrag{m_lauf.adresse(Updateserver::Gewinnreihen), m_zustand.Tempdatei, MaxDatendateiGroesse,
-                                  false};
+    const Downloadauftrag auftrag =
+        m_lauf.auftrag(Updateserver::Gewinnreihen, m_zustand.Tempdatei, MaxDatendateiGroesse, false);
     m_lauf.starten(auftrag, QStringLiteral("Die Gewinnreihen werden heruntergeladen."),
                    [this, danach](const Downloadergebnis &ergebnis) {
                        const Ausgang ausgang = uebernehmen(ergebnis);
@@ -104,7 +105,20 @@ Gewinnzahlenaktualisierung::Ausgang Gewinnzahlenaktualisierung::uebernehmen(cons
         Meldungen::fehler(this, Updateteile::DownloadGescheitert + Absatz + grund);
         return Ausgang::Gescheitert;
     }
-    const QString fehler = GZUebernehmen(m_zustand.Datenordner, daten);
+    // A download may add draws and correct stored ones; dropping stored ones needs the user's word.
+    const Historienvergleich vergleich = HistorieVergleichen(m_zustand.Datenordner, daten);
+    if (vergleich.fehlend > 0) {
+        const QLocale &locale = m_zustand.Formateinstellungen;
+        const auto antwort = Meldungen::frageJaNeinVorgabeNein(
+            this, QStringLiteral("Die heruntergeladene Liste enthält %1 Ihrer Ziehungen nicht, die neueste vom %2. "
+                                 "Trotzdem übernehmen?")
+                      .arg(locale.toString(vergleich.fehlend), Datum::kurz(vergleich.neuestesFehlendes, locale)));
+        if (antwort != Meldungen::Antwort::Ja)
+            return Ausgang::Abgebrochen;
+    }
+    const QString fehler = vergleich.fehler.isEmpty()
+                               ? GZUebernehmen(m_zustand.Datenordner, daten, vergleich.fehlendeDaten)
+                               : vergleich.fehler;
     if (!fehler.isEmpty()) {
         Meldungen::fehler(this, QStringLiteral("Die neuen Gewinnreihen konnten nicht gespeichert werden; die "
                                                "bisherigen bleiben erhalten.") +

@@ -22,8 +22,9 @@ public:
     enum class Ausgang { Geladen, Gescheitert, Abgebrochen };
 
     // Downloads the history and, when the server's answer can be one, puts it in place of the
-    // history file; `danach` learns how it ended. Whatever the server answers, the history file
-    // is afterwards either the new one or exactly the old one.
+    // history file; an answer that lacks stored draws only after the user said "Ja" to losing
+    // them. `danach` learns how it ended. Whatever the server answers, the history file is
+    // afterwards either the new one or exactly the old one.
     void GZDownload(std::function<void(Ausgang)> danach = {});
     // The date of the newest local draw against the latest draw day.
     void StatusAktualisieren();

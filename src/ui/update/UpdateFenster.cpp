@@ -1,5 +1,7 @@
 #include "ui/update/UpdateFenster.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "model/Spiel.h"
 #include "model/Zustand.h"
 #include "ui/gemeinsam/Befehle.h"
@@ -61,8 +63,7 @@ void TFUpdate::showEvent(QShowEvent *ereignis)
     if (m_gezeigt || ereignis->spontaneous())
         return;
     m_gezeigt = true;
-    if (QWidget *haupt = parentWidget())
-        move(haupt->frameGeometry().center() - rect().center());
+    platziereFenster(this);
     // After the window is on screen, so that its question appears above it.
     QTimer::singleShot(0, this, &TFUpdate::anzeigen);
 }

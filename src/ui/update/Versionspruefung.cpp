@@ -5,6 +5,7 @@
 #include "model/Zustand.h"
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/update/Downloadlauf.h"
+#include "ui/update/Paketinstallation.h"
 #include "ui/update/Updateteile.h"
 #include "update/Updateserver.h"
 #include "update/Internet.h"
@@ -60,9 +61,23 @@ Versionspruefung::Versionspruefung(Zustand &zustand, Downloadlauf &lauf, QWidget
                       4, 1);
     raster->setRowStretch(5, 1);
 
+    setzePaketinstallation(VonPaketverwaltungInstalliert(zustand.Programmordner));
+
     connect(m_bCalc, &QPushButton::clicked, this, &Versionspruefung::BCalcClick);
     connect(m_bDown, &QPushButton::clicked, this, &Versionspruefung::BDownClick);
     connect(m_bSetup, &QPushButton::clicked, this, &Versionspruefung::BSetupClick);
+}
+
+void Versionspruefung::setzePaketinstallation(bool ja)
+{
+    m_paketinstallation = ja;
+    const QString grund = ja ? UpdatesUeberPaketverwaltung : QString();
+    for (QPushButton *knopf : {m_bDown, m_bSetup}) {
+        knopf->setToolTip(grund);
+        knopf->setAccessibleDescription(grund);
+        if (ja)
+            knopf->setEnabled(false);
+    }
 }
 
 QString Versionspruefung::installer() const
@@ -79,7 +94,7 @@ void Versionspruefung::BCalcClick()
     }
     const QString datei = m_zustand.Datenordner + Updateserver::Versionsdatei;
     QFile::remove(datei);
-    const Downloadauftrag auftrag{m_lauf.adresse(Updateserver::Versionsdatei), datei, MaxDatendateiGroesse, true};
+    const Downloadauftrag auftrag = m_lauf.auftrag(Updateserver::Versionsdatei, datei, MaxDatendateiGroesse, true);
     m_lauf.starten(auftrag, QStringLiteral("Die verfügbare Version wird erfragt."),
                    [this, datei](const Downloadergebnis &ergebnis) {
                        if (ergebnis.status == Downloadstatus::Abgebrochen)
@@ -100,12 +115,14 @@ void Versionspruefung::BCalcClick()
                            return;
                        }
                        m_pvVersion->setText(*version);
-                       m_bDown->setEnabled(*version != Programmversion);
+                       m_bDown->setEnabled(!m_paketinstallation && *version != Programmversion);
                    });
 }
 
 void Versionspruefung::BDownClick()
 {
+    if (m_paketinstallation)
+        return;
     if (!InternetVerbunden()) {
         Meldungen::information(this, QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung zum "
                                                     "Internet bestehen.") +
@@ -114,8 +131,8 @@ void Versionspruefung::BDownClick()
     }
     const QString ziel = installer();
     QFile::remove(ziel);
-    const Downloadauftrag auftrag{m_lauf.adresse(Updateserver::Installer), ziel, Updateserver::MaxInstallerGroesse,
-                                  false};
+    const Downloadauftrag auftrag =
+        m_lauf.auftrag(Updateserver::Installer, ziel, Updateserver::MaxInstallerGroesse, false);
     m_lauf.starten(
         auftrag, QStringLiteral("Das Update wird heruntergeladen."), [this, ziel](const Downloadergebnis &ergebnis) {
             if (ergebnis.status == Downloadstatus::Abgebrochen)
@@ -135,6 +152,8 @@ void Versionspruefung::BDownClick()
 
 void Versionspruefung::BSetupClick()
 {
+    if (m_paketinstallation)
+        return;
     const QString datenordner = m_zustand.Datenordner;
     const auto antwort = Meldungen::frageJaNein(
         this,

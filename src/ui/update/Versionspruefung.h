@@ -21,6 +21,10 @@ public:
     void BDownClick();
     void BSetupClick();
 
+    // Installed by the package manager: the check still shows the version offered, while the
+    // program's download and installation stay disabled with the reason as tooltip.
+    void setzePaketinstallation(bool ja);
+
     // How the program hands over to the installer; tests use a stand-in program and observe the end.
     Programmuebergabe uebergabe;
 
@@ -34,4 +38,5 @@ private:
     QLabel *m_pvVersion = nullptr;
     QPushButton *m_bDown = nullptr;
     QPushButton *m_bSetup = nullptr;
+    bool m_paketinstallation = false;
 };

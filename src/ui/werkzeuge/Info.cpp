@@ -1,5 +1,7 @@
 #include "ui/werkzeuge/Info.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "model/Spiel.h"
 #include "model/Zustand.h"
 #include "tools/Webadressen.h"
@@ -111,6 +113,7 @@ TFInfo::TFInfo(Zustand &zustand, QWidget *eltern) : QDialog(eltern, Qt::Dialog |
     senkrecht->addLayout(fuss);
 
     Hilfe::taste(this, zustand.Hilfedatei, Infothema);
+    platziereFenster(this);
 }
 
 void TFInfo::paintEvent(QPaintEvent *)

@@ -1,5 +1,7 @@
 #include "ui/werkzeuge/Kalender.h"
 
+#include "ui/gemeinsam/Fenster.h"
+
 #include "model/Spiel.h"
 #include "model/Zustand.h"
 #include "ui/hilfe/Hilfe.h"
@@ -40,6 +42,7 @@ TFKal::TFKal(Zustand &zustand, QWidget *eltern)
     senkrecht->addLayout(fuss);
 
     Hilfe::taste(this, zustand.Hilfedatei, Kalenderthema);
+    platziereFenster(this);
 }
 
 void TFKal::showEvent(QShowEvent *ereignis)

@@ -83,7 +83,7 @@ TFNueberK::TFNueberK(Zustand &zustand, QWidget *eltern)
     // The design's client area, grown where the texts need more room.
     const int breite = std::max(370, minimumSizeHint().width());
     setFixedSize(breite, std::max(222, layout()->totalHeightForWidth(breite)));
-    zentriereAufHauptfenster(this);
+    platziereFenster(this);
 }
 
 QWidget *TFNueberK::baueEingabe()

@@ -180,7 +180,7 @@ TFZufall::TFZufall(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     baueWerkzeugleiste();
 
     resize(sizeHint().expandedTo(QSize(860, 501)));
-    zentriereAufHauptfenster(this);
+    platziereFenster(this);
 }
 
 TFZufall::~TFZufall() = default;
@@ -235,7 +235,6 @@ QWidget *TFZufall::baueZusatzzahl(QWidget *eltern)
     zeile->addLayout(optionen);
     auto *label12 = textlabel(QStringLiteral("Label12"), QStringLiteral("fixe Zusatz- zahl:"), feld);
     m_eZZ = FettesZiffernfeld(QStringLiteral("eZZ"), 2, feld);
-    m_eZZ->setMaxLength(2);
     m_eZZ->setEnabled(false);
     label12->setBuddy(m_eZZ);
     brichAmTrennstrich(label12);

@@ -2,9 +2,13 @@
 #include "Dateien.h"
 #include "Testumgebung.h"
 
+#include "model/Spiel.h"
+#include "ui/gemeinsam/ScheinSpeichern.h"
 #include "ui/gemeinsam/TabellenExport.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -93,6 +97,37 @@ private Q_SLOTS:
         QCOMPARE(meldungen.eintraege[1].text,
                  QStringLiteral("Excel ist nicht auf Ihrem Rechner installiert, der Export daher "
                                 "nicht m\u00F6glich.\n\nIch breche ab."));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A save onto one of the program's data files, chosen in the dialog under any name, is
+    // refused with a message and leaves the file as it was.
+    void eigeneDateienVerweigert()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Einstellungen, "[Abrechnung]\nPreis=1,25\n");
+        u.schreibe(QStringLiteral(".sperre"), "1234");
+        QVERIFY(QFile::link(u.pfad(QStringLiteral(".sperre")), ordner.filePath(QStringLiteral("Sperre.qtt"))));
+        dialoge.speichernAntworten.enqueue(u.pfad(QStringLiteral("./Einstellungen.ini")));
+        dialoge.speichernAntworten.enqueue(ordner.filePath(QStringLiteral("Sperre.qtt")));
+        QLabel label(QStringLiteral("vorher"));
+        QVERIFY(!TabelleAlsCSVSpeichern(nullptr, zweiReihen(), CSVSpeicherdialog(ordner.path()), &label));
+        Dateidialoge::Auswahl schein;
+        schein.endung = QStringLiteral("qtt");
+        QVERIFY(!ScheinSpeichern(nullptr, zweiReihen(), QStringLiteral("1"), QStringLiteral("1"), schein, &label));
+        QCOMPARE(meldungen.texte(),
+                 QStringList({QStringLiteral("Die Datei \u201EEinstellungen.ini\u201C geh\u00F6rt zu den Daten des "
+                                             "Programms und wird nicht \u00FCberschrieben. W\u00E4hlen Sie bitte eine "
+                                             "andere Datei.\n\nIch breche ab."),
+                              QStringLiteral("Die Datei \u201ESperre.qtt\u201C ist \u201E.sperre\u201C und geh\u00F6rt "
+                                             "damit zu den Daten des Programms; sie wird nicht \u00FCberschrieben. "
+                                             "W\u00E4hlen Sie bitte eine andere Datei.\n\nIch breche ab.")}));
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), QByteArray("[Abrechnung]\nPreis=1,25\n"));
+        QVERIFY(QFileInfo(u.pfad(QStringLiteral(".sperre"))).isFile());
+        QCOMPARE(u.lies(QStringLiteral(".sperre")), QByteArray("1234"));
+        QCOMPARE(label.text(), QStringLiteral("vorher"));
         QVERIFY(!QApplication::overrideCursor());
     }
 };

@@ -175,6 +175,36 @@ private Q_SLOTS:
         QCOMPARE(u.lies(QStringLiteral("kein Ordner")), QByteArray("x"));
     }
 
+    // The report is neither saved nor printed into a file over the program's data: the settings
+    // and the history stay as they were.
+    void nichtUeberDieDaten()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        DruckAttrappe drucker;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        u.schreibe(Dateinamen::Einstellungen, "[Abrechnung]\nPreis=2\n");
+        u.schreibe(QStringLiteral("Gemeinschaft.qtt"), gemeinschaftsschein());
+        TFAuswertung f(u.zustand, u.befehle());
+        TFFrScheineN *r = auswerten(f, dialoge, u.pfad(QStringLiteral("Gemeinschaft.qtt")));
+        const QByteArray einstellungen = u.lies(Dateinamen::Einstellungen);
+        dialoge.speichernAntworten.enqueue(u.pfad(QStringLiteral("Einstellungen.ini")));
+        QTest::mouseClick(in<QPushButton>(r, "BPdf"), Qt::LeftButton);
+        drucker.datei = u.pfad(QStringLiteral("./GReihen.qtgz"));
+        QTest::mouseClick(in<QPushButton>(r, "BDrucken"), Qt::LeftButton);
+        const QStringList texte = meldungen.texte();
+        QCOMPARE(texte.size(), 2);
+        QVERIFY2(texte[0].startsWith(QStringLiteral("Die Datei \u201EEinstellungen.ini\u201C geh\u00F6rt zu den "
+                                                    "Daten des Programms")),
+                 qPrintable(texte[0]));
+        QVERIFY2(texte[1].startsWith(QStringLiteral("Die Datei \u201EGReihen.qtgz\u201C geh\u00F6rt zu den Daten "
+                                                    "des Programms")),
+                 qPrintable(texte[1]));
+        QCOMPARE(u.lies(Dateinamen::Einstellungen), einstellungen);
+        QCOMPARE(u.lies(Dateinamen::Gewinnreihen), dreiZiehungen());
+    }
+
     // 150 winning rows run over several pages: each page repeats the table's header and counts
     // itself, and no row is lost at a page break.
     void mehrereSeiten()

@@ -7,6 +7,7 @@
 #include "ui/gemeinsam/Nummernknoepfe.h"
 #include "ui/haupt/Ziehungsspalte.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCheckBox>
@@ -385,6 +386,46 @@ private Q_SLOTS:
         QVERIFY(!liste->isVisible());
         QCOMPARE(f.combo1->currentIndex(), 0);
         QCOMPARE(f.label5->text(), QStringLiteral("Gewinnzahlen vom 01.01.2024"));
+        QVERIFY(meldungen.eintraege.isEmpty());
+    }
+
+    // To assistive technology the draw list is a combo box whose child is the list it opens:
+    // an item per date, showing while open, the current date selected.
+    void datumslisteFuerHilfsmittel()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(3));
+        Fenster f(u);
+        f.haupt.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.haupt));
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(f.combo1);
+        QCOMPARE(box->role(), QAccessible::ComboBox);
+        QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Ziehung"));
+        QCOMPARE(box->childCount(), 1);
+        QVERIFY(box->child(0)->state().invisible);
+        QVERIFY(box->state().collapsed);
+
+        box->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        auto *liste = f.combo1->findChild<QFrame *>(QStringLiteral("Aufklappliste"));
+        QVERIFY(liste && liste->isVisible());
+        QAccessibleInterface *eintraege = box->child(0);
+        QCOMPARE(eintraege->object(), liste->findChild<QListView *>());
+        QCOMPARE(eintraege->role(), QAccessible::List);
+        QVERIFY(!eintraege->state().invisible);
+        QVERIFY(box->state().expanded);
+        QCOMPARE(eintraege->childCount(), 3);
+        QStringList namen;
+        for (int i = 0; i < 3; ++i)
+            namen << eintraege->child(i)->text(QAccessible::Name);
+        QCOMPARE(namen, (QStringList{QStringLiteral("01.01.2024"), QStringLiteral("08.01.2024"),
+                                     QStringLiteral("15.01.2024")}));
+        QVERIFY(eintraege->child(2)->state().selected);
+        QVERIFY(!eintraege->child(1)->state().selected);
+
+        QTest::keyClick(liste->findChild<QListView *>(), Qt::Key_Escape);
+        QVERIFY(box->child(0)->state().invisible);
+        QVERIFY(box->state().collapsed);
         QVERIFY(meldungen.eintraege.isEmpty());
     }
 

@@ -553,6 +553,21 @@ private Q_SLOTS:
         QCOMPARE(u.zustand.DownloadNachfragen, !ja);
     }
 
+    // With no draws every choice of the last X draws counts none.
+    void letzteOhneZiehungen()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        StatistikStart(u.zustand);
+        Fenster w(u);
+        for (int i = 0; i < 5; ++i) {
+            meldungen.antworten.enqueue(Meldungen::Antwort::Nein);
+            w.waehleLetzte(i);
+            QVERIFY(w.letzte(i)->isChecked());
+            QCOMPARE(w.lzie(), QStringLiteral("0"));
+        }
+    }
+
     // Whatever the update window does, the statistics window closes once and is not touched
     // after it is gone.
     void downloadbereichSchliesstFenster_data()

@@ -4,6 +4,7 @@
 #include "Testumgebung.h"
 
 #include "model/DemoTippschein.h"
+#include "model/Gewinnreihenschutz.h"
 #include "model/Spiel.h"
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Fenster.h"
@@ -12,6 +13,7 @@
 #include "ui/haupt/Ziehungsspalte.h"
 #include "ui/update/Downloadlauf.h"
 #include "ui/update/Gewinnzahlenaktualisierung.h"
+#include "ui/update/Paketinstallation.h"
 #include "ui/update/UpdateFenster.h"
 #include "ui/update/Versionspruefung.h"
 #include "update/Internet.h"
@@ -211,6 +213,9 @@ private Q_SLOTS:
 
         QCOMPARE(a.u.lies(Dateinamen::Gewinnreihen), Testumgebung::ziehungen(4));
         QCOMPARE(a.u.lies(Dateinamen::Sicherung), sicherungBleibt ? sicherung : Testumgebung::ziehungen(3));
+        const QStringList kopien = Sicherungen::Liste(a.u.zustand.Datenordner);
+        QCOMPARE(kopien.size(), 1);
+        QCOMPARE(inhalt(kopien[0]), Testumgebung::ziehungen(3));
         QCOMPARE(a.u.zustand.Ziehungen.size(), 4);
         QCOMPARE(a.u.zustand.Haeufigkeiten[4], 2); // the statistics base is recounted
         // The whole main window follows: draw list, table, count, tabs; the entry has ended.
@@ -248,6 +253,15 @@ private Q_SLOTS:
         QByteArray ausserhalb = Testumgebung::ziehungen(4);
         ausserhalb[16 * 2 + 10] = 50;
         QTest::newRow("a number out of range") << Testserver::ok(ausserhalb) << false << "Eintrag 3";
+        const QByteArray vier = Testumgebung::ziehungen(4);
+        QTest::newRow("dates out of order")
+            << Testserver::ok(vier.left(32) + vier.mid(48, 16) + vier.mid(32, 16)) << false
+            << "Eintrag 4 ist nicht später datiert als Eintrag 3";
+        QByteArray doppelt = vier;
+        doppelt[16 + 9] = doppelt[16 + 8];
+        QTest::newRow("a number twice") << Testserver::ok(doppelt) << false << "Eintrag 2 enthält die Zahl 2 zweimal";
+        QTest::newRow("gzip bomb") << Testserver::gepackt(QByteArray(64 * 1024 * 1024, '\0')) << false
+                                   << "entpackt größer als die erlaubten 16 MB";
         Testserver::Antwort abgeschnitten = Testserver::ok(Testumgebung::ziehungen(10));
         abgeschnitten.abbrechenNach = abgeschnitten.roh.size() - 40;
         QTest::newRow("truncated body") << abgeschnitten << false << "vorzeitig beendet";
@@ -281,9 +295,84 @@ private Q_SLOTS:
         QCOMPARE(a.u.lies(Dateinamen::Gewinnreihen), Testumgebung::ziehungen(3));
         QVERIFY(!a.u.gibt(Dateinamen::Sicherung));
         QCOMPARE(a.u.zustand.Ziehungen, vorher);
+        QVERIFY(Sicherungen::Liste(a.u.zustand.Datenordner).isEmpty());
         QCOMPARE(a.haupt->ziehungsspalte()->ziehungsliste()->count(), 3);
         QCOMPARE(a.text("LStand"), QStringLiteral("15.01.2024"));
         QVERIFY(a.teil<QPushButton>("Bupdate")->isEnabled());
+    }
+
+    // A valid list that lacks stored draws replaces the history only after "Ja".
+    void kuerzereListe_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("Nein") << int(Meldungen::Antwort::Nein);
+        QTest::newRow("Ja") << int(Meldungen::Antwort::Ja);
+    }
+    void kuerzereListe()
+    {
+        QFETCH(int, antwort);
+        const bool ja = Meldungen::Antwort(antwort) == Meldungen::Antwort::Ja;
+        QByteArray tausend;
+        for (int i = 0; i < 1000; ++i)
+            tausend += Testumgebung::ziehung(QDate(2019, 3, 6).addDays(-7 * (999 - i)), {1, 2, 3, 4, 5}, 6).alsBytes();
+        const QByteArray zehn = tausend.left(10 * TGewZahlen::Groesse);
+        Aufbau a(tausend);
+        a.server.setze(QStringLiteral("/downloads/GReihen.qtgz"), Testserver::ok(zehn));
+        a.meldungen.antworten.enqueue(Meldungen::Antwort(antwort));
+        a.oeffnen();
+        QTRY_VERIFY(a.teil<QPushButton>("Bupdate")->isEnabled());
+        a.klicke("Bupdate");
+        QTRY_VERIFY(a.ende(1));
+        QCOMPARE(a.meldungen.eintraege[0].art, Art::FrageJaNeinVorgabeNein);
+        QCOMPARE(a.meldungen.eintraege[0].text,
+                 QStringLiteral("Die heruntergeladene Liste enthält 990 Ihrer Ziehungen nicht, die neueste vom "
+                                "06.03.2019. Trotzdem übernehmen?"));
+        if (ja)
+            QTRY_VERIFY(a.ende(2));
+        QCOMPARE(a.meldungen.texte().mid(1),
+                 ja ? QStringList{QStringLiteral("Download abgeschlossen.")} : QStringList{});
+        QCOMPARE(a.u.lies(Dateinamen::Gewinnreihen), ja ? zehn : tausend);
+        QCOMPARE(a.u.zustand.Ziehungen.size(), ja ? 10 : 1000);
+        // The replaced history is kept, dated; one that stays needs no copy.
+        const QStringList kopien = Sicherungen::Liste(a.u.zustand.Datenordner);
+        QCOMPARE(kopien.size(), ja ? 1 : 0);
+        if (ja)
+            QCOMPARE(inhalt(kopien[0]), tausend);
+        QCOMPARE(a.u.gibt(Dateinamen::Sicherung), ja);
+        QVERIFY(!QFile::exists(a.u.zustand.Tempdatei));
+    }
+
+    // The whole transfer has its limits: too slow a trickle, or longer than [Update] allows.
+    void zuLangsam_data()
+    {
+        QTest::addColumn<QByteArray>("einstellung");
+        QTest::addColumn<int>("rateFensterMs");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("a few bytes now and then")
+            << QByteArray() << 300 << "Der Server sendet zu langsam: weniger als 1 KiB in 0,3 Sekunden.";
+        QTest::newRow("ZeitlimitGewinnreihen") << QByteArray("ZeitlimitGewinnreihen=1\n") << 30000
+                                               << "Der Download dauerte länger als die erlaubten 1 Sekunden";
+    }
+    void zuLangsam()
+    {
+        QFETCH(QByteArray, einstellung);
+        QFETCH(int, rateFensterMs);
+        QFETCH(QString, grund);
+        Aufbau a(Testumgebung::ziehungen(3));
+        a.u.schreibe(Dateinamen::Einstellungen,
+                     "[Update]\nServer=" + a.server.basis().toUtf8() + "/\n" + einstellung);
+        const int stueck = einstellung.isEmpty() ? 16 : 2000;
+        a.server.setze(QStringLiteral("/downloads/GReihen.qtgz"),
+                       Testserver::langsam(Testumgebung::ziehungen(20000), stueck, 20));
+        TFUpdate *f = a.oeffnen();
+        f->lauf().optionen.zeitlimitMs = 30000;
+        f->lauf().optionen.rateFensterMs = rateFensterMs;
+        QTRY_VERIFY(a.teil<QPushButton>("Bupdate")->isEnabled());
+        a.klicke("Bupdate");
+        QTRY_VERIFY_WITH_TIMEOUT(a.ende(1), 15000);
+        const QString text = a.meldungen.eintraege[0].text;
+        QVERIFY2(text.startsWith(Gescheitert + Absatz) && text.contains(grund), qPrintable(text));
+        QCOMPARE(a.u.lies(Dateinamen::Gewinnreihen), Testumgebung::ziehungen(3));
     }
 
     void leereHistorie_data()
@@ -393,7 +482,12 @@ private Q_SLOTS:
         QTest::newRow("two records, the last counts")
             << Testserver::ok(versionsdatei({"1.6.0.0", "1.5.0.0"})) << "1.5.0.0" << false;
         QTest::newRow("15 characters, the most there can be")
-            << Testserver::ok(versionsdatei({"2026.12.7-WWWWW"})) << "2026.12.7-WWWWW" << true;
+            << Testserver::ok(versionsdatei({"2026.12.70.1234"})) << "2026.12.70.1234" << true;
+        QTest::newRow("200 with an HTML page")
+            << Testserver::ok("<html>\r\n\n<body>Login</body></html>\n") << QString() << false;
+        QTest::newRow("200 with an HTML page, length byte above 15")
+            << Testserver::ok(QByteArray("<!DOCTYPE html><html><body>Login</body></html>").leftJustified(96, ' '))
+            << QString() << false;
         QTest::newRow("404") << Testserver::status(404, "Not Found", versionsdatei({"1.6.0.0"})) << QString() << false;
         QTest::newRow("too short") << Testserver::ok("1.6") << QString() << false;
     }
@@ -479,6 +573,68 @@ private Q_SLOTS:
                                  10000);
         QCOMPARE(a.u.lies(Dateinamen::Einstellungen), einstellungen);
         QVERIFY(FensterOffen(QStringLiteral("FUpdate")));
+    }
+
+    // Installed by the package manager: the check still shows the version offered, but the
+    // program's download and installation stay disabled and say why; the history downloads.
+    void paketinstallation()
+    {
+        Aufbau a(Testumgebung::ziehungen(3));
+        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), Testserver::ok(versionsdatei({"1.6.0.0"})));
+        a.server.setze(QStringLiteral("/downloads/GReihen.qtgz"), Testserver::ok(Testumgebung::ziehungen(4)));
+        TFUpdate *f = a.oeffnen();
+        f->versionspruefung()->setzePaketinstallation(true);
+        for (const char *name : {"BDown", "BSetup"}) {
+            auto *knopf = a.teil<QPushButton>(name);
+            QVERIFY(!knopf->isEnabled());
+            QCOMPARE(knopf->toolTip(), QStringLiteral("Updates kommen über die Paketverwaltung."));
+            QCOMPARE(knopf->accessibleDescription(), knopf->toolTip());
+        }
+
+        a.klicke("BCalc");
+        QTRY_COMPARE(a.text("PvVersion"), QStringLiteral("1.6.0.0"));
+        QVERIFY(!a.teil<QPushButton>("BDown")->isEnabled() && !a.teil<QPushButton>("BSetup")->isEnabled());
+        // Even a call past the disabled buttons fetches and starts nothing.
+        f->versionspruefung()->BDownClick();
+        f->versionspruefung()->BSetupClick();
+        QVERIFY(!f->lauf().laeuft() && !a.beendet);
+        QVERIFY(a.meldungen.eintraege.isEmpty());
+
+        QTRY_VERIFY(a.teil<QPushButton>("Bupdate")->isEnabled());
+        a.klicke("Bupdate");
+        QTRY_VERIFY(a.ende(1));
+        QCOMPARE(a.meldungen.texte(), QStringList{QStringLiteral("Download abgeschlossen.")});
+        QCOMPARE(a.u.lies(Dateinamen::Gewinnreihen), Testumgebung::ziehungen(4));
+        for (const QByteArray &anfrage : std::as_const(a.server.anfragen))
+            QVERIFY(!anfrage.contains("qtaupdate.exe"));
+        bild(f, QStringLiteral("update-paket"));
+    }
+
+    // dpkg's list of the package's files names the program the package installed.
+    void paketinstallationErkennen_data()
+    {
+        QTest::addColumn<QByteArray>("liste"); // null: no list, the package is not installed
+        QTest::addColumn<QString>("programmordner");
+        QTest::addColumn<bool>("paket");
+        const QByteArray liste = "/.\n/usr\n/usr/bin\n/usr/bin/quintaro-analyser\n/usr/libexec\n"
+                                 "/usr/libexec/quintaro-analyser\n/usr/libexec/quintaro-analyser/quintaro-analyser\n";
+        QTest::newRow("the package's folder") << liste << "/usr/libexec/quintaro-analyser/" << true;
+        QTest::newRow("the package's folder, no separator") << liste << "/usr/libexec/quintaro-analyser" << true;
+        QTest::newRow("an installation by hand beside the package")
+            << liste << "/usr/local/libexec/quintaro-analyser/" << false;
+        QTest::newRow("no package installed") << QByteArray() << "/usr/libexec/quintaro-analyser/" << false;
+        QTest::newRow("empty program folder") << liste << "" << false;
+    }
+    void paketinstallationErkennen()
+    {
+        QFETCH(QByteArray, liste);
+        QFETCH(QString, programmordner);
+        QFETCH(bool, paket);
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("quintaro-analyser.list"));
+        if (!liste.isNull())
+            QVERIFY(schreibe(datei, liste));
+        QCOMPARE(VonPaketverwaltungInstalliert(programmordner, datei), paket);
     }
 
     void installerStartetNicht()

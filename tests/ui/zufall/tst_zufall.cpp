@@ -1,5 +1,6 @@
 #include "Bildschirmfoto.h"
 #include "Dateien.h"
+#include "Eingabewege.h"
 #include "Testumgebung.h"
 
 #include "generator/Zufallsgenerator.h"
@@ -116,6 +117,40 @@ class TestZufall : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The generator's digit fields take digits up to their length, typed or pasted; a paste
+    // that would overfill a field or holds anything but digits is refused whole.
+    void ziffernfelder_data()
+    {
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<Eingabeweg>("weg");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("ergebnis");
+        using W = Eingabeweg;
+        QTest::newRow("total: pasted five") << QStringLiteral("EAntGes") << W::Einfuegen << QStringLiteral("12345")
+                                            << QString();
+        QTest::newRow("own: pasted four") << QStringLiteral("EAntmeine") << W::Einfuegen << QStringLiteral("9999")
+                                          << QStringLiteral("9999");
+        QTest::newRow("ZZ: typed three") << QStringLiteral("eZZ") << W::Tippen << QStringLiteral("123")
+                                         << QStringLiteral("12");
+        QTest::newRow("ZZ: pasted three") << QStringLiteral("eZZ") << W::Einfuegen << QStringLiteral("123") << QString();
+        QTest::newRow("count: pasted ten") << QStringLiteral("EAnz") << W::Einfuegen << QStringLiteral("1234567890")
+                                           << QStringLiteral("1234567890");
+        QTest::newRow("count: pasted eleven") << QStringLiteral("EAnz") << W::Einfuegen
+                                              << QStringLiteral("12345678901") << QString();
+        QTest::newRow("count: pasted letter") << QStringLiteral("EAnz") << W::Einfuegen << QStringLiteral("1e3")
+                                              << QString();
+    }
+    void ziffernfelder()
+    {
+        QFETCH(QString, feld);
+        QFETCH(Eingabeweg, weg);
+        QFETCH(QString, eingabe);
+        QFETCH(QString, ergebnis);
+        Generator g;
+        g.klick(QStringLiteral("cbfix"));
+        QCOMPARE(eingeben(g.feld(feld), weg, eingabe), ergebnis);
+    }
+
     void aufbau()
     {
         Generator g;

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "model/Einstellungen.h"
+#include "systems/Systembau.h"
+
+#include <QMainWindow>
+
+class Befehle;
+class FrSystemchancen;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressDialog;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTimer;
+class QToolButton;
+class Reihenspalte;
+class Systemlauf;
+class Systemzahlen;
+struct Zustand;
+
+// The system window: the chosen numbers on 49 buttons, full or abbreviated system with its
+// guarantee and search time, the Zusatzzahl, the rows in a grid with the share fields and the
+// save commands, and what the system gives. A search runs on a thread of its own.
+class TFSysteme : public QMainWindow
+{
+    Q_OBJECT
+public:
+    TFSysteme(Zustand &zustand, Befehle &befehle, QWidget *eltern = nullptr);
+    ~TFSysteme() override;
+
+    Systemzahlen *zahlenfeld() const { return m_zahlen; }
+    Systemlauf *lauf() const { return m_lauf; }
+    Reihenspalte *reihenspalte() const { return m_reihenspalte; }
+    FrSystemchancen *chancen() const { return m_chancen; }
+    const Systemergebnis &system() const { return m_system; }
+
+    // "System bilden": checks the choice, asks before a large system, starts the run.
+    void BBildenClick();
+    void BSaveClick();
+    void BCsvClick();
+    void BExcelClick();
+    void BDruckenClick();
+    void BPdfClick();
+    void BAuswertenClick();
+
+protected:
+    void showEvent(QShowEvent *ereignis) override;
+    void closeEvent(QCloseEvent *ereignis) override;
+
+private:
+    QWidget *baueWahl(QWidget *eltern);
+    QWidget *baueZusatzzahl(QWidget *eltern);
+    void EinstellungenLesen();
+    void EinstellungenSchreiben();
+    void vorschau();
+    void laufBeendet();
+    void setzeLaufend(bool laufend);
+    bool systemDa();
+    TextTabelle speichertabelle() const;
+
+    Zustand &m_zustand;
+    Befehle &m_befehle;
+    Einstellungen m_einstellungen;
+
+    QWidget *m_eingaben = nullptr;
+    Systemzahlen *m_zahlen = nullptr;
+    QRadioButton *m_rbVoll = nullptr;
+    QRadioButton *m_rbKurz = nullptr;
+    QComboBox *m_cbGarantie = nullptr;
+    QSpinBox *m_eSuchzeit = nullptr;
+    QRadioButton *m_cbZuf = nullptr;
+    QRadioButton *m_cbfix = nullptr;
+    QLineEdit *m_eZZ = nullptr;
+    QPushButton *m_bBilden = nullptr;
+    QLabel *m_lVorschau = nullptr;
+    Reihenspalte *m_reihenspalte = nullptr;
+    FrSystemchancen *m_chancen = nullptr;
+    QPushButton *m_bDrucken = nullptr;
+    QPushButton *m_bPdf = nullptr;
+    QPushButton *m_bAuswerten = nullptr;
+    QPushButton *m_bClose = nullptr;
+    QToolButton *m_leisteClose = nullptr;
+
+    Systemlauf *m_lauf = nullptr;
+    QProgressDialog *m_fortschritt = nullptr;
+    QTimer *m_fortschrittsuhr = nullptr;
+    Systemergebnis m_system;
+    bool m_eingelesen = false;
+};

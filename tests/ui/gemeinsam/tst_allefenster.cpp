@@ -1,0 +1,171 @@
+#include "AlleFenster.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+// Every window of the program, walked once: on a small screen each opens inside it, and each
+// control can be told apart by a screen reader.
+
+namespace {
+
+const char *Bildschirmvariable = "QUINTARO_BILDSCHIRM";
+
+// The controls a screen reader must name: buttons, fields, lists to pick from. Qt's own parts of
+// composite widgets (a tab bar's scroll arrows, a spin box's line edit, a tool bar's extension
+// button) are named by Qt or reached through their owner.
+bool brauchtNamen(const QWidget *w)
+{
+    if (w->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<const QTabBar *>(w->parentWidget()))
+        return false;
+    if (qobject_cast<const QLineEdit *>(w) && (qobject_cast<const QAbstractSpinBox *>(w->parentWidget()) ||
+                                               qobject_cast<const QComboBox *>(w->parentWidget())))
+        return false;
+    if (const auto *text = qobject_cast<const QTextEdit *>(w); text && text->isReadOnly())
+        return false;
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w) ||
+           qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
+           qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w);
+}
+
+// The shown controls of a window without a name, as "window/control (class)"; every page of
+// its tab widgets is looked at.
+QStringList unbenannte(QWidget *fenster)
+{
+    QStringList ohne;
+    const auto pruefe = [&] {
+        for (QWidget *w : fenster->findChildren<QWidget *>()) {
+            if (!w->isVisible() || w->window() != fenster || !brauchtNamen(w))
+                continue;
+            QAccessibleInterface *zugang = QAccessible::queryAccessibleInterface(w);
+            const QString eintrag = fenster->objectName() + QLatin1Char('/') + w->objectName() + QStringLiteral(" (") +
+                                    QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(')');
+            if ((!zugang || zugang->text(QAccessible::Name).trimmed().isEmpty()) && !ohne.contains(eintrag))
+                ohne << eintrag;
+        }
+    };
+    pruefe();
+    for (QTabWidget *seiten : fenster->findChildren<QTabWidget *>()) {
+        if (!seiten->isVisible())
+            continue;
+        const int vorher = seiten->currentIndex();
+        for (int i = 0; i < seiten->count(); ++i) {
+            seiten->setCurrentIndex(i);
+            pruefe();
+        }
+        seiten->setCurrentIndex(vorher);
+    }
+    return ohne;
+}
+
+} // namespace
+
+// Run in a process of its own on a virtual screen of the size QUINTARO_BILDSCHIRM names.
+class FensterImBild : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rahmenImVerfuegbarenBereich()
+    {
+        AlleFenster alle;
+        const QRect platz = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(QStringLiteral("%1x%2").arg(platz.width()).arg(platz.height()),
+                 qEnvironmentVariable(Bildschirmvariable));
+        const QList<QWidget *> fenster = alle.fenster();
+        QCOMPARE(fenster.size(), 11);
+        for (QWidget *f : fenster) {
+            const QRect rahmen = f->frameGeometry();
+            QVERIFY2(platz.contains(rahmen), qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
+                                                            .arg(f->objectName())
+                                                            .arg(rahmen.x())
+                                                            .arg(rahmen.y())
+                                                            .arg(rahmen.width())
+                                                            .arg(rahmen.height())));
+            // Shrunk only as far as its layout allows: nothing of it is squeezed.
+            const QSize kleinste = f->minimumSizeHint();
+            QVERIFY2(f->width() >= kleinste.width() && f->height() >= kleinste.height(), qPrintable(f->objectName()));
+        }
+    }
+};
+
+class TestAlleFenster : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void kleinerBildschirm_data()
+    {
+        QTest::addColumn<QSize>("bildschirm");
+        QTest::newRow("1400x1000") << QSize(1400, 1000);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+    }
+    void kleinerBildschirm()
+    {
+        QFETCH(QSize, bildschirm);
+        QTemporaryDir ordner;
+        const QString konfiguration = ordner.filePath(QStringLiteral("bildschirm.json"));
+        const QJsonObject schirm{{QStringLiteral("name"), QStringLiteral("klein")},
+                                 {QStringLiteral("x"), 0},
+                                 {QStringLiteral("y"), 0},
+                                 {QStringLiteral("width"), bildschirm.width()},
+                                 {QStringLiteral("height"), bildschirm.height()},
+                                 {QStringLiteral("logicalDpi"), 96},
+                                 {QStringLiteral("logicalBaseDpi"), 96},
+                                 {QStringLiteral("dpr"), 1}};
+        QFile datei(konfiguration);
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write(QJsonDocument(QJsonObject{{QStringLiteral("screens"), QJsonArray{schirm}}}).toJson());
+        datei.close();
+
+        QProcess kind;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + konfiguration);
+        umgebung.insert(QString::fromLatin1(Bildschirmvariable),
+                        QStringLiteral("%1x%2").arg(bildschirm.width()).arg(bildschirm.height()));
+        kind.setProcessEnvironment(umgebung);
+        kind.setProcessChannelMode(QProcess::MergedChannels);
+        kind.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(kind.waitForFinished(240000));
+        const QString ausgabe = QString::fromLocal8Bit(kind.readAll());
+        QVERIFY2(kind.exitStatus() == QProcess::NormalExit && kind.exitCode() == 0, qPrintable(ausgabe));
+    }
+
+    // Every shown control of every window has a name a screen reader can say: its caption, its
+    // buddy label's text or an accessible name.
+    void jedesSteuerelementBenannt()
+    {
+        AlleFenster alle;
+        QStringList ohne;
+        for (QWidget *f : alle.fenster())
+            ohne << unbenannte(f);
+        QVERIFY2(ohne.isEmpty(), qPrintable(ohne.join(QStringLiteral(", "))));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication anwendung(argc, argv);
+    if (qEnvironmentVariableIsSet(Bildschirmvariable)) {
+        FensterImBild pruefung;
+        return QTest::qExec(&pruefung, argc, argv);
+    }
+    TestAlleFenster test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_allefenster.moc"

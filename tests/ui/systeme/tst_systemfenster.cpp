@@ -1,0 +1,257 @@
+#include "Bildschirmfoto.h"
+#include "Dateien.h"
+#include "Testumgebung.h"
+
+#include "model/Betrag.h"
+#include "model/Tippscheindatei.h"
+#include "support/Attrappen.h"
+#include "systems/System.h"
+#include "ui/gemeinsam/Befehle.h"
+#include "ui/gemeinsam/Fenster.h"
+#include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/Nummernknoepfe.h"
+#include "ui/haupt/FrScheine.h"
+#include "ui/haupt/Hauptfenster.h"
+#include "ui/systeme/Systemfenster.h"
+#include "ui/systeme/Systemlauf.h"
+#include "ui/zufall/Reihenspalte.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+// Rows of a grid of numbers (columns 1..5) as sets of numbers of 1..49.
+QVector<std::uint64_t> zeilenAus(const QAbstractItemModel *m, int ersteSpalte)
+{
+    QVector<std::uint64_t> zeilen;
+    for (int r = 0; r < m->rowCount(); ++r) {
+        std::uint64_t z = 0;
+        for (int s = ersteSpalte; s < ersteSpalte + 5; ++s)
+            z |= std::uint64_t{1} << m->index(r, s).data().toString().trimmed().toInt();
+        if (z > 1)
+            zeilen << z;
+    }
+    return zeilen;
+}
+
+// Every t-set of the chosen numbers lies in some row: "t bei t", checked by plain loops.
+bool deckt(const QVector<int> &zahlen, const QVector<std::uint64_t> &zeilen, int t)
+{
+    const auto n = static_cast<int>(zahlen.size());
+    for (std::uint32_t auswahl = 0; auswahl < (1U << n); ++auswahl) {
+        if (std::popcount(auswahl) != t)
+            continue;
+        std::uint64_t menge = 0;
+        for (int i = 0; i < n; ++i)
+            if (auswahl >> i & 1U)
+                menge |= std::uint64_t{1} << zahlen[i];
+        if (std::none_of(zeilen.begin(), zeilen.end(), [&](std::uint64_t z) { return std::popcount(z & menge) >= t; }))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestSystemfenster : public QObject
+{
+    Q_OBJECT
+
+    struct Fenster
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        std::unique_ptr<TFAuswertung> haupt;
+        QPointer<TFSysteme> f;
+
+        Fenster()
+        {
+            u.schreibe(Dateinamen::Gewinnreihen, Testumgebung::ziehungen(12));
+            haupt = std::make_unique<TFAuswertung>(u.zustand, u.befehle());
+            haupt->show();
+            u.befehle().aktion(Befehle::Art::Systeme)->trigger();
+            f = static_cast<TFSysteme *>(findeFenster(QStringLiteral("FSysteme")));
+            QVERIFY(f);
+            QVERIFY(QTest::qWaitForWindowExposed(f));
+            QCoreApplication::processEvents();
+        }
+        ~Fenster()
+        {
+            if (f) {
+                f->lauf()->abbrechen();
+                QTRY_VERIFY_WITH_TIMEOUT(!f->lauf()->laeuft(), 30000);
+                f->close();
+            }
+            QTRY_VERIFY(f.isNull());
+        }
+        template <class T = QWidget> T *kind(const QString &name) const { return f->findChild<T *>(name); }
+        void waehle(const QVector<int> &zahlen) const
+        {
+            for (int z : zahlen)
+                QTest::mouseClick(kind<TBZahl>(QStringLiteral("PNummer%1").arg(z)), Qt::LeftButton);
+        }
+        void kurzsystem(const QString &garantie, int sekunden) const
+        {
+            kind<QRadioButton>(QStringLiteral("RBKurz"))->setChecked(true);
+            auto *cb = kind<QComboBox>(QStringLiteral("CBGarantie"));
+            cb->setCurrentIndex(cb->findText(garantie));
+            QVERIFY(cb->currentText() == garantie);
+            kind<QSpinBox>(QStringLiteral("ESuchzeit"))->setValue(sekunden);
+        }
+    };
+
+private Q_SLOTS:
+    // Ten numbers, "3 bei 3": the rows keep the guarantee, go into a ticket that reads back alike,
+    // and open in the main window as an unsaved tab that evaluates against the history.
+    void bildenSpeichernAuswerten()
+    {
+        Fenster w;
+        const QVector<int> zahlen{3, 7, 12, 19, 25, 31, 33, 40, 44, 49};
+        w.waehle(zahlen);
+        QCOMPARE(w.kind<QLabel>(QStringLiteral("LGewaehlt"))->text(), QStringLiteral("10 Zahlen gew\u00E4hlt"));
+        w.kurzsystem(QStringLiteral("3 bei 3"), 2);
+        QVERIFY(w.kind<QLabel>(QStringLiteral("LVorschau"))->text().contains(QStringLiteral("mindestens 14 Reihen")));
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft(), 30000);
+        QVERIFY2(w.meldungen.texte().isEmpty(), qPrintable(w.meldungen.texte().join(QLatin1Char('\n'))));
+
+        const auto *modell = w.f->reihenspalte()->GZuf()->model();
+        const QVector<std::uint64_t> zeilen = zeilenAus(modell, 1);
+        QCOMPARE(zeilen.size(), w.f->system().anzahl());
+        QVERIFY(zeilen.size() >= 14);
+        QVERIFY(deckt(zahlen, zeilen, 3));
+        QCOMPARE(w.kind<QLabel>(QStringLiteral("LGarantie"))->text(),
+                 QStringLiteral("Sind mindestens 3 der 5 Gewinnzahlen unter Ihren 10 Zahlen, hat mindestens eine "
+                                "Reihe 3 oder mehr Richtige."));
+        QCOMPARE(w.kind<QLabel>(QStringLiteral("LUntergrenze"))->text(), QStringLiteral("mindestens 14 Reihen n\u00F6tig"));
+        QCOMPARE(w.kind<QTableView>(QStringLiteral("GSystemchancen"))->model()->rowCount(), 11);
+        bildSichern(w.f, QStringLiteral("systeme-nach-suche"));
+        bildSichern(w.kind(QStringLiteral("FrSystemchancen")), QStringLiteral("systeme-chancen"));
+
+        // Saved as a ticket with two of three shares, read back row for row.
+        const QString datei = w.u.pfad(QStringLiteral("System.qtt"));
+        w.dialoge.speichernAntworten.enqueue(datei);
+        w.f->reihenspalte()->EAntGes()->setText(QStringLiteral("3"));
+        w.f->reihenspalte()->EAntmeine()->setText(QStringLiteral("2"));
+        QTest::mouseClick(w.f->reihenspalte()->BSave(), Qt::LeftButton);
+        QVERIFY2(w.meldungen.texte().isEmpty(), qPrintable(w.meldungen.texte().join(QLatin1Char('\n'))));
+        TextTabelle gelesen(7, 1);
+        QString antGes;
+        QString antMeine;
+        QCOMPARE(ScheinEinlesen(gelesen, antGes, antMeine, datei, [](const QString &) { return 0; }), QString());
+        QCOMPARE(antGes, QStringLiteral("3"));
+        QCOMPARE(antMeine, QStringLiteral("2"));
+        QCOMPARE(gelesen.zeilen() - 1, zeilen.size());
+        for (int r = 1; r < gelesen.zeilen(); ++r) {
+            std::uint64_t z = 0;
+            for (int s = 1; s <= 5; ++s)
+                z |= std::uint64_t{1} << gelesen.zelle(s, r).toInt();
+            QCOMPARE(z, zeilen[r - 1]);
+            QCOMPARE(gelesen.zelle(6, r), modell->index(r - 1, 6).data().toString().trimmed());
+        }
+
+        // In the main window: a tab of its own, evaluated against the newest draw.
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BAuswerten")), Qt::LeftButton);
+        auto *tabs = w.haupt->findChild<QTabWidget *>(QStringLiteral("PC1"));
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("System (nicht gespeichert)"));
+        auto *rahmen = tabs->currentWidget()->findChild<TFFrScheineN *>();
+        QVERIFY(rahmen);
+        QCOMPARE(zeilenAus(rahmen->findChild<QTableView *>(QStringLiteral("G3"))->model(), 1), zeilen);
+        QTest::mouseClick(rahmen->findChild<QPushButton *>(QStringLiteral("BStart")), Qt::LeftButton);
+        QVERIFY2(w.meldungen.texte().isEmpty(), qPrintable(w.meldungen.texte().join(QLatin1Char('\n'))));
+        QVERIFY(rahmen->findChild<QTableView *>(QStringLiteral("G3a"))->model()->rowCount() > 0);
+    }
+
+    // A search under way refuses a second start; cancelled, it shows the best complete system.
+    void abbrechenBehaeltBestes()
+    {
+        Fenster w;
+        QVector<int> zahlen;
+        for (int z = 1; z <= 20; ++z)
+            zahlen << 2 * z;
+        w.waehle(zahlen);
+        w.kurzsystem(QStringLiteral("4 bei 5"), 3600);
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+        QVERIFY(w.f->lauf()->laeuft());
+        QVERIFY(!w.kind<QPushButton>(QStringLiteral("BBilden"))->isEnabled());
+        w.f->BBildenClick();
+        QCOMPARE(w.meldungen.texte(), QStringList{QStringLiteral("Es l\u00E4uft schon eine Suche. Warten Sie ihr Ende "
+                                                                 "ab oder brechen Sie sie ab.")});
+        // Once the greedy start has a complete system, "Abbrechen".
+        QTRY_VERIFY_WITH_TIMEOUT(w.f->lauf()->besteReihen() > 0, 30000);
+        const int beste = w.f->lauf()->besteReihen();
+        auto *fortschritt = w.kind<QProgressDialog>(QStringLiteral("Fortschritt"));
+        QVERIFY(fortschritt);
+        QTest::mouseClick(fortschritt->findChild<QPushButton *>(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft(), 30000);
+        QCOMPARE(w.meldungen.texte().size(), 1);
+        const int reihen = w.f->system().anzahl();
+        QVERIFY(reihen > 0 && reihen <= beste);
+        QVERIFY(w.f->system().abgebrochen);
+        std::vector<Reihenmaske> masken(w.f->system().reihen);
+        QVERIFY(GarantieHaelt(20, masken, {4, 5}));
+        QCOMPARE(zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1).size(), reihen);
+    }
+
+    // A full system of more than 1,000 rows asks first, naming its stake; "Nein" builds nothing.
+    void grossesSystemFragtVorher()
+    {
+        Fenster w;
+        w.waehle({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14});
+        w.kind<QRadioButton>(QStringLiteral("RBVoll"))->setChecked(true);
+        const QString einsatz = BetragZuWaehrung(2002 * 2 * BetragProEuro, QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(w.kind<QLabel>(QStringLiteral("LVorschau"))->text(),
+                 QStringLiteral("Vollsystem: 2.002 Reihen, Einsatz ") + einsatz);
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+        QCOMPARE(w.meldungen.texte(),
+                 QStringList{QStringLiteral("Das Vollsystem hat 2.002 Reihen und kostet %1 je Ziehung.\n\n"
+                                            "Soll ich es trotzdem bilden?")
+                                 .arg(einsatz)});
+        QVERIFY(!w.f->lauf()->laeuft());
+        QCOMPARE(w.f->system().anzahl(), 0);
+    }
+
+    // The choice comes from [Systeme] once and goes back there on closing.
+    void einstellungen()
+    {
+        QByteArray gespeichert;
+        {
+            Fenster w;
+            w.f->close();
+            QTRY_VERIFY(w.f.isNull());
+            w.u.schreibe(QStringLiteral("Einstellungen.ini"),
+                         "[Systeme]\nZahlen=3,7,12,19,25,33\nGarantie=2:3\nSuchzeit=25\n");
+            w.u.befehle().aktion(Befehle::Art::Systeme)->trigger();
+            w.f = static_cast<TFSysteme *>(findeFenster(QStringLiteral("FSysteme")));
+            QVERIFY(QTest::qWaitForWindowExposed(w.f));
+            QTRY_COMPARE(w.kind<QLabel>(QStringLiteral("LGewaehlt"))->text(), QStringLiteral("6 Zahlen gew\u00E4hlt"));
+            QCOMPARE(w.kind<QComboBox>(QStringLiteral("CBGarantie"))->currentText(), QStringLiteral("2 bei 3"));
+            QCOMPARE(w.kind<QSpinBox>(QStringLiteral("ESuchzeit"))->value(), 25);
+            w.waehle({49});
+            w.f->close();
+            QTRY_VERIFY(w.f.isNull());
+            gespeichert = w.u.lies(QStringLiteral("Einstellungen.ini"));
+        }
+        QVERIFY2(gespeichert.contains("Zahlen=3,7,12,19,25,33,49"), gespeichert.constData());
+        QVERIFY(gespeichert.contains("Garantie=2:3"));
+        QVERIFY(gespeichert.contains("Suchzeit=25"));
+    }
+};
+
+QTEST_MAIN(TestSystemfenster)
+#include "tst_systemfenster.moc"
