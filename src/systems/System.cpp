@@ -3,16 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-std::int64_t Auswahl(int n, int k)
-{
-    if (k < 0 || n < 0 || k > n)
-        return 0;
-    std::int64_t wert = 1;
-    for (int i = 1; i <= k; ++i)
-        wert = wert * (n - k + i) / i;
-    return wert;
-}
-
 QString SystemPruefen(const std::vector<int> &zahlen, const std::optional<Garantie> &garantie)
 {
     const int n = static_cast<int>(zahlen.size());
@@ -44,7 +34,7 @@ QString SystemPruefen(const std::vector<int> &zahlen, const std::optional<Garant
 std::vector<Reihenmaske> Vollsystem(int n)
 {
     std::vector<Reihenmaske> reihen;
-    reihen.reserve(static_cast<std::size_t>(Auswahl(n, ZahlenProReihe)));
+    reihen.reserve(static_cast<std::size_t>(Binomialkoeffizient(n, ZahlenProReihe)));
     // Gosper's hack walks the 5-bit masks in ascending order of their value, which is the
     // colexicographic order; sorting by the numbers gives the order a player reads.
     const Reihenmaske ende = Reihenmaske{1} << n;
@@ -97,7 +87,7 @@ std::int64_t MengenJeReihe(int n, Garantie garantie)
 {
     std::int64_t anzahl = 0;
     for (int j = garantie.richtige; j <= std::min(ZahlenProReihe, garantie.wenn); ++j)
-        anzahl += Auswahl(ZahlenProReihe, j) * Auswahl(n - ZahlenProReihe, garantie.wenn - j);
+        anzahl += Binomialkoeffizient(ZahlenProReihe, j) * Binomialkoeffizient(n - ZahlenProReihe, garantie.wenn - j);
     return anzahl;
 }
 
@@ -115,7 +105,7 @@ std::int64_t Untergrenze(int n, Garantie garantie)
         return grenze;
     }
     const std::int64_t jeReihe = std::max<std::int64_t>(1, MengenJeReihe(n, garantie));
-    std::int64_t grenze = (Auswahl(n, m) + jeReihe - 1) / jeReihe;
+    std::int64_t grenze = (Binomialkoeffizient(n, m) + jeReihe - 1) / jeReihe;
     if (t == 1)
         grenze = std::max<std::int64_t>(grenze, (n - m + 1 + ZahlenProReihe - 1) / ZahlenProReihe);
     return std::max<std::int64_t>(grenze, 1);

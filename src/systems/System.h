@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/Binomialkoeffizient.h"
+
 #include "model/Spiel.h"
 
 #include <QString>
@@ -29,8 +31,6 @@ struct Garantie
 // A row as a bit set over the chosen numbers: bit i stands for the i-th smallest of them.
 using Reihenmaske = std::uint32_t;
 
-// n over k for the small values of systems (n <= 49); 0 outside the triangle.
-std::int64_t Auswahl(int n, int k);
 
 // Why these numbers and this guarantee make no system (German message), empty when they do.
 // Without a guarantee the full system is meant, which allows at most 20 numbers.

@@ -54,4 +54,4 @@ Systemergebnis SystemBauen(const Systemwunsch &wunsch, const std::atomic<bool> *
 Zufallsreihen SystemAlsReihen(const Systemergebnis &system);
 
 // Rows of a full system of n numbers, known before it is built.
-inline std::int64_t VollsystemReihen(int n) { return Auswahl(n, ZahlenProReihe); }
+inline std::int64_t VollsystemReihen(int n) { return Binomialkoeffizient(n, ZahlenProReihe); }

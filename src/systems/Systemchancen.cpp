@@ -13,13 +13,13 @@ Systemchancen SystemchancenBerechnen(int n, const std::vector<Reihenmaske> &reih
     Systemchancen c;
     c.reihen = static_cast<int>(reihen.size());
     for (int j = wenn; j <= ZahlenProReihe; ++j)
-        c.garantieGreift += Auswahl(n, j) * Auswahl(MaxZahl - n, ZahlenProReihe - j);
+        c.garantieGreift += Binomialkoeffizient(n, j) * Binomialkoeffizient(MaxZahl - n, ZahlenProReihe - j);
 
     // Rows by their hits and Zusatzzahl, for one subset of the chosen numbers at a time.
     std::array<std::array<std::int64_t, MaxZusatzzahl + 1>, ZahlenProReihe + 1> mitZZ{};
     std::array<std::int64_t, ZahlenProReihe + 1> jeTreffer{};
     const auto auswerten = [&](Reihenmaske teil) {
-        const std::int64_t gewicht = Auswahl(MaxZahl - n, ZahlenProReihe - std::popcount(teil));
+        const std::int64_t gewicht = Binomialkoeffizient(MaxZahl - n, ZahlenProReihe - std::popcount(teil));
         if (gewicht == 0)
             return;
         for (auto &z : mitZZ)

@@ -52,8 +52,8 @@ public:
     {
         for (int i = 0; i <= 31; ++i)
             for (int k = 0; k <= ZahlenProReihe; ++k)
-                m_binom[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] = Auswahl(i, k);
-        const auto mengen = static_cast<std::size_t>(Auswahl(n, m_m));
+                m_binom[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] = Binomialkoeffizient(i, k);
+        const auto mengen = static_cast<std::size_t>(Binomialkoeffizient(n, m_m));
         m_zaehler.assign(mengen, 0);
         m_offen.resize(mengen);
         m_stelle.resize(mengen);

@@ -37,7 +37,8 @@ AlleFenster::AlleFenster(int ziehungen)
                                                {A::Update, QStringLiteral("FUpdate")},
                                                {A::NueberK, QStringLiteral("FNueberK")},
                                                {A::Kalender, QStringLiteral("FKal")},
-                                               {A::Info, QStringLiteral("FInfo")}};
+                                               {A::Info, QStringLiteral("FInfo")},
+                                               {A::Systeme, QStringLiteral("FSysteme")}};
     for (const auto &[art, name] : befehle) {
         u.befehle().aktion(art)->trigger();
         QWidget *f = findeFenster(name);

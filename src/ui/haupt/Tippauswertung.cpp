@@ -140,7 +140,7 @@ void Tippauswertung::BOpenClick()
         m_pc1->setCurrentWidget(letzter);
 }
 
-QWidget *Tippauswertung::DateienEinlesen(const QString &pfad)
+std::pair<QWidget *, TFFrScheineN *> Tippauswertung::neuerTab(const QString &titel)
 {
     ++m_tabzaehler;
     auto *seite = new QWidget(m_pc1);
@@ -150,7 +150,13 @@ QWidget *Tippauswertung::DateienEinlesen(const QString &pfad)
     layout->setContentsMargins(0, 0, 0, 0);
     auto *rahmen = new TFFrScheineN(m_zustand, m_tabzaehler, seite);
     layout->addWidget(rahmen);
-    m_pc1->addTab(seite, QFileInfo(pfad).completeBaseName());
+    m_pc1->addTab(seite, titel);
+    return {seite, rahmen};
+}
+
+QWidget *Tippauswertung::DateienEinlesen(const QString &pfad)
+{
+    auto [seite, rahmen] = neuerTab(QFileInfo(pfad).completeBaseName());
 
     const QString fehler = rahmen->einlesen(pfad, ziehungsdaten());
     if (!fehler.isEmpty())
@@ -162,15 +168,7 @@ QWidget *Tippauswertung::DateienEinlesen(const QString &pfad)
 QWidget *Tippauswertung::ReihenOeffnen(const TextTabelle &reihen, const QString &antGes, const QString &antMeine,
                                        const QString &name)
 {
-    ++m_tabzaehler;
-    auto *seite = new QWidget(m_pc1);
-    seite->setObjectName(QStringLiteral("Tab%1").arg(m_tabzaehler));
-    seite->setProperty("tag", m_tabzaehler);
-    auto *layout = new QVBoxLayout(seite);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *rahmen = new TFFrScheineN(m_zustand, m_tabzaehler, seite);
-    layout->addWidget(rahmen);
-    m_pc1->addTab(seite, name);
+    auto [seite, rahmen] = neuerTab(name);
     rahmen->uebernehmen(reihen, antGes, antMeine, name, ziehungsdaten());
     m_pc1->setCurrentWidget(seite);
     return seite;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include <QWidget>
 
 class QCheckBox;
@@ -9,6 +11,7 @@ class QTabWidget;
 class QToolButton;
 class TextTabelle;
 class DatumslistenModell;
+class TFFrScheineN;
 struct Datumsliste;
 struct Zustand;
 
@@ -42,6 +45,8 @@ public:
 
 private:
     Datumsliste ziehungsdaten() const;
+    // A new tab page titled `titel` with an empty ticket frame in it.
+    std::pair<QWidget *, TFFrScheineN *> neuerTab(const QString &titel);
 
     Zustand &m_zustand;
     QPushButton *m_bOpen = nullptr;
