@@ -6,26 +6,12 @@
 #include "model/Eigendateien.h"
 #include "model/Ordner.h"
 #include "model/Spiel.h"
+#include "model/Startoptionen.h"
 
 #include <QCoreApplication>
 #include <QSet>
-#include <QStringDecoder>
 
 namespace {
-
-// The arguments whose bytes are no UTF-8 text, as Qt hands them on (with replacement characters):
-// a file of such a name can't be named again through that text.
-QSet<QString> unlesbareArgumente(int argc, char **argv)
-{
-    QSet<QString> unlesbar;
-    for (int i = 1; i < argc; ++i) {
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString text = utf8(QByteArrayView(argv[i]));
-        if (utf8.hasError())
-            unlesbar.insert(QString::fromLocal8Bit(argv[i]));
-    }
-    return unlesbar;
-}
 
 // The files and the folder the call names.
 QStringList dateiangaben(const Aufruf &a)
@@ -42,7 +28,7 @@ QStringList dateiangaben(const Aufruf &a)
 
 int main(int argc, char **argv)
 {
-    const QSet<QString> unlesbar = unlesbareArgumente(argc, argv);
+    const QSet<QString> unlesbar = NichtUtf8Argumente(argc, argv);
     QCoreApplication anwendung(argc, argv);
     QCoreApplication::setApplicationName(Programmname);
     QCoreApplication::setApplicationVersion(Programmversion);
@@ -60,11 +46,7 @@ int main(int argc, char **argv)
     const QStringList namen = dateiangaben(aufruf) << aufruf.datenordnerAngabe;
     for (const QString &name : namen)
         if (unlesbar.contains(name))
-            return Ablehnen(QStringLiteral("Der Name \u201E%1\u201C kann nicht gelesen werden: Er ist kein "
-                                           "g\u00FCltiger UTF-8-Text. Benennen Sie die Datei oder den Ordner bitte "
-                                           "um.")
-                                .arg(name) +
-                            Absatz + QStringLiteral("Ich breche ab."));
+            return Ablehnen(UnlesbarerName(name) + Absatz + QStringLiteral("Ich breche ab."));
     // No file the command line writes may be one of the program's data files.
     Eigendateien::schuetzen(aufruf.datenordner);
     Eigendateien::schuetzen(StandardDatenordner());

@@ -1,8 +1,9 @@
 #include "model/Startoptionen.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
 
-Startoptionen StartoptionenLesen(const QStringList &argumente)
+Startoptionen StartoptionenLesen(const QStringList &argumente, const QSet<QString> &unlesbar)
 {
     Startoptionen optionen;
     bool nurDateien = false;
@@ -21,10 +22,32 @@ Startoptionen StartoptionenLesen(const QStringList &argumente)
                 optionen.fehler = QStringLiteral("Unbekannte Option \u201E%1\u201C.").arg(argument);
             continue;
         }
-        if (!argument.isEmpty())
-            optionen.dateien << QFileInfo(argument).absoluteFilePath();
+        if (argument.isEmpty())
+            continue;
+        optionen.dateien << QFileInfo(argument).absoluteFilePath();
+        if (unlesbar.contains(argument))
+            optionen.unlesbar.insert(optionen.dateien.constLast());
     }
     return optionen;
+}
+
+QSet<QString> NichtUtf8Argumente(int argc, char **argv)
+{
+    QSet<QString> unlesbar;
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = utf8(QByteArrayView(argv[i]));
+        if (utf8.hasError())
+            unlesbar.insert(QString::fromLocal8Bit(argv[i]));
+    }
+    return unlesbar;
+}
+
+QString UnlesbarerName(const QString &name)
+{
+    return QStringLiteral("Der Name \u201E%1\u201C kann nicht gelesen werden: Er ist kein g\u00FCltiger UTF-8-Text. "
+                          "Benennen Sie die Datei oder den Ordner bitte um.")
+        .arg(name);
 }
 
 QString StartoptionenHilfe()

@@ -27,7 +27,10 @@ struct Programmlauf
         return l;
     }
 
-    static Programmlauf starte(const QString &programm, const QStringList &argumente, const QString &ordner)
+    // With `shellzeile`, the program starts through /bin/sh as `exec "$0" SHELLZEILE` with the
+    // arguments as $1, $2 …, and $x holding the byte 0xFF: a QString argument could not hold it.
+    static Programmlauf starte(const QString &programm, const QStringList &argumente, const QString &ordner,
+                               const QString &shellzeile = {})
     {
         const QString laufzeit = ordner + QStringLiteral("/run");
         QDir().mkpath(laufzeit);
@@ -43,7 +46,13 @@ struct Programmlauf
         umgebung.insert(QStringLiteral("QUINTARO_STARTBERICHT"), berichtsdatei);
         QProcess prozess;
         prozess.setProcessEnvironment(umgebung);
-        prozess.start(programm, argumente);
+        if (shellzeile.isEmpty())
+            prozess.start(programm, argumente);
+        else
+            prozess.start(QStringLiteral("/bin/sh"),
+                          QStringList{QStringLiteral("-c"),
+                                      QStringLiteral("x=$(printf '\\377'); exec \"$0\" ") + shellzeile, programm} +
+                              argumente);
         Programmlauf lauf;
         if (!prozess.waitForFinished(60000)) {
             prozess.kill();

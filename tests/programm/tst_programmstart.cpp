@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+
 // The built program, started as the desktop starts it.
 class TestProgrammstart : public QObject
 {
@@ -71,6 +73,31 @@ private Q_SLOTS:
         QCOMPARE(danach.LeseText(spielscheine, QStringLiteral("Datei1"), QString()),
                  gemerkt ? scheine + QStringLiteral("gemerkt.qtt") : QString());
         QCOMPARE(danach.LeseText(spielscheine, QStringLiteral("Datei2"), QString()), QString());
+    }
+
+    // A name that is no UTF-8 text is told as such, not as a missing file.
+    void unlesbarerName()
+    {
+        QTemporaryDir tmp;
+        const QString daten = tmp.filePath(QStringLiteral("data/Quintaro Analyser/"));
+        QVERIFY(QDir().mkpath(daten));
+        QVERIFY(schreibe(daten + Dateinamen::Gewinnreihen, Testumgebung::ziehungen(3)));
+        QVERIFY(schreibe(daten + Dateinamen::Einstellungen, QByteArray()));
+        const QByteArray schein = QFile::encodeName(tmp.path()) + "/Schein\xFF.qtt";
+        QFile datei;
+        QVERIFY(datei.open(std::fopen(schein.constData(), "wb"), QIODevice::WriteOnly, QFile::AutoCloseHandle));
+        datei.write(DemoTippschein().left(20));
+        datei.close();
+        const Programmlauf lauf =
+            Programmlauf::starte(programm(), {tmp.path()}, tmp.path(), QStringLiteral("\"$1/Schein$x.qtt\""));
+        QCOMPARE(lauf.code, 0);
+        const QStringList meldungen = lauf.liste("meldungen");
+        QCOMPARE(meldungen.size(), 1);
+        QVERIFY2(meldungen[0].startsWith(QStringLiteral("Der Name \u201E") + tmp.path() + QStringLiteral("/Schein")) &&
+                     meldungen[0].endsWith(QStringLiteral(".qtt\u201C kann nicht gelesen werden: Er ist kein "
+                                                          "g\u00FCltiger UTF-8-Text. Benennen Sie die Datei oder den "
+                                                          "Ordner bitte um.")),
+                 qPrintable(meldungen[0]));
     }
 
     void beispieldaten()

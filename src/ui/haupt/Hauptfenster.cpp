@@ -1,5 +1,7 @@
 #include "ui/haupt/Hauptfenster.h"
 
+#include "model/Startoptionen.h"
+
 #include "ui/gemeinsam/Fenster.h"
 
 #include "model/Dateien.h"
@@ -198,8 +200,13 @@ void TFAuswertung::ersteAnzeige()
         frageNachDownload();
 }
 
-QWidget *TFAuswertung::startdateiOeffnen(const QString &pfad)
+QWidget *TFAuswertung::startdateiOeffnen(const QString &pfad, bool unlesbar)
 {
+    // Qt can't open a file by the garbled text of such a name: saying it is missing would mislead.
+    if (unlesbar) {
+        Meldungen::information(this, UnlesbarerName(pfad));
+        return nullptr;
+    }
     if (QFileInfo::exists(pfad))
         return m_tippauswertung->DateienEinlesen(pfad);
     Meldungen::information(this, QStringLiteral("Die mit dem Programmstart zu ladende Datei ")
@@ -207,11 +214,11 @@ QWidget *TFAuswertung::startdateiOeffnen(const QString &pfad)
     return nullptr;
 }
 
-void TFAuswertung::startdateienOeffnen(const QStringList &dateien)
+void TFAuswertung::startdateienOeffnen(const QStringList &dateien, const QSet<QString> &unlesbar)
 {
     QWidget *letzter = nullptr;
     for (const QString &datei : dateien) {
-        if (QWidget *seite = startdateiOeffnen(datei))
+        if (QWidget *seite = startdateiOeffnen(datei, unlesbar.contains(datei)))
             letzter = seite;
     }
     if (letzter) {

@@ -3,6 +3,7 @@
 #include "model/Einstellungen.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 class Befehle;
 class QAction;
@@ -31,8 +32,9 @@ public:
     // "Gewinnreihen importieren...": draws from a file, after a preview, then the reload above.
     void GewinnreihenImportieren();
     // Opens ticket files named on the command line (a double-click in the file manager) into
-    // tabs, each missing one with a message; the remembered list of files stays as it is.
-    void startdateienOeffnen(const QStringList &dateien);
+    // tabs, each missing one with a message, as is each whose name is no UTF-8 text; the
+    // remembered list of files stays as it is.
+    void startdateienOeffnen(const QStringList &dateien, const QSet<QString> &unlesbar = {});
 
 Q_SIGNALS:
     void geschlossen();
@@ -46,7 +48,7 @@ private:
     void baueMenue();
     void baueWerkzeugleiste();
     QWidget *baueFussleiste();
-    QWidget *startdateiOeffnen(const QString &pfad);
+    QWidget *startdateiOeffnen(const QString &pfad, bool unlesbar = false);
     void frageNachDownload();
     void oeffneUpdatefenster();
     void zeigeHilfe(int thema);

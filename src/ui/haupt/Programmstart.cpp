@@ -70,6 +70,7 @@ void qtTexteLaden(QTranslator &qtTexte)
 int Programmstart(int &argc, char **argv)
 {
     // Asking for the usage or the version needs no display.
+    const QSet<QString> unlesbar = NichtUtf8Argumente(argc, argv);
     QStringList roh;
     for (int i = 1; i < argc; ++i)
         roh << QString::fromLocal8Bit(argv[i]);
@@ -85,7 +86,7 @@ int Programmstart(int &argc, char **argv)
     QGuiApplication::setDesktopFileName(Anwendungskennung);
     QApplication::setWindowIcon(Symbole::programm());
     // Qt has taken its own options (-platform, -style …) out of the arguments by now.
-    const Startoptionen optionen = StartoptionenLesen(QCoreApplication::arguments().mid(1));
+    const Startoptionen optionen = StartoptionenLesen(QCoreApplication::arguments().mid(1), unlesbar);
     if (const auto ende = befehlszeileBeantworten(optionen))
         return *ende;
 
@@ -116,8 +117,8 @@ int Programmstart(int &argc, char **argv)
     befehle.setzeAusfuehrung(Befehle::Art::Eingabe, [&eingabe] { eingabe.zeigen(); });
     // Files named on the command line open once the start window is gone.
     QObject::connect(start, &QObject::destroyed, &hauptfenster,
-                     [&hauptfenster, &zustand, &bericht, dateien = optionen.dateien] {
-                         hauptfenster.startdateienOeffnen(dateien);
+                     [&hauptfenster, &zustand, &bericht, &optionen] {
+                         hauptfenster.startdateienOeffnen(optionen.dateien, optionen.unlesbar);
                          if (bericht)
                              bericht->abschliessen(hauptfenster, zustand);
                      });
