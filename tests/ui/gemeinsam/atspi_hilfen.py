@@ -12,15 +12,16 @@ FRIST = 60.0  # seconds any one step may take on a busy machine; no step relies 
 
 def warte(bedingung, was):
     ende = time.monotonic() + FRIST
+    zuletzt = None
     while time.monotonic() < ende:
         try:
             wert = bedingung()
-        except Exception:  # an object that went away meanwhile
-            wert = None
+        except Exception as fehler:  # an object that went away meanwhile, or a reading not yet right
+            wert, zuletzt = None, fehler
         if wert:
             return wert
         time.sleep(0.2)
-    raise AssertionError("timed out waiting for " + was)
+    raise AssertionError("timed out waiting for " + was + (" (last: %s)" % zuletzt if zuletzt else ""))
 
 
 def hat(objekt, zustand):
