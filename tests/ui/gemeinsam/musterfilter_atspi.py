@@ -2,9 +2,9 @@
 
 Started by musterfilter_atspi.sh inside a private D-Bus session and an Xvfb display. The program
 runs with its sample data. Through AT-SPI alone: open the generator from the tool bar, find the
-"Filter" group with its five check boxes and their named fields, switch the sum filter on and
-hear the count of possible rows fall; then open the statistics, turn to the "Muster" page and
-find its pattern choice with the five patterns.
+"Filter" group with its five check boxes (each with an Alt key of its own) and their named fields,
+switch the sum filter on and hear the count of possible rows fall; then open the statistics, turn
+to the "Muster" page and find its pattern choice with the five patterns.
 """
 import re
 import sys
@@ -44,6 +44,30 @@ def befehl(app, name):
     aktion(knopf, DRUECKEN)
 
 
+def tasten(objekt):
+    """The Alt keys its actions tell, as a screen reader announces them."""
+    if "Action" not in objekt.get_interfaces():
+        return set()
+    a = objekt.queryAction()
+    return {a.getKeyBinding(i).lower() for i in range(a.nActions)} - {""}
+
+
+def pruefe_tasten(gruppe, schalter):
+    """Each check box has an Alt key of its own in the whole window."""
+    fenster = gruppe
+    while fenster.getRole() != pyatspi.ROLE_FRAME:
+        fenster = fenster.parent
+    belegt = {}
+    for objekt in alle(fenster, lambda o: tasten(o)):
+        for taste in tasten(objekt):
+            belegt.setdefault(taste, []).append(objekt.name)
+    for name, kasten in schalter.items():
+        eigene = tasten(kasten)
+        assert len(eigene) == 1 and next(iter(eigene)).startswith("alt+"), '"%s" has the keys %s' % (name, eigene)
+        taste = next(iter(eigene))
+        assert belegt[taste] == [name], "%s is taken by %s" % (taste, belegt[taste])
+
+
 def pruefe_filter(app):
     gruppe = warte(lambda: suche(app, pyatspi.ROLE_PANEL, "Filter") or suche(app, pyatspi.ROLE_GROUPING, "Filter"),
                    'the group "Filter"')
@@ -60,6 +84,7 @@ def pruefe_filter(app):
         for feldname in feldnamen:
             feld = next(f for f in felder if f.name == feldname)
             assert not hat(feld, pyatspi.STATE_SENSITIVE), 'the field "%s" is usable with its filter off' % feldname
+    pruefe_tasten(gruppe, schalter)
     label, anzahl = moeglich(gruppe)
     assert anzahl == ALLE_REIHEN, "the label reads %r" % label.name
 
