@@ -21,11 +21,11 @@ QFont schrift(const QFont &basis, int punkte, bool fett = false)
 } // namespace
 
 Vergleichsdiagramm::Vergleichsdiagramm(const QString &name, const QString &beobachtetText, QWidget *eltern)
-    : QChartView(eltern)
+    : QChartView(new QChart, eltern) // the view's own default chart would be left behind by setChart
 {
     setObjectName(name);
     setRenderHint(QPainter::Antialiasing);
-    auto *chart = new QChart;
+    QChart *chart = this->chart();
     chart->setTitleFont(schrift(font(), 9, true));
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -54,7 +54,6 @@ Vergleichsdiagramm::Vergleichsdiagramm(const QString &name, const QString &beoba
     m_werte->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(m_werte, Qt::AlignLeft);
     reihe->attachAxis(m_werte);
-    setChart(chart);
     setMinimumHeight(240);
 }
 
