@@ -1,4 +1,5 @@
 #include "Attrappen.h"
+#include "Bildschirmfoto.h"
 #include "Dateien.h"
 #include "Eingabewege.h"
 #include "Scheindaten.h"
@@ -74,12 +75,7 @@ struct Eingabe
         klick(QStringLiteral("BUebertragen"));
     }
     // Saves the screen of the window for a look by eye when QUINTARO_BILDER names a folder.
-    void bild(const QString &name)
-    {
-        const QString ordner = qEnvironmentVariable("QUINTARO_BILDER");
-        if (!ordner.isEmpty())
-            f.grab().save(ordner + QLatin1Char('/') + name + QStringLiteral(".png"));
-    }
+    void bild(const QString &name) { bildSichern(&f, name); }
 };
 
 } // namespace
@@ -205,7 +201,8 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(eingefuegt);
         QTest::keySequence(e.m1(), QKeySequence::Paste);
         QCOMPARE(e.m1()->document()->firstBlock().text(), eingefuegt.section(QLatin1Char('\n'), 0, 0));
-        e.bild(QStringLiteral("eingefuegt-mit-nbsp"));
+        e.bild(QStringLiteral("eingefuegt-mit-nbsp-") +
+               QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
         const QStringList vorher = e.reihen(QStringLiteral("G1"));
         e.klick(QStringLiteral("BUebertragen"));
         // A trailing non-breaking space makes a field no number: the rows stay as they were.
