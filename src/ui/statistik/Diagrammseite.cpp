@@ -1,5 +1,7 @@
 #include "ui/statistik/Diagrammseite.h"
 
+#include "ui/statistik/RollbareSeite.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -7,7 +9,6 @@
 #include <QHorizontalBarSeries>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QScrollArea>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -42,18 +43,7 @@ void setzeBereich(QValueAxis *achse, double groesster)
 
 Diagrammseite::Diagrammseite(const QLocale &locale, QWidget *eltern) : QWidget(eltern), m_locale(locale)
 {
-    auto *rahmen = new QVBoxLayout(this);
-    rahmen->setContentsMargins(0, 0, 0, 0);
-    auto *bereich = new QScrollArea(this);
-    bereich->setObjectName(QStringLiteral("SDiagramme"));
-    bereich->setWidgetResizable(true);
-    bereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    bereich->setFrameShape(QFrame::NoFrame);
-    rahmen->addWidget(bereich);
-
-    auto *innen = new QWidget(bereich);
-    auto *senkrecht = new QVBoxLayout(innen);
-    senkrecht->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout *senkrecht = RollbareSeite(this, 0, QStringLiteral("SDiagramme"));
     m_haeufigkeit = baueDiagramm(QStringLiteral("DHaeufigkeit0"), QStringLiteral("Wie oft wurde jede Zahl gezogen?"),
                                  QStringLiteral("Anzahl im Zeitraum"), QStringLiteral("Anzahl Ziehungen"),
                                  m_haeufigkeitsbalken, m_haeufigkeitsachse);
@@ -62,7 +52,6 @@ Diagrammseite::Diagrammseite(const QLocale &locale, QWidget *eltern) : QWidget(e
                                   QStringLiteral("Ziehungen ohne die Zahl"), m_ausgebliebenBalken, m_ausgebliebenAchse);
     senkrecht->addWidget(m_haeufigkeit);
     senkrecht->addWidget(m_ausgeblieben);
-    bereich->setWidget(innen);
 
     // The average as a vertical line across all numbers.
     QChart *chart = m_haeufigkeit->chart();

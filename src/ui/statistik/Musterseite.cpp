@@ -2,6 +2,7 @@
 
 #include "ui/gemeinsam/Gitter.h"
 #include "ui/gemeinsam/TextTabellenModell.h"
+#include "ui/statistik/RollbareSeite.h"
 #include "ui/statistik/StatistikGitter.h"
 #include "ui/statistik/Vergleichsdiagramm.h"
 
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -23,16 +23,8 @@ constexpr int SichtbareZeilen = 8;
 Musterseite::Musterseite(const QLocale &locale, QWidget *eltern) : QWidget(eltern), m_locale(locale)
 {
     setObjectName(QStringLiteral("PMuster0"));
-    auto *rahmen = new QVBoxLayout(this);
-    rahmen->setContentsMargins(0, 0, 0, 0);
-    auto *bereich = new QScrollArea(this);
-    bereich->setWidgetResizable(true);
-    bereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    bereich->setFrameShape(QFrame::NoFrame);
-    rahmen->addWidget(bereich);
-    auto *innen = new QWidget(bereich);
-    auto *senkrecht = new QVBoxLayout(innen);
-    senkrecht->setContentsMargins(4, 4, 4, 4);
+    QVBoxLayout *senkrecht = RollbareSeite(this, 4);
+    QWidget *innen = senkrecht->parentWidget();
 
     auto *zeile = new QHBoxLayout;
     auto *beschriftung = new QLabel(QStringLiteral("&Muster:"), innen);
@@ -76,7 +68,6 @@ Musterseite::Musterseite(const QLocale &locale, QWidget *eltern) : QWidget(elter
 
     m_diagramm = new Vergleichsdiagramm(QStringLiteral("DMuster0"), QStringLiteral("beobachtet"), innen);
     senkrecht->addWidget(m_diagramm, 1);
-    bereich->setWidget(innen);
     connect(m_wahl, &QComboBox::currentIndexChanged, this, &Musterseite::zeigeMuster);
 }
 

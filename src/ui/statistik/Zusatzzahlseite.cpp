@@ -2,12 +2,12 @@
 
 #include "ui/gemeinsam/Gitter.h"
 #include "ui/gemeinsam/TextTabellenModell.h"
+#include "ui/statistik/RollbareSeite.h"
 #include "ui/statistik/StatistikGitter.h"
 #include "ui/statistik/Vergleichsdiagramm.h"
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,16 +18,8 @@ const QStringList Kopf{QStringLiteral("ZZ"), QStringLiteral("gezogen"), QStringL
 Zusatzzahlseite::Zusatzzahlseite(const QLocale &locale, QWidget *eltern) : QWidget(eltern), m_locale(locale)
 {
     setObjectName(QStringLiteral("PZusatzzahl0"));
-    auto *rahmen = new QVBoxLayout(this);
-    rahmen->setContentsMargins(0, 0, 0, 0);
-    auto *bereich = new QScrollArea(this);
-    bereich->setWidgetResizable(true);
-    bereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    bereich->setFrameShape(QFrame::NoFrame);
-    rahmen->addWidget(bereich);
-    auto *innen = new QWidget(bereich);
-    auto *senkrecht = new QVBoxLayout(innen);
-    senkrecht->setContentsMargins(4, 4, 4, 4);
+    QVBoxLayout *senkrecht = RollbareSeite(this, 4);
+    QWidget *innen = senkrecht->parentWidget();
 
     m_erwartet = new QLabel(innen);
     m_erwartet->setObjectName(QStringLiteral("LZusatzErwartet0"));
@@ -54,7 +46,6 @@ Zusatzzahlseite::Zusatzzahlseite(const QLocale &locale, QWidget *eltern) : QWidg
 
     m_diagramm = new Vergleichsdiagramm(QStringLiteral("DZusatz0"), QStringLiteral("gezogen"), innen);
     senkrecht->addWidget(m_diagramm, 1);
-    bereich->setWidget(innen);
 }
 
 void Zusatzzahlseite::zeige(const Zusatzzahlauswertung &auswertung)
