@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QString>
@@ -18,5 +19,7 @@ inline void bildSichern(QWidget *fenster, const QString &name)
     if (ordner.isEmpty())
         return;
     QDir().mkpath(ordner);
+    // Charts and layouts catch up with the last change through posted events.
+    QCoreApplication::processEvents();
     fenster->grab().toImage().save(ordner + QLatin1Char('/') + name + QStringLiteral(".png"));
 }

@@ -149,6 +149,7 @@ private Q_SLOTS:
         bildSichern(w.f, QStringLiteral("statistik-muster-summe"));
         muster->ComboMuster()->setCurrentIndex(static_cast<int>(Musterart::Gerade));
         bildSichern(w.f, QStringLiteral("statistik-muster-gerade"));
+        bildSichern(muster->diagramm(), QStringLiteral("statistik-muster-gerade-diagramm"));
         muster->ComboMuster()->setCurrentIndex(0);
 
         // A shorter period: both tabs follow it.
