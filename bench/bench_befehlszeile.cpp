@@ -7,8 +7,8 @@
 //
 // With QUINTARO_BENCH_DATEN=ORDNER the data folders are written there and kept, so the same
 // commands can be run by hand, e.g.
-//   /usr/bin/time -v bin/quintaro-analyser-cli --daten ORDNER/100000 auswerten ORDNER/schein.qtt \
-//       --von 1900-01-01 --json > /dev/null
+//   /usr/bin/time -v bin/quintaro-analyser-cli --daten ORDNER/100000 auswerten ORDNER/schein.qtt
+//       --von 1900-01-01 --json > /dev/null      (one line)
 
 #include "model/Records.h"
 #include "model/Spiel.h"
