@@ -11,8 +11,6 @@
 // A row while it is drawn: the bits 1..49 of one word, as in the first word of a Zahlenmenge.
 using Reihenbits = std::uint64_t;
 
-// Number of distinct rows of five numbers out of 49.
-inline constexpr std::int32_t AlleReihen = 1906884;
 
 // The row's place among all rows of five numbers, 0 .. AlleReihen - 1: with its numbers
 // a < b < c < d < e counted from 0, the sum (a over 1) + (b over 2) + ... + (e over 5).

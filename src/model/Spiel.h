@@ -12,6 +12,9 @@ inline constexpr int MaxZahl = 49;
 inline constexpr int ZahlenProReihe = 5;
 inline constexpr int MaxZusatzzahl = 10;
 
+// Number of distinct rows of five numbers out of 49.
+inline constexpr std::int32_t AlleReihen = 1906884;
+
 // Number of different combinations of 2, 3 and 4 numbers out of 1..49.
 inline constexpr std::array<int, 3> KombiAnzahl{1176, 18424, 211876};
 inline constexpr int kombiAnzahl(int k) { return KombiAnzahl[static_cast<std::size_t>(k - 2)]; }

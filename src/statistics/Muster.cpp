@@ -109,8 +109,8 @@ const Reihentafel &Reihentafel::alle()
 {
     static const Reihentafel tafel = [] {
         Reihentafel t;
-        t.reihen.reserve(AlleFuenferreihen);
-        t.muster.reserve(AlleFuenferreihen);
+        t.reihen.reserve(AlleReihen);
+        t.muster.reserve(AlleReihen);
         jedeReihe([&t](std::uint64_t reihe) {
             t.reihen.push_back(reihe);
             t.muster.push_back(packe(MusterVon(reihe)));

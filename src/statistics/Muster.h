@@ -19,9 +19,6 @@ inline constexpr std::array<Musterart, Musterarten> AlleMusterarten{
 // The highest number that counts as small.
 inline constexpr int GroessteKleineZahl = 24;
 
-// Number of distinct rows of five numbers out of 49.
-inline constexpr std::int32_t AlleFuenferreihen = 1906884;
-
 struct Musterwerte
 {
     int summe = 0;        // 15..235

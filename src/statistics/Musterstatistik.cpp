@@ -29,7 +29,7 @@ Musterauswertung MusterAuswerten(const QVector<TGewZahlen> &ziehungen, int von, 
         std::vector<double> erwartet;
         for (std::size_t i = 0; i < alle.size(); ++i) {
             const double e = static_cast<double>(auswertung.ziehungen) * static_cast<double>(alle[i]) /
-                             static_cast<double>(AlleFuenferreihen);
+                             static_cast<double>(AlleReihen);
             ergebnis.werte.push_back({WerteVon(art).von + static_cast<int>(i), alle[i], beobachtet[a][i], e});
             erwartet.push_back(e);
         }
