@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libqt6opengl6-dev qt6-translations-l10n qt6-charts-dev
-  libxlsxwriter-dev libzip-dev libpugixml-dev libfreexl-dev
+  libxlsxwriter-dev libzip-dev libfreexl-dev
+  libqt6sql6-sqlite libsodium-dev minisign
   libreoffice-calc
   fp-utils libchm-dev
   libbenchmark-dev
@@ -19,6 +20,7 @@ packages=(
   desktop-file-utils libxml2-utils shared-mime-info
   dpkg-dev lintian appstream jq
   fonts-dejavu-core
+  reuse
 )
 
 missing=()
