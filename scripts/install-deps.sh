@@ -14,7 +14,7 @@ packages=(
   clang libclang-rt-14-dev lld
   openssl
   xvfb xauth imagemagick
-  python3-pyatspi at-spi2-core dbus
+  python3-pyatspi at-spi2-core dbus xdotool
   poppler-utils
   python3-openpyxl python3-xlsxwriter
   desktop-file-utils libxml2-utils shared-mime-info

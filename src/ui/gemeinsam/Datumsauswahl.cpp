@@ -63,8 +63,8 @@ QVariant DatumslistenModell::data(const QModelIndex &index, int rolle) const
 
 namespace {
 
-// A combo box for assistive technology, as Qt shows its own: its value is the chosen date, its
-// one child the list it opens (showing while open, the current date selected), and its action
+// A combo box for assistive technology, as Qt shows its own: its name and value are the chosen
+// date, its one child the list it opens (showing while open, the current date selected), and its action
 // opens or closes that list.
 class DatumsauswahlZugang : public QAccessibleWidget
 {
@@ -82,10 +82,15 @@ public:
     {
         return kind && kind->object() == auswahl()->aufklappansicht() ? 0 : -1;
     }
+    // As Qt's own combo box on Linux: name and value are the shown date (the label comes through
+    // the labelled-by relation); only an empty list falls back to the label.
     QString text(QAccessible::Text art) const override
     {
-        if (art == QAccessible::Value)
-            return auswahl()->currentText();
+        if (art == QAccessible::Name || art == QAccessible::Value) {
+            const QString datum = auswahl()->currentText();
+            if (!datum.isEmpty())
+                return datum;
+        }
         return QAccessibleWidget::text(art);
     }
     QAccessible::State state() const override

@@ -91,6 +91,12 @@ def aktion(objekt, namen):
 DRUECKEN = ("Press", "press", "click")
 
 
+def taste(name):
+    """Presses and releases a key on the display (an X key name such as "Up"), as the user would.
+    The AT-SPI registry of the private bus does not reach the display, so xdotool types it."""
+    subprocess.run(["xdotool", "key", name], check=True)
+
+
 def starte_beispiel(programm):
     """The program with its sample data, started and past the start window: (process, its application)."""
     lauf = subprocess.Popen([programm, "--beispiel"])

@@ -16,7 +16,7 @@ for p in /usr/bin/python3 python3; do
     break
   fi
 done
-for teil in xvfb-run dbus-run-session; do
+for teil in xvfb-run dbus-run-session xdotool; do
   if ! command -v "$teil" >/dev/null; then
     echo "SKIP: $teil is not installed (scripts/install-deps.sh installs it)"
     exit 77

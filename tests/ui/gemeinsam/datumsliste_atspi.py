@@ -2,14 +2,15 @@
 
 Started by datumsliste_atspi.sh inside a private D-Bus session and an Xvfb display. The program
 runs with its sample data (ten years of weekly draws); the list must be the combo box's child,
-showing while open, one item per date named by the date, the current date selected.
+showing while open, one item per date named by the date, the current date selected; the box
+itself is named by the date it shows and labelled by its caption.
 """
 import re
 import sys
 
 import pyatspi
 
-from atspi_hilfen import aktion, beende, bild, hat, starte_beispiel, suche, warte
+from atspi_hilfen import aktion, beende, beschriftungen, bild, hat, starte_beispiel, suche, taste, warte
 
 
 def ausgewaehlt(liste):
@@ -46,8 +47,18 @@ def main():
 
         bild("datumsliste-offen")
 
+        # As any combo box on Linux, the box is read by the date it shows, its caption comes by
+        # the labelled-by relation; choosing another draw changes the name a screen reader says.
+        assert liste_box.name == namen[-1], "the box is named %r, not its date" % liste_box.name
+        assert "Ziehung" in beschriftungen(liste_box), beschriftungen(liste_box)
+        taste("Up")
+        taste("Return")
+        warte(lambda: not hat(liste_box, pyatspi.STATE_EXPANDED), "the list to close")
+        warte(lambda: liste_box.name == namen[-2], "the box to say the chosen date %s (it says %r)"
+              % (namen[-2], liste_box.name))
+
         # Keys in the open list are checked by the window test (datumslisteAufklappen).
-        print("PASS: %d dates, %s selected" % (anzahl, namen[-1]))
+        print("PASS: %d dates, %s selected, then %s chosen" % (anzahl, namen[-1], namen[-2]))
     finally:
         beende(lauf)
 

@@ -42,22 +42,11 @@ bool brauchtNamen(const QWidget *w)
            qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w);
 }
 
-// The shown controls of a window without a name, as "window/control (class)"; every page of
-// its tab widgets is looked at.
-QStringList unbenannte(QWidget *fenster)
+// Calls `pruefe` with the window as it is and once more with every page of each shown tab widget
+// in front, then puts the pages back.
+template<typename Pruefung>
+void aufJederSeite(QWidget *fenster, Pruefung pruefe)
 {
-    QStringList ohne;
-    const auto pruefe = [&] {
-        for (QWidget *w : fenster->findChildren<QWidget *>()) {
-            if (!w->isVisible() || w->window() != fenster || !brauchtNamen(w))
-                continue;
-            QAccessibleInterface *zugang = QAccessible::queryAccessibleInterface(w);
-            const QString eintrag = fenster->objectName() + QLatin1Char('/') + w->objectName() + QStringLiteral(" (") +
-                                    QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(')');
-            if ((!zugang || zugang->text(QAccessible::Name).trimmed().isEmpty()) && !ohne.contains(eintrag))
-                ohne << eintrag;
-        }
-    };
     pruefe();
     for (QTabWidget *seiten : fenster->findChildren<QTabWidget *>()) {
         if (!seiten->isVisible())
@@ -69,7 +58,49 @@ QStringList unbenannte(QWidget *fenster)
         }
         seiten->setCurrentIndex(vorher);
     }
+}
+
+QString eintrag(const QWidget *fenster, const QWidget *w)
+{
+    return fenster->objectName() + QLatin1Char('/') + w->objectName() + QStringLiteral(" (") +
+           QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(')');
+}
+
+// The shown controls of a window without a name, as "window/control (class)".
+QStringList unbenannte(QWidget *fenster)
+{
+    QStringList ohne;
+    aufJederSeite(fenster, [&] {
+        for (QWidget *w : fenster->findChildren<QWidget *>()) {
+            if (!w->isVisible() || w->window() != fenster || !brauchtNamen(w))
+                continue;
+            QAccessibleInterface *zugang = QAccessible::queryAccessibleInterface(w);
+            const QString wer = eintrag(fenster, w);
+            if ((!zugang || zugang->text(QAccessible::Name).trimmed().isEmpty()) && !ohne.contains(wer))
+                ohne << wer;
+        }
+    });
     return ohne;
+}
+
+// The shown combo boxes whose name is not the text they show, as "window/control: name ≠ text".
+// On Linux a combo box is read by its shown text; its caption comes through its buddy label.
+QStringList kombisMitFremdemNamen(QWidget *fenster)
+{
+    QStringList falsch;
+    aufJederSeite(fenster, [&] {
+        for (QComboBox *box : fenster->findChildren<QComboBox *>()) {
+            if (!box->isVisible() || box->window() != fenster || box->currentText().isEmpty())
+                continue;
+            QAccessibleInterface *zugang = QAccessible::queryAccessibleInterface(box);
+            const QString name = zugang ? zugang->text(QAccessible::Name) : QString();
+            const QString wer = eintrag(fenster, box) + QStringLiteral(": ") + name + QStringLiteral(" ≠ ") +
+                                box->currentText();
+            if (name != box->currentText() && !falsch.contains(wer))
+                falsch << wer;
+        }
+    });
+    return falsch;
 }
 
 } // namespace
@@ -154,6 +185,20 @@ private Q_SLOTS:
         for (QWidget *f : alle.fenster())
             ohne << unbenannte(f);
         QVERIFY2(ohne.isEmpty(), qPrintable(ohne.join(QStringLiteral(", "))));
+    }
+
+    // A screen reader says a combo box's shown text, date lists included.
+    void kombisHeissenWieIhrText()
+    {
+        AlleFenster alle;
+        QStringList falsch;
+        int kombis = 0;
+        for (QWidget *f : alle.fenster()) {
+            falsch << kombisMitFremdemNamen(f);
+            kombis += static_cast<int>(f->findChildren<QComboBox *>().size());
+        }
+        QVERIFY(kombis > 0);
+        QVERIFY2(falsch.isEmpty(), qPrintable(falsch.join(QStringLiteral(", "))));
     }
 };
 
