@@ -1,6 +1,7 @@
 #include "strategy/Strategie.h"
 
 #include "generator/Zufallsauswahl.h"
+#include "model/Tippscheindatei.h"
 #include "statistics/Musterstatistik.h"
 
 #include <QFileInfo>
@@ -97,6 +98,23 @@ QString StandardName(const Strategie &s)
     }
     }
     return art;
+}
+
+QString ScheinLaden(Strategie &s)
+{
+    s.reihen.clear();
+    if (!QFileInfo(s.datei).isFile())
+        return QStringLiteral("Der Tippschein \u201E%1\u201C wurde nicht gefunden.").arg(s.datei);
+    TextTabelle tabelle(TippreihenSpalten, 1);
+    QString antGes = QStringLiteral("1");
+    QString antMeine = QStringLiteral("1");
+    const QString fehler = ScheinEinlesen(tabelle, antGes, antMeine, s.datei, [](const QString &) { return 0; });
+    if (!fehler.isEmpty())
+        return fehler;
+    s.reihen = TippreihenAusTabelle(tabelle);
+    s.antGes = AnteilAusText(antGes).value_or(1);
+    s.antMeine = AnteilAusText(antMeine).value_or(1);
+    return QString();
 }
 
 QString StrategiePruefen(const Strategie &s)

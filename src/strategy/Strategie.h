@@ -74,6 +74,10 @@ QString RangfolgeText(Rangfolge rangfolge);
 QString StandardName(const Strategie &strategie);
 inline QString Anzeigename(const Strategie &s) { return s.name.trimmed().isEmpty() ? StandardName(s) : s.name; }
 
+// Reads the rows and shares of the ticket file `datei` into a "Fester Schein"; the German message
+// when the file is missing or cannot be read (the strategy then keeps no rows).
+QString ScheinLaden(Strategie &strategie);
+
 // Why the strategy cannot be played (German), empty when it can. A ticket is checked by its rows,
 // so read it first.
 QString StrategiePruefen(const Strategie &strategie);
