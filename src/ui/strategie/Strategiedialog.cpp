@@ -98,7 +98,7 @@ Strategiedialog::Strategiedialog(const QString &datenordner, QWidget *eltern)
     m_schritte->setRange(1, 100'000'000);
     m_schritte->setValue(static_cast<int>(VorgabeSchritte));
     m_schritte->setGroupSeparatorShown(true);
-    dialogZeile(form, QStringLiteral("Such&schritte:"), m_schritte);
+    dialogZeile(form, QStringLiteral("Suchschri&tte:"), m_schritte);
     m_zusatzzahl = new QComboBox(gemeinsam);
     m_zusatzzahl->setObjectName(QStringLiteral("ComboZusatzzahl"));
     m_zusatzzahl->addItem(QStringLiteral("per Zufall"), 0);
@@ -181,7 +181,7 @@ QWidget *Strategiedialog::baueRegel()
     m_rang->setObjectName(QStringLiteral("ComboRang"));
     for (const Rangfolge r : {Rangfolge::Haeufigste, Rangfolge::Seltenste, Rangfolge::Ausgeblieben})
         m_rang->addItem(RangfolgeText(r), static_cast<int>(r));
-    dialogZeile(form, QStringLiteral("&Zahlen:"), m_rang);
+    dialogZeile(form, QStringLiteral("&Welche Zahlen:"), m_rang);
     m_anzahl = new QSpinBox(seite);
     m_anzahl->setObjectName(QStringLiteral("EAnzahl"));
     m_anzahl->setRange(MinRegelzahlen, MaxRegelzahlen);
@@ -198,7 +198,7 @@ QWidget *Strategiedialog::baueRegel()
     connect(m_alle, &QCheckBox::toggled, m_fenster, [this](bool alle) { m_fenster->setEnabled(!alle); });
     zeile->addWidget(m_fenster, 1);
     zeile->addWidget(m_alle);
-    auto *l = new QLabel(QStringLiteral("Ge&z\u00E4hlt \u00FCber:"), seite);
+    auto *l = new QLabel(QStringLiteral("Gez\u00E4hlt &\u00FCber:"), seite);
     l->setBuddy(m_fenster);
     form->addRow(l, zeile);
     return seite;

@@ -236,7 +236,7 @@ QWidget *TFStrategietest::baueErgebnisse(QWidget *eltern)
     m_strategieWahl = new QComboBox(ziehungen);
     m_strategieWahl->setObjectName(QStringLiteral("ComboStrategie"));
     m_strategieWahl->setMinimumContentsLength(30);
-    auto *lWahl = new QLabel(QStringLiteral("S&trategie:"), ziehungen);
+    auto *lWahl = new QLabel(QStringLiteral("Strate&gie:"), ziehungen);
     lWahl->setBuddy(m_strategieWahl);
     wahlzeile->addWidget(lWahl);
     wahlzeile->addWidget(m_strategieWahl);

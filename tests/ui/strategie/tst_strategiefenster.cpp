@@ -17,6 +17,8 @@
 #include "ui/strategie/Strategiediagramm.h"
 #include "ui/strategie/Strategiefenster.h"
 
+#include <QAccessible>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QChart>
@@ -167,6 +169,34 @@ class TestStrategiefenster : public QObject
     };
 
 private Q_SLOTS:
+    // Every page of the strategy dialog: each shown control has a name a screen reader can say.
+    void dialogSeitenBenannt()
+    {
+        Testumgebung u;
+        Strategiedialog d(u.zustand.Datenordner, nullptr);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        auto *art = d.findChild<QComboBox *>(QStringLiteral("ComboArt"));
+        for (int i = 0; i < art->count(); ++i) {
+            art->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            QStringList ohne;
+            for (QWidget *w : d.findChildren<QWidget *>()) {
+                const bool steuerelement = qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
+                                           qobject_cast<QAbstractSpinBox *>(w) ||
+                                           (qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractSpinBox *>(w->parentWidget()) &&
+                                            !qobject_cast<QComboBox *>(w->parentWidget()));
+                if (!steuerelement || !w->isVisible())
+                    continue;
+                QAccessibleInterface *zugang = QAccessible::queryAccessibleInterface(w);
+                if (!zugang || zugang->text(QAccessible::Name).trimmed().isEmpty())
+                    ohne << w->objectName();
+            }
+            QVERIFY2(ohne.isEmpty(), qPrintable(art->currentText() + QStringLiteral(": ") + ohne.join(QLatin1Char(','))));
+            bildSichern(&d, QStringLiteral("strategie-dialog-%1").arg(i));
+        }
+    }
+
     // Two strategies over 300 draws: the summary, the chart and the draw list show what the core
     // counts; the draw list and the summary go out as CSV and read back; the report prints.
     void zweiStrategienUeber300Ziehungen()
