@@ -3,6 +3,8 @@
 #include "evaluation/Gewinnauswertung.h"
 #include "model/Datum.h"
 
+#include <algorithm>
+
 namespace {
 
 QString euro(std::int64_t cent, const QLocale &locale)
@@ -22,9 +24,9 @@ QStringList uebersichtKopf()
                      QStringLiteral("Bilanz \u20AC"),
                      QStringLiteral("R\u00FCcklauf"),
                      QStringLiteral("H\u00F6chstgewinn \u20AC"),
-                     QStringLiteral("am"),
+                     QStringLiteral("H\u00F6chstgewinn am"),
                      QStringLiteral("Durststrecke"),
-                     QStringLiteral("erwartet \u20AC"),
+                     QStringLiteral("Bilanz erwartet \u20AC"),
                      QStringLiteral("5 % fair \u20AC"),
                      QStringLiteral("95 % fair \u20AC"),
                      QStringLiteral("mindestens so gut")};
@@ -144,33 +146,38 @@ Gewinnbericht StrategieberichtErstellen(const Testergebnis &e, const QVector<TGe
     kopf.angaben << qMakePair(QStringLiteral("Startwert:"), QString::number(e.startwert));
     b.abschnitte << kopf;
 
-    // The summary in two tables, so that both fit the width of a page.
+    // The summary turned on its side, a column per strategy and four strategies to a table, so
+    // that every figure fits the width of a page.
     const TextTabelle u = UebersichtTabelle(e, ziehungen, l);
-    const auto teil = [&](const QString &titel, const QVector<int> &spalten) {
+    constexpr int JeTabelle = 4;
+    for (int erste = 1; erste < u.zeilen(); erste += JeTabelle) {
+        const int letzte = std::min(u.zeilen() - 1, erste + JeTabelle - 1);
         Berichtsabschnitt a;
-        a.ueberschrift = titel;
-        for (int s : spalten) {
-            a.tabelle.kopf << u.zelle(s, 0);
-            QString muster = u.zelle(s, 0);
-            for (int z = 1; z < u.zeilen(); ++z)
-                if (u.zelle(s, z).size() > muster.size())
-                    muster = u.zelle(s, z);
+        a.ueberschrift = erste == 1 ? QStringLiteral("Ergebnis") : QString();
+        a.tabelle.kopf << QString();
+        a.tabelle.muster << QStringLiteral("mindestens so gut ");
+        a.tabelle.rechtsbuendig << false;
+        for (int z = erste; z <= letzte; ++z) {
+            // A long name would widen its column beyond the page; the names stand whole below.
+            const QString name = u.zelle(1, z);
+            a.tabelle.kopf << QStringLiteral("%1. %2").arg(z).arg(name.size() > 18 ? name.left(17) + QChar(0x2026) : name);
+            QString muster = QStringLiteral("-000.000,00");
+            for (int sp = 2; sp < u.spalten(); ++sp)
+                if (u.zelle(sp, z).size() > muster.size())
+                    muster = u.zelle(sp, z);
             a.tabelle.muster << muster;
-            a.tabelle.rechtsbuendig << (s != 1);
+            a.tabelle.rechtsbuendig << true;
         }
-        a.tabelle.zeilen = u.zeilen() - 1;
-        a.tabelle.zelle = [u, spalten](int zeile, int spalte) { return u.zelle(spalten[spalte], zeile + 1); };
-        return a;
-    };
-    b.abschnitte << teil(QStringLiteral("Ergebnis"), {0, 1, 2, 4, 5, 6, 7, 8, 9, 10});
-    Berichtsabschnitt zufall = teil(QStringLiteral("Gegen den Zufall"), {0, 1, 11, 12, 13, 14, 15});
+        a.tabelle.zeilen = u.spalten() - 2;
+        a.tabelle.zelle = [u, erste](int zeile, int spalte) {
+            return spalte == 0 ? u.zelle(zeile + 2, 0) : u.zelle(zeile + 2, erste + spalte - 1);
+        };
+        b.abschnitte << a;
+    }
+    Berichtsabschnitt zufall;
+    zufall.ueberschrift = QStringLiteral("Gegen den Zufall");
     zufall.hinweis = PlatzierungenText(e);
     b.abschnitte << zufall;
-    QVector<int> klassen{0, 1};
-    for (int k = 0; k < AnzahlGewinnklassen; ++k)
-        klassen << 16 + k;
-    b.abschnitte << teil(QStringLiteral("Gewinne je Klasse"), klassen);
-
     if (diagramm) {
         Berichtsabschnitt bild;
         bild.ueberschrift = QStringLiteral("Verlauf der Bilanz");

@@ -65,7 +65,7 @@ public:
             const double h = hoehe(m_ueberschrift);
             // A caption never stands alone at the foot of a page.
             m_y += 4.0 * m_mm;
-            platz(h + 3.0 * zeilenhoehe());
+            platz(h + (a.bild ? a.bildHoeheMm * m_mm : 3.0 * zeilenhoehe()));
             zeichne(m_ueberschrift, QRectF(0, m_y, m_breite, h), Qt::AlignLeft | Qt::AlignVCenter, a.ueberschrift);
             m_y += h + 1.5 * m_mm;
         }

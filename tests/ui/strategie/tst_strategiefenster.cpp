@@ -278,6 +278,10 @@ private Q_SLOTS:
         w.klick(QStringLiteral("BPdf"));
         QVERIFY(inhalt(pdf).startsWith("%PDF"));
         QVERIFY2(inhalt(pdf).size() > 20000, "the chart is missing from the report");
+        if (!bildordner().isEmpty()) {
+            QFile::remove(bildordner() + QStringLiteral("/strategietest-bericht.pdf"));
+            QFile::copy(pdf, bildordner() + QStringLiteral("/strategietest-bericht.pdf"));
+        }
         DruckAttrappe druck;
         druck.datei = w.u.pfad(QStringLiteral("druck.pdf"));
         w.klick(QStringLiteral("BDrucken"));
