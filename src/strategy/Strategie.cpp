@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 const QString SchluesselArt = QStringLiteral("art");
@@ -87,7 +89,7 @@ QString StandardName(const Strategie &s)
     const QString garantie = s.garantie ? QStringLiteral(" (%1)").arg(GarantieKurz(*s.garantie)) : QString();
     switch (s.art) {
     case Strategieart::Schein:
-        return art + QFileInfo(s.datei).fileName();
+        return art + (s.datei.isEmpty() ? QStringLiteral("Tab \u201E%1\u201C").arg(s.tab) : QFileInfo(s.datei).fileName());
     case Strategieart::System:
         return art + strategieZahlenText(s.zahlen) + garantie;
     case Strategieart::Zufall:
@@ -102,6 +104,9 @@ QString StandardName(const Strategie &s)
 
 QString ScheinLaden(Strategie &s)
 {
+    if (ReihenImSchein(s))
+        return s.reihen.isEmpty() ? QStringLiteral("Der Tab \u201E%1\u201C enth\u00E4lt keine Tippreihe.").arg(s.tab)
+                                  : QString();
     s.reihen.clear();
     if (!QFileInfo(s.datei).isFile())
         return QStringLiteral("Der Tippschein \u201E%1\u201C wurde nicht gefunden.").arg(s.datei);
@@ -125,7 +130,7 @@ QString StrategiePruefen(const Strategie &s)
     case Strategieart::Schein:
         if (s.reihen.isEmpty())
             return QStringLiteral("Der Tippschein \u201E%1\u201C enth\u00E4lt keine Tippreihe.")
-                .arg(QFileInfo(s.datei).fileName());
+                .arg(s.datei.isEmpty() ? s.tab : QFileInfo(s.datei).fileName());
         return QString();
     case Strategieart::System:
         return SystemPruefen(s.zahlen, s.garantie);
@@ -160,7 +165,25 @@ QList<std::pair<QString, QString>> StrategieAlsEintraege(const Strategie &s)
                                         : QString();
     switch (s.art) {
     case Strategieart::Schein:
-        e.append({QStringLiteral("datei"), s.datei});
+        if (!s.datei.isEmpty()) {
+            e.append({QStringLiteral("datei"), s.datei});
+            break;
+        }
+        // Rows of a tab: "1 2 3 4 5 6" per row, rows joined by "/", numbers out of range as 0.
+        {
+            QStringList reihen;
+            for (const Tippreihe &r : s.reihen)
+                reihen << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                              .arg(r.zahlen[0])
+                              .arg(r.zahlen[1])
+                              .arg(r.zahlen[2])
+                              .arg(r.zahlen[3])
+                              .arg(r.zahlen[4])
+                              .arg(r.zusatzzahl);
+            e.append({QStringLiteral("tab"), s.tab});
+            e.append({QStringLiteral("reihen"), reihen.join(QLatin1Char('/'))});
+            e.append({QStringLiteral("anteile"), QStringLiteral("%1/%2").arg(s.antGes).arg(s.antMeine)});
+        }
         break;
     case Strategieart::System:
         e.append({QStringLiteral("zahlen"), strategieZahlenText(s.zahlen)});
@@ -225,11 +248,32 @@ std::optional<Strategie> StrategieAusEintraegen(const QList<std::pair<QString, Q
             return std::nullopt;
     }
     switch (s.art) {
-    case Strategieart::Schein:
+    case Strategieart::Schein: {
         s.datei = wert("datei");
-        if (s.datei.isEmpty())
+        if (!s.datei.isEmpty())
+            break;
+        s.tab = wert("tab");
+        for (const QString &zeile : wert("reihen").split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            const QStringList z = zeile.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (z.size() != 6)
+                return std::nullopt;
+            Tippreihe r;
+            for (int i = 0; i < 6; ++i) {
+                // Kept as written: a number out of range simply never hits, as in the tab.
+                const int n = z[i].toInt(&ok);
+                if (!ok || n < 0 || n > 255)
+                    return std::nullopt;
+                (i < 5 ? r.zahlen[static_cast<std::size_t>(i)] : r.zusatzzahl) = static_cast<std::uint8_t>(n);
+            }
+            s.reihen.append(r);
+        }
+        const QStringList anteile = wert("anteile").split(QLatin1Char('/'));
+        s.antGes = std::max(1, anteile.value(0).toInt());
+        s.antMeine = std::clamp(anteile.value(1).toInt(), 0, s.antGes);
+        if (s.reihen.isEmpty())
             return std::nullopt;
         break;
+    }
     case Strategieart::System:
         for (int z : ZahlenAusListe(wert("zahlen")))
             s.zahlen.push_back(z);

@@ -41,7 +41,10 @@ struct Strategie
     QString name; // empty: StandardName
 
     // Schein: the file is kept as a path; its rows and shares are read when the test starts.
+    // Rows taken from an open ticket tab live in no file: `datei` stays empty, `tab` names the
+    // tab, and the rows themselves are kept (also in the settings).
     QString datei;
+    QString tab;
     QVector<Tippreihe> reihen;
     int antGes = 1;
     int antMeine = 1;
@@ -73,6 +76,9 @@ QString RangfolgeText(Rangfolge rangfolge);
 // The name shown when the player gave none, e.g. "Statistikregel: 8 häufigste aus 50".
 QString StandardName(const Strategie &strategie);
 inline QString Anzeigename(const Strategie &s) { return s.name.trimmed().isEmpty() ? StandardName(s) : s.name; }
+
+// A "Fester Schein" whose rows live in the strategy itself (taken from an open ticket tab).
+inline bool ReihenImSchein(const Strategie &s) { return s.art == Strategieart::Schein && s.datei.isEmpty(); }
 
 // Reads the rows and shares of the ticket file `datei` into a "Fester Schein"; the German message
 // when the file is missing or cannot be read (the strategy then keeps no rows).

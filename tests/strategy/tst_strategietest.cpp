@@ -582,7 +582,11 @@ void TestStrategietest::einstellungenHinUndZurueck()
     c.vorgaben.filter.setze(Musterart::Summe, Musterbereich{100, 150});
     c.vorgaben.filter.setze(Musterart::Folge, Musterbereich{1, 2});
     Strategie d = regel(Rangfolge::Ausgeblieben, 11, 0, Garantie{2, 3});
-    for (const Strategie &s : {a, b, c, d}) {
+    // Rows of an open tab, a damaged one among them, with their shares.
+    Strategie e = schein(zehnReihen(), 5, 2);
+    e.datei.clear();
+    e.tab = QStringLiteral("System (nicht gespeichert)");
+    for (const Strategie &s : {a, b, c, d, e}) {
         const QString zeile = EintraegeAlsZeile(StrategieAlsEintraege(s));
         const std::optional<Strategie> zurueck = StrategieAusEintraegen(EintraegeAusZeile(zeile));
         QVERIFY2(zurueck.has_value(), qPrintable(zeile));
@@ -594,6 +598,16 @@ void TestStrategietest::einstellungenHinUndZurueck()
         QVERIFY(zurueck->vorgaben.filter == s.vorgaben.filter);
         QVERIFY(zurueck->vorgaben.BZGewaehlt == s.vorgaben.BZGewaehlt);
         QCOMPARE(zurueck->fenster, s.fenster);
+        QCOMPARE(zurueck->tab, s.tab);
+        if (ReihenImSchein(s)) {
+            QCOMPARE(zurueck->reihen.size(), s.reihen.size());
+            for (qsizetype r = 0; r < s.reihen.size(); ++r) {
+                QVERIFY(zurueck->reihen[r].zahlen == s.reihen[r].zahlen);
+                QCOMPARE(zurueck->reihen[r].zusatzzahl, s.reihen[r].zusatzzahl);
+            }
+            QCOMPARE(zurueck->antGes, 5);
+            QCOMPARE(zurueck->antMeine, 2);
+        }
     }
     QVERIFY(!StrategieAusEintraegen(EintraegeAusZeile(QStringLiteral("art=unsinn;name=x"))));
     QVERIFY(!StrategieAusEintraegen(EintraegeAusZeile(QStringLiteral("art=regel;rang=haeufigste;anzahl=x"))));

@@ -56,8 +56,8 @@ std::optional<Zahlenmenge> dialogZahlen(const QLineEdit *feld, const QString &na
 
 } // namespace
 
-Strategiedialog::Strategiedialog(const QString &datenordner, QWidget *eltern)
-    : QDialog(eltern), m_datenordner(datenordner)
+Strategiedialog::Strategiedialog(const QString &datenordner, QWidget *eltern, QList<Tabreihen> tabs)
+    : QDialog(eltern), m_datenordner(datenordner), m_tabs(std::move(tabs))
 {
     setObjectName(QStringLiteral("FStrategie"));
     setWindowTitle(QStringLiteral("Strategie"));
@@ -134,6 +134,16 @@ QWidget *Strategiedialog::baueSchein()
     auto *l = new QLabel(QStringLiteral("&Tippschein:"), seite);
     l->setBuddy(m_datei);
     form->addRow(l, zeile);
+    m_tab = new QComboBox(seite);
+    m_tab->setObjectName(QStringLiteral("ComboTab"));
+    m_tab->addItem(QStringLiteral("keiner (die Datei oben)"));
+    for (const Tabreihen &t : m_tabs)
+        m_tab->addItem(t.titel);
+    connect(m_tab, &QComboBox::currentIndexChanged, this, [this, waehlen](int i) {
+        m_datei->setEnabled(i == 0);
+        waehlen->setEnabled(i == 0);
+    });
+    dialogZeile(form, QStringLiteral("oder offener T&ab:"), m_tab);
     return seite;
 }
 
@@ -228,6 +238,12 @@ void Strategiedialog::dateiWaehlen()
 
 void Strategiedialog::setzeStrategie(const Strategie &s)
 {
+    if (ReihenImSchein(s)) {
+        // The rows the strategy keeps, whether or not their tab is still open.
+        m_tabs.append({s.tab, s.reihen, s.antGes, s.antMeine});
+        m_tab->addItem(s.tab + QStringLiteral(" (gemerkt)"));
+        m_tab->setCurrentIndex(m_tab->count() - 1);
+    }
     m_name->setText(s.name);
     m_art->setCurrentIndex(m_art->findData(static_cast<int>(s.art)));
     m_datei->setText(s.datei);
@@ -262,9 +278,17 @@ Strategie Strategiedialog::strategie(QString &fehler) const
     s.name = m_name->text().trimmed();
     switch (s.art) {
     case Strategieart::Schein:
+        if (const int tab = m_tab->currentIndex(); tab > 0 && tab <= m_tabs.size()) {
+            const Tabreihen &t = m_tabs[tab - 1];
+            s.tab = t.titel;
+            s.reihen = t.reihen;
+            s.antGes = t.antGes;
+            s.antMeine = t.antMeine;
+            break;
+        }
         s.datei = m_datei->text().trimmed();
         if (s.datei.isEmpty())
-            fehler = QStringLiteral("Bitte w\u00E4hlen Sie einen Tippschein.");
+            fehler = QStringLiteral("Bitte w\u00E4hlen Sie einen Tippschein oder einen offenen Tab.");
         break;
     case Strategieart::System: {
         const std::optional<Zahlenmenge> m = dialogZahlen(m_zahlen, QStringLiteral("den Zahlen"), fehler);

@@ -10,6 +10,15 @@ class QLineEdit;
 class QSpinBox;
 class QStackedWidget;
 
+// The rows of a ticket tab open in the main window, offered as a "Fester Schein".
+struct Tabreihen
+{
+    QString titel;
+    QVector<Tippreihe> reihen;
+    int antGes = 1;
+    int antMeine = 1;
+};
+
 // Adds or changes one strategy: its name, its kind and what the kind needs (a ticket file,
 // chosen numbers, the generator's settings, a statistics rule), the guarantee of a system and
 // the Zusatzzahl. "OK" checks everything and stays open with a message when something is wrong.
@@ -17,7 +26,7 @@ class Strategiedialog : public QDialog
 {
     Q_OBJECT
 public:
-    Strategiedialog(const QString &datenordner, QWidget *eltern);
+    Strategiedialog(const QString &datenordner, QWidget *eltern, QList<Tabreihen> tabs = {});
 
     void setzeStrategie(const Strategie &strategie);
     // The strategy as the fields say; `fehler` holds the German message of a wrong field.
@@ -38,6 +47,8 @@ private:
     QComboBox *m_art = nullptr;
     QStackedWidget *m_seiten = nullptr;
     QLineEdit *m_datei = nullptr;
+    QComboBox *m_tab = nullptr;
+    QList<Tabreihen> m_tabs;
     QLineEdit *m_zahlen = nullptr;
     QSpinBox *m_reihen = nullptr;
     QLineEdit *m_bank = nullptr;

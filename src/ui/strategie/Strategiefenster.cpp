@@ -15,7 +15,10 @@
 #include "ui/gemeinsam/TabellenExport.h"
 #include "ui/gemeinsam/TextGitter.h"
 #include "ui/gemeinsam/TextTabellenModell.h"
+#include "model/Tippscheindatei.h"
 #include "ui/haupt/Berichtsdruck.h"
+#include "ui/haupt/Hauptfenster.h"
+#include "ui/haupt/Tippauswertung.h"
 #include "ui/strategie/Strategiedialog.h"
 #include "ui/strategie/Strategiediagramm.h"
 
@@ -320,15 +323,41 @@ void TFStrategietest::listeZeigen()
 void TFStrategietest::strategieHinzufuegen(const Strategie &strategie)
 {
     Strategie s = strategie;
-    s.reihen.clear(); // read again at each test, so a changed file counts
+    if (!ReihenImSchein(s))
+        s.reihen.clear(); // read again at each test, so a changed file counts
     m_strategien.push_back(s);
     listeZeigen();
     m_liste->setCurrentRow(m_liste->count() - 1);
 }
 
+QList<Tabreihen> TFStrategietest::offeneTabs() const
+{
+    QList<Tabreihen> tabs;
+    const auto *haupt = qobject_cast<TFAuswertung *>(findeFenster(QStringLiteral("FAuswertung")));
+    if (!haupt)
+        return tabs;
+    const QTabWidget *seiten = haupt->tippauswertung()->PC1();
+    for (int i = 0; i < seiten->count(); ++i) {
+        const auto *gitter = seiten->widget(i)->findChild<Gitter *>(QStringLiteral("G3"));
+        const auto *modell = gitter ? qobject_cast<const TextTabellenModell *>(gitter->model()) : nullptr;
+        if (!modell)
+            continue;
+        Tabreihen t;
+        t.titel = seiten->tabText(i).remove(QLatin1Char('&'));
+        t.reihen = TippreihenAusTabelle(modell->tabelle());
+        const auto *ges = seiten->widget(i)->findChild<QLineEdit *>(QStringLiteral("EAntGes"));
+        const auto *meine = seiten->widget(i)->findChild<QLineEdit *>(QStringLiteral("EAntmeine"));
+        t.antGes = ges ? AnteilAusText(ges->text()).value_or(1) : 1;
+        t.antMeine = meine ? AnteilAusText(meine->text()).value_or(1) : 1;
+        if (!t.reihen.isEmpty())
+            tabs << t;
+    }
+    return tabs;
+}
+
 void TFStrategietest::BHinzuClick()
 {
-    Strategiedialog dialog(m_zustand.Datenordner, this);
+    Strategiedialog dialog(m_zustand.Datenordner, this, offeneTabs());
     if (dialog.exec() != QDialog::Accepted)
         return;
     QString fehler;
@@ -342,13 +371,14 @@ void TFStrategietest::BAendernClick()
         Meldungen::information(this, QStringLiteral("Bitte w\u00E4hlen Sie zuerst eine Strategie in der Liste."));
         return;
     }
-    Strategiedialog dialog(m_zustand.Datenordner, this);
+    Strategiedialog dialog(m_zustand.Datenordner, this, offeneTabs());
     dialog.setzeStrategie(m_strategien[static_cast<std::size_t>(zeile)]);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QString fehler;
     m_strategien[static_cast<std::size_t>(zeile)] = dialog.strategie(fehler);
-    m_strategien[static_cast<std::size_t>(zeile)].reihen.clear();
+    if (!ReihenImSchein(m_strategien[static_cast<std::size_t>(zeile)]))
+        m_strategien[static_cast<std::size_t>(zeile)].reihen.clear();
     listeZeigen();
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/Einstellungen.h"
 #include "strategy/Strategietest.h"
+#include "ui/strategie/Strategiedialog.h"
 
 #include <QMainWindow>
 
@@ -69,6 +70,8 @@ private:
     void setzeLaufend(bool laufend);
     bool ergebnisDa();
     TextTabelle exporttabelle(QString &blatt) const;
+    // The rows of every ticket tab open in the main window.
+    QList<Tabreihen> offeneTabs() const;
 
     Zustand &m_zustand;
     Befehle &m_befehle;

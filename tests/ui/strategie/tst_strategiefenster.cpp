@@ -13,6 +13,7 @@
 #include "ui/gemeinsam/Hintergrundlauf.h"
 #include "ui/gemeinsam/TextTabellenModell.h"
 #include "ui/haupt/Hauptfenster.h"
+#include "ui/haupt/Tippauswertung.h"
 #include "ui/strategie/Strategiedialog.h"
 #include "ui/strategie/Strategiediagramm.h"
 #include "ui/strategie/Strategiefenster.h"
@@ -378,6 +379,38 @@ private Q_SLOTS:
         w.klick(QStringLiteral("BEntfernen"));
         QCOMPARE(w.f->strategien().size(), std::size_t{1});
         QCOMPARE(w.f->strategien()[0].art, Strategieart::Regel);
+    }
+
+    // The rows of a ticket tab open in the main window play as a "Fester Schein" without a file,
+    // exactly as the file they came from, and stay with the strategy when the tab closes.
+    void offenerTabAlsSchein()
+    {
+        Fenster w;
+        w.haupt->tippauswertung()->DateienEinlesen(w.u.pfad(QStringLiteral("schein.qtt")));
+        imDialog([](Strategiedialog *d) {
+            auto *tab = d->findChild<QComboBox *>(QStringLiteral("ComboTab"));
+            QCOMPARE(tab->count(), 2);
+            tab->setCurrentIndex(1);
+            QVERIFY(!d->findChild<QLineEdit *>(QStringLiteral("EDatei"))->isEnabled());
+            QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("BOk")), Qt::LeftButton);
+        });
+        w.klick(QStringLiteral("BHinzu"));
+        QCOMPARE(w.f->strategien().size(), std::size_t{1});
+        const Strategie s = w.f->strategien()[0];
+        QVERIFY(ReihenImSchein(s));
+        QCOMPARE(s.reihen.size(), 4);
+        QCOMPARE(s.tab, QStringLiteral("schein"));
+        Strategie datei;
+        datei.datei = w.u.pfad(QStringLiteral("schein.qtt"));
+        w.f->strategieHinzufuegen(datei);
+        w.zeitraum(100, 50, QStringLiteral("6"));
+        w.testen();
+        QVERIFY2(w.meldungen.eintraege.isEmpty(), qPrintable(w.meldungen.texte().join(QLatin1Char('\n'))));
+        const Testergebnis &e = w.f->ergebnis();
+        QCOMPARE(e.strategien.size(), std::size_t{2});
+        QCOMPARE(e.strategien[0].bilanzCent, e.strategien[1].bilanzCent);
+        QCOMPARE(e.strategien[0].mindestensSoGut, e.strategien[1].mindestensSoGut);
+        QCOMPARE(e.strategien[0].name, QStringLiteral("Fester Schein: Tab \u201Eschein\u201C"));
     }
 
     // The strategies, the fair histories and the start value stay in "[Strategietest]" and come
