@@ -1,11 +1,13 @@
 #include "evaluation/Gewinnauswertung.h"
 #include "evaluation/Gewinnchancen.h"
+#include "statistics/Statistik.h"
 #include "strategy/Strategietest.h"
 
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -231,6 +233,29 @@ void TestStrategietest::regelzahlenWieVonHandGezaehlt()
             erwartet.push_back(wertung[static_cast<std::size_t>(i)].second);
         std::sort(erwartet.begin(), erwartet.end());
         QCOMPARE(plan.regelzahlen(d - von), erwartet);
+        // The same numbers from the statistics of the program over the window.
+        if (d > lo) {
+            Zustand z;
+            z.Ziehungen = h;
+            StatistikStart(z);
+            std::vector<int> statistik;
+            if (rang == int(Rangfolge::Ausgeblieben)) {
+                const auto aus = Ausgeblieben(z, lo, d - 1);
+                for (int i = 0; i < anzahl; ++i)
+                    statistik.push_back(aus[static_cast<std::size_t>(i)].zahl);
+            } else {
+                TeilStatistik(z, lo, d - 1);
+                std::vector<int> zahlen(49);
+                std::iota(zahlen.begin(), zahlen.end(), 1);
+                const int vz = rang == int(Rangfolge::Haeufigste) ? -1 : 1;
+                std::stable_sort(zahlen.begin(), zahlen.end(), [&](int a, int b) {
+                    return vz * z.Haeufigkeiten[static_cast<std::size_t>(a)] < vz * z.Haeufigkeiten[static_cast<std::size_t>(b)];
+                });
+                statistik.assign(zahlen.begin(), zahlen.begin() + anzahl);
+            }
+            std::sort(statistik.begin(), statistik.end());
+            QCOMPARE(statistik, erwartet);
+        }
         // The full system of those numbers is what is played.
         std::vector<Reihenwort> reihen;
         plan.reihen(d - von, reihen);
