@@ -52,8 +52,11 @@ void Strategiediagramm::leeren()
 {
     QChart *c = chart();
     c->removeAllSeries();
-    for (QAbstractAxis *achse : c->axes())
+    // A removed axis goes back to the caller.
+    for (QAbstractAxis *achse : c->axes()) {
         c->removeAxis(achse);
+        delete achse;
+    }
     c->setTitle(QStringLiteral("Bilanz im Verlauf (noch kein Test)"));
 }
 
