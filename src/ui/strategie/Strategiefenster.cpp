@@ -123,6 +123,10 @@ TFStrategietest::TFStrategietest(Zustand &zustand, Befehle &befehle, QWidget *el
     m_leisteClose = leiste->findChild<QToolButton *>(QStringLiteral("BClose"));
     m_leisteClose->setObjectName(QStringLiteral("BCloseLeiste"));
 
+    // A replaced history (a download, an import) reaches the date lists once the main window has
+    // read it; the shown result keeps the history it was tested on.
+    connect(&m_befehle, &Befehle::gewinnreihenErsetzt, this,
+            [this] { QTimer::singleShot(0, this, &TFStrategietest::ziehungenNeu); });
     const Datumsliste daten{m_zustand.Ziehungen, std::nullopt};
     m_von->datumsliste()->setzeListe(daten);
     m_bis->datumsliste()->setzeListe(daten);
@@ -307,6 +311,23 @@ void TFStrategietest::closeEvent(QCloseEvent *ereignis)
     }
     EinstellungenSchreiben();
     ereignis->accept();
+}
+
+void TFStrategietest::ziehungenNeu()
+{
+    // The same dates stay chosen, or the nearest later ones.
+    const auto neu = [this](Datumsauswahl *liste) {
+        const QVector<TGewZahlen> &alt = liste->datumsliste()->liste().ziehungen;
+        const int index = liste->currentIndex();
+        const double tag = index >= 0 && index < alt.size() ? alt[index].datum : 0.0;
+        liste->datumsliste()->setzeListe(Datumsliste{m_zustand.Ziehungen, std::nullopt});
+        const auto stelle = std::lower_bound(m_zustand.Ziehungen.cbegin(), m_zustand.Ziehungen.cend(), tag,
+                                             [](const TGewZahlen &z, double t) { return z.datum < t; });
+        liste->setCurrentIndex(std::min(static_cast<int>(stelle - m_zustand.Ziehungen.cbegin()),
+                                        static_cast<int>(m_zustand.Ziehungen.size()) - 1));
+    };
+    neu(m_von);
+    neu(m_bis);
 }
 
 void TFStrategietest::listeZeigen()

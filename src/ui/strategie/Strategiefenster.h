@@ -64,6 +64,7 @@ private:
     void EinstellungenLesen();
     void EinstellungenSchreiben();
     void listeZeigen();
+    void ziehungenNeu();
     void laufBeendet(bool abgebrochen);
     void ergebnisZeigen();
     void ziehungenZeigen();

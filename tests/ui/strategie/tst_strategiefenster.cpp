@@ -381,6 +381,27 @@ private Q_SLOTS:
         QCOMPARE(w.f->strategien()[0].art, Strategieart::Regel);
     }
 
+    // A replaced history reaches the date lists with the chosen dates kept; the result shown
+    // stays with the history it was tested on.
+    void ersetzteGewinnreihen()
+    {
+        Fenster w;
+        w.zweiStrategien();
+        w.zeitraum(40, 10, QStringLiteral("3"));
+        w.testen();
+        auto *von = w.kind<Datumsauswahl>(QStringLiteral("ComboVon"));
+        auto *bis = w.kind<Datumsauswahl>(QStringLiteral("ComboBis"));
+        const QString vonText = von->currentText();
+        QByteArray mehr = zufallsziehungen(430);
+        w.u.schreibe(Dateinamen::Gewinnreihen, mehr);
+        Q_EMIT w.u.befehle().gewinnreihenErsetzt();
+        QTRY_COMPARE(von->count(), 430);
+        QCOMPARE(von->currentText(), vonText);
+        QCOMPARE(bis->currentIndex(), 399);
+        QCOMPARE(w.f->ergebnis().ziehungen(), 40);
+        QCOMPARE(w.f->ziehungsliste()->tabelle().zeilen(), 41);
+    }
+
     // The rows of a ticket tab open in the main window play as a "Fester Schein" without a file,
     // exactly as the file they came from, and stay with the strategy when the tab closes.
     void offenerTabAlsSchein()
