@@ -12,11 +12,12 @@ struct Regel
 {
     const char *befehl;
     int argumente;
-    std::array<const char *, 11> mitWert; // options that take a value
+    std::array<const char *, 24> mitWert; // options that take a value
     std::array<const char *, 2> schalter; // options without one
+    bool wiederholbar = false;            // options may stand more than once (strategie: one set per strategy)
 };
 
-const std::array<Regel, 5> Regeln{{
+const std::array<Regel, 6> Regeln{{
     {"auswerten", 1, {"von", "bis"}, {}},
     {"statistik", 0, {"von", "bis", "kombis"}, {"muster"}},
     {"zufall",
@@ -25,6 +26,13 @@ const std::array<Regel, 5> Regeln{{
      {}},
     {"gewinnreihen", 2, {}, {"ersetzen", "vorschau"}},
     {"system", 0, {"zahlen", "garantie", "zeit", "schritte", "startwert", "zz", "csv"}, {}},
+    {"strategie",
+     0,
+     {"schein", "system", "zufall", "regel", "name", "garantie", "schritte", "zz", "bank", "killer", "favoriten",
+      "summe", "gerade", "klein", "folge", "zehnergruppe", "anzahl", "fenster", "von", "bis", "verlaeufe",
+      "startwert"},
+     {"verlauf"},
+     true},
 }};
 
 bool enthalten(const auto &namen, const QString &name)
@@ -69,6 +77,7 @@ Aufruf AufrufLesen(const QStringList &argumente)
             a.fehler = text;
     };
     bool nurArgumente = false;
+    QString doppelt; // the first option given twice, refused unless the command allows it
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString &arg = argumente[i];
         if (nurArgumente || !arg.startsWith(QLatin1Char('-')) || arg.size() == 1) {
@@ -106,9 +115,10 @@ Aufruf AufrufLesen(const QStringList &argumente)
             }
             wert = argumente[++i];
         }
-        if (a.optionen.contains(name))
-            fehler(QStringLiteral("Die Option %1 steht zweimal da.").arg(option(name)));
+        if (a.optionen.contains(name) && doppelt.isEmpty())
+            doppelt = name;
         a.optionen.insert(name, wert.value_or(QString()));
+        a.folge.append({name, wert.value_or(QString())});
     }
 
     a.datenordner = a.optionen.take(QStringLiteral("daten"));
@@ -131,6 +141,8 @@ Aufruf AufrufLesen(const QStringList &argumente)
         fehler(QStringLiteral("Unbekannter Befehl \u201E%1\u201C.").arg(a.befehl));
         return a;
     }
+    if (!doppelt.isEmpty() && !regel->wiederholbar)
+        fehler(QStringLiteral("Die Option %1 steht zweimal da.").arg(option(doppelt)));
     for (auto it = a.optionen.cbegin(); it != a.optionen.cend(); ++it) {
         const bool mitWert = enthalten(regel->mitWert, it.key());
         if (!mitWert && !enthalten(regel->schalter, it.key()))
@@ -232,6 +244,21 @@ QString Hilfetext()
         "      T Richtige hat, sobald M Gewinnzahlen unter den Zahlen sind. Die Suche l\u00E4uft\n"
         "      --zeit Sekunden (10) oder --schritte Schritte; --startwert wiederholt sie.\n"
         "      Zeigt die Reihen, die Untergrenze und die Gewinnchancen.\n"
+        "  strategie STRATEGIE... [--von DATUM] [--bis DATUM] [--verlaeufe S]\n"
+        "            [--startwert S] [--verlauf]\n"
+        "      spielt jede Strategie Ziehung f\u00FCr Ziehung nach, nur mit den Ziehungen davor,\n"
+        "      und stellt ihr Ergebnis neben die Erwartung und S faire Verl\u00E4ufe (1000).\n"
+        "      Jede dieser Optionen beginnt eine Strategie, die Optionen danach geh\u00F6ren zu ihr:\n"
+        "        --schein DATEI             ein Tippschein, jede Ziehung gleich gespielt\n"
+        "        --system ZAHLEN [--garantie T:M] [--schritte N]\n"
+        "                                   ein Voll- oder Kurzsystem dieser Zahlen\n"
+        "        --zufall N [--bank ...] [--killer ...] [--favoriten ...] [--summe ...] ...\n"
+        "                                   jede Ziehung N neue Zufallsreihen\n"
+        "        --regel haeufigste|seltenste|ausgeblieben --anzahl K --fenster W|alle\n"
+        "                [--garantie T:M]   die K Zahlen, die die Statistik der letzten W\n"
+        "                                   Ziehungen vorne sieht, als System\n"
+        "      --zz N legt die Zusatzzahl fest, --name TEXT benennt die Strategie. Ohne\n"
+        "      --von und --bis alle Ziehungen; --verlauf zeigt jede Ziehung.\n"
         "  gewinnreihen export DATEI\n"
         "      schreibt alle Gewinnreihen als CSV-Datei oder Arbeitsmappe (.csv, .xlsx).\n"
         "  gewinnreihen import DATEI [--ersetzen] [--vorschau]\n"

@@ -2,10 +2,12 @@
 
 #include <QDate>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 // What a call of the command line asks for: the command, its arguments and options.
 
@@ -17,6 +19,7 @@ struct Aufruf
     QString befehl;                   // "auswerten", "statistik", "zufall", "gewinnreihen"
     QStringList argumente;            // what follows the command, options taken out
     QHash<QString, QString> optionen; // option name without "--" and its value ("" for a switch)
+    QList<std::pair<QString, QString>> folge; // the same options in the order given, repeats included
     QString datenordner;              // --daten, or the user's data folder
     QString datenordnerAngabe;        // --daten as given
     bool json = false;

@@ -8,3 +8,4 @@ int Statistik(const Aufruf &aufruf);
 int Zufall(const Aufruf &aufruf);
 int Gewinnreihen(const Aufruf &aufruf);
 int System(const Aufruf &aufruf);
+int StrategieTesten(const Aufruf &aufruf); // "strategie"

@@ -19,6 +19,10 @@ QStringList dateiangaben(const Aufruf &a)
     QStringList namen;
     if (a.befehl == QLatin1String("auswerten") || a.befehl == QLatin1String("gewinnreihen"))
         namen << a.argumente.constLast();
+    if (a.befehl == QLatin1String("strategie"))
+        for (const auto &[name, wert] : a.folge)
+            if (name == QLatin1String("schein"))
+                namen << wert;
     if (a.hat(QStringLiteral("csv")))
         namen << a.wert(QStringLiteral("csv"));
     return namen;
@@ -60,5 +64,7 @@ int main(int argc, char **argv)
         return System(aufruf);
     if (aufruf.befehl == QLatin1String("gewinnreihen"))
         return Gewinnreihen(aufruf);
+    if (aufruf.befehl == QLatin1String("strategie"))
+        return StrategieTesten(aufruf);
     return Falschaufruf(QStringLiteral("Unbekannter Befehl \u201E%1\u201C.").arg(aufruf.befehl));
 }

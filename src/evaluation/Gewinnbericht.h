@@ -5,11 +5,14 @@
 #include <QDate>
 #include <QLocale>
 #include <QPair>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <functional>
+
+class QPainter;
 
 // The report of an evaluation that the leader of a syndicate hands to its members: the ticket,
 // the period, every win, the class counts, the totals and how they divide among the shares.
@@ -32,6 +35,10 @@ struct Berichtsabschnitt
     QVector<QPair<QString, QString>> angaben; // a caption and its value per line
     Berichtstabelle tabelle;                  // none when it has no columns
     QString hinweis;                          // a paragraph after the table
+    // A picture after the values (a chart): painted into a rectangle of the page's width and
+    // `bildHoeheMm` millimetres; none when empty.
+    std::function<void(QPainter &, const QRectF &)> bild;
+    double bildHoeheMm = 0.0;
 };
 
 struct Gewinnbericht

@@ -38,6 +38,9 @@ Beschreibung beschreibung(Befehle::Art art)
     case A::Produkt: return {"Image2", "Zur Produktseite", Symbole::internet};
     case A::Systeme:
         return {"BSysteme", "Systeme bilden", [] { return Symbole::symbol(QStringLiteral("S"), QColor(0, 110, 60)); }};
+    case A::Strategietest:
+        return {"BStrategietest", "Strategien gegen den Zufall testen",
+                [] { return Symbole::symbol(QStringLiteral("T"), QColor(0x90, 0x30, 0x90)); }};
     }
     return {"", "", Symbole::hilfe};
 }

@@ -65,11 +65,13 @@ public:
             const double h = hoehe(m_ueberschrift);
             // A caption never stands alone at the foot of a page.
             m_y += 4.0 * m_mm;
-            platz(h + 3.0 * zeilenhoehe());
+            platz(h + (a.bild ? a.bildHoeheMm * m_mm : 3.0 * zeilenhoehe()));
             zeichne(m_ueberschrift, QRectF(0, m_y, m_breite, h), Qt::AlignLeft | Qt::AlignVCenter, a.ueberschrift);
             m_y += h + 1.5 * m_mm;
         }
         angaben(a.angaben);
+        if (a.bild && a.bildHoeheMm > 0.0)
+            bild(a);
         if (!a.tabelle.kopf.isEmpty())
             tabelle(a.tabelle);
         if (!a.hinweis.isEmpty())
@@ -141,6 +143,19 @@ private:
             zeichne(m_fett, QRectF(links, m_y, m_breite - links, h), Qt::AlignLeft | Qt::AlignVCenter, wert);
             m_y += h;
         }
+    }
+
+    void bild(const Berichtsabschnitt &a)
+    {
+        const double h = std::min(a.bildHoeheMm * m_mm, m_unten);
+        m_y += 1.5 * m_mm;
+        platz(h);
+        if (m_maler) {
+            m_maler->save();
+            a.bild(*m_maler, QRectF(0, m_y, m_breite, h));
+            m_maler->restore();
+        }
+        m_y += h;
     }
 
     void absatz(const QString &text)

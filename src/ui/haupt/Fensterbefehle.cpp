@@ -6,6 +6,7 @@
 #include "tools/Taschenrechner.h"
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/statistik/StatistikFenster.h"
+#include "ui/strategie/Strategiefenster.h"
 #include "ui/systeme/Systemfenster.h"
 #include "ui/update/UpdateFenster.h"
 #include "ui/werkzeuge/Aufrufe.h"
@@ -50,6 +51,14 @@ void Befehle::verbindeFenster()
     setzeAusfuehrung(Art::Systeme, [this] {
         oeffneOderHole(QStringLiteral("FSysteme"), [this] {
             return new TFSysteme(m_zustand, *this, findeFenster(QStringLiteral("FAuswertung")));
+        });
+    });
+
+    // Strategietest: strategies played over the history beside chance. Parented to the main
+    // window: a test under way ends with the program.
+    setzeAusfuehrung(Art::Strategietest, [this] {
+        oeffneOderHole(QStringLiteral("FStrategietest"), [this] {
+            return new TFStrategietest(m_zustand, *this, findeFenster(QStringLiteral("FAuswertung")));
         });
     });
 

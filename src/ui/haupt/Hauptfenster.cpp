@@ -104,7 +104,8 @@ void TFAuswertung::baueWerkzeugleiste()
 {
     using A = Befehle::Art;
     m_befehle.werkzeugleiste(this,
-                             {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall, A::Systeme},
+                             {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall, A::Systeme,
+                              A::Strategietest},
                              Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"),
                              QStringLiteral("Programm beenden"));
 }
@@ -132,6 +133,7 @@ void TFAuswertung::baueMenue()
     m_befehle.menueeintrag(extras, QStringLiteral("&Kalender"), A::Kalender);
     m_befehle.menueeintrag(extras, QStringLiteral("Taschen&rechner"), A::Rechner);
     m_befehle.menueeintrag(extras, QStringLiteral("&Systeme..."), A::Systeme);
+    m_befehle.menueeintrag(extras, QStringLiteral("S&trategietest..."), A::Strategietest);
     extras->addSeparator();
     m_befehle.menueeintrag(extras, QStringLiteral("&Update-Prüfung"), A::Update);
 

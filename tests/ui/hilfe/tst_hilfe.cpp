@@ -75,7 +75,7 @@ void meldungenFiltern(QtMsgType art, const QMessageLogContext &kontext, const QS
         s_meldungen(art, kontext, text);
 }
 
-const QList<int> AlleThemen = {1010, 1030, 1040, 1050, 1060, 1070, 1100, 1080, 1130};
+const QList<int> AlleThemen = {1010, 1030, 1040, 1050, 1060, 1070, 1100, 1080, 1130, 1140};
 } // namespace
 
 class TestHilfe : public QObject

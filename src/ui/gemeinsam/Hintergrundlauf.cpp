@@ -1,0 +1,78 @@
+#include "ui/gemeinsam/Hintergrundlauf.h"
+
+#include "model/Spiel.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+
+Hintergrundlauf::Hintergrundlauf(QWidget *fenster) : QObject(fenster), m_fenster(fenster)
+{
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Hintergrundlauf::anhalten);
+}
+
+Hintergrundlauf::~Hintergrundlauf()
+{
+    anhalten();
+    if (m_thread)
+        QApplication::restoreOverrideCursor();
+    delete m_thread;
+}
+
+void Hintergrundlauf::anhalten()
+{
+    m_steuerung.abbrechen = true;
+    if (m_thread)
+        m_thread->wait();
+}
+
+bool Hintergrundlauf::starten(const QString &text, Arbeit arbeit)
+{
+    if (m_thread)
+        return false;
+    m_steuerung.abbrechen = false;
+    m_steuerung.promille = 0;
+    m_fortschritt = new QProgressDialog(text, QStringLiteral("Abbrechen"), 0, 1000, m_fenster);
+    m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    auto *balken = new QProgressBar(m_fortschritt);
+    balken->setFormat(QStringLiteral("%p %")); // German puts a blank before the percent sign
+    m_fortschritt->setBar(balken);
+    m_fortschritt->setRange(0, 1000);
+    m_fortschritt->setWindowTitle(Fenstertitel());
+    m_fortschritt->setWindowModality(Qt::WindowModal);
+    m_fortschritt->setAutoClose(false);
+    m_fortschritt->setAutoReset(false);
+    m_fortschritt->setMinimumDuration(FortschrittNachMs);
+    m_fortschritt->setValue(0);
+    connect(m_fortschritt, &QProgressDialog::canceled, this, &Hintergrundlauf::abbrechen);
+    m_uhr = new QTimer(this);
+    m_uhr->setInterval(100);
+    connect(m_uhr, &QTimer::timeout, this, [this] {
+        if (m_fortschritt && !m_fortschritt->wasCanceled())
+            m_fortschritt->setValue(std::clamp(m_steuerung.promille.load(), 0, 999));
+    });
+    m_uhr->start();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    m_thread = QThread::create([this, arbeit = std::move(arbeit)] { arbeit(m_steuerung); });
+    connect(m_thread, &QThread::finished, this, &Hintergrundlauf::fertig);
+    m_thread->start();
+    return true;
+}
+
+void Hintergrundlauf::fertig()
+{
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    delete m_uhr;
+    m_uhr = nullptr;
+    delete m_fortschritt;
+    m_fortschritt = nullptr;
+    QApplication::restoreOverrideCursor();
+    Q_EMIT beendet(m_steuerung.abbrechen.load());
+}

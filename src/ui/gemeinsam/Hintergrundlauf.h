@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+
+class QProgressDialog;
+class QThread;
+class QTimer;
+class QWidget;
+
+// Long work of a window on a thread of its own, so the window keeps painting and answering:
+// a progress dialog with "Abbrechen" shows once the work has taken half a second, a second
+// start is refused while one runs, and the window learns of the end by `beendet`. The work
+// shares only the two atomics of `Steuerung` with the window and hands its result over in
+// storage the window owns, read after the end. Destroying the object cancels a run under way
+// and waits for its end.
+class Hintergrundlauf : public QObject
+{
+    Q_OBJECT
+public:
+    struct Steuerung
+    {
+        std::atomic<bool> abbrechen{false}; // set by "Abbrechen"; the work ends soon after
+        std::atomic<int> promille{0};       // progress 0..1000 for the dialog; stays 0 for a busy bar
+    };
+    using Arbeit = std::function<void(Steuerung &)>;
+
+    // Shows progress over `fenster`.
+    explicit Hintergrundlauf(QWidget *fenster);
+    ~Hintergrundlauf() override;
+
+    // Starts `arbeit` with `text` in the progress dialog; false (and nothing happens) while a
+    // run is under way.
+    bool starten(const QString &text, Arbeit arbeit);
+    bool laeuft() const { return m_thread != nullptr; }
+    void abbrechen() { m_steuerung.abbrechen = true; }
+    // Cancels a run under way and waits for its thread, without reporting its end: for a
+    // program that is about to quit.
+    void anhalten();
+    // The progress dialog of the run under way, null otherwise.
+    QProgressDialog *fortschritt() const { return m_fortschritt; }
+
+    // How long a run goes before its progress shows.
+    static constexpr int FortschrittNachMs = 500;
+
+Q_SIGNALS:
+    // The run ended; `abgebrochen` when "Abbrechen" (or abbrechen()) ended it.
+    void beendet(bool abgebrochen);
+
+private:
+    void fertig();
+
+    QPointer<QWidget> m_fenster;
+    QThread *m_thread = nullptr;
+    QProgressDialog *m_fortschritt = nullptr;
+    QTimer *m_uhr = nullptr;
+    Steuerung m_steuerung;
+};

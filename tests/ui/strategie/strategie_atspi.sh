@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# The strategy test window and its strategy dialog as assistive technology sees them
+# (strategie_atspi.py). Usage: strategie_atspi.sh PROGRAM. Exit 77 (skipped) when a part is not
+# installed.
+hier="$(cd "$(dirname "$0")" && pwd)"
+exec "$hier/../gemeinsam/atspi_lauf.sh" ../strategie/strategie_atspi.py "$1"
