@@ -10,10 +10,6 @@
 // The readers behind ExcelEinlesen and the draw import. Each streams the first worksheet of one
 // kind of workbook row by row to a Zeilenziel, so nothing but the row being read is held.
 
-// A field of a draw or a tip row is short; a cell is read up to this many characters, and one
-// that holds more is kept cut and marked as unreadable.
-constexpr int MaxFeldtext = 64;
-
 struct Mappenzelle
 {
     int spalte = 0; // from 1

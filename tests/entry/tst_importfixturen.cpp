@@ -30,7 +30,15 @@ QString ziehungText(const TGewZahlen &z)
 QString bericht(const QString &datei, const QLocale &locale)
 {
     QStringList zeilen;
-    if (!datei.endsWith(QLatin1String(".csv"))) {
+    if (datei.endsWith(QLatin1String(".csv"))) {
+        TextTabelle tabelle(7, 51);
+        const CSVErgebnis e = CSVEinlesen(tabelle, datei);
+        zeilen << QStringLiteral("== Tabelle");
+        if (e.fehler.isEmpty())
+            zeilen << ::zeilen(tabelle);
+        else
+            zeilen << QStringLiteral("Fehler: ") + e.fehler;
+    } else {
         TextTabelle tabelle(7, 51);
         const QString fehler = ExcelEinlesen(tabelle, datei, locale);
         zeilen << QStringLiteral("== Tabelle");
