@@ -17,6 +17,7 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <vector>
 #include <cerrno>
 
 namespace {
@@ -155,30 +156,44 @@ Exportergebnis ExcelExport(const TextTabelle &tabelle, const QString &blattname,
 
 namespace {
 
-// The rows of a worksheet kept for a table: repeated rows share their cells.
+// The cells of a worksheet kept for a table, compactly until the table is made: their texts
+// one after the other in one string, each cell a small record.
 class Tabellenziel : public Zeilenziel
 {
 public:
-    struct Block
+    struct Zelle
     {
         int zeile;
         int wiederholungen;
-        QVector<Mappenzelle> zellen;
+        int spalte;
+        quint32 anfang; // in texte()
+        quint8 laenge;
+        bool zuLang;
     };
 
     void zeile(int zeile, int wiederholungen, const QVector<Mappenzelle> &zellen) override
     {
-        m_bloecke.append({zeile, wiederholungen, zellen});
+        for (const Mappenzelle &z : zellen) {
+            m_zellen.push_back({zeile, wiederholungen, z.spalte, quint32(m_texte.size()), quint8(z.text.size()), z.zuLang});
+            m_texte += z.text;
+        }
         m_zeilen = std::max(m_zeilen, zeile + wiederholungen - 1);
         m_spalten = std::max(m_spalten, zellen.constLast().spalte);
     }
 
-    const QVector<Block> &bloecke() const { return m_bloecke; }
+    const std::vector<Zelle> &zellen() const { return m_zellen; }
+    QString text(const Zelle &z) const
+    {
+        // A cut text shows that it goes on; no number or date is that long.
+        const QString text = m_texte.mid(z.anfang, z.laenge);
+        return z.zuLang ? text + QChar(0x2026) : text;
+    }
     int zeilen() const { return m_zeilen; }
     int spalten() const { return m_spalten; }
 
 private:
-    QVector<Block> m_bloecke;
+    std::vector<Zelle> m_zellen;
+    QString m_texte;
     int m_zeilen = 0;
     int m_spalten = 0;
 };
@@ -249,13 +264,10 @@ QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale 
     }
     for (int i = 1; i <= r; ++i)
         neu.setzeZelle(0, i, QString::number(i));
-    for (const Tabellenziel::Block &b : ziel.bloecke()) {
-        for (const Mappenzelle &z : b.zellen) {
-            // A cut text shows that it goes on; no number or date is that long.
-            const QString text = z.zuLang ? z.text + QChar(0x2026) : z.text;
-            for (int i = 0; i < b.wiederholungen; ++i)
-                neu.setzeZelle(z.spalte, b.zeile + i, text);
-        }
+    for (const Tabellenziel::Zelle &z : ziel.zellen()) {
+        const QString text = ziel.text(z);
+        for (int i = 0; i < z.wiederholungen; ++i)
+            neu.setzeZelle(z.spalte, z.zeile + i, text);
     }
     tabelle = std::move(neu);
     return QString();

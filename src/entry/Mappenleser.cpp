@@ -121,6 +121,8 @@ QStringView lokal(QStringView name)
     return doppelpunkt < 0 ? name : name.mid(doppelpunkt + 1);
 }
 
+constexpr qint64 MaxXmlMarke = 8 * 1024 * 1024;
+
 // One XML part of a workbook, read token by token while it is unpacked: only a piece of the
 // part is held at a time, elements nested deeper than MaxXmlTiefe end the reading, and so does
 // a document type definition, the only way to make entities expand.
@@ -142,8 +144,10 @@ public:
         m_ende = false;
         while (true) {
             m_art = m_xml.readNext();
-            if (m_art != QXmlStreamReader::Invalid)
+            if (m_art != QXmlStreamReader::Invalid) {
+                m_ohneMarke = 0;
                 break;
+            }
             if (m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError || m_zip.fertig()) {
                 m_fehler = !m_zip.fehler().isEmpty()
                                ? m_zip.fehler()
@@ -151,7 +155,18 @@ public:
                                      .arg(m_teil, m_xml.errorString());
                 return false;
             }
-            m_xml.addData(m_zip.weiter());
+            // The reader holds a token whole until it ends: a text or tag of megabytes is none
+            // a spreadsheet program writes, and would cost twice its size.
+            const QByteArray stueck = m_zip.weiter();
+            m_ohneMarke += stueck.size();
+            if (m_ohneMarke > MaxXmlMarke) {
+                m_fehler = QStringLiteral("Im Teil \u201E%1\u201C steht ein Text oder Element von mehr als %2 MB; so "
+                                          "schreibt kein Tabellenprogramm.")
+                               .arg(m_teil)
+                               .arg(MaxXmlMarke / (1024 * 1024));
+                return false;
+            }
+            m_xml.addData(stueck);
         }
         if (m_art == QXmlStreamReader::DTD || m_art == QXmlStreamReader::EntityReference) {
             m_fehler = QStringLiteral("Der Teil \u201E%1\u201C enth\u00E4lt eine Dokumenttypdefinition; so schreibt "
@@ -205,6 +220,7 @@ private:
     QXmlStreamReader m_xml;
     QXmlStreamReader::TokenType m_art = QXmlStreamReader::NoToken;
     QStringView m_name;
+    qint64 m_ohneMarke = 0; // bytes added since the last token
     int m_tiefe = 0;
     bool m_ende = false;
     QString m_fehler;

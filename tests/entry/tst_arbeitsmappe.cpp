@@ -493,7 +493,7 @@ private Q_SLOTS:
         QTest::newRow("100,000 nested spans") << QStringLiteral("tief-span.ods") << tief;
         QTest::newRow("1,000,000 nested row groups") << QStringLiteral("tief-gruppen.ods") << tief;
         // Empty cells count toward the limits too: the first row ends at its 703rd cell.
-        QTest::newRow("126 MB of empty cells and strings")
+        QTest::newRow("2 x 132 MB of empty cells and strings")
             << QStringLiteral("leere-zellen.xlsx")
             << QStringLiteral("Die erste Tabelle reicht bis Spalte 703; ich lese h\u00F6chstens 702 Spalten ein.");
         QTest::newRow("1,000,000 rows")
@@ -502,10 +502,24 @@ private Q_SLOTS:
         QTest::newRow("unpacks to 1 GB")
             << QStringLiteral("bombe.xlsx")
             << QStringLiteral("Der Teil \u201Exl/worksheets/sheet1.xml\u201C ist ausgepackt gr\u00F6\u00DFer als 128 MB.");
-        QTest::newRow("claims 60 bytes, unpacks to 200 MB")
+        // A text is held whole until it ends: one of megabytes is refused.
+        QTest::newRow("claims 60 bytes, unpacks to 200 MB of blanks")
             << QStringLiteral("luege-klein.xlsx")
+            << QStringLiteral("Im Teil \u201Exl/worksheets/sheet1.xml\u201C steht ein Text oder Element von mehr als "
+                              "8 MB; so schreibt kein Tabellenprogramm.");
+        QTest::newRow("claims 60 bytes, unpacks to 200 MB of comments")
+            << QStringLiteral("luege-kommentare.xlsx")
             << QStringLiteral("Der Teil \u201Exl/worksheets/sheet1.xml\u201C ist ausgepackt gr\u00F6\u00DFer als 128 MB.");
         QTest::newRow("claims 127 MB") << QStringLiteral("luege-gross.xlsx") << QString();
+        // A cell is read as far as a field goes: blanks, long texts and their repetitions stop there.
+        QTest::newRow("3.3 billion expanded blanks") << QStringLiteral("leerzeichen.ods") << QString();
+        QTest::newRow("13 billion expanded blanks") << QStringLiteral("leerzeichen-gross.ods") << QString();
+        QTest::newRow("a long text in 2,000,000 repeated cells") << QStringLiteral("langer-text.ods") << QString();
+        QTest::newRow("a long shared string in 20,000 rows") << QStringLiteral("langer-text.xlsx") << QString();
+        QTest::newRow("entities")
+            << QStringLiteral("entitaeten.ods")
+            << QStringLiteral("Der Teil \u201Econtent.xml\u201C enth\u00E4lt eine Dokumenttypdefinition; so schreibt "
+                              "kein Tabellenprogramm.");
     }
     void feindlicheDateien()
     {

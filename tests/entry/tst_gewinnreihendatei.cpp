@@ -316,6 +316,50 @@ private Q_SLOTS:
         QCOMPARE(GewinnreihenLesen(pfad(QStringLiteral("gross.txt")), {}, deutsch).neue, csv.neue);
     }
 
+    // Of the lines that are no draw the first 100 are kept, in line order whatever their reason,
+    // and all are counted; a field longer than any value of a draw is named as such.
+    void fehlerlisteBegrenzt()
+    {
+        QByteArray csv = "Datum;Z1;Z2;Z3;Z4;Z5;ZZ\n";
+        for (int i = 0; i < 300; ++i) {
+            const QDate tag = QDate(2024, 1, 6).addDays(7 * (i / 3));
+            if (i % 3 == 1)
+                csv += "kaputt;1;2;3;4;5;6\n";
+            else
+                csv += tag.toString(Qt::ISODate).toLatin1() + ";1;2;3;4;5;" + QByteArray::number(i % 3 + 1) + "\n";
+        }
+        QVERIFY(schreibe(pfad(QStringLiteral("fehler.csv")), csv));
+        const Gewinnreihenimport i = GewinnreihenLesen(pfad(QStringLiteral("fehler.csv")), {}, deutsch);
+        QCOMPARE(i.neue.size(), 100);
+        QCOMPARE(i.fehlerAnzahl, 200);
+        QCOMPARE(i.fehler.size(), MaxLesefehler);
+        QCOMPARE(i.fehler[0].zeile, 3);
+        QCOMPARE(i.fehler[0].grund, QStringLiteral("\u201Ekaputt\u201C ist kein Datum."));
+        QCOMPARE(i.fehler[1].zeile, 4);
+        QCOMPARE(i.fehler[1].grund, QStringLiteral("Die Ziehung vom 06.01.2024 steht schon in Zeile 2."));
+        QCOMPARE(i.fehler[99].zeile, 151);
+
+        QVERIFY(schreibe(pfad(QStringLiteral("lang.csv")),
+                         "2030-01-05;" + QByteArray(65, '7') + ";2;3;4;5;6\n2030-01-12;1;2;3;4;5;6\n"));
+        const Gewinnreihenimport lang = GewinnreihenLesen(pfad(QStringLiteral("lang.csv")), {}, deutsch);
+        QCOMPARE(lang.neue.size(), 1);
+        QCOMPARE(lang.fehler.size(), 1);
+        QCOMPARE(lang.fehler.constFirst().grund,
+                 QStringLiteral("Der 2. Wert ist l\u00E4nger als 64 Zeichen; so lang ist kein Wert einer Ziehung."));
+    }
+
+    // Hostile CSV files cost what they keep: millions of empty lines, a line of millions of fields.
+    void grosseCSV()
+    {
+        QVERIFY(schreibe(pfad(QStringLiteral("leer.csv")), QByteArray(8'000'000, '\n') + "2024-01-06;3;12;25;38;47;7\n"));
+        const Gewinnreihenimport leer = GewinnreihenLesen(pfad(QStringLiteral("leer.csv")), {}, deutsch);
+        QCOMPARE(leer.neue.size(), 1);
+        QCOMPARE(leer.fehlerAnzahl, 0);
+        QVERIFY(schreibe(pfad(QStringLiteral("felder.csv")), "2024-01-06;3;12;25;38;47;7" + QByteArray(8'000'000, ';') + "1\n"));
+        const Gewinnreihenimport felder = GewinnreihenLesen(pfad(QStringLiteral("felder.csv")), {}, deutsch);
+        QVERIFY2(felder.meldung.contains(QStringLiteral("Es stehen 8000007 Werte darin")), qPrintable(felder.meldung));
+    }
+
     // Draws on the second worksheet only: the refusal names the first one, the one read.
     void zweitesBlatt_data()
     {
