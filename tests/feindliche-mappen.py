@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes hostile workbooks and CSV files into the folder given, small on the disk and huge or
 deep once read:
-    python3 tests/feindliche-mappen.py FOLDER [--klein]
-With --klein only the files of at most 64 KB are written (the seeds of the fuzz targets).
+    python3 tests/feindliche-mappen.py FOLDER [--klein | --nur leere-zellen.xlsx]
+With --klein only the files of at most 64 KB are written (the seeds of the fuzz targets), with
+--nur leere-zellen.xlsx only that one.
 
   tief-span.ods          100,000 nested text:span in a cell (5 KB)
   tief-gruppen.ods       1,000,000 nested table:table-row-group
@@ -108,6 +109,12 @@ def entitaeten():
             b'<!ENTITY e4 "&e3;&e3;&e3;&e3;&e3;&e3;&e3;&e3;&e3;&e3;">]>' + ODS_KOPF[ODS_KOPF.index(b'<office:document'):])
 
 
+def leere_zellen(pfad):
+    xlsx(pfad,
+         wiederholt(b'<worksheet><sheetData><row r="1">', b'<c/>', 132000000 // 4, b'</row></sheetData></worksheet>'),
+         wiederholt(b'<sst>', b'<si/>', 132000000 // 5, b'</sst>'))
+
+
 def luegen(pfad, behauptet):
     """Puts `behauptet` as the unpacked size of every part into the zip's headers."""
     with open(pfad, 'r+b') as f:
@@ -146,13 +153,14 @@ def main():
     klein = '--klein' in sys.argv
     os.makedirs(ordner, exist_ok=True)
     p = lambda name: os.path.join(ordner, name)
+    if '--nur' in sys.argv:
+        leere_zellen(p('leere-zellen.xlsx'))
+        return
     ods(p('tief-span.ods'), tiefe_spans(100000))
     if klein:
         return
     ods(p('tief-gruppen.ods'), tiefe_gruppen(1000000))
-    xlsx(p('leere-zellen.xlsx'),
-         wiederholt(b'<worksheet><sheetData><row r="1">', b'<c/>', 132000000 // 4, b'</row></sheetData></worksheet>'),
-         wiederholt(b'<sst>', b'<si/>', 132000000 // 5, b'</sst>'))
+    leere_zellen(p('leere-zellen.xlsx'))
     xlsx(p('zeilen.xlsx'), zeilen(1000000))
     xlsx(p('bombe.xlsx'), wiederholt(b'<worksheet><sheetData>', b' ' * 1024, 1024 * 1024, b'</sheetData></worksheet>'))
     xlsx(p('luege-klein.xlsx'),
