@@ -171,14 +171,14 @@ public:
         bool zuLang;
     };
 
-    void zeile(int zeile, int wiederholungen, const QVector<Mappenzelle> &zellen) override
+    void zeile(int zeile, int wiederholungen, std::span<const Mappenzelle> zellen) override
     {
         for (const Mappenzelle &z : zellen) {
             m_zellen.push_back({zeile, wiederholungen, z.spalte, quint32(m_texte.size()), quint8(z.text.size()), z.zuLang});
             m_texte += z.text;
         }
         m_zeilen = std::max(m_zeilen, zeile + wiederholungen - 1);
-        m_spalten = std::max(m_spalten, zellen.constLast().spalte);
+        m_spalten = std::max(m_spalten, zellen.back().spalte);
     }
 
     const std::vector<Zelle> &zellen() const { return m_zellen; }

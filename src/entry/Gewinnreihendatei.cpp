@@ -457,6 +457,22 @@ std::optional<QDate> datumSchnell(QStringView t, const QLocale &locale, const QS
     return d ? d : std::optional<QDate>(QDate());
 }
 
+// The locale's short formats, made once for the many lines of a file.
+struct Kurzformate
+{
+    QLocale locale;
+    QString kurz4; // with a four-digit year
+    QString kurz;
+};
+
+const Kurzformate &kurzformate(const QLocale &locale)
+{
+    thread_local std::optional<Kurzformate> formate;
+    if (!formate || !(formate->locale == locale))
+        formate = Kurzformate{locale, Datum::kurzesFormat(locale), locale.dateFormat(QLocale::ShortFormat)};
+    return *formate;
+}
+
 } // namespace
 
 std::optional<QDate> ZiehungsdatumLesen(const QString &text, const QLocale &locale)
@@ -464,8 +480,8 @@ std::optional<QDate> ZiehungsdatumLesen(const QString &text, const QLocale &loca
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
-    const QString kurz4 = Datum::kurzesFormat(locale);
-    const QString kurz = locale.dateFormat(QLocale::ShortFormat);
+    const QString &kurz4 = kurzformate(locale).kurz4;
+    const QString &kurz = kurzformate(locale).kurz;
     // The formats the program itself writes, read exactly and quickly; the general parser only
     // for what they don't cover.
     if (const std::optional<QDate> schnell = datumSchnell(t, locale, kurz4, kurz))
@@ -624,12 +640,12 @@ class Ziehungsziel : public Zeilenziel
 public:
     explicit Ziehungsziel(Ziehungssammler &sammler) : m_sammler(sammler) {}
 
-    void zeile(int zeile, int wiederholungen, const QVector<Mappenzelle> &zellen) override
+    void zeile(int zeile, int wiederholungen, std::span<const Mappenzelle> zellen) override
     {
         // A row is as wide as the worksheet read so far: an empty last cell is a field too.
-        m_breite = std::max(m_breite, zellen.constLast().spalte);
+        m_breite = std::max(m_breite, zellen.back().spalte);
         m_felder.leeren();
-        qsizetype k = 0;
+        std::size_t k = 0;
         for (int s = 1; s <= m_breite; ++s) {
             const bool da = k < zellen.size() && zellen[k].spalte == s;
             const QStringView text = da ? QStringView(zellen[k].text).trimmed() : QStringView();
@@ -640,8 +656,8 @@ public:
                 ++k;
             // Beyond the kept fields only the last value counts.
             if (s >= Zeilenfelder::Behalten && k < zellen.size()) {
-                m_felder.anzahl = zellen.constLast().spalte;
-                m_felder.gefuellt += zellen.size() - k;
+                m_felder.anzahl = zellen.back().spalte;
+                m_felder.gefuellt += qsizetype(zellen.size() - k);
                 break;
             }
         }

@@ -4,11 +4,12 @@
 
 #include <QDate>
 #include <QHash>
-#include <QXmlStreamReader>
+#include <QVarLengthArray>
 
 #include <charconv>
 #include <optional>
 #include <cstring>
+#include <string>
 #include <vector>
 
 bool Zeilensammler::zeileBeginnen(qint64 zeile, qint64 wiederholungen)
@@ -60,30 +61,39 @@ bool Zeilensammler::zelle(qint64 spalte, QStringView text, bool zuLang, qint64 s
     if (zuViele(m_wiederholungen * spaltenWdh))
         return false;
     m_gefuellt += m_wiederholungen * spaltenWdh;
-    const QString kopie = text.toString();
     for (qint64 s = spalte; s < spalte + spaltenWdh; ++s) {
         // A cell given twice keeps the later text, as a spreadsheet program would.
-        if (!m_zellen.isEmpty() && m_zellen.constLast().spalte >= s) {
-            auto stelle = std::lower_bound(m_zellen.begin(), m_zellen.end(), s,
+        if (m_anzahl > 0 && m_zellen[m_anzahl - 1].spalte >= s) {
+            const auto ende = m_zellen.begin() + m_anzahl;
+            auto stelle = std::lower_bound(m_zellen.begin(), ende, s,
                                            [](const Mappenzelle &z, qint64 sp) { return z.spalte < sp; });
-            if (stelle->spalte == s) {
-                stelle->text = kopie;
-                stelle->zuLang = zuLang;
-            } else {
-                m_zellen.insert(stelle, {static_cast<int>(s), kopie, zuLang});
+            if (stelle->spalte != s) {
+                stelle = m_zellen.insert(stelle, Mappenzelle());
+                ++m_anzahl;
             }
+            stelle->spalte = static_cast<int>(s);
+            stelle->text = text.toString();
+            stelle->zuLang = zuLang;
             continue;
         }
-        m_zellen.append({static_cast<int>(s), kopie, zuLang});
+        if (m_anzahl == m_zellen.size())
+            m_zellen.append(Mappenzelle());
+        Mappenzelle &z = m_zellen[m_anzahl++];
+        z.spalte = static_cast<int>(s);
+        // The room of the row before is used again: no allocation for a cell of a field's length.
+        z.text.resize(text.size());
+        std::copy(text.begin(), text.end(), z.text.begin());
+        z.zuLang = zuLang;
     }
     return true;
 }
 
 void Zeilensammler::zeileBeenden()
 {
-    if (m_offen && !m_zellen.isEmpty())
-        m_ziel.zeile(static_cast<int>(m_zeile), static_cast<int>(m_wiederholungen), m_zellen);
-    m_zellen.clear();
+    if (m_offen && m_anzahl > 0)
+        m_ziel.zeile(static_cast<int>(m_zeile), static_cast<int>(m_wiederholungen),
+                     std::span<const Mappenzelle>(m_zellen.constData(), std::size_t(m_anzahl)));
+    m_anzahl = 0;
     m_offen = false;
 }
 
@@ -114,50 +124,203 @@ Mappenart MappenartErkennen(const QByteArray &anfang)
 
 namespace {
 
-// Element and attribute names compared without their namespace prefix.
-QStringView lokal(QStringView name)
+constexpr qint64 MaxXmlMarke = 8 * 1024 * 1024;
+
+// Whether a run of bytes holds only what XML counts as white space.
+bool nurLeerraum(QByteArrayView b)
 {
-    const qsizetype doppelpunkt = name.lastIndexOf(QLatin1Char(':'));
-    return doppelpunkt < 0 ? name : name.mid(doppelpunkt + 1);
+    for (const char c : b)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+            return false;
+    return true;
 }
 
-constexpr qint64 MaxXmlMarke = 8 * 1024 * 1024;
+// The character an entity reference stands for, from the text between "&" and ";"; -1 when it
+// is none XML knows without a document type definition.
+char32_t entitaet(QByteArrayView name)
+{
+    if (name == "lt")
+        return u'<';
+    if (name == "gt")
+        return u'>';
+    if (name == "amp")
+        return u'&';
+    if (name == "quot")
+        return u'"';
+    if (name == "apos")
+        return u'\'';
+    if (name.size() < 2 || name.size() > 8 || name[0] != '#')
+        return char32_t(-1);
+    const bool hex = name[1] == 'x';
+    char32_t wert = 0;
+    if (name.size() == (hex ? 2 : 1))
+        return char32_t(-1);
+    for (qsizetype i = hex ? 2 : 1; i < name.size(); ++i) {
+        const char c = name[i];
+        int ziffer = -1;
+        if (c >= '0' && c <= '9')
+            ziffer = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+            ziffer = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+            ziffer = c - 'A' + 10;
+        if (ziffer < 0)
+            return char32_t(-1);
+        wert = wert * (hex ? 16 : 10) + char32_t(ziffer);
+    }
+    if (wert == 0 || wert > 0x10FFFF || (wert >= 0xD800 && wert <= 0xDFFF))
+        return char32_t(-1);
+    return wert;
+}
+
+// Whether every "&" of the raw text starts a reference XML knows.
+bool referenzenGueltig(QByteArrayView roh)
+{
+    for (qsizetype i = roh.indexOf('&'); i >= 0; i = roh.indexOf('&', i + 1)) {
+        const qsizetype ende = roh.indexOf(';', i);
+        if (ende < 0 || ende - i > 10 || entitaet(roh.sliced(i + 1, ende - i - 1)) == char32_t(-1))
+            return false;
+    }
+    return true;
+}
+
+// Raw UTF-8 text of the file, its references resolved, appended to `ziel`.
+void dekodieren(QByteArrayView roh, QString &ziel)
+{
+    qsizetype von = 0;
+    for (qsizetype i = roh.indexOf('&'); i >= 0; i = roh.indexOf('&', von)) {
+        ziel += QString::fromUtf8(roh.sliced(von, i - von));
+        const qsizetype ende = roh.indexOf(';', i);
+        const char32_t c = ende < 0 ? char32_t(-1) : entitaet(roh.sliced(i + 1, ende - i - 1));
+        if (c == char32_t(-1)) { // only where a value was cut: the rest as it stands
+            von = i;
+            break;
+        }
+        ziel += QString::fromUcs4(&c, 1);
+        von = ende + 1;
+    }
+    ziel += QString::fromUtf8(roh.sliced(von));
+}
+
+// The attributes of the element just begun: local names and raw values, valid until the next
+// token.
+class Attributliste
+{
+public:
+    struct Eintrag
+    {
+        QByteArrayView name;
+        QByteArrayView wert;
+    };
+    QVarLengthArray<Eintrag, 8> eintraege;
+
+    QString wert(const char *name) const
+    {
+        QString text;
+        for (const Eintrag &e : eintraege)
+            if (e.name == name) {
+                dekodieren(e.wert.first(std::min<qsizetype>(e.wert.size(), 64 * 1024)), text);
+                break;
+            }
+        return text;
+    }
+    bool hat(const char *name) const
+    {
+        return std::any_of(eintraege.cbegin(), eintraege.cend(), [name](const Eintrag &e) { return e.name == name; });
+    }
+    // The value as written, for the short values of a cell; one with a reference is decoded.
+    QByteArrayView roh(const char *name, QByteArray &platz) const
+    {
+        for (const Eintrag &e : eintraege)
+            if (e.name == name) {
+                if (!e.wert.contains('&'))
+                    return e.wert;
+                platz = wert(name).toUtf8();
+                return platz;
+            }
+        return QByteArrayView();
+    }
+};
+
+// The part of a name after its namespace prefix.
+QByteArrayView lokalerName(QByteArrayView name)
+{
+    const qsizetype doppelpunkt = name.lastIndexOf(':');
+    return doppelpunkt < 0 ? name : name.sliced(doppelpunkt + 1);
+}
+
+bool namenszeichen(char c)
+{
+    return c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '/' && c != '>' && c != '=' && c != '<' &&
+           c != '"' && c != '\'' && c != '&';
+}
 
 // One XML part of a workbook, read token by token while it is unpacked: only a piece of the
 // part is held at a time, elements nested deeper than MaxXmlTiefe end the reading, and so does
-// a document type definition, the only way to make entities expand.
+// a document type definition, the only way to make entities expand. The bytes are read as
+// UTF-8 by a small reader of its own: it knows elements, attributes, text, character data,
+// comments and processing instructions, and no more is found in a workbook; a text is turned
+// into a QString only when it is asked for.
 class Xmlstrom
 {
 public:
+    enum class Art { Nichts, Anfang, Ende, Text };
+
     Xmlstrom(const ZipArchiv &archiv, const char *teil, const Importgrenzen &grenzen)
         : m_zip(archiv, teil, grenzen.xmlGroesse), m_teil(QString::fromUtf8(teil))
     {
-        // Prefixes are compared by their local part, declared or not.
-        m_xml.setNamespaceProcessing(false);
     }
 
     // The next token; false at the end of the part and on a failure, which sets `fehler`.
     bool weiter()
     {
-        if (m_ende)
+        if (!m_fehler.isEmpty())
+            return false;
+        if (m_ende) {
             --m_tiefe;
+            m_namen.pop_back();
+        }
         m_ende = false;
+        m_textGelesen = false;
+        if (m_leerEnde) {
+            m_leerEnde = false;
+            m_art = Art::Ende;
+            m_ende = true;
+            return true;
+        }
         while (true) {
-            m_art = m_xml.readNext();
-            if (m_art != QXmlStreamReader::Invalid) {
+            const Stand s = lesen();
+            if (s == Stand::Token) {
                 m_ohneMarke = 0;
-                break;
+                return true;
             }
-            if (m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError || m_zip.fertig()) {
-                m_fehler = !m_zip.fehler().isEmpty()
-                               ? m_zip.fehler()
-                               : QStringLiteral("Der Teil \u201E%1\u201C ist kein g\u00FCltiges XML (%2).")
-                                     .arg(m_teil, m_xml.errorString());
+            if (s == Stand::Fehler)
+                return false;
+            if (s == Stand::Uebersprungen) {
+                m_ohneMarke = 0;
+                continue;
+            }
+            if (s == Stand::Schluss) {
+                if (!m_namen.empty() || !m_wurzel)
+                    return kaputt(QStringLiteral("das Dokument endet vorzeitig"));
+                m_art = Art::Nichts;
                 return false;
             }
-            // The reader holds a token whole until it ends: a text or tag of megabytes is none
-            // a spreadsheet program writes, and would cost twice its size.
+            // More bytes are needed for the token: what was read before goes first.
+            if (m_pos > 0) {
+                m_puffer.remove(0, m_pos);
+                m_pos = 0;
+            }
             const QByteArray stueck = m_zip.weiter();
+            if (!m_zip.fehler().isEmpty()) {
+                m_fehler = m_zip.fehler();
+                return false;
+            }
+            if (stueck.isEmpty() && m_zip.fertig()) {
+                m_zuEnde = true;
+                continue;
+            }
+            // A text or tag of megabytes is none a spreadsheet program writes.
             m_ohneMarke += stueck.size();
             if (m_ohneMarke > MaxXmlMarke) {
                 m_fehler = QStringLiteral("Im Teil \u201E%1\u201C steht ein Text oder Element von mehr als %2 MB; so "
@@ -166,63 +329,212 @@ public:
                                .arg(MaxXmlMarke / (1024 * 1024));
                 return false;
             }
-            m_xml.addData(stueck);
+            m_puffer += stueck;
         }
-        if (m_art == QXmlStreamReader::DTD || m_art == QXmlStreamReader::EntityReference) {
-            m_fehler = QStringLiteral("Der Teil \u201E%1\u201C enth\u00E4lt eine Dokumenttypdefinition; so schreibt "
-                                      "kein Tabellenprogramm.")
-                           .arg(m_teil);
-            return false;
-        }
-        if (m_art == QXmlStreamReader::StartElement) {
-            if (++m_tiefe > MaxXmlTiefe) {
-                m_fehler = QStringLiteral("Im Teil \u201E%1\u201C sind die Elemente tiefer als %2 Ebenen "
-                                          "verschachtelt; so schreibt kein Tabellenprogramm.")
-                               .arg(m_teil)
-                               .arg(MaxXmlTiefe);
-                return false;
-            }
-            m_name = lokal(m_xml.qualifiedName());
-        }
-        m_ende = m_art == QXmlStreamReader::EndElement;
-        return m_art != QXmlStreamReader::EndDocument;
     }
 
-    bool beginnt(const char *name) const { return m_art == QXmlStreamReader::StartElement && m_name == QLatin1String(name); }
-    bool beginnt() const { return m_art == QXmlStreamReader::StartElement; }
-    bool endet(int tiefe) const { return m_art == QXmlStreamReader::EndElement && m_tiefe == tiefe; }
-    bool istText() const { return m_art == QXmlStreamReader::Characters; }
+    bool beginnt(const char *name) const { return m_art == Art::Anfang && m_name == name; }
+    bool beginnt() const { return m_art == Art::Anfang; }
+    bool endet(int tiefe) const { return m_art == Art::Ende && m_tiefe == tiefe; }
+    bool istText() const { return m_art == Art::Text; }
     // Of the current element, the document's root being 1.
     int tiefe() const { return m_tiefe; }
-    QStringView text() const { return m_xml.text(); }
+    // The text token, its references resolved.
+    QStringView text() const
+    {
+        if (!m_textGelesen) {
+            m_text.resize(0);
+            if (m_cdata)
+                m_text += QString::fromUtf8(m_roh);
+            else
+                dekodieren(m_roh, m_text);
+            m_textGelesen = true;
+        }
+        return m_text;
+    }
     // The attributes of the element just begun.
-    QXmlStreamAttributes attribute() const { return m_xml.attributes(); }
-    QString attribut(const char *name) const { return wert(m_xml.attributes(), name).toString(); }
+    const Attributliste &attribute() const { return m_attribute; }
+    QString attribut(const char *name) const { return m_attribute.wert(name); }
     const QString &fehler() const { return m_fehler; }
 
-    static QStringView wert(const QXmlStreamAttributes &attribute, const char *name)
+private:
+    enum class Stand { Token, Uebersprungen, MehrDaten, Schluss, Fehler };
+
+    bool kaputt(const QString &grund)
     {
-        for (const QXmlStreamAttribute &a : attribute)
-            if (lokal(a.qualifiedName()) == QLatin1String(name))
-                return a.value();
-        return QStringView();
+        m_fehler = QStringLiteral("Der Teil \u201E%1\u201C ist kein g\u00FCltiges XML (%2).").arg(m_teil, grund);
+        return false;
     }
-    static bool hat(const QXmlStreamAttributes &attribute, const char *name)
+    Stand fehlerhaft(const QString &grund)
     {
-        return std::any_of(attribute.cbegin(), attribute.cend(), [name](const QXmlStreamAttribute &a) {
-            return lokal(a.qualifiedName()) == QLatin1String(name);
-        });
+        kaputt(grund);
+        return Stand::Fehler;
     }
 
-private:
+    // The end of `muster` from `ab` on, or -1.
+    qsizetype suche(const char *muster, qsizetype ab) const { return m_puffer.indexOf(muster, ab); }
+
+    Stand lesen()
+    {
+        const qsizetype n = m_puffer.size();
+        if (m_pos >= n)
+            return m_zuEnde ? Stand::Schluss : Stand::MehrDaten;
+        const char *d = m_puffer.constData();
+        if (d[m_pos] != '<') {
+            qsizetype lt = m_puffer.indexOf('<', m_pos);
+            if (lt < 0) {
+                if (!m_zuEnde)
+                    return Stand::MehrDaten;
+                lt = n;
+            }
+            const QByteArrayView roh(d + m_pos, lt - m_pos);
+            if (m_namen.empty() && !nurLeerraum(roh))
+                return fehlerhaft(QStringLiteral("Text au\u00DFerhalb der Elemente"));
+            if (!referenzenGueltig(roh))
+                return fehlerhaft(QStringLiteral("unbekannte Entit\u00E4t"));
+            m_roh = roh;
+            m_cdata = false;
+            m_pos = lt;
+            m_art = Art::Text;
+            return Stand::Token;
+        }
+        if (n - m_pos < 2)
+            return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+        const char zweites = d[m_pos + 1];
+        if (zweites == '!' || zweites == '?') {
+            if (n - m_pos < 9 && !m_zuEnde)
+                return Stand::MehrDaten;
+            const QByteArrayView rest(d + m_pos, n - m_pos);
+            if (rest.startsWith("<!--") || rest.startsWith("<?")) {
+                const bool kommentar = rest.startsWith("<!--");
+                const qsizetype ende = suche(kommentar ? "-->" : "?>", m_pos + 2);
+                if (ende < 0)
+                    return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+                m_pos = ende + (kommentar ? 3 : 2);
+                return Stand::Uebersprungen;
+            }
+            if (rest.startsWith("<![CDATA[")) {
+                const qsizetype ende = suche("]]>", m_pos + 9);
+                if (ende < 0)
+                    return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+                if (m_namen.empty())
+                    return fehlerhaft(QStringLiteral("Text au\u00DFerhalb der Elemente"));
+                m_roh = QByteArrayView(d + m_pos + 9, ende - m_pos - 9);
+                m_cdata = true;
+                m_pos = ende + 3;
+                m_art = Art::Text;
+                return Stand::Token;
+            }
+            if (rest.startsWith("<!")) {
+                m_fehler = QStringLiteral("Der Teil \u201E%1\u201C enth\u00E4lt eine Dokumenttypdefinition; so schreibt "
+                                          "kein Tabellenprogramm.")
+                               .arg(m_teil);
+                return Stand::Fehler;
+            }
+        }
+        if (zweites == '/') {
+            const qsizetype ende = m_puffer.indexOf('>', m_pos);
+            if (ende < 0)
+                return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+            const QByteArrayView name = QByteArrayView(d + m_pos + 2, ende - m_pos - 2).trimmed();
+            if (m_namen.empty() || name != QByteArrayView(m_namen.back()))
+                return fehlerhaft(QStringLiteral("ein Ende-Tag passt nicht zu seinem Element"));
+            m_name = lokalerName(name);
+            m_pos = ende + 1;
+            m_art = Art::Ende;
+            m_ende = true;
+            return Stand::Token;
+        }
+        // A start tag: its name, then its attributes.
+        qsizetype p = m_pos + 1;
+        while (p < n && namenszeichen(d[p]))
+            ++p;
+        if (p == m_pos + 1)
+            return p >= n && !m_zuEnde ? Stand::MehrDaten : fehlerhaft(QStringLiteral("ein Element ohne Namen"));
+        const QByteArrayView name(d + m_pos + 1, p - m_pos - 1);
+        m_attribute.eintraege.clear();
+        while (true) {
+            while (p < n && (d[p] == ' ' || d[p] == '\t' || d[p] == '\n' || d[p] == '\r'))
+                ++p;
+            if (p >= n)
+                return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+            if (d[p] == '>' || d[p] == '/') {
+                if (d[p] == '/') {
+                    if (p + 1 >= n)
+                        return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+                    if (d[p + 1] != '>')
+                        return fehlerhaft(QStringLiteral("ein Element ist falsch geschlossen"));
+                    m_leerEnde = true;
+                    ++p;
+                }
+                break;
+            }
+            const qsizetype anfang = p;
+            while (p < n && namenszeichen(d[p]))
+                ++p;
+            const qsizetype namensende = p;
+            while (p < n && (d[p] == ' ' || d[p] == '\t' || d[p] == '\n' || d[p] == '\r'))
+                ++p;
+            if (p >= n)
+                return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+            if (namensende == anfang || d[p] != '=')
+                return fehlerhaft(QStringLiteral("ein Attribut ohne Wert"));
+            ++p;
+            while (p < n && (d[p] == ' ' || d[p] == '\t' || d[p] == '\n' || d[p] == '\r'))
+                ++p;
+            if (p >= n)
+                return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+            if (d[p] != '"' && d[p] != '\'')
+                return fehlerhaft(QStringLiteral("ein Attributwert ohne Anf\u00FChrungszeichen"));
+            const qsizetype ende = m_puffer.indexOf(d[p], p + 1);
+            if (ende < 0)
+                return m_zuEnde ? fehlerhaft(QStringLiteral("das Dokument endet vorzeitig")) : Stand::MehrDaten;
+            const QByteArrayView wert(d + p + 1, ende - p - 1);
+            if (wert.contains('<') || !referenzenGueltig(wert))
+                return fehlerhaft(QStringLiteral("ein ung\u00FCltiger Attributwert"));
+            // A few attributes are all a spreadsheet program writes on an element.
+            if (m_attribute.eintraege.size() >= 256)
+                return fehlerhaft(QStringLiteral("zu viele Attribute"));
+            m_attribute.eintraege.append(
+                {lokalerName(QByteArrayView(d + anfang, namensende - anfang)), wert});
+            p = ende + 1;
+        }
+        if (m_namen.empty() && m_wurzel)
+            return fehlerhaft(QStringLiteral("mehr als ein Wurzelelement"));
+        if (m_tiefe >= MaxXmlTiefe) {
+            m_fehler = QStringLiteral("Im Teil \u201E%1\u201C sind die Elemente tiefer als %2 Ebenen "
+                                      "verschachtelt; so schreibt kein Tabellenprogramm.")
+                           .arg(m_teil)
+                           .arg(MaxXmlTiefe);
+            return Stand::Fehler;
+        }
+        m_wurzel = true;
+        m_namen.emplace_back(name.data(), name.size());
+        m_name = lokalerName(name);
+        ++m_tiefe;
+        m_pos = p + 1;
+        m_art = Art::Anfang;
+        return Stand::Token;
+    }
+
     ZipTeil m_zip;
     QString m_teil;
-    QXmlStreamReader m_xml;
-    QXmlStreamReader::TokenType m_art = QXmlStreamReader::NoToken;
-    QStringView m_name;
+    QByteArray m_puffer;
+    qsizetype m_pos = 0;
+    bool m_zuEnde = false;
+    Art m_art = Art::Nichts;
+    QByteArrayView m_name;          // local name of the element begun or ended
+    std::vector<std::string> m_namen; // the open elements, to match their ends
+    Attributliste m_attribute;
+    QByteArrayView m_roh; // of a text token
+    bool m_cdata = false;
+    mutable QString m_text;
+    mutable bool m_textGelesen = false;
     qint64 m_ohneMarke = 0; // bytes added since the last token
     int m_tiefe = 0;
     bool m_ende = false;
+    bool m_leerEnde = false; // an empty element was begun: its end comes next
+    bool m_wurzel = false;
     QString m_fehler;
 };
 
@@ -246,6 +558,8 @@ std::optional<double> zahlLesen(QStringView text)
 }
 
 // Whole numbers of up to 15 digits read as they stand; everything else goes through the double.
+void zahlAnhaengen(QStringView text, const QLocale &locale, Feldtext &feld);
+
 QString zahlText(QStringView text, const QLocale &locale)
 {
     const qsizetype vorzeichen = text.startsWith(QLatin1Char('-')) ? 1 : 0;
@@ -257,6 +571,17 @@ QString zahlText(QStringView text, const QLocale &locale)
         return text.toString();
     const std::optional<double> wert = zahlLesen(text);
     return wert ? ZahlAlsText(*wert, locale) : text.toString();
+}
+
+void zahlAnhaengen(QStringView text, const QLocale &locale, Feldtext &feld)
+{
+    bool ganz = !text.isEmpty() && text.size() <= 15 && (text[0] != QLatin1Char('0') || text.size() == 1);
+    for (qsizetype i = 0; ganz && i < text.size(); ++i)
+        ganz = text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
+    if (ganz)
+        feld.anhaengen(text);
+    else
+        feld.anhaengen(zahlText(text, locale));
 }
 
 QString wahrheitswert(bool wert)
@@ -328,16 +653,16 @@ private:
 };
 
 // "BC12" → column 55, row 12; false for anything else.
-bool zellbezugLesen(QStringView bezug, qint64 &zeile, qint64 &spalte)
+bool zellbezugLesen(QByteArrayView bezug, qint64 &zeile, qint64 &spalte)
 {
     qint64 s = 0;
     qsizetype p = 0;
-    for (; p < bezug.size() && bezug[p] >= QLatin1Char('A') && bezug[p] <= QLatin1Char('Z') && s <= 100000; ++p)
-        s = s * 26 + (bezug[p].unicode() - u'A' + 1);
+    for (; p < bezug.size() && bezug[p] >= 'A' && bezug[p] <= 'Z' && s <= 100000; ++p)
+        s = s * 26 + (bezug[p] - 'A' + 1);
     qint64 z = 0;
     const qsizetype ziffern = p;
-    for (; p < bezug.size() && bezug[p] >= QLatin1Char('0') && bezug[p] <= QLatin1Char('9') && z <= 100000000; ++p)
-        z = z * 10 + (bezug[p].unicode() - u'0');
+    for (; p < bezug.size() && bezug[p] >= '0' && bezug[p] <= '9' && z <= 100000000; ++p)
+        z = z * 10 + (bezug[p] - '0');
     if (s == 0 || p == ziffern || p != bezug.size() || z == 0)
         return false;
     zeile = z;
@@ -346,12 +671,12 @@ bool zellbezugLesen(QStringView bezug, qint64 &zeile, qint64 &spalte)
 }
 
 // A row number written in the file; `sonst` when there is none or it is unreadable.
-qint64 zeilennummer(QStringView text, qint64 sonst)
+qint64 zeilennummer(QByteArrayView text, qint64 sonst)
 {
     if (text.isEmpty())
         return sonst;
     bool ok = false;
-    const qint64 wert = text.toLongLong(&ok);
+    const qint64 wert = text.toByteArray().toLongLong(&ok);
     return ok ? wert : sonst;
 }
 
@@ -490,9 +815,9 @@ bool mappenangabenLesen(const ZipArchiv &archiv, const Importgrenzen &grenzen, M
                 blaetterTiefe = 2;
             } else if (blaetterTiefe > 0 && !blattGefunden && xml.beginnt("sheet") && xml.tiefe() == 3) {
                 blattGefunden = true;
-                const QXmlStreamAttributes a = xml.attribute();
-                angaben.blattname = Xmlstrom::wert(a, "name").left(1024).toString();
-                rid = Xmlstrom::wert(a, "id").left(1024).toString();
+                const Attributliste &a = xml.attribute();
+                angaben.blattname = a.wert("name").left(1024);
+                rid = a.wert("id").left(1024);
             } else if (xml.endet(blaetterTiefe)) {
                 blaetterTiefe = 0;
             }
@@ -605,8 +930,7 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
     qint64 zeile = 0;
     qint64 spalte = 0;
     bool inZelle = false;
-    QStringView typ;
-    QString typText;
+    QByteArray typ;
     int stil = 0;
     bool inWert = false;
     bool formel = false;
@@ -623,7 +947,8 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
         if (!inZeile) {
             if (xml.tiefe() == 3 && xml.beginnt("row")) {
                 inZeile = true;
-                zeile = zeilennummer(Xmlstrom::wert(xml.attribute(), "r"), zeile + 1);
+                QByteArray platz;
+                zeile = zeilennummer(xml.attribute().roh("r", platz), zeile + 1);
                 spalte = 0;
                 if (!sammler.zeileBeginnen(zeile))
                     return ergebnis;
@@ -638,16 +963,17 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
         if (!inZelle) {
             if (xml.tiefe() == 4 && xml.beginnt("c")) {
                 inZelle = true;
-                const QXmlStreamAttributes a = xml.attribute();
+                const Attributliste &a = xml.attribute();
                 qint64 z = zeile;
                 qint64 s = spalte + 1;
-                const QStringView bezug = Xmlstrom::wert(a, "r");
+                QByteArray platz;
+                const QByteArrayView bezug = a.roh("r", platz);
                 if (!bezug.isEmpty() && !zellbezugLesen(bezug, z, s))
                     s = spalte + 1;
                 spalte = s;
-                typText = Xmlstrom::wert(a, "t").left(16).toString();
-                typ = typText;
-                stil = angaben.datum1904 ? Xmlstrom::wert(a, "s").toInt() : 0;
+                const QByteArrayView t = a.roh("t", platz);
+                typ = t.size() <= 9 ? QByteArray(t.data(), t.size()) : QByteArray("?");
+                stil = angaben.datum1904 ? a.wert("s").toInt() : 0;
                 wert.leeren();
                 formel = false;
                 inWert = false;
@@ -671,16 +997,16 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
             continue;
         inZelle = false;
         feld.leeren();
-        if (typ == QLatin1String("s")) {
+        if (typ == "s") {
             const std::optional<double> i = zahlLesen(wert.text());
             if (i && *i >= 0 && *i < 1e15 && !gemeinsame.text(static_cast<qint64>(*i), feld, ergebnis.fehler))
                 return ergebnis;
-        } else if (typ == QLatin1String("inlineStr")) {
+        } else if (typ == "inlineStr") {
             inline_.text().nach(feld);
-        } else if (typ == QLatin1String("b")) {
+        } else if (typ == "b") {
             if (!wert.text().isEmpty())
                 feld.anhaengen(wahrheitswert(wert.text() != QLatin1String("0")));
-        } else if (typ == QLatin1String("str") || typ == QLatin1String("e") || typ == QLatin1String("d")) {
+        } else if (typ == "str" || typ == "e" || typ == "d") {
             wert.nach(feld);
         } else if (!wert.text().isEmpty()) {
             const std::optional<double> tage = zahlLesen(wert.text());
@@ -689,9 +1015,9 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
             else if (wert.text().size() > MaxFeldtext)
                 wert.nach(feld);
             else
-                feld.anhaengen(zahlText(wert.text(), locale));
+                zahlAnhaengen(wert.text(), locale, feld);
         }
-        if (formel && wert.text().isEmpty() && typ != QLatin1String("inlineStr") && typ != QLatin1String("str") && zeile >= 1 && spalte >= 1 &&
+        if (formel && wert.text().isEmpty() && typ != "inlineStr" && typ != "str" && zeile >= 1 && spalte >= 1 &&
             zeile <= grenzen.zeilen && spalte <= grenzen.spalten) {
             ergebnis.fehler = formelOhneWert(static_cast<int>(zeile), static_cast<int>(spalte));
             return ergebnis;
@@ -721,17 +1047,17 @@ struct Odszelle
     Feldtext text;
     int absaetze = 0;
 
-    void beginnen(const QXmlStreamAttributes &a)
+    void beginnen(const Attributliste &a)
     {
-        typ = Xmlstrom::wert(a, "value-type").left(16).toString();
-        wert = Xmlstrom::wert(a, "value").left(MaxFeldtext + 1).toString();
-        datum = Xmlstrom::wert(a, "date-value").left(MaxFeldtext).toString();
-        wahrheit = Xmlstrom::wert(a, "boolean-value").left(8).toString();
-        formel = Xmlstrom::hat(a, "formula");
+        typ = a.wert("value-type").left(16);
+        wert = a.wert("value").left(MaxFeldtext + 1);
+        datum = a.wert("date-value").left(MaxFeldtext);
+        wahrheit = a.wert("boolean-value").left(8);
+        formel = a.hat("formula");
         // A spreadsheet program writes the type of every result; a formula without one was
         // never calculated.
-        hatWert = Xmlstrom::hat(a, "value-type");
-        spaltenWdh = wiederholungen(Xmlstrom::wert(a, "number-columns-repeated"));
+        hatWert = a.hat("value-type");
+        spaltenWdh = wiederholungen(a.wert("number-columns-repeated"));
         text.leeren();
         absaetze = 0;
     }
@@ -808,7 +1134,7 @@ Mappenergebnis odsLesen(const ZipArchiv &archiv, const QLocale &locale, const Im
         if (zeileTiefe == 0) {
             if (xml.beginnt("table-row")) {
                 zeileTiefe = xml.tiefe();
-                zeilenWdh = Odszelle::wiederholungen(Xmlstrom::wert(xml.attribute(), "number-rows-repeated"));
+                zeilenWdh = Odszelle::wiederholungen(xml.attribut("number-rows-repeated"));
                 spalte = 1;
                 if (!sammler.zeileBeginnen(zeile, zeilenWdh))
                     return ergebnis;
@@ -862,7 +1188,7 @@ Mappenergebnis odsLesen(const ZipArchiv &archiv, const QLocale &locale, const Im
             zelle.text.anhaengen(xml.text());
         } else if (xml.beginnt("s")) {
             bool ok = false;
-            const qint64 anzahl = Xmlstrom::wert(xml.attribute(), "c").toLongLong(&ok);
+            const qint64 anzahl = xml.attribut("c").toLongLong(&ok);
             zelle.text.anhaengen(QChar(u' '), ok ? std::max<qint64>(anzahl, 1) : 1);
             ueberspringen = xml.tiefe();
         } else if (xml.beginnt("tab")) {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <span>
+
 // The readers behind ExcelEinlesen and the draw import. Each streams the first worksheet of one
 // kind of workbook row by row to a Zeilenziel, so nothing but the row being read is held.
 
@@ -26,7 +28,7 @@ public:
     virtual ~Zeilenziel() = default;
     // Row `zeile` (from 1) and the `wiederholungen` - 1 rows after it, each with these cells,
     // ascending by column.
-    virtual void zeile(int zeile, int wiederholungen, const QVector<Mappenzelle> &zellen) = 0;
+    virtual void zeile(int zeile, int wiederholungen, std::span<const Mappenzelle> zellen) = 0;
 };
 
 struct Mappenergebnis
@@ -66,7 +68,8 @@ private:
     Zeilenziel &m_ziel;
     const Importgrenzen &m_grenzen;
     QString &m_fehler;
-    QVector<Mappenzelle> m_zellen;
+    QVector<Mappenzelle> m_zellen; // the first m_anzahl are the open row's; the others keep their room
+    qsizetype m_anzahl = 0;
     qint64 m_zeile = 0;
     qint64 m_wiederholungen = 1;
     qint64 m_elemente = 0;  // cell and row elements so far

@@ -473,7 +473,7 @@ private Q_SLOTS:
         struct : Zeilenziel
         {
             int zeilen = 0;
-            void zeile(int, int, const QVector<Mappenzelle> &) override { ++zeilen; }
+            void zeile(int, int, std::span<const Mappenzelle>) override { ++zeilen; }
         } ziel;
         const Mappenergebnis gelesen = XlsLesen(fifo, Deutsch, grenzen, ziel);
         QVERIFY2(uhr.elapsed() < 10000, "the reader was not stopped in time");
