@@ -70,7 +70,10 @@ private Q_SLOTS:
         const QStringList dateien = QDir(Daten).entryList(QDir::Files, QDir::Name);
         QVERIFY(dateien.size() > 10);
         for (const QString &name : dateien)
-            QTest::newRow(qPrintable(name)) << name;
+            // These make the .xls library read outside its buffers: what its process then says
+            // depends on the build (a sanitizer ends it), so their test lies elsewhere.
+            if (!name.startsWith(QLatin1String("kaputt-")))
+                QTest::newRow(qPrintable(name)) << name;
     }
     void wieFestgehalten()
     {
