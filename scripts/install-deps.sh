@@ -17,6 +17,7 @@ packages=(
   python3-pyatspi at-spi2-core dbus xdotool
   poppler-utils
   python3-openpyxl python3-xlsxwriter
+  gnumeric python3-odf
   desktop-file-utils libxml2-utils shared-mime-info
   dpkg-dev lintian appstream jq
   fonts-dejavu-core

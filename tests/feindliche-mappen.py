@@ -1,17 +1,26 @@
 #!/usr/bin/env python3
 """Writes hostile workbooks and CSV files into the folder given, small on the disk and huge or
 deep once read:
-    python3 tests/feindliche-mappen.py FOLDER [--klein]
-With --klein only the files of at most 64 KB are written (the seeds of the fuzz targets).
+    python3 tests/feindliche-mappen.py FOLDER [--klein | --nur leere-zellen.xlsx]
+With --klein only the files of at most 64 KB are written (the seeds of the fuzz targets), with
+--nur leere-zellen.xlsx only that one.
 
   tief-span.ods          100,000 nested text:span in a cell (5 KB)
   tief-gruppen.ods       1,000,000 nested table:table-row-group
-  leere-zellen.xlsx      126 MB of empty <c/> and <si/> (323 KB)
+  leere-zellen.xlsx      2 x 132 MB of empty <c/> and <si/> (323 KB)
   zeilen.xlsx            a sheet of 1,000,000 rows of 7 cells (120 MB of XML)
   bombe.xlsx             a sheet that unpacks to 1 GB of blanks
   luege-klein.xlsx       a sheet whose zip headers claim 60 bytes and that unpacks to 200 MB
+  luege-kommentare.xlsx  the same with 200 MB of empty comments
   luege-gross.xlsx       a sheet of 60 bytes whose zip headers claim 127 MB
   ziehungen-600000.csv   600,000 draws (14 MB)
+  leerzeichen.ods        1,000 cells of 100 <text:s text:c="32767"/> each (3.3 billion blanks)
+  leerzeichen-gross.ods  4,000 such cells
+  langer-text.ods        a 32,000-character text in 20 columns of 100,000 repeated rows (under 1 KB)
+  langer-text.xlsx       one shared string of 32,000 characters in 20,000 rows of draws
+  entitaeten.ods         entities that expand a thousandfold, referred to in every cell
+  leerzeilen.csv         8 million empty lines, then a draw
+  felder.csv             one line of 8 million fields
 """
 import os
 import struct
@@ -85,6 +94,27 @@ def zeilen(anzahl):
     return erzeugen
 
 
+def leerzeichen(zellen):
+    zelle = (b'<table:table-cell office:value-type="string"><text:p>' + b'<text:s text:c="32767"/>' * 100 +
+             b'</text:p></table:table-cell>')
+    return wiederholt(b'', b'<table:table-row>' + zelle * 10 + b'</table:table-row>', zellen // 10, b'')
+
+
+def entitaeten():
+    """The head of a content.xml whose entity e4 expands to 10,000 characters."""
+    return (b'<?xml version="1.0" encoding="UTF-8"?><!DOCTYPE office:document-content ['
+            b'<!ENTITY e0 "xxxxxxxxxx"><!ENTITY e1 "&e0;&e0;&e0;&e0;&e0;&e0;&e0;&e0;&e0;&e0;">'
+            b'<!ENTITY e2 "&e1;&e1;&e1;&e1;&e1;&e1;&e1;&e1;&e1;&e1;">'
+            b'<!ENTITY e3 "&e2;&e2;&e2;&e2;&e2;&e2;&e2;&e2;&e2;&e2;">'
+            b'<!ENTITY e4 "&e3;&e3;&e3;&e3;&e3;&e3;&e3;&e3;&e3;&e3;">]>' + ODS_KOPF[ODS_KOPF.index(b'<office:document'):])
+
+
+def leere_zellen(pfad):
+    xlsx(pfad,
+         wiederholt(b'<worksheet><sheetData><row r="1">', b'<c/>', 132000000 // 4, b'</row></sheetData></worksheet>'),
+         wiederholt(b'<sst>', b'<si/>', 132000000 // 5, b'</sst>'))
+
+
 def luegen(pfad, behauptet):
     """Puts `behauptet` as the unpacked size of every part into the zip's headers."""
     with open(pfad, 'r+b') as f:
@@ -123,21 +153,44 @@ def main():
     klein = '--klein' in sys.argv
     os.makedirs(ordner, exist_ok=True)
     p = lambda name: os.path.join(ordner, name)
+    if '--nur' in sys.argv:
+        leere_zellen(p('leere-zellen.xlsx'))
+        return
     ods(p('tief-span.ods'), tiefe_spans(100000))
     if klein:
         return
     ods(p('tief-gruppen.ods'), tiefe_gruppen(1000000))
-    xlsx(p('leere-zellen.xlsx'),
-         wiederholt(b'<worksheet><sheetData><row r="1">', b'<c/>', 63 * 1024 * 1024 // 4, b'</row></sheetData></worksheet>'),
-         wiederholt(b'<sst>', b'<si/>', 63 * 1024 * 1024 // 5, b'</sst>'))
+    leere_zellen(p('leere-zellen.xlsx'))
     xlsx(p('zeilen.xlsx'), zeilen(1000000))
     xlsx(p('bombe.xlsx'), wiederholt(b'<worksheet><sheetData>', b' ' * 1024, 1024 * 1024, b'</sheetData></worksheet>'))
     xlsx(p('luege-klein.xlsx'),
          wiederholt(b'<worksheet><sheetData>', b' ' * 1024, 200 * 1024, b'</sheetData></worksheet>'))
     luegen(p('luege-klein.xlsx'), 60)
+    xlsx(p('luege-kommentare.xlsx'),
+         wiederholt(b'<worksheet><sheetData>', b'<!---->' * 1024, 200 * 1024 // 7 * 1024 // 1024, b'</sheetData></worksheet>'))
+    luegen(p('luege-kommentare.xlsx'), 60)
     xlsx(p('luege-gross.xlsx'), b'<worksheet><sheetData><row><c><v>7</v></c></row></sheetData></worksheet>')
     luegen(p('luege-gross.xlsx'), 127 * 1024 * 1024)
     csv(p('ziehungen-600000.csv'), 600000)
+    ods(p('leerzeichen.ods'), leerzeichen(1000))
+    ods(p('leerzeichen-gross.ods'), leerzeichen(4000))
+    ods(p('langer-text.ods'), lambda: [
+        b'<table:table-row table:number-rows-repeated="100000">'
+        b'<table:table-cell table:number-columns-repeated="20" office:value-type="string"><text:p>',
+        b'x' * 32000, b'</text:p></table:table-cell></table:table-row>'])
+    xlsx(p('langer-text.xlsx'), wiederholt(b'<worksheet><sheetData>',
+                                           b'<row><c t="s"><v>0</v></c>' + b'<c><v>7</v></c>' * 6 + b'</row>', 20000,
+                                           b'</sheetData></worksheet>'),
+         b'<sst><si><t>' + b'1' * 32000 + b'</t></si></sst>')
+    teile(p('entitaeten.ods'), [('mimetype', b'application/vnd.oasis.opendocument.spreadsheet'),
+                                ('content.xml', lambda: [entitaeten(), *wiederholt(
+                                    b'', b'<table:table-row>' + (b'<table:table-cell office:value-type="string">'
+                                                                 b'<text:p>&e4;&e4;&e4;</text:p></table:table-cell>') * 7
+                                    + b'</table:table-row>', 200, b'')(), ODS_FUSS])])
+    with open(p('leerzeilen.csv'), 'wb') as f:
+        f.write(b'\n' * 8000000 + b'2024-01-06;3;12;25;38;47;7\n')
+    with open(p('felder.csv'), 'wb') as f:
+        f.write(b'2024-01-06' + b';' * 8000000 + b'\n')
 
 
 if __name__ == '__main__':

@@ -4,6 +4,7 @@
 
 #include "entry/Gewinnreihendatei.h"
 #include "model/Dateien.h"
+#include "model/Datum.h"
 #include "model/Datensperre.h"
 #include "model/Spiel.h"
 #include "model/Gewinnreihenschutz.h"
@@ -17,105 +18,158 @@
 
 namespace {
 
-QJsonObject ziehungJson(const TGewZahlen &z)
+// A part of a date with leading zeros, `anzahl` digits at least.
+void stellen(Ausgabestrom &aus, int wert, int anzahl)
 {
-    QJsonArray zahlen;
-    for (const std::uint8_t n : z.GZ)
-        zahlen.append(n);
-    return QJsonObject{{QStringLiteral("datum"), IsoDatum(z.datum)},
-                       {QStringLiteral("zahlen"), zahlen},
-                       {QStringLiteral("zusatzzahl"), z.bonus}};
+    char ziffern[12];
+    int n = 0;
+    do {
+        ziffern[n++] = static_cast<char>('0' + wert % 10);
+        wert /= 10;
+    } while (wert > 0 && n < 11);
+    while (n < anzahl)
+        ziffern[n++] = '0';
+    while (n > 0)
+        aus.schreibe(ziffern[--n]);
 }
 
-// Standard output in pieces of some 64 KB: a preview of hundreds of thousands of draws is
-// written as it is made instead of being held whole.
-class Ausgabestrom
+// "2024-01-06" or "06.01.2024".
+void datum(Ausgabestrom &aus, double tage, bool iso)
 {
-public:
-    ~Ausgabestrom()
-    {
-        leeren();
-        std::fflush(stdout);
+    const QDate tag = Datum::zuDatum(tage);
+    if (iso) {
+        stellen(aus, tag.year(), 4);
+        aus.schreibe('-');
+        stellen(aus, tag.month(), 2);
+        aus.schreibe('-');
+        stellen(aus, tag.day(), 2);
+    } else {
+        stellen(aus, tag.day(), 2);
+        aus.schreibe('.');
+        stellen(aus, tag.month(), 2);
+        aus.schreibe('.');
+        stellen(aus, tag.year(), 4);
     }
-    Ausgabestrom &operator<<(const QString &text)
-    {
-        m_puffer += text.toUtf8();
-        if (m_puffer.size() >= 64 * 1024)
-            leeren();
-        return *this;
-    }
-
-private:
-    void leeren()
-    {
-        std::fwrite(m_puffer.constData(), 1, static_cast<std::size_t>(m_puffer.size()), stdout);
-        m_puffer.clear();
-    }
-    QByteArray m_puffer;
-};
-
-QString kompakt(const QJsonObject &objekt)
-{
-    return QString::fromUtf8(QJsonDocument(objekt).toJson(QJsonDocument::Compact));
 }
 
-// The preview as JSON, element by element; `uebernommen` the value of that key.
-void vorschauJsonAusgeben(const Gewinnreihenimport &i, const QString &datei, const QJsonValue &uebernommen)
+// A draw as the compact JSON of the preview, written straight as bytes:
+// {"datum":"2024-01-06","zahlen":[3,12,25,38,47],"zusatzzahl":7}
+void ziehungJson(Ausgabestrom &aus, const TGewZahlen &z)
+{
+    aus.schreibe(QByteArrayLiteral("{\"datum\":\""));
+    datum(aus, z.datum, true);
+    aus.schreibe(QByteArrayLiteral("\",\"zahlen\":["));
+    for (std::size_t i = 0; i < z.GZ.size(); ++i) {
+        if (i > 0)
+            aus.schreibe(',');
+        aus.zahl(z.GZ[i]);
+    }
+    aus.schreibe(QByteArrayLiteral("],\"zusatzzahl\":"));
+    aus.zahl(z.bonus);
+    aus.schreibe('}');
+}
+
+QByteArray kompakt(const QJsonObject &objekt)
+{
+    return QJsonDocument(objekt).toJson(QJsonDocument::Compact);
+}
+
+// The preview as JSON, element by element; `uebernommen` the value of that key. False when the
+// output could not be written whole.
+bool vorschauJsonAusgeben(const Gewinnreihenimport &i, const QString &datei, const QJsonValue &uebernommen)
 {
     Ausgabestrom aus;
-    const auto liste = [&aus](const QString &name, qsizetype anzahl, const auto &element) {
-        aus << QStringLiteral("    \"%1\": [").arg(name);
-        for (qsizetype k = 0; k < anzahl; ++k)
-            aus << (k == 0 ? QStringLiteral("\n        ") : QStringLiteral(",\n        ")) + kompakt(element(k));
-        aus << (anzahl == 0 ? QStringLiteral("],\n") : QStringLiteral("\n    ],\n"));
+    const auto liste = [&aus](const char *name, qsizetype anzahl, const auto &element) {
+        aus.schreibe(QByteArrayLiteral("    \"") + name + QByteArrayLiteral("\": ["));
+        for (qsizetype k = 0; k < anzahl; ++k) {
+            aus.schreibe(k == 0 ? QByteArrayLiteral("\n        ") : QByteArrayLiteral(",\n        "));
+            element(k);
+        }
+        aus.schreibe(anzahl == 0 ? QByteArrayLiteral("],\n") : QByteArrayLiteral("\n    ],\n"));
     };
-    aus << QStringLiteral("{\n");
-    liste(QStringLiteral("abweichend"), i.abweichende.size(), [&i](qsizetype k) {
+    aus.schreibe(QByteArrayLiteral("{\n"));
+    liste("abweichend", i.abweichende.size(), [&](qsizetype k) {
         const Abweichung &a = i.abweichende[k];
-        return QJsonObject{{QStringLiteral("zeile"), a.zeile},
-                           {QStringLiteral("gespeichert"), ziehungJson(a.gespeichert)},
-                           {QStringLiteral("datei"), ziehungJson(a.neu)}};
+        aus.schreibe(QByteArrayLiteral("{\"datei\":"));
+        ziehungJson(aus, a.neu);
+        aus.schreibe(QByteArrayLiteral(",\"gespeichert\":"));
+        ziehungJson(aus, a.gespeichert);
+        aus.schreibe(QByteArrayLiteral(",\"zeile\":"));
+        aus.zahl(a.zeile);
+        aus.schreibe('}');
     });
-    aus << QStringLiteral("    \"datei\": %1,\n    \"gleich\": %2,\n")
-               .arg(QString::fromUtf8(QJsonDocument(QJsonArray{datei}).toJson(QJsonDocument::Compact)).mid(1).chopped(1))
-               .arg(i.gleiche);
-    liste(QStringLiteral("neu"), i.neue.size(), [&i](qsizetype k) { return ziehungJson(i.neue[k]); });
-    liste(QStringLiteral("nichtLesbar"), i.fehler.size(), [&i](qsizetype k) {
-        return QJsonObject{{QStringLiteral("zeile"), i.fehler[k].zeile}, {QStringLiteral("grund"), i.fehler[k].grund}};
+    aus.schreibe(QByteArrayLiteral("    \"datei\": ") + QJsonDocument(QJsonArray{datei}).toJson(QJsonDocument::Compact).mid(1).chopped(1) +
+                 QByteArrayLiteral(",\n    \"gleich\": "));
+    aus.zahl(i.gleiche);
+    aus.schreibe(QByteArrayLiteral(",\n"));
+    liste("neu", i.neue.size(), [&](qsizetype k) { ziehungJson(aus, i.neue[k]); });
+    liste("nichtLesbar", i.fehler.size(), [&](qsizetype k) {
+        aus.schreibe(kompakt(
+            QJsonObject{{QStringLiteral("zeile"), i.fehler[k].zeile}, {QStringLiteral("grund"), i.fehler[k].grund}}));
     });
-    aus << QStringLiteral("    \"uebernommen\": ") +
-               (uebernommen.isObject() ? kompakt(uebernommen.toObject()) : QStringLiteral("null")) +
-               QStringLiteral("\n}\n");
+    aus.schreibe(QByteArrayLiteral("    \"nichtLesbarAnzahl\": "));
+    aus.zahl(i.fehlerAnzahl);
+    aus.schreibe(QByteArrayLiteral(",\n    \"uebernommen\": ") +
+                 (uebernommen.isObject() ? kompakt(uebernommen.toObject()) : QByteArrayLiteral("null")) +
+                 QByteArrayLiteral("\n}\n"));
+    return aus.beenden();
 }
 
-// The preview as text, line by line, and `schluss` after it.
-void vorschauTextAusgeben(const Gewinnreihenimport &i, const QLocale &locale, const QString &schluss)
+// The preview as text, line by line, and `schluss` after it. False when the output could not
+// be written whole.
+bool vorschauTextAusgeben(const Gewinnreihenimport &i, const QString &schluss)
 {
     Ausgabestrom aus;
-    aus << QStringLiteral("%1 neue Ziehungen, %2 abweichende, %3 schon vorhanden, %4 Zeilen nicht lesbar.\n")
-               .arg(i.neue.size())
-               .arg(i.abweichende.size())
-               .arg(i.gleiche)
-               .arg(i.fehler.size());
+    aus.schreibe(QStringLiteral("%1 neue Ziehungen, %2 abweichende, %3 schon vorhanden, %4 Zeilen nicht lesbar.\n")
+                     .arg(i.neue.size())
+                     .arg(i.abweichende.size())
+                     .arg(i.gleiche)
+                     .arg(i.fehlerAnzahl));
+    // "06.01.2024: 3 12 25 38 47 | 7", written straight as bytes.
+    const auto ziehung = [&aus](const TGewZahlen &z, bool mitDatum) {
+        if (mitDatum) {
+            datum(aus, z.datum, false);
+            aus.schreibe(':');
+        }
+        for (const std::uint8_t n : z.GZ) {
+            aus.schreibe(' ');
+            aus.zahl(n);
+        }
+        aus.schreibe(QByteArrayLiteral(" | "));
+        aus.zahl(z.bonus);
+    };
     if (!i.neue.isEmpty()) {
-        aus << QStringLiteral("\nNeue Ziehungen:\n");
-        for (const TGewZahlen &z : i.neue)
-            aus << QStringLiteral("  ") + ZiehungAlsText(z, locale) + QLatin1Char('\n');
+        aus.schreibe(QByteArrayLiteral("\nNeue Ziehungen:\n"));
+        for (const TGewZahlen &z : i.neue) {
+            aus.schreibe(QByteArrayLiteral("  "));
+            ziehung(z, true);
+            aus.schreibe('\n');
+        }
     }
     if (!i.abweichende.isEmpty()) {
-        aus << QStringLiteral("\nAbweichende Ziehungen (gespeichert / in der Datei):\n");
-        for (const Abweichung &a : i.abweichende)
-            aus << QStringLiteral("  Zeile %1: %2 / %3\n")
-                       .arg(a.zeile)
-                       .arg(ZiehungAlsText(a.gespeichert, locale),
-                            ZiehungAlsText(a.neu, locale).section(QLatin1Char(' '), 1));
+        aus.schreibe(QByteArrayLiteral("\nAbweichende Ziehungen (gespeichert / in der Datei):\n"));
+        for (const Abweichung &a : i.abweichende) {
+            aus.schreibe(QByteArrayLiteral("  Zeile "));
+            aus.zahl(a.zeile);
+            aus.schreibe(QByteArrayLiteral(": "));
+            ziehung(a.gespeichert, true);
+            aus.schreibe(QByteArrayLiteral(" /"));
+            ziehung(a.neu, false);
+            aus.schreibe('\n');
+        }
     }
     if (!i.fehler.isEmpty()) {
-        aus << QStringLiteral("\nNicht lesbare Zeilen:\n");
+        aus.schreibe(QByteArrayLiteral("\nNicht lesbare Zeilen:\n"));
         for (const Lesefehler &f : i.fehler)
-            aus << QStringLiteral("  Zeile %1: %2\n").arg(f.zeile).arg(f.grund);
+            aus.schreibe(QStringLiteral("  Zeile %1: %2\n").arg(f.zeile).arg(f.grund));
+        const qint64 weitere = i.fehlerAnzahl - i.fehler.size();
+        if (weitere == 1)
+            aus.schreibe(QByteArrayLiteral("  \u2026 und eine weitere Zeile\n"));
+        else if (weitere > 1)
+            aus.schreibe(QStringLiteral("  \u2026 und %1 weitere Zeilen\n").arg(weitere));
     }
-    aus << schluss + QLatin1Char('\n');
+    aus.schreibe(schluss + QLatin1Char('\n'));
+    return aus.beenden();
 }
 
 int exportieren(const Aufruf &a, const QString &datei)
@@ -197,17 +251,16 @@ int importieren(const Aufruf &a, const QString &datei)
         import = frisch;
     }
     const bool vorschau = a.hat(QStringLiteral("vorschau"));
-    if (a.json)
-        vorschauJsonAusgeben(import, datei,
-                             vorschau ? QJsonValue()
-                                      : QJsonObject{{QStringLiteral("neu"), neu}, {QStringLiteral("ersetzt"), ersetzt}});
-    else
-        vorschauTextAusgeben(import, locale,
-                             vorschau ? QStringLiteral("\nNur Vorschau: nichts ge\u00E4ndert.")
-                                      : QStringLiteral("\n%1 neue Ziehungen \u00FCbernommen, %2 ersetzt.")
-                                            .arg(neu)
-                                            .arg(ersetzt));
-    return Erfolg;
+    const bool geschrieben =
+        a.json ? vorschauJsonAusgeben(import, datei,
+                                      vorschau ? QJsonValue()
+                                               : QJsonObject{{QStringLiteral("neu"), neu},
+                                                             {QStringLiteral("ersetzt"), ersetzt}})
+               : vorschauTextAusgeben(import, vorschau ? QStringLiteral("\nNur Vorschau: nichts ge\u00E4ndert.")
+                                                       : QStringLiteral("\n%1 neue Ziehungen \u00FCbernommen, %2 ersetzt.")
+                                                             .arg(neu)
+                                                             .arg(ersetzt));
+    return geschrieben ? Erfolg : AusgabeFehlgeschlagen();
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <vector>
 #include <cerrno>
 
 namespace {
@@ -153,7 +154,53 @@ Exportergebnis ExcelExport(const TextTabelle &tabelle, const QString &blattname,
     return ergebnis;
 }
 
-QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale &locale, const Importgrenzen &grenzen,
+namespace {
+
+// The cells of a worksheet kept for a table, compactly until the table is made: their texts
+// one after the other in one string, each cell a small record.
+class Tabellenziel : public Zeilenziel
+{
+public:
+    struct Zelle
+    {
+        int zeile;
+        int wiederholungen;
+        int spalte;
+        quint32 anfang; // in texte()
+        quint8 laenge;
+        bool zuLang;
+    };
+
+    void zeile(int zeile, int wiederholungen, std::span<const Mappenzelle> zellen) override
+    {
+        for (const Mappenzelle &z : zellen) {
+            m_zellen.push_back({zeile, wiederholungen, z.spalte, quint32(m_texte.size()), quint8(z.text.size()), z.zuLang});
+            m_texte += z.text;
+        }
+        m_zeilen = std::max(m_zeilen, zeile + wiederholungen - 1);
+        m_spalten = std::max(m_spalten, zellen.back().spalte);
+    }
+
+    const std::vector<Zelle> &zellen() const { return m_zellen; }
+    QString text(const Zelle &z) const
+    {
+        // A cut text shows that it goes on; no number or date is that long.
+        const QString text = m_texte.mid(z.anfang, z.laenge);
+        return z.zuLang ? text + QChar(0x2026) : text;
+    }
+    int zeilen() const { return m_zeilen; }
+    int spalten() const { return m_spalten; }
+
+private:
+    std::vector<Zelle> m_zellen;
+    QString m_texte;
+    int m_zeilen = 0;
+    int m_spalten = 0;
+};
+
+} // namespace
+
+QString MappeStreamen(const QString &datei, const QLocale &locale, const Importgrenzen &grenzen, Zeilenziel &ziel,
                       QString *blatt)
 {
     const QString name = QFileInfo(datei).fileName();
@@ -173,29 +220,41 @@ QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale 
     }
     const QByteArray &bytes = gelesen.daten;
 
-    Mappeninhalt inhalt;
+    Mappenergebnis ergebnis;
     switch (MappenartErkennen(bytes)) {
     case Mappenart::Zip:
-        inhalt = ZipMappeLesen(bytes, locale, grenzen);
+        ergebnis = ZipMappeLesen(bytes, locale, grenzen, ziel);
         break;
     case Mappenart::Verbunddatei:
-        inhalt = XlsLesen(datei, locale, grenzen);
+        ergebnis = XlsLesen(datei, locale, grenzen, ziel);
         break;
     case Mappenart::Unbekannt:
         return abbruch(QStringLiteral("Die Datei \u201E%1\u201C ist keine Excel- oder Calc-Arbeitsmappe.").arg(name));
     }
-    if (!inhalt.fehler.isEmpty())
-        return nichtLesbar(inhalt.fehler);
+    if (!ergebnis.fehler.isEmpty())
+        return nichtLesbar(ergebnis.fehler);
     if (blatt)
-        *blatt = inhalt.blatt;
+        *blatt = ergebnis.blatt;
+    return QString();
+}
+
+QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale &locale, const Importgrenzen &grenzen,
+                      QString *blatt)
+{
+    Tabellenziel ziel;
+    if (QString fehler = MappeStreamen(datei, locale, grenzen, ziel, blatt); !fehler.isEmpty())
+        return fehler;
 
     // An empty worksheet still has its first cell, as in the spreadsheet program.
-    const int r = std::max(inhalt.zeilen, 1);
-    const int c = std::max(inhalt.spalten, 1);
+    const int r = std::max(ziel.zeilen(), 1);
+    const int c = std::max(ziel.spalten(), 1);
     if (qint64(r) * c > grenzen.zellen)
-        return nichtLesbar(QStringLiteral("Die erste Tabelle reicht bis %1; das sind mehr als %2 Zellen.")
-                               .arg(Zellbezug(r, c))
-                               .arg(grenzen.zellen));
+        return abbruch(QStringLiteral("Die Arbeitsmappe \u201E%1\u201C kann ich nicht einlesen.")
+                           .arg(QFileInfo(datei).fileName()) +
+                       Absatz +
+                       QStringLiteral("Die erste Tabelle reicht bis %1; das sind mehr als %2 Zellen.")
+                           .arg(Zellbezug(r, c))
+                           .arg(grenzen.zellen));
 
     // A new table of that size, with the old header row and column widths.
     TextTabelle neu(c + 1, r + 1);
@@ -205,8 +264,11 @@ QString ExcelEinlesen(TextTabelle &tabelle, const QString &datei, const QLocale 
     }
     for (int i = 1; i <= r; ++i)
         neu.setzeZelle(0, i, QString::number(i));
-    for (const Mappenzelle &z : std::as_const(inhalt.zellen))
-        neu.setzeZelle(z.spalte, z.zeile, z.text);
+    for (const Tabellenziel::Zelle &z : ziel.zellen()) {
+        const QString text = ziel.text(z);
+        for (int i = 0; i < z.wiederholungen; ++i)
+            neu.setzeZelle(z.spalte, z.zeile + i, text);
+    }
     tabelle = std::move(neu);
     return QString();
 }

@@ -12,17 +12,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QTemporaryFile>
 
+#include <QStringDecoder>
+#include <QVarLengthArray>
+
 #include <algorithm>
-#include <functional>
 #include <cerrno>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
 constexpr int Felder = 7; // date, five numbers, Zusatzzahl
+// Lines of a CSV file that hold something: the most draws a history may have, a title and a
+// header.
+constexpr qint64 MaxCSVZeilen = 16 * 1024 * 1024 / 16 + 2;
 // 31 December 9999, the last day a date can show.
 constexpr double LetzterTag = 2958465.0;
 
@@ -34,15 +39,6 @@ QString abbruch(const QString &text)
 QString name(const QString &datei)
 {
     return QFileInfo(datei).fileName();
-}
-
-// A field as written: without blanks around it and without the quotes of a quoted field.
-QString feldOhneHuelle(QString feld)
-{
-    feld = feld.trimmed();
-    if (feld.size() >= 2 && feld.startsWith(QLatin1Char('"')) && feld.endsWith(QLatin1Char('"')))
-        feld = feld.mid(1, feld.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\"")).trimmed();
-    return feld;
 }
 
 // Bytes a text file does not hold: a zero byte, or control characters beyond the odd one.
@@ -59,22 +55,13 @@ bool binaer(const QByteArray &bytes)
     return steuer > bytes.size() / 100;
 }
 
-// The fields of a CSV line split at the separator.
-QStringList csvFelder(QStringView zeile, QChar trenner)
-{
-    QStringList felder;
-    for (const QStringView feld : zeile.split(trenner))
-        felder << feldOhneHuelle(feld.toString());
-    return felder;
-}
-
 // The next line of the text from `anfang` on, without its line break; `anfang` moves past it.
-QStringView naechsteZeile(const QString &text, qsizetype &anfang)
+QStringView naechsteZeile(QStringView text, qsizetype &anfang)
 {
     qsizetype ende = text.indexOf(QLatin1Char('\n'), anfang);
     if (ende < 0)
         ende = text.size();
-    QStringView zeile = QStringView(text).mid(anfang, ende - anfang);
+    QStringView zeile = text.mid(anfang, ende - anfang);
     anfang = ende + 1;
     if (zeile.endsWith(QLatin1Char('\r')))
         zeile.chop(1);
@@ -83,7 +70,7 @@ QStringView naechsteZeile(const QString &text, qsizetype &anfang)
 
 // The separator the first lines use: of ";", "," and the tab the one that splits most of them
 // into the seven fields of a draw, else the most frequent; "," when none occurs.
-QChar csvTrenner(const QString &text)
+QChar csvTrenner(QStringView text)
 {
     constexpr int Probezeilen = 20;
     const QChar kandidaten[] = {QLatin1Char(';'), QLatin1Char(','), QLatin1Char('\t')};
@@ -109,35 +96,101 @@ QChar csvTrenner(const QString &text)
     return kandidaten[beste];
 }
 
-// Calls `zeile` for every line of a CSV file that is not empty, with its number and fields.
-void csvZeilen(const QByteArray &bytes, const std::function<void(int, const QStringList &)> &zeile)
+// The text of a CSV file: UTF-16 with its byte-order mark (what spreadsheet programs save as
+// "Unicode text"), else UTF-8 or Windows-1252.
+std::optional<QString> csvText(const QByteArray &bytes)
 {
-    const QString text = TextDekodieren(bytes).text;
-    const QChar trenner = csvTrenner(text);
-    qsizetype anfang = 0;
-    for (int nummer = 1; anfang <= text.size(); ++nummer) {
-        const QStringView z = naechsteZeile(text, anfang);
-        if (!z.trimmed().isEmpty())
-            zeile(nummer, csvFelder(z, trenner));
+    const bool le = bytes.startsWith("\xFF\xFE");
+    if (le || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder dekodierer(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                                  QStringConverter::Flag::Stateless);
+        QString text = dekodierer.decode(QByteArrayView(bytes).sliced(2));
+        if (dekodierer.hasError())
+            return std::nullopt;
+        return text;
     }
+    if (binaer(bytes))
+        return std::nullopt;
+    return TextDekodieren(bytes).text;
 }
 
-void mappenZeilen(const TextTabelle &tabelle, const std::function<void(int, const QStringList &)> &zeile)
+// A field of a line or row: without blanks around it and without the quotes of a quoted field;
+// one longer than a field of a draw can be is cut and marked.
+struct Feld
 {
-    for (int z = 1; z < tabelle.zeilen(); ++z) {
-        QStringList felder;
-        bool leer = true;
-        for (int s = 1; s < tabelle.spalten(); ++s) {
-            felder << feldOhneHuelle(tabelle.zelle(s, z));
-            leer = leer && felder.constLast().isEmpty();
+    QStringView text;
+    bool zuLang = false;
+};
+
+// The fields of one line or row. Only the first few are kept: a header line is told by them,
+// and a draw has seven; of the rest only how far the last one that is not empty lies.
+struct Zeilenfelder
+{
+    static constexpr int Behalten = 16;
+    QVarLengthArray<Feld, Behalten> felder;
+    qsizetype anzahl = 0; // fields, without the empty ones after the seventh and the last value
+    qsizetype gefuellt = 0; // fields that are not empty
+    std::array<QString, Behalten> entquotet; // fields whose doubled quotes were undone
+
+    void leeren()
+    {
+        felder.clear();
+        anzahl = 0;
+        gefuellt = 0;
+    }
+    // Adds the next field, counted as field number `nummer` (from 1).
+    void nimm(QStringView roh, qsizetype nummer)
+    {
+        QStringView feld = roh.trimmed();
+        if (feld.size() >= 2 && feld.startsWith(QLatin1Char('"')) && feld.endsWith(QLatin1Char('"'))) {
+            feld = feld.mid(1, feld.size() - 2);
+            if (feld.contains(QLatin1String("\"\"")) && felder.size() < Behalten) {
+                QString &platz = entquotet[std::size_t(felder.size())];
+                platz = feld.left(4 * MaxFeldtext).toString().replace(QStringLiteral("\"\""), QStringLiteral("\""));
+                feld = platz;
+            }
+            feld = feld.trimmed();
         }
-        if (!leer)
-            zeile(z, felder);
+        if (felder.size() < Behalten)
+            felder.append({feld.left(MaxFeldtext), feld.size() > MaxFeldtext});
+        if (nummer <= Felder || !feld.isEmpty())
+            anzahl = nummer;
+        if (!feld.isEmpty())
+            ++gefuellt;
+    }
+    Feld feld(qsizetype i) const { return i < felder.size() ? felder[i] : Feld(); }
+};
+
+// Splits a CSV line at the separator into `z`.
+void csvFelder(QStringView zeile, QChar trenner, Zeilenfelder &z)
+{
+    z.leeren();
+    qsizetype anfang = 0;
+    for (qsizetype nummer = 1;; ++nummer) {
+        const qsizetype ende = zeile.indexOf(trenner, anfang);
+        z.nimm(zeile.mid(anfang, (ende < 0 ? zeile.size() : ende) - anfang), nummer);
+        if (ende < 0)
+            break;
+        anfang = ende + 1;
     }
 }
 
-std::optional<int> ganzeZahl(const QString &text)
+// A whole number as a field holds it.
+std::optional<int> ganzeZahl(QStringView text)
 {
+    if (!text.isEmpty() && text.size() <= 9) {
+        int wert = 0;
+        bool ziffern = true;
+        for (const QChar c : text) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+                ziffern = false;
+                break;
+            }
+            wert = wert * 10 + (c.unicode() - u'0');
+        }
+        if (ziffern)
+            return wert;
+    }
     bool ok = false;
     const int wert = text.toInt(&ok, 10);
     return ok ? std::optional<int>(wert) : std::nullopt;
@@ -145,10 +198,10 @@ std::optional<int> ganzeZahl(const QString &text)
 
 // A first line with neither a date nor a number in it is the header; a damaged first draw
 // still holds one of them and is reported.
-bool kopfzeile(const QStringList &felder, const QLocale &locale)
+bool kopfzeile(const Zeilenfelder &z, const QLocale &locale)
 {
-    for (const QString &feld : felder)
-        if (ganzeZahl(feld) || ZiehungsdatumLesen(feld, locale))
+    for (const Feld &feld : z.felder)
+        if (!feld.zuLang && (ganzeZahl(feld.text) || ZiehungsdatumLesen(feld.text.toString(), locale)))
             return false;
     return true;
 }
@@ -160,32 +213,39 @@ struct Zeilenergebnis
     QString grund;
 };
 
-Zeilenergebnis ziehungAusFeldern(QStringList felder, const QLocale &locale)
+Zeilenergebnis ziehungAusFeldern(const Zeilenfelder &z, const QLocale &locale)
 {
-    // Empty fields after the last value come from trailing separators and empty columns.
-    while (felder.size() > Felder && felder.constLast().isEmpty())
-        felder.removeLast();
     Zeilenergebnis e;
-    if (felder.size() < Felder) {
-        e.grund = QStringLiteral("Die Zeile enth\u00E4lt nur %1 der 7 Werte.").arg(felder.size());
+    if (z.anzahl < Felder) {
+        e.grund = QStringLiteral("Die Zeile enth\u00E4lt nur %1 der 7 Werte.").arg(z.anzahl);
         return e;
     }
-    if (felder.size() > Felder) {
+    if (z.anzahl > Felder) {
         e.grund = QStringLiteral("Es stehen %1 Werte darin; eine Ziehung hat 7 (Datum, f\u00FCnf Gewinnzahlen, "
                                  "Zusatzzahl).")
-                      .arg(felder.size());
+                      .arg(z.anzahl);
         return e;
     }
-    const std::optional<QDate> datum = ZiehungsdatumLesen(felder[0], locale);
+    for (int i = 0; i < Felder; ++i) {
+        if (z.feld(i).zuLang) {
+            e.grund = QStringLiteral("Der %1. Wert ist l\u00E4nger als %2 Zeichen; so lang ist kein Wert einer "
+                                     "Ziehung.")
+                          .arg(i + 1)
+                          .arg(MaxFeldtext);
+            return e;
+        }
+    }
+    const QStringView datumstext = z.feld(0).text;
+    const std::optional<QDate> datum = ZiehungsdatumLesen(datumstext.toString(), locale);
     if (!datum) {
-        e.grund = QStringLiteral("\u201E%1\u201C ist kein Datum.").arg(felder[0]);
+        e.grund = QStringLiteral("\u201E%1\u201C ist kein Datum.").arg(datumstext);
         return e;
     }
-    TGewZahlen z;
-    z.datum = Datum::ausDatum(*datum);
+    TGewZahlen ziehung;
+    ziehung.datum = Datum::ausDatum(*datum);
     Zahlenmenge gesehen;
     for (int i = 0; i < ZahlenProReihe; ++i) {
-        const QString &feld = felder[i + 1];
+        const QStringView feld = z.feld(i + 1).text;
         const std::optional<int> zahl = ganzeZahl(feld);
         if (!zahl || !istZahl(*zahl)) {
             e.grund =
@@ -198,15 +258,16 @@ Zeilenergebnis ziehungAusFeldern(QStringList felder, const QLocale &locale)
             return e;
         }
         gesehen.hinzu(n);
-        z.GZ[static_cast<std::size_t>(i)] = n;
+        ziehung.GZ[static_cast<std::size_t>(i)] = n;
     }
-    const std::optional<int> zz = ganzeZahl(felder[6]);
+    const QStringView zzText = z.feld(6).text;
+    const std::optional<int> zz = ganzeZahl(zzText);
     if (!zz || !istZusatzzahl(*zz)) {
-        e.grund = QStringLiteral("Die Zusatzzahl \u201E%1\u201C ist keine Zahl von 1 bis 10.").arg(felder[6]);
+        e.grund = QStringLiteral("Die Zusatzzahl \u201E%1\u201C ist keine Zahl von 1 bis 10.").arg(zzText);
         return e;
     }
-    z.bonus = static_cast<std::uint8_t>(*zz);
-    e.ziehung = z;
+    ziehung.bonus = static_cast<std::uint8_t>(*zz);
+    e.ziehung = ziehung;
     return e;
 }
 
@@ -271,41 +332,352 @@ QString GewinnreihenExportieren(const QVector<TGewZahlen> &ziehungen, const QStr
     return ersetzt.isEmpty() ? QString() : DateiFehlerText(datei, ersetzt, true);
 }
 
+namespace {
+
+// A date read by a format of the letters d, dd, M, MM, yy and yyyy and characters that stand
+// for themselves, as QLocale::toDate reads it: "d" and "M" one or two digits, "dd", "MM" and
+// "yy" two, "yyyy" four, a two-digit year in the 1900s. Unbekannt for a format of other letters.
+enum class Formatprobe { Passt, PasstNicht, Unbekannt };
+
+Formatprobe nachFormat(QStringView text, QStringView format, QDate &datum)
+{
+    int tag = 0, monat = 0, jahr = 0;
+    qsizetype t = 0;
+    bool zahlDavor = false;
+    for (qsizetype f = 0; f < format.size();) {
+        const QChar c = format[f];
+        qsizetype lauf = 1;
+        while (f + lauf < format.size() && format[f + lauf] == c)
+            ++lauf;
+        if (c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y')) {
+            int mindestens = 0, hoechstens = 0;
+            if ((c == QLatin1Char('d') || c == QLatin1Char('M')) && lauf <= 2) {
+                mindestens = int(lauf);
+                hoechstens = 2;
+            } else if (c == QLatin1Char('y') && (lauf == 2 || lauf == 4)) {
+                mindestens = hoechstens = int(lauf);
+            } else {
+                return Formatprobe::Unbekannt;
+            }
+            // Two numbers without a separator would need the general parser's lookahead.
+            if (zahlDavor)
+                return Formatprobe::Unbekannt;
+            int wert = 0, ziffern = 0;
+            while (ziffern < hoechstens && t < text.size() && text[t] >= QLatin1Char('0') && text[t] <= QLatin1Char('9')) {
+                wert = wert * 10 + (text[t].unicode() - u'0');
+                ++ziffern;
+                ++t;
+            }
+            if (ziffern < mindestens)
+                return Formatprobe::PasstNicht;
+            if (c == QLatin1Char('d'))
+                tag = wert;
+            else if (c == QLatin1Char('M'))
+                monat = wert;
+            else
+                jahr = lauf == 2 ? 1900 + wert : wert;
+            zahlDavor = true;
+        } else if (c.isLetter() || c == QLatin1Char('\'')) {
+            return Formatprobe::Unbekannt;
+        } else {
+            for (qsizetype k = 0; k < lauf; ++k, ++t)
+                if (t >= text.size() || text[t] != c)
+                    return Formatprobe::PasstNicht;
+            zahlDavor = false;
+        }
+        f += lauf;
+    }
+    if (t != text.size() || tag == 0 || monat == 0 || jahr == 0)
+        return Formatprobe::PasstNicht;
+    datum = QDate(jahr, monat, tag);
+    return datum.isValid() ? Formatprobe::Passt : Formatprobe::PasstNicht;
+}
+
+// A two-digit year in the century that does not lie ahead.
+QDate jahrhundertRichten(QDate datum)
+{
+    if (datum.year() < 2000) {
+        datum = datum.addYears(100);
+        if (datum.year() > QDate::currentDate().year())
+            datum = datum.addYears(-100);
+    }
+    return datum;
+}
+
+// A spreadsheet's day number as a date. Spreadsheets count from 1 = 1 January 1900 and take
+// 1900 for a leap year: their day 60 is a 29 February that never was, and from day 61 on the
+// count is that of 30 December 1899.
+std::optional<QDate> tagesnummer(double tag)
+{
+    if (!std::isfinite(tag) || tag < 1.0 || tag > LetzterTag)
+        return std::nullopt;
+    const double ganz = std::floor(tag);
+    if (ganz == 60.0)
+        return std::nullopt;
+    return Datum::zuDatum(ganz < 60.0 ? ganz + 1.0 : ganz);
+}
+
+// The date of the first format that reads the text whole, tried in the order of
+// ZiehungsdatumLesen; nullopt when a format needs the general parser or none fits.
+std::optional<QDate> datumSchnell(QStringView t, const QLocale &locale, const QString &kurz4, const QString &kurz)
+{
+    QDate datum;
+    for (const QStringView format : {QStringView(u"yyyy-MM-dd"), QStringView(u"dd.MM.yyyy"),
+                                     QStringView(u"d.M.yyyy"), QStringView(kurz4)}) {
+        const Formatprobe p = nachFormat(t, format, datum);
+        if (p == Formatprobe::Passt)
+            return datum;
+        if (p == Formatprobe::Unbekannt)
+            return std::nullopt;
+    }
+    const Formatprobe p = nachFormat(t, kurz, datum);
+    if (p == Formatprobe::Passt)
+        return kurz.contains(QLatin1String("yyyy")) ? datum : jahrhundertRichten(datum);
+    if (p == Formatprobe::Unbekannt)
+        return std::nullopt;
+    // Digits, and at most one decimal point of the locale's.
+    const QChar komma = locale.decimalPoint().size() == 1 ? locale.decimalPoint().front() : QChar();
+    qsizetype punkt = -1;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] >= QLatin1Char('0') && t[i] <= QLatin1Char('9'))
+            continue;
+        if (t[i] == komma && punkt < 0 && i > 0 && i + 1 < t.size() && (komma == QLatin1Char('.') || komma == QLatin1Char(',')))
+            punkt = i;
+        else
+            return std::nullopt;
+    }
+    // Only the whole day counts; a fraction short enough not to round up to the next one.
+    const qsizetype ganzeStellen = punkt < 0 ? t.size() : punkt;
+    if (t.isEmpty() || ganzeStellen > 7 || (punkt >= 0 && t.size() - punkt - 1 > 6))
+        return std::nullopt;
+    double tag = 0;
+    for (qsizetype i = 0; i < ganzeStellen; ++i)
+        tag = tag * 10 + (t[i].unicode() - u'0');
+    const std::optional<QDate> d = tagesnummer(tag);
+    return d ? d : std::optional<QDate>(QDate());
+}
+
+// The locale's short formats, made once for the many lines of a file.
+struct Kurzformate
+{
+    QLocale locale;
+    QString kurz4; // with a four-digit year
+    QString kurz;
+};
+
+const Kurzformate &kurzformate(const QLocale &locale)
+{
+    thread_local std::optional<Kurzformate> formate;
+    if (!formate || !(formate->locale == locale))
+        formate = Kurzformate{locale, Datum::kurzesFormat(locale), locale.dateFormat(QLocale::ShortFormat)};
+    return *formate;
+}
+
+} // namespace
+
 std::optional<QDate> ZiehungsdatumLesen(const QString &text, const QLocale &locale)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
-    for (const QString &format : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"),
-                                  QStringLiteral("d.M.yyyy"), Datum::kurzesFormat(locale)}) {
+    const QString &kurz4 = kurzformate(locale).kurz4;
+    const QString &kurz = kurzformate(locale).kurz;
+    // The formats the program itself writes, read exactly and quickly; the general parser only
+    // for what they don't cover.
+    if (const std::optional<QDate> schnell = datumSchnell(t, locale, kurz4, kurz))
+        return schnell->isValid() ? schnell : std::nullopt;
+    for (const QString &format :
+         {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"), QStringLiteral("d.M.yyyy"), kurz4}) {
         const QDate datum = locale.toDate(t, format);
         if (datum.isValid())
             return datum;
     }
     // The locale's own short format may write the year with two digits.
-    const QString kurz = locale.dateFormat(QLocale::ShortFormat);
-    if (QDate datum = locale.toDate(t, kurz); datum.isValid()) {
-        if (!kurz.contains(QLatin1String("yyyy")) && datum.year() < 2000) {
-            datum = datum.addYears(100);
-            if (datum.year() > QDate::currentDate().year())
-                datum = datum.addYears(-100);
-        }
-        return datum;
-    }
+    if (QDate datum = locale.toDate(t, kurz); datum.isValid())
+        return kurz.contains(QLatin1String("yyyy")) ? datum : jahrhundertRichten(datum);
     // A spreadsheet's day number, written with the locale's or a plain decimal point.
     bool ok = false;
     double tag = locale.toDouble(t, &ok);
     if (!ok)
         tag = t.toDouble(&ok);
-    if (!ok || !std::isfinite(tag) || tag < 1.0 || tag > LetzterTag)
-        return std::nullopt;
-    return Datum::zuDatum(std::floor(tag));
+    return ok ? tagesnummer(tag) : std::nullopt;
 }
+
+namespace {
+
+// Sets the lines or rows of a file against the history, one at a time, keeping only the draws
+// and the first of the reasons why a line is none.
+class Ziehungssammler
+{
+public:
+    Ziehungssammler(const QVector<TGewZahlen> &historie, const QLocale &locale) : m_historie(historie), m_locale(locale)
+    {
+    }
+
+    void zeile(int nummer, const Zeilenfelder &felder)
+    {
+        Zeilenergebnis e = ziehungAusFeldern(felder, m_locale);
+        if (!e.ziehung) {
+            // Lines before the first draw that hold neither a date nor a number: a title and the
+            // header. A title is a single value (empty fields after it, as a spreadsheet program
+            // writes them, count for nothing); the header, or the first line, may be any.
+            if (m_amAnfang && m_vorspann < 2 && (m_vorspann == 0 || felder.gefuellt > 1) &&
+                kopfzeile(felder, m_locale)) {
+                ++m_vorspann;
+                if (felder.gefuellt > 1)
+                    m_amAnfang = false;
+                return;
+            }
+            m_amAnfang = false;
+            fehler(m_fehler, nummer, e.grund);
+            return;
+        }
+        m_amAnfang = false;
+        m_gelesen.push_back({*e.ziehung, nummer});
+    }
+
+    Gewinnreihenimport ergebnis()
+    {
+        Gewinnreihenimport import;
+        // A date the file gives twice: the later lines are reported.
+        std::vector<int> reihenfolge(m_gelesen.size());
+        std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
+        std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
+                         [this](int a, int b) { return m_gelesen[a].ziehung.datum < m_gelesen[b].ziehung.datum; });
+        std::vector<bool> doppelt(m_gelesen.size());
+        Fehlerliste doppelte;
+        struct Zweite
+        {
+            int zeile;
+            int erste; // line of the first
+            std::size_t index;
+        };
+        std::vector<Zweite> zweite;
+        for (std::size_t k = 1; k < reihenfolge.size(); ++k) {
+            const Gelesen &vorher = m_gelesen[std::size_t(reihenfolge[k - 1])];
+            const Gelesen &jetzt = m_gelesen[std::size_t(reihenfolge[k])];
+            if (jetzt.ziehung.datum != vorher.ziehung.datum)
+                continue;
+            doppelt[std::size_t(reihenfolge[k])] = true;
+            // The first of the group lies where the group starts.
+            std::size_t erste = k - 1;
+            while (erste > 0 && doppelt[std::size_t(reihenfolge[erste])])
+                --erste;
+            zweite.push_back({jetzt.zeile, m_gelesen[std::size_t(reihenfolge[erste])].zeile,
+                              std::size_t(reihenfolge[k])});
+        }
+        std::sort(zweite.begin(), zweite.end(), [](const Zweite &a, const Zweite &b) { return a.index < b.index; });
+        for (const Zweite &z : zweite) {
+            if (doppelte.liste.size() < MaxLesefehler)
+                doppelte.liste << Lesefehler{z.zeile, QStringLiteral("Die Ziehung vom %1 steht schon in Zeile %2.")
+                                                          .arg(Datum::kurz(m_gelesen[z.index].ziehung.datum, m_locale))
+                                                          .arg(z.erste)};
+            ++doppelte.anzahl;
+        }
+
+        // The first stored draw of each date.
+        std::vector<std::pair<double, int>> gespeichert;
+        gespeichert.reserve(std::size_t(m_historie.size()));
+        for (int i = 0; i < m_historie.size(); ++i)
+            gespeichert.emplace_back(m_historie[i].datum, i);
+        std::stable_sort(gespeichert.begin(), gespeichert.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (std::size_t k = 0; k < m_gelesen.size(); ++k) {
+            if (doppelt[k])
+                continue;
+            const TGewZahlen &z = m_gelesen[k].ziehung;
+            const auto alt = std::lower_bound(gespeichert.cbegin(), gespeichert.cend(), z.datum,
+                                              [](const auto &a, double d) { return a.first < d; });
+            if (alt == gespeichert.cend() || alt->first != z.datum)
+                import.neue << z;
+            else if (gleich(m_historie[alt->second], z))
+                ++import.gleiche;
+            else
+                import.abweichende << Abweichung{alt->second, m_historie[alt->second], z, m_gelesen[k].zeile};
+        }
+        std::stable_sort(import.neue.begin(), import.neue.end(),
+                         [](const TGewZahlen &a, const TGewZahlen &b) { return a.datum < b.datum; });
+
+        // Both lists are in line order: the first of both together.
+        std::merge(m_fehler.liste.cbegin(), m_fehler.liste.cend(), doppelte.liste.cbegin(), doppelte.liste.cend(),
+                   std::back_inserter(import.fehler),
+                   [](const Lesefehler &a, const Lesefehler &b) { return a.zeile < b.zeile; });
+        if (import.fehler.size() > MaxLesefehler)
+            import.fehler.resize(MaxLesefehler);
+        import.fehlerAnzahl = m_fehler.anzahl + doppelte.anzahl;
+        return import;
+    }
+
+private:
+    struct Gelesen
+    {
+        TGewZahlen ziehung;
+        int zeile;
+    };
+    struct Fehlerliste
+    {
+        QVector<Lesefehler> liste;
+        qint64 anzahl = 0;
+    };
+    static void fehler(Fehlerliste &f, int zeile, const QString &grund)
+    {
+        if (f.liste.size() < MaxLesefehler)
+            f.liste << Lesefehler{zeile, grund};
+        ++f.anzahl;
+    }
+
+    const QVector<TGewZahlen> &m_historie;
+    const QLocale &m_locale;
+    bool m_amAnfang = true;
+    int m_vorspann = 0;
+    std::vector<Gelesen> m_gelesen;
+    Fehlerliste m_fehler;
+};
+
+// The rows of a worksheet, each as the fields of a line, straight into the draws.
+class Ziehungsziel : public Zeilenziel
+{
+public:
+    explicit Ziehungsziel(Ziehungssammler &sammler) : m_sammler(sammler) {}
+
+    void zeile(int zeile, int wiederholungen, std::span<const Mappenzelle> zellen) override
+    {
+        // A row is as wide as the worksheet read so far: an empty last cell is a field too.
+        m_breite = std::max(m_breite, zellen.back().spalte);
+        m_felder.leeren();
+        std::size_t k = 0;
+        for (int s = 1; s <= m_breite; ++s) {
+            const bool da = k < zellen.size() && zellen[k].spalte == s;
+            const QStringView text = da ? QStringView(zellen[k].text).trimmed() : QStringView();
+            m_felder.nimm(text, s);
+            if (da && zellen[k].zuLang && m_felder.felder.size() >= s)
+                m_felder.felder[s - 1].zuLang = true;
+            if (da)
+                ++k;
+            // Beyond the kept fields only the last value counts.
+            if (s >= Zeilenfelder::Behalten && k < zellen.size()) {
+                m_felder.anzahl = zellen.back().spalte;
+                m_felder.gefuellt += qsizetype(zellen.size() - k);
+                break;
+            }
+        }
+        m_felder.anzahl = std::max<qsizetype>(m_felder.anzahl, std::min(m_breite, Felder));
+        for (int i = 0; i < wiederholungen; ++i)
+            m_sammler.zeile(zeile + i, m_felder);
+    }
+
+private:
+    Ziehungssammler &m_sammler;
+    Zeilenfelder m_felder;
+    int m_breite = 0;
+};
+
+} // namespace
 
 Gewinnreihenimport GewinnreihenLesen(const QString &datei, const QVector<TGewZahlen> &historie, const QLocale &locale)
 {
     Gewinnreihenimport import;
-    const Dateiinhalt inhalt = DateiLesen(datei, MaxDatendateiGroesse);
+    Dateiinhalt inhalt = DateiLesen(datei, MaxDatendateiGroesse);
     if (!inhalt.zuGross && inhalt.status != Dateiinhalt::Status::Gelesen) {
         const bool fehlt = inhalt.status == Dateiinhalt::Status::Fehlt;
         import.meldung = DateiFehlerText(datei, fehlt ? SystemfehlerText(ENOENT) : inhalt.fehler, false);
@@ -323,65 +695,44 @@ Gewinnreihenimport GewinnreihenLesen(const QString &datei, const QVector<TGewZah
         return import;
     }
 
-    QHash<double, int> gespeichert; // date -> first stored draw of that date
-    for (int i = static_cast<int>(historie.size()) - 1; i >= 0; --i)
-        gespeichert.insert(historie[i].datum, i);
-    QHash<double, int> inDerDatei; // date -> line that held it first
-    // Lines before the first draw that hold neither a date nor a number: a title and the header.
-    // A title is a single field; the header, or the first line, may be any.
-    bool amAnfang = true;
-    int vorspann = 0;
-    const auto zeileNehmen = [&](int nummer, const QStringList &felder) {
-        Zeilenergebnis e = ziehungAusFeldern(felder, locale);
-        if (!e.ziehung) {
-            if (amAnfang && kopfzeile(felder, locale) && (vorspann == 0 || felder.size() > 1) && vorspann < 2) {
-                ++vorspann;
-                if (felder.size() > 1)
-                    amAnfang = false;
-                return;
-            }
-            amAnfang = false;
-            import.fehler << Lesefehler{nummer, e.grund};
-            return;
-        }
-        amAnfang = false;
-        const TGewZahlen &z = *e.ziehung;
-        if (const auto frueher = inDerDatei.constFind(z.datum); frueher != inDerDatei.cend()) {
-            import.fehler << Lesefehler{nummer, QStringLiteral("Die Ziehung vom %1 steht schon in Zeile %2.")
-                                                    .arg(Datum::kurz(z.datum, locale))
-                                                    .arg(*frueher)};
-            return;
-        }
-        inDerDatei.insert(z.datum, nummer);
-        const auto alt = gespeichert.constFind(z.datum);
-        if (alt == gespeichert.cend())
-            import.neue << z;
-        else if (gleich(historie[*alt], z))
-            ++import.gleiche;
-        else
-            import.abweichende << Abweichung{*alt, historie[*alt], z, nummer};
-    };
-
+    Ziehungssammler sammler(historie, locale);
     QString ersteTabelle;
     const bool mappe = MappenartErkennen(inhalt.daten) != Mappenart::Unbekannt;
     if (mappe) {
-        TextTabelle tabelle;
-        const QString fehler = ExcelEinlesen(tabelle, datei, locale, Importgrenzen(), &ersteTabelle);
+        inhalt.daten = QByteArray(); // read again by the workbook's reader
+        Ziehungsziel ziel(sammler);
+        const QString fehler = MappeStreamen(datei, locale, Importgrenzen(), ziel, &ersteTabelle);
         if (!fehler.isEmpty()) {
             import.meldung = fehler;
             return import;
         }
-        mappenZeilen(tabelle, zeileNehmen);
-    } else if (binaer(inhalt.daten)) {
-        import.meldung = abbruch(QStringLiteral("Die Datei \u201E%1\u201C ist weder eine CSV-Datei noch eine "
-                                                "Arbeitsmappe.")
-                                     .arg(name(datei)));
-        return import;
     } else {
-        csvZeilen(inhalt.daten, zeileNehmen);
+        const std::optional<QString> text = csvText(inhalt.daten);
+        if (!text) {
+            import.meldung = abbruch(
+                QStringLiteral("Die Datei \u201E%1\u201C ist weder eine CSV-Datei noch eine Arbeitsmappe.").arg(name(datei)));
+            return import;
+        }
+        inhalt.daten = QByteArray();
+        const QChar trenner = csvTrenner(*text);
+        Zeilenfelder felder;
+        qsizetype anfang = 0;
+        qint64 zeilen = 0;
+        for (int nummer = 1; anfang <= text->size(); ++nummer) {
+            const QStringView z = naechsteZeile(*text, anfang);
+            if (z.trimmed().isEmpty())
+                continue;
+            if (++zeilen > MaxCSVZeilen) {
+                import.meldung = abbruch(QStringLiteral("Die Datei \u201E%1\u201C hat mehr als %2 Zeilen; so viele "
+                                                        "Ziehungen kann ich nicht einlesen.")
+                                             .arg(name(datei), locale.toString(MaxCSVZeilen)));
+                return import;
+            }
+            csvFelder(z, trenner, felder);
+            sammler.zeile(nummer, felder);
+        }
     }
-    std::stable_sort(import.neue.begin(), import.neue.end(),
-                     [](const TGewZahlen &a, const TGewZahlen &b) { return a.datum < b.datum; });
+    import = sammler.ergebnis();
 
     if (import.neue.isEmpty() && import.abweichende.isEmpty() && import.gleiche == 0) {
         QString text =

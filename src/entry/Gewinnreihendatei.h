@@ -29,8 +29,9 @@ QString GewinnreihenExportieren(const QVector<TGewZahlen> &ziehungen, const QStr
                                 const QString &datenordner = QString());
 
 // A date as a file of draws may hold it: yyyy-MM-dd, dd.MM.yyyy, the locale's short date format
-// (a two-digit year in the century that does not lie ahead) or a spreadsheet's day number
-// (days since 30 December 1899, a time of day ignored).
+// (a two-digit year in the century that does not lie ahead) or a spreadsheet's day number (a
+// time of day ignored), counted as spreadsheets count: 1 is 1 January 1900, 60 the 29 February
+// 1900 they invent and so no date, 61 is 1 March 1900.
 std::optional<QDate> ZiehungsdatumLesen(const QString &text, const QLocale &locale);
 
 struct Abweichung
@@ -47,6 +48,9 @@ struct Lesefehler
     QString grund; // German
 };
 
+// Of the lines that are no draw, so many are kept with their reason; the others are counted.
+constexpr qsizetype MaxLesefehler = 100;
+
 // What a file would change in the history, before anything is changed.
 struct Gewinnreihenimport
 {
@@ -54,13 +58,15 @@ struct Gewinnreihenimport
     QVector<TGewZahlen> neue;        // dates the history lacks, in date order
     QVector<Abweichung> abweichende; // same date as a stored draw, other numbers
     int gleiche = 0;                 // draws the history holds exactly so
-    QVector<Lesefehler> fehler;      // lines that are no draw; a header line is none of these
+    QVector<Lesefehler> fehler;      // the first MaxLesefehler lines that are no draw; a header
+                                     // line is none of these
+    qint64 fehlerAnzahl = 0;         // all lines that are no draw
 
     bool aendertEtwas() const { return !neue.isEmpty() || !abweichende.isEmpty(); }
 };
 
-// Reads a CSV file (fields separated by "," or ";", quotes around a field allowed, a header
-// line allowed) or a workbook (.xlsx, .xls, .ods, told by its content) and sets it against the
+// Reads a CSV file (fields separated by ",", ";" or the tab, quotes around a field allowed, a
+// header line allowed; UTF-8, Windows-1252 or UTF-16 with its byte-order mark) or a workbook (.xlsx, .xls, .ods, told by its content) and sets it against the
 // history. Every draw needs a date, five different numbers of 1..49 and a Zusatzzahl of 1..10;
 // the numbers keep the file's order.
 Gewinnreihenimport GewinnreihenLesen(const QString &datei, const QVector<TGewZahlen> &historie, const QLocale &locale);

@@ -112,13 +112,20 @@ CSVErgebnis CSVEinlesen(TextTabelle &tabelle, const QString &datei, const Import
     TextTabelle neu = tabelle;
     TabelleLeeren(neu);
     neu.setzeZeilen(2);
-    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    // Line by line through the text: empty lines cost nothing kept, and of a line only the fields
+    // the table has columns for are taken, each as far as a field can be long.
+    const QStringView rest(text);
     int n = 0;
-    for (int i = 0; i < zeilen.size(); ++i) {
-        QString zeile = zeilen[i];
+    qsizetype anfang = 0;
+    for (int i = 0; anfang <= rest.size(); ++i) {
+        qsizetype ende = rest.indexOf(QLatin1Char('\n'), anfang);
+        if (ende < 0)
+            ende = rest.size();
+        QStringView zeile = rest.mid(anfang, ende - anfang);
+        anfang = ende + 1;
         if (zeile.endsWith(QLatin1Char('\r')))
             zeile.chop(1);
-        if (zeile.isEmpty() || zeile == QStringLiteral("\"\""))
+        if (zeile.isEmpty() || zeile == QLatin1String("\"\""))
             continue;
         if (zeile.size() > grenzen.zeilenlaenge) {
             ergebnis.fehler =
@@ -142,9 +149,17 @@ CSVErgebnis CSVEinlesen(TextTabelle &tabelle, const QString &datei, const Import
         ++n;
         neu.setzeZeilen(n + 1);
         neu.setzeZelle(0, n, QString::number(n));
-        const QStringList stuecke = TextZerlegen(zeile, QStringLiteral(","));
-        for (int s = 0; s < stuecke.size() && s + 1 < neu.spalten(); ++s)
-            neu.setzeZelle(s + 1, n, stuecke[s]);
+        qsizetype von = 0;
+        for (int s = 1; s < neu.spalten() && von <= zeile.size(); ++s) {
+            qsizetype bis = zeile.indexOf(QLatin1Char(','), von);
+            if (bis < 0)
+                bis = zeile.size();
+            const QStringView stueck = zeile.mid(von, bis - von);
+            // No number is longer than a field; a cut text shows that it goes on.
+            neu.setzeZelle(s, n, stueck.size() > MaxFeldtext ? stueck.left(MaxFeldtext).toString() + QChar(0x2026)
+                                                             : stueck.toString());
+            von = bis + 1;
+        }
     }
     tabelle = std::move(neu);
     ergebnis.zeilen = n;

@@ -46,6 +46,10 @@ struct Importgrenzen
     int xlsFrist = 30'000;                  // milliseconds the .xls reader may take
 };
 
+// A field of a draw or a tip row is short: a cell or CSV field is read up to this many
+// characters, and one that holds more is cut and unreadable.
+constexpr int MaxFeldtext = 64;
+
 struct CSVErgebnis
 {
     int zeilen = 0; // rows read
@@ -54,7 +58,7 @@ struct CSVErgebnis
 
 // Reads a CSV file into the table: one row per line that is neither empty nor exactly "",
 // split at "," without interpreting quotes; pieces beyond the last column are dropped and the
-// number of columns stays. Decodes UTF-8, or Windows-1252 when the file is not valid UTF-8.
+// number of columns stays. A piece longer than MaxFeldtext is cut there and ends in "…". Decodes UTF-8, or Windows-1252 when the file is not valid UTF-8.
 // On any failure the table is unchanged.
 CSVErgebnis CSVEinlesen(TextTabelle &tabelle, const QString &datei, const Importgrenzen &grenzen = {});
 

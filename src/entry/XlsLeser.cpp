@@ -38,8 +38,9 @@ class Antwortleser
 public:
     enum class Stand { Weiter, Ende, Abbruch };
 
-    Antwortleser(Mappeninhalt &inhalt, const QLocale &locale, const Importgrenzen &grenzen, const QString &helfer)
-        : m_inhalt(inhalt), m_locale(locale), m_sammler(inhalt, grenzen), m_helfer(helfer)
+    Antwortleser(Mappenergebnis &inhalt, const QLocale &locale, const Importgrenzen &grenzen, Zeilenziel &ziel,
+                 const QString &helfer)
+        : m_inhalt(inhalt), m_locale(locale), m_sammler(ziel, grenzen, m_fehler), m_helfer(helfer)
     {
     }
 
@@ -62,6 +63,8 @@ public:
         m_puffer.remove(0, pos);
         if (m_stand == Stand::Ende && !m_puffer.isEmpty())
             unverstaendlich();
+        if (m_stand == Stand::Ende)
+            m_sammler.zeileBeenden();
     }
 
     void unverstaendlich()
@@ -103,22 +106,26 @@ private:
                 return 0;
             const quint32 laenge = zahl(pos + 1);
             // Each text comes just before its first cell.
-            if (laenge > XlsAntwort::MaxXlsTextBytes || m_texte.size() > m_inhalt.zellen.size()) {
+            if (laenge > XlsAntwort::MaxXlsTextBytes || m_texte.size() > m_zellen) {
                 unverstaendlich();
                 return 0;
             }
             if (da < 5 + qsizetype(laenge))
                 return 0;
-            QString text = QString::fromUtf8(m_puffer.constData() + pos + 5, laenge);
-            text.truncate(MaxZellentext);
-            m_texte.append(text);
+            // A field is short: only its first characters are decoded.
+            const qsizetype bytes = std::min<qsizetype>(laenge, 4 * (MaxFeldtext + 1));
+            Feldtext feld;
+            feld.anhaengen(QString::fromUtf8(m_puffer.constData() + pos + 5, bytes));
+            if (bytes < qsizetype(laenge) && !feld.zuLang())
+                feld.anhaengen(QChar(u' '), MaxFeldtext + 1);
+            m_texte.append({0, feld.text(), feld.zuLang()});
             return 5 + laenge;
         }
         case XlsAntwort::Blatt: {
             if (da < 5)
                 return 0;
             const quint32 laenge = zahl(pos + 1);
-            if (laenge > 1024 || !m_inhalt.zellen.isEmpty() || !m_inhalt.blatt.isEmpty()) {
+            if (laenge > 1024 || m_zellen > 0 || !m_inhalt.blatt.isEmpty()) {
                 unverstaendlich();
                 return 0;
             }
@@ -136,6 +143,7 @@ private:
             const quint32 zeile = zahl(pos + 1);
             const quint32 spalte = zahl(pos + 5);
             QString text;
+            bool zuLang = false;
             if (art == XlsAntwort::Ganzzahl) {
                 text = QString::number(static_cast<qint32>(zahl(pos + 9)));
             } else if (art == XlsAntwort::Zahl) {
@@ -144,16 +152,23 @@ private:
                 std::memcpy(&wert, &bits, sizeof wert);
                 text = ZahlAlsText(wert, m_locale);
             } else if (zahl(pos + 9) < quint32(m_texte.size())) {
-                text = m_texte[zahl(pos + 9)];
+                text = m_texte[zahl(pos + 9)].text;
+                zuLang = m_texte[zahl(pos + 9)].zuLang;
             }
-            if (zeile == 0 || spalte == 0 || text.isEmpty()) {
+            // Cells come row by row, each row's from left to right.
+            if (zeile == 0 || spalte == 0 || text.isEmpty() || zeile < m_zeile ||
+                (zeile == m_zeile && spalte <= m_spalte)) {
                 unverstaendlich();
                 return 0;
             }
-            if (!m_sammler.nimm(zeile, spalte, text)) {
+            ++m_zellen;
+            if ((zeile != m_zeile && !m_sammler.zeileBeginnen(zeile)) || !m_sammler.zelle(spalte, text, zuLang)) {
+                m_inhalt.fehler = m_fehler;
                 m_stand = Stand::Abbruch;
                 return 0;
             }
+            m_zeile = zeile;
+            m_spalte = spalte;
             return laenge;
         }
         case XlsAntwort::Formel:
@@ -203,12 +218,16 @@ private:
         }
     }
 
-    Mappeninhalt &m_inhalt;
+    Mappenergebnis &m_inhalt;
     const QLocale &m_locale;
-    Zellensammler m_sammler;
+    QString m_fehler;
+    Zeilensammler m_sammler;
     const QString m_helfer;
     QByteArray m_puffer;
-    QVector<QString> m_texte;
+    QVector<Mappenzelle> m_texte;
+    qsizetype m_zellen = 0;
+    quint32 m_zeile = 0;
+    quint32 m_spalte = 0;
     QString m_meldung;
     bool m_kennungGelesen = false;
     Stand m_stand = Stand::Weiter;
@@ -228,9 +247,9 @@ void XlsLeserProgrammSetzen(const QString &programm)
     gesetztesProgramm() = programm;
 }
 
-Mappeninhalt XlsLesen(const QString &pfad, const QLocale &locale, const Importgrenzen &grenzen)
+Mappenergebnis XlsLesen(const QString &pfad, const QLocale &locale, const Importgrenzen &grenzen, Zeilenziel &ziel)
 {
-    Mappeninhalt inhalt;
+    Mappenergebnis inhalt;
     const QString programm = XlsLeserProgramm();
     const QString name = QFileInfo(programm).fileName();
     if (!QFileInfo(programm).isFile()) {
@@ -257,7 +276,7 @@ Mappeninhalt XlsLesen(const QString &pfad, const QLocale &locale, const Importgr
         return inhalt;
     }
 
-    Antwortleser leser(inhalt, locale, grenzen, name);
+    Antwortleser leser(inhalt, locale, grenzen, ziel, name);
     qint64 gelesen = 0;
     while (leser.stand() == Antwortleser::Stand::Weiter) {
         if (helfer.bytesAvailable() == 0) {

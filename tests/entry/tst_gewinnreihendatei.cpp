@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 const QLocale deutsch(QLocale::German, QLocale::Germany);
 
@@ -225,6 +227,139 @@ private Q_SLOTS:
                                      QStringLiteral("13.01.2024: 1 5 9 33 47 | 10")}));
     }
 
+    // A date cell gives the date it stores, whatever text it shows and whatever the locale:
+    // OpenDocument files by odfpy and by Gnumeric whose texts show day and month the other way
+    // round, a date and time, a weekday; and workbooks dated before 1 March 1900 as spreadsheets
+    // count those days.
+    void datumswerte_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("daten");
+        const QStringList odfpy{QStringLiteral("2024-03-04"), QStringLiteral("2024-03-09"),
+                                QStringLiteral("2024-03-16"), QStringLiteral("2024-03-23"),
+                                QStringLiteral("2024-03-30")};
+        QStringList gnumeric;
+        for (int i = 0; i < 16; ++i)
+            gnumeric << QDate(2024, 1, 6).addDays(7 * i).toString(Qt::ISODate);
+        const QStringList frueh{QStringLiteral("1900-01-01"), QStringLiteral("1900-01-02"),
+                                QStringLiteral("1900-02-28"), QStringLiteral("1900-03-01"),
+                                QStringLiteral("2024-01-06")};
+        const std::pair<const char *, QLocale> orte[] = {{"de_DE", QLocale(QLocale::German, QLocale::Germany)},
+                                                         {"en_US", QLocale(QLocale::English, QLocale::UnitedStates)},
+                                                         {"en_GB", QLocale(QLocale::English, QLocale::UnitedKingdom)}};
+        for (const auto &[name, locale] : orte) {
+            QTest::addRow("odfpy %s", name) << QStringLiteral("datumswerte-odfpy.ods") << locale << odfpy;
+            QTest::addRow("Gnumeric %s", name) << QStringLiteral("datumswerte-gnumeric.ods") << locale << gnumeric;
+            QTest::addRow("openpyxl %s", name) << QStringLiteral("vor-maerz-1900-openpyxl.xlsx") << locale << frueh;
+            QTest::addRow("xlsxwriter %s", name) << QStringLiteral("vor-maerz-1900-xlsxwriter.xlsx") << locale << frueh;
+        }
+    }
+    void datumswerte()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, daten);
+        const Gewinnreihenimport i =
+            GewinnreihenLesen(QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/") + datei, {}, locale);
+        QVERIFY2(i.meldung.isEmpty(), qPrintable(i.meldung));
+        QCOMPARE(i.fehlerAnzahl, 0);
+        QStringList gelesen;
+        for (const TGewZahlen &z : i.neue)
+            gelesen << Datum::zuDatum(z.datum).toString(Qt::ISODate);
+        QCOMPARE(gelesen, daten);
+    }
+
+    // Workbooks whose formulas were saved without their results (openpyxl, odfpy): one message
+    // that says so and how to mend it, nothing read.
+    void formelnOhneWerte_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("openpyxl") << QStringLiteral("formeln-ohne-werte-openpyxl.xlsx");
+        QTest::newRow("odfpy") << QStringLiteral("formeln-ohne-werte-odfpy.ods");
+    }
+    void formelnOhneWerte()
+    {
+        QFETCH(QString, datei);
+        const Gewinnreihenimport i =
+            GewinnreihenLesen(QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/") + datei, {}, deutsch);
+        QCOMPARE(i.meldung,
+                 QStringLiteral("Die Arbeitsmappe \u201E%1\u201C kann ich nicht einlesen.\n\nDie Zelle A2 der ersten "
+                                "Tabelle enth\u00E4lt eine Formel, deren Ergebnis nicht in der Datei steht: Das "
+                                "Programm, das die Arbeitsmappe geschrieben hat, hat die Formeln ohne ihre Werte "
+                                "gespeichert. \u00D6ffnen Sie die Arbeitsmappe bitte in einem Tabellenprogramm (etwa "
+                                "LibreOffice Calc oder Excel) und speichern Sie sie dort noch einmal; dann stehen die "
+                                "Ergebnisse darin und ich kann sie einlesen.\n\nIch breche ab.")
+                     .arg(datei));
+        QVERIFY(!i.aendertEtwas());
+        QVERIFY(i.fehler.isEmpty());
+    }
+
+    // "Unicode text" as Calc saves it (UTF-16 with its byte-order mark, tab-separated) gives the
+    // draws of the same table saved as CSV; so does the same text written big-endian.
+    void unicodeText()
+    {
+        const QString daten = QStringLiteral(QUINTARO_TESTDATA "/arbeitsmappen/");
+        const Gewinnreihenimport csv = GewinnreihenLesen(daten + QStringLiteral("ziehungen.csv"), {}, deutsch);
+        const Gewinnreihenimport le = GewinnreihenLesen(daten + QStringLiteral("ziehungen-utf16.csv"), {}, deutsch);
+        QVERIFY2(le.meldung.isEmpty(), qPrintable(le.meldung));
+        QCOMPARE(le.neue.size(), 8);
+        QCOMPARE(le.neue, csv.neue);
+        QCOMPARE(le.fehlerAnzahl, csv.fehlerAnzahl);
+
+        const QByteArray klein = inhalt(daten + QStringLiteral("ziehungen-utf16.csv"));
+        QByteArray gross = klein;
+        for (qsizetype k = 0; k + 1 < gross.size(); k += 2)
+            std::swap(gross[k], gross[k + 1]);
+        QVERIFY(gross.startsWith("\xFE\xFF"));
+        QVERIFY(schreibe(pfad(QStringLiteral("gross.txt")), gross));
+        QCOMPARE(GewinnreihenLesen(pfad(QStringLiteral("gross.txt")), {}, deutsch).neue, csv.neue);
+    }
+
+    // Of the lines that are no draw the first 100 are kept, in line order whatever their reason,
+    // and all are counted; a field longer than any value of a draw is named as such.
+    void fehlerlisteBegrenzt()
+    {
+        QByteArray csv = "Datum;Z1;Z2;Z3;Z4;Z5;ZZ\n";
+        for (int i = 0; i < 300; ++i) {
+            const QDate tag = QDate(2024, 1, 6).addDays(7 * (i / 3));
+            if (i % 3 == 1)
+                csv += "kaputt;1;2;3;4;5;6\n";
+            else
+                csv += tag.toString(Qt::ISODate).toLatin1() + ";1;2;3;4;5;" + QByteArray::number(i % 3 + 1) + "\n";
+        }
+        QVERIFY(schreibe(pfad(QStringLiteral("fehler.csv")), csv));
+        const Gewinnreihenimport i = GewinnreihenLesen(pfad(QStringLiteral("fehler.csv")), {}, deutsch);
+        QCOMPARE(i.neue.size(), 100);
+        QCOMPARE(i.fehlerAnzahl, 200);
+        QCOMPARE(i.fehler.size(), MaxLesefehler);
+        QCOMPARE(i.fehler[0].zeile, 3);
+        QCOMPARE(i.fehler[0].grund, QStringLiteral("\u201Ekaputt\u201C ist kein Datum."));
+        QCOMPARE(i.fehler[1].zeile, 4);
+        QCOMPARE(i.fehler[1].grund, QStringLiteral("Die Ziehung vom 06.01.2024 steht schon in Zeile 2."));
+        QCOMPARE(i.fehler[99].zeile, 151);
+
+        QVERIFY(schreibe(pfad(QStringLiteral("lang.csv")),
+                         "2030-01-05;" + QByteArray(65, '7') + ";2;3;4;5;6\n2030-01-12;1;2;3;4;5;6\n"));
+        const Gewinnreihenimport lang = GewinnreihenLesen(pfad(QStringLiteral("lang.csv")), {}, deutsch);
+        QCOMPARE(lang.neue.size(), 1);
+        QCOMPARE(lang.fehler.size(), 1);
+        QCOMPARE(lang.fehler.constFirst().grund,
+                 QStringLiteral("Der 2. Wert ist l\u00E4nger als 64 Zeichen; so lang ist kein Wert einer Ziehung."));
+    }
+
+    // Hostile CSV files cost what they keep: millions of empty lines, a line of millions of fields.
+    void grosseCSV()
+    {
+        QVERIFY(schreibe(pfad(QStringLiteral("leer.csv")), QByteArray(8'000'000, '\n') + "2024-01-06;3;12;25;38;47;7\n"));
+        const Gewinnreihenimport leer = GewinnreihenLesen(pfad(QStringLiteral("leer.csv")), {}, deutsch);
+        QCOMPARE(leer.neue.size(), 1);
+        QCOMPARE(leer.fehlerAnzahl, 0);
+        QVERIFY(schreibe(pfad(QStringLiteral("felder.csv")), "2024-01-06;3;12;25;38;47;7" + QByteArray(8'000'000, ';') + "1\n"));
+        const Gewinnreihenimport felder = GewinnreihenLesen(pfad(QStringLiteral("felder.csv")), {}, deutsch);
+        QVERIFY2(felder.meldung.contains(QStringLiteral("Es stehen 8000007 Werte darin")), qPrintable(felder.meldung));
+    }
+
     // Draws on the second worksheet only: the refusal names the first one, the one read.
     void zweitesBlatt_data()
     {
@@ -258,6 +393,74 @@ private Q_SLOTS:
         QTest::newRow("kein Tag") << QStringLiteral("31.02.2024") << QDate();
         QTest::newRow("Text") << QStringLiteral("Datum") << QDate();
         QTest::newRow("negativ") << QStringLiteral("-5") << QDate();
+        // Spreadsheets count 1900 as a leap year: day 60 is their 29 February 1900.
+        QTest::newRow("Tag 1") << QStringLiteral("1") << QDate(1900, 1, 1);
+        QTest::newRow("Tag 59") << QStringLiteral("59") << QDate(1900, 2, 28);
+        QTest::newRow("Tag 59 mit Uhrzeit") << QStringLiteral("59,99") << QDate(1900, 2, 28);
+        QTest::newRow("Tag 60") << QStringLiteral("60") << QDate();
+        QTest::newRow("Tag 60 mit Uhrzeit") << QStringLiteral("60,5") << QDate();
+        QTest::newRow("Tag 61") << QStringLiteral("61") << QDate(1900, 3, 1);
+        QTest::newRow("Tag 0") << QStringLiteral("0") << QDate();
+        QTest::newRow("Tausenderpunkt") << QStringLiteral("45.299") << QDate(2024, 1, 8);
+    }
+
+    // The quick reader of dates agrees with the general one of the locale on every text either
+    // may meet: each form of the program, cut, padded, with other separators and impossible days,
+    // under German, American and British formats.
+    void datumWieAllgemein_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom);
+    }
+    void datumWieAllgemein()
+    {
+        QFETCH(QLocale, locale);
+        // What the program did before it read the usual forms itself.
+        const auto allgemein = [&locale](const QString &text) -> QDate {
+            const QString t = text.trimmed();
+            if (t.isEmpty())
+                return QDate();
+            for (const QString &f : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"),
+                                     QStringLiteral("d.M.yyyy"), Datum::kurzesFormat(locale)})
+                if (const QDate d = locale.toDate(t, f); d.isValid())
+                    return d;
+            const QString kurz = locale.dateFormat(QLocale::ShortFormat);
+            if (QDate d = locale.toDate(t, kurz); d.isValid()) {
+                if (!kurz.contains(QLatin1String("yyyy")) && d.year() < 2000) {
+                    d = d.addYears(100);
+                    if (d.year() > QDate::currentDate().year())
+                        d = d.addYears(-100);
+                }
+                return d;
+            }
+            bool ok = false;
+            double tag = locale.toDouble(t, &ok);
+            if (!ok)
+                tag = t.toDouble(&ok);
+            if (!ok || !std::isfinite(tag) || tag < 1.0 || tag > 2958465.0 || std::floor(tag) == 60.0)
+                return QDate();
+            return Datum::zuDatum(std::floor(tag) + (tag < 60.0 ? 1.0 : 0.0));
+        };
+        QStringList texte;
+        const QStringList tage{QStringLiteral("1"), QStringLiteral("01"), QStringLiteral("9"), QStringLiteral("12"),
+                               QStringLiteral("13"), QStringLiteral("29"), QStringLiteral("31"), QStringLiteral("32"),
+                               QStringLiteral("00"), QStringLiteral("001")};
+        const QStringList jahre{QStringLiteral("2024"), QStringLiteral("24"), QStringLiteral("99"),
+                                QStringLiteral("0024"), QStringLiteral("202"), QStringLiteral("20240")};
+        for (const QString &sep : {QStringLiteral("."), QStringLiteral("/"), QStringLiteral("-"), QStringLiteral(". ")})
+            for (const QString &a : tage)
+                for (const QString &b : tage)
+                    for (const QString &j : jahre) {
+                        texte << a + sep + b + sep + j << j + sep + a + sep + b;
+                    }
+        for (const char *t : {"45299", "45299,5", "45299.5", "45.299", "45,299", "59", "60", "61", "1", "0", "0,5",
+                              "59,9999999", "2958465", "2958466", "1e4", "+45299", " 45299 ", "45299,", ",5",
+                              "08.01.2024 ", " 08.01.2024", "+8.1.2024", "8.1.2024x", "2024-01-08T10:00"})
+            texte << QString::fromLatin1(t);
+        for (const QString &t : std::as_const(texte))
+            QVERIFY2(ZiehungsdatumLesen(t, locale).value_or(QDate()) == allgemein(t), qPrintable(t));
     }
     void datumsformen()
     {

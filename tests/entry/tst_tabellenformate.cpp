@@ -99,6 +99,14 @@ private Q_SLOTS:
         QTest::newRow("utf-8 with byte-order mark") << QByteArray("\xEF\xBB\xBFGl\xC3\xBC"
                                                                   "ck\n")
                                                     << QStringList{kopf, QStringLiteral("1|Gl\u00FCck|||||")};
+        QTest::newRow("a field cut at 64 characters")
+            << QByteArray("1,") + QByteArray(65, 'x') + QByteArray(",3\n") + QByteArray(64, 'y') + ",5\n"
+            << QStringList{kopf, QStringLiteral("1|1|") + QString(64, QLatin1Char('x')) + QStringLiteral("\u2026|3|||"),
+                           QStringLiteral("2|") + QString(64, QLatin1Char('y')) + QStringLiteral("|5||||")};
+        QTest::newRow("a million empty lines, then a row")
+            << QByteArray(1'000'000, '\n') + "1,2\n" << QStringList{kopf, QStringLiteral("1|1|2||||")};
+        QTest::newRow("thousands of fields") << QByteArray("1,2,3,4,5,6,") + QByteArray(60'000, ',') + "\n"
+                                             << QStringList{kopf, QStringLiteral("1|1|2|3|4|5|6")};
     }
     void csvLesen()
     {

@@ -339,6 +339,12 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("auswerten"), QStringLiteral("SCHEIN"), QStringLiteral("--json")};
         QTest::newRow("statistik --kombis 2")
             << QStringList{QStringLiteral("statistik"), QStringLiteral("--kombis"), QStringLiteral("2")};
+        QTest::newRow("gewinnreihen import --vorschau")
+            << QStringList{QStringLiteral("gewinnreihen"), QStringLiteral("import"), QStringLiteral("ZIEHUNGEN"),
+                           QStringLiteral("--vorschau")};
+        QTest::newRow("gewinnreihen import --vorschau --json")
+            << QStringList{QStringLiteral("gewinnreihen"), QStringLiteral("import"), QStringLiteral("ZIEHUNGEN"),
+                           QStringLiteral("--vorschau"), QStringLiteral("--json")};
     }
     void ausgabeNichtGeschrieben()
     {
@@ -358,6 +364,9 @@ private Q_SLOTS:
         }
         QVERIFY(schreibe(datei, schein));
         argumente.replaceInStrings(QStringLiteral("SCHEIN"), datei);
+        const QString ziehungen = m_tmp.filePath(QStringLiteral("voll.csv"));
+        QVERIFY(schreibe(ziehungen, "Datum;Z1;Z2;Z3;Z4;Z5;ZZ\n2099-01-03;1;2;3;4;5;6\n2099-01-10;7;8;9;10;11;1\n"));
+        argumente.replaceInStrings(QStringLiteral("ZIEHUNGEN"), ziehungen);
         const Lauf lauf = cli(argumente, QStringLiteral("/dev/full"));
         QCOMPARE(lauf.code, 1);
         QCOMPARE(

@@ -52,7 +52,7 @@ TFGewinnreihenImport::TFGewinnreihenImport(const Gewinnreihenimport &import, con
                  anzahl(import.abweichende.size(), QStringLiteral("abweichende Ziehung"),
                         QStringLiteral("abweichende Ziehungen")))
             .arg(import.gleiche)
-            .arg(anzahl(import.fehler.size(), QStringLiteral("Zeile nicht lesbar"),
+            .arg(anzahl(import.fehlerAnzahl, QStringLiteral("Zeile nicht lesbar"),
                         QStringLiteral("Zeilen nicht lesbar"))),
         this);
     summe->setObjectName(QStringLiteral("LSumme"));
@@ -64,7 +64,7 @@ TFGewinnreihenImport::TFGewinnreihenImport(const Gewinnreihenimport &import, con
     m_seiten->addTab(baueNeue(locale), QStringLiteral("Neue Ziehungen (%1)").arg(import.neue.size()));
     m_seiten->addTab(baueAbweichende(locale),
                      QStringLiteral("Abweichende Ziehungen (%1)").arg(import.abweichende.size()));
-    m_seiten->addTab(baueFehler(), QStringLiteral("Nicht lesbare Zeilen (%1)").arg(import.fehler.size()));
+    m_seiten->addTab(baueFehler(), QStringLiteral("Nicht lesbare Zeilen (%1)").arg(import.fehlerAnzahl));
     // The first page that has something to show.
     m_seiten->setCurrentIndex(!import.neue.isEmpty() ? 0 : !import.abweichende.isEmpty() ? 1 : 2);
     spalte->addWidget(m_seiten, 1);
@@ -149,12 +149,20 @@ QWidget *TFGewinnreihenImport::baueAbweichende(const QLocale &locale)
 
 QWidget *TFGewinnreihenImport::baueFehler()
 {
-    TextTabelle t(2, static_cast<int>(m_import.fehler.size()) + 1);
+    // Only the first lines are kept with their reason; the rest are counted.
+    const qint64 weitere = m_import.fehlerAnzahl - m_import.fehler.size();
+    TextTabelle t(2, static_cast<int>(m_import.fehler.size()) + (weitere > 0 ? 2 : 1));
     t.setzeZelle(0, 0, QStringLiteral("Zeile"));
     t.setzeZelle(1, 0, QStringLiteral("Grund"));
     for (int k = 0; k < m_import.fehler.size(); ++k) {
         t.setzeZelle(0, k + 1, QString::number(m_import.fehler[k].zeile));
         t.setzeZelle(1, k + 1, m_import.fehler[k].grund);
+    }
+    if (weitere > 0) {
+        t.setzeZelle(0, t.zeilen() - 1, QStringLiteral("\u2026"));
+        t.setzeZelle(1, t.zeilen() - 1,
+                     weitere == 1 ? QStringLiteral("und eine weitere Zeile, die nicht lesbar ist")
+                                  : QStringLiteral("und %1 weitere Zeilen, die nicht lesbar sind").arg(weitere));
     }
     return TextGitter(QStringLiteral("GFehler"), t, this);
 }

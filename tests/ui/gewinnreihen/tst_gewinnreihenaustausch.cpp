@@ -155,6 +155,41 @@ private Q_SLOTS:
         QCOMPARE(u.lies(Dateinamen::Sicherung), vorher);
     }
 
+    // A file of many unreadable lines: the preview lists the first 100 with their reasons, counts
+    // all, and says how many more there are.
+    void vieleNichtLesbar()
+    {
+        Testumgebung u(true);
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        QByteArray datei = "Datum;Z1;Z2;Z3;Z4;Z5;ZZ\n2024-02-05;1;2;3;4;5;6\n";
+        for (int i = 0; i < 150; ++i)
+            datei += "2024-02-" + QByteArray::number(40 + i) + ";1;2;3;4;5;6\n";
+        u.schreibe(QStringLiteral("viele.csv"), datei);
+        TFAuswertung f(u.zustand, u.befehle());
+        f.show();
+        dialoge.oeffnenAntworten.enqueue({u.pfad(QStringLiteral("viele.csv"))});
+        beiVorschau([&](TFGewinnreihenImport *d) {
+            QCOMPARE(d->findChild<QLabel *>(QStringLiteral("LSumme"))->text(),
+                     QStringLiteral("1 neue Ziehung, 0 abweichende Ziehungen, 0 schon vorhanden, 150 Zeilen nicht "
+                                    "lesbar."));
+            auto *seiten = d->findChild<QTabWidget *>(QStringLiteral("PCVorschau"));
+            QCOMPARE(seiten->tabText(2), QStringLiteral("Nicht lesbare Zeilen (150)"));
+            seiten->setCurrentIndex(2);
+            auto *fehler = d->findChild<QTableView *>(QStringLiteral("GFehler"));
+            QCOMPARE(fehler->model()->rowCount(), 101);
+            QCOMPARE(zelle(fehler, 0, 0), QStringLiteral("3"));
+            QCOMPARE(zelle(fehler, 99, 0), QStringLiteral("102"));
+            QCOMPARE(zelle(fehler, 100, 0), QStringLiteral("\u2026"));
+            QCOMPARE(zelle(fehler, 100, 1), QStringLiteral("und 50 weitere Zeilen, die nicht lesbar sind"));
+            fehler->scrollToBottom();
+            bildSichern(d, QStringLiteral("import-vorschau-viele-fehler"));
+        });
+        aktion(f, "AGewinnreihenImportieren")->trigger();
+        QCOMPARE(u.lies(Dateinamen::Gewinnreihen), dreiZiehungen());
+    }
+
     // Cancelled in the preview, or a file that is no file of draws: nothing changes.
     void nichtsGeaendert()
     {

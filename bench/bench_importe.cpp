@@ -1,0 +1,367 @@
+// Imports of draws set side by side with their floor, the least a program can do for the same
+// result, measured in the same run:
+//
+//   bin/bench_importe --benchmark_filter='CSV' --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//
+// - CSV: a file of 600,000 draws (16 MB, ";"-separated) into an empty data folder. Floor: read the bytes, parse
+//   and check each line by hand, write the 16-byte records and put the file in place.
+// - Mappe: a workbook of 200,000 draws (the row limit), as the program exports it. Floor: inflate
+//   the worksheet piece by piece, scan its numbers row by row, write the records.
+// - Leer: a 323 KB workbook whose worksheet and shared strings unpack to 132 MB of empty
+//   elements each, refused. Floor: inflate until the 703rd cell of the first row.
+//
+// Each benchmark reports the peak resident memory of the process so far ("Spitze_MB"): run one
+// per process (--benchmark_filter='^CSV/Boden$') for the peak of that one alone.
+
+#include "entry/Gewinnreihendatei.h"
+#include "model/Datum.h"
+#include "model/Gewinnreihenschutz.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+#include <unistd.h>
+#include <zip.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The folder of the files: a temporary one of the measuring process, handed to the child that
+// makes them.
+QString &ordner()
+{
+    static QString o;
+    return o;
+}
+
+QString pfad(const char *name)
+{
+    return ordner() + QLatin1Char('/') + QString::fromLatin1(name);
+}
+
+void spitzeMelden(benchmark::State &state)
+{
+    rusage nutzung{};
+    getrusage(RUSAGE_SELF, &nutzung);
+    state.counters["Spitze_MB"] = double(nutzung.ru_maxrss) / 1024.0;
+}
+
+// Draws of a history: one a week, the numbers from a simple sequence.
+QVector<TGewZahlen> ziehungen(int anzahl)
+{
+    QVector<TGewZahlen> z(anzahl);
+    for (int i = 0; i < anzahl; ++i) {
+        z[i].datum = Datum::ausDatum(QDate(1900, 3, 1)) + i;
+        for (int k = 0; k < 5; ++k)
+            z[i].GZ[std::size_t(k)] = std::uint8_t((i + 9 * k) % 45 + 1);
+        z[i].bonus = std::uint8_t(i % 10 + 1);
+    }
+    return z;
+}
+
+// ---- the floors ----
+
+// Days from 30 December 1899 to a date of the proleptic Gregorian calendar.
+long tageVon(int jahr, int monat, int tag)
+{
+    jahr -= monat <= 2;
+    const long era = (jahr >= 0 ? jahr : jahr - 399) / 400;
+    const long yoe = jahr - era * 400;
+    const long doy = (153 * (monat + (monat > 2 ? -3 : 9)) + 2) / 5 + tag - 1;
+    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468 + 25569;
+}
+
+// Whole numbers separated by one character, from `p` on; false when one is missing.
+bool zahlen(const char *&p, const char *ende, int *werte, int anzahl)
+{
+    for (int i = 0; i < anzahl; ++i) {
+        if (i > 0) {
+            if (p >= ende)
+                return false;
+            ++p;
+        }
+        int w = 0;
+        const char *anfang = p;
+        while (p < ende && *p >= '0' && *p <= '9')
+            w = w * 10 + (*p++ - '0');
+        if (p == anfang)
+            return false;
+        werte[i] = w;
+    }
+    return true;
+}
+
+// A draw from its day and six numbers, when they make one.
+bool ziehung(double tag, const int *z, std::vector<char> &saetze)
+{
+    std::uint64_t gesehen = 0;
+    for (int k = 0; k < 5; ++k) {
+        if (z[k] < 1 || z[k] > 49 || (gesehen >> z[k] & 1))
+            return false;
+        gesehen |= std::uint64_t(1) << z[k];
+    }
+    if (z[5] < 1 || z[5] > 10)
+        return false;
+    char satz[16] = {};
+    std::memcpy(satz, &tag, 8);
+    for (int k = 0; k < 6; ++k)
+        satz[8 + k] = char(z[k]);
+    saetze.insert(saetze.end(), satz, satz + 16);
+    return true;
+}
+
+// Writes the records beside the target, flushed to the disk, and puts them in its place.
+void ablegen(const std::vector<char> &saetze, const std::string &ziel)
+{
+    const std::string platz = ziel + ".neu";
+    FILE *f = std::fopen(platz.c_str(), "wb");
+    std::fwrite(saetze.data(), 1, saetze.size(), f);
+    std::fflush(f);
+    fsync(fileno(f));
+    std::fclose(f);
+    std::rename(platz.c_str(), ziel.c_str());
+}
+
+std::size_t bodenCSV(const std::string &datei, const std::string &ziel)
+{
+    FILE *f = std::fopen(datei.c_str(), "rb");
+    std::string text;
+    char block[1 << 16];
+    std::size_t n = 0;
+    while ((n = std::fread(block, 1, sizeof block, f)) > 0)
+        text.append(block, n);
+    std::fclose(f);
+    std::vector<char> saetze;
+    const char *p = text.data();
+    const char *ende = p + text.size();
+    while (p < ende) {
+        const char *zeilenende = static_cast<const char *>(std::memchr(p, '\n', std::size_t(ende - p)));
+        if (!zeilenende)
+            zeilenende = ende;
+        int datum[3];
+        int z[6];
+        const char *q = p;
+        if (zahlen(q, zeilenende, datum, 3) && q < zeilenende && zahlen(++q, zeilenende, z, 6))
+            ziehung(double(tageVon(datum[0], datum[1], datum[2])), z, saetze);
+        p = zeilenende + 1;
+    }
+    ablegen(saetze, ziel);
+    return saetze.size() / 16;
+}
+
+// Inflates the worksheet piece by piece and hands each complete row to `zeile`; stops when it
+// returns false.
+template <typename F>
+void blattStreamen(const std::string &datei, F zeile)
+{
+    int fehler = 0;
+    zip_t *archiv = zip_open(datei.c_str(), ZIP_RDONLY, &fehler);
+    zip_file_t *teil = zip_fopen(archiv, "xl/worksheets/sheet1.xml", 0);
+    std::string puffer;
+    char block[1 << 16];
+    zip_int64_t n = 0;
+    bool weiter = true;
+    while (weiter && (n = zip_fread(teil, block, sizeof block)) > 0) {
+        puffer.append(block, std::size_t(n));
+        std::size_t anfang = 0;
+        while (weiter) {
+            const std::size_t a = puffer.find("<row", anfang);
+            const std::size_t e = a == std::string::npos ? a : puffer.find("</row>", a);
+            if (e == std::string::npos) {
+                // A row longer than what is here: what is here may already end it early.
+                if (a != std::string::npos)
+                    weiter = zeile(puffer.data() + a, puffer.data() + puffer.size(), false);
+                break;
+            }
+            weiter = zeile(puffer.data() + a, puffer.data() + e, true);
+            anfang = e + 6;
+        }
+        const std::size_t rest = puffer.rfind("<row");
+        puffer.erase(0, rest == std::string::npos || rest < anfang ? anfang : rest);
+    }
+    zip_fclose(teil);
+    zip_close(archiv);
+}
+
+std::size_t bodenMappe(const std::string &datei, const std::string &ziel)
+{
+    std::vector<char> saetze;
+    blattStreamen(datei, [&saetze](const char *p, const char *ende, bool ganz) {
+        if (!ganz)
+            return true;
+        int werte[7];
+        int k = 0;
+        for (; k < 7; ++k) {
+            const char *v = std::search(p, ende, "<v>", "<v>" + 3);
+            if (v == ende)
+                break;
+            p = v + 3;
+            if (!zahlen(p, ende, werte + k, 1))
+                break;
+        }
+        if (k == 7 && werte[0] >= 1) // the header's cells are strings: their numbers are no day
+            ziehung(double(werte[0]), werte + 1, saetze);
+        return true;
+    });
+    ablegen(saetze, ziel);
+    return saetze.size() / 16;
+}
+
+bool bodenLeer(const std::string &datei)
+{
+    bool abgelehnt = false;
+    blattStreamen(datei, [&abgelehnt](const char *p, const char *ende, bool) {
+        int zellen = 0;
+        for (const char *c = p; (c = std::search(c, ende, "<c", "<c" + 2)) != ende; c += 2)
+            if (++zellen > 702) {
+                abgelehnt = true;
+                return false;
+            }
+        return true;
+    });
+    return abgelehnt;
+}
+
+// ---- the benchmarks ----
+
+void CSVProgramm(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir daten;
+        const Gewinnreihenimport import = GewinnreihenLesen(pfad("ziehungen.csv"), {}, QLocale(QLocale::German));
+        QByteArray bytes;
+        for (const TGewZahlen &z : GewinnreihenUebernehmen({}, import, false))
+            bytes += z.alsBytes();
+        if (import.neue.size() != 600000 || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
+            state.SkipWithError("not imported");
+    }
+    spitzeMelden(state);
+}
+
+void CSVBoden(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir daten;
+        if (bodenCSV(pfad("ziehungen.csv").toStdString(), daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) !=
+            600000)
+            state.SkipWithError("not imported");
+    }
+    spitzeMelden(state);
+}
+
+void MappeProgramm(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir daten;
+        const Gewinnreihenimport import = GewinnreihenLesen(pfad("ziehungen.xlsx"), {}, QLocale(QLocale::German));
+        QByteArray bytes;
+        for (const TGewZahlen &z : GewinnreihenUebernehmen({}, import, false))
+            bytes += z.alsBytes();
+        if (import.neue.size() != 199999 || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
+            state.SkipWithError("not imported");
+    }
+    spitzeMelden(state);
+}
+
+void MappeBoden(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir daten;
+        if (bodenMappe(pfad("ziehungen.xlsx").toStdString(),
+                       daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) != 199999)
+            state.SkipWithError("not imported");
+    }
+    spitzeMelden(state);
+}
+
+void LeerProgramm(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const Gewinnreihenimport import = GewinnreihenLesen(pfad("leere-zellen.xlsx"), {}, QLocale(QLocale::German));
+        if (!import.meldung.contains(QStringLiteral("Spalte 703")))
+            state.SkipWithError("not refused at the 703rd column");
+    }
+    spitzeMelden(state);
+}
+
+void LeerBoden(benchmark::State &state)
+{
+    for (auto _ : state)
+        if (!bodenLeer(pfad("leere-zellen.xlsx").toStdString()))
+            state.SkipWithError("not refused");
+    spitzeMelden(state);
+}
+
+BENCHMARK(CSVProgramm)->Name("CSV/Programm")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(CSVBoden)->Name("CSV/Boden")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(MappeProgramm)->Name("Mappe/Programm")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(MappeBoden)->Name("Mappe/Boden")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(LeerProgramm)->Name("Leer/Programm")->Unit(benchmark::kMillisecond);
+BENCHMARK(LeerBoden)->Name("Leer/Boden")->Unit(benchmark::kMillisecond);
+
+// The files: the CSV and the workbook as the program exports a history, the empty elements by
+// tests/feindliche-mappen.py. Made by a child process, so that what making them cost does not
+// count in the peaks of this one.
+bool dateienAnlegen()
+{
+    const QVector<TGewZahlen> alle = ziehungen(600000);
+    // As a spreadsheet program saves it with ";": the program's own export, with CR LF and
+    // commas, would be a little larger than a file of draws may be.
+    QByteArray csv = "Datum;Z1;Z2;Z3;Z4;Z5;ZZ\n";
+    for (const TGewZahlen &z : alle) {
+        csv += Datum::zuDatum(z.datum).toString(Qt::ISODate).toLatin1();
+        for (const std::uint8_t n : z.GZ)
+            csv += ';' + QByteArray::number(n);
+        csv += ';' + QByteArray::number(z.bonus) + '\n';
+    }
+    QFile datei(pfad("ziehungen.csv"));
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(csv) != csv.size())
+        return false;
+    datei.close();
+    if (!QFileInfo::exists(pfad("ziehungen.xlsx")) &&
+        !GewinnreihenExportieren(alle.mid(0, 199999), pfad("ziehungen.xlsx")).isEmpty())
+        return false;
+    QString skript = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../tests/feindliche-mappen.py");
+    if (!QFileInfo::exists(skript))
+        skript = QCoreApplication::applicationDirPath() + QStringLiteral("/../../tests/feindliche-mappen.py");
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    p.start(QStringLiteral("python3"), {skript, ordner(), QStringLiteral("--nur"), QStringLiteral("leere-zellen.xlsx")});
+    return p.waitForFinished(600000) && p.exitCode() == 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication anwendung(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--anlegen") == 0) {
+        ordner() = QString::fromLocal8Bit(argv[2]);
+        return dateienAnlegen() ? 0 : 1;
+    }
+    const QTemporaryDir dateien;
+    ordner() = dateien.path();
+    QProcess kind;
+    kind.setProcessChannelMode(QProcess::ForwardedChannels);
+    kind.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--anlegen"), ordner()});
+    if (!kind.waitForFinished(900000) || kind.exitCode() != 0)
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
