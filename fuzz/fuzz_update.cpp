@@ -4,6 +4,8 @@
 #include "model/Datum.h"
 #include "model/Records.h"
 #include "update/Gewinnreihendownload.h"
+#include "update/Herstellerschluessel.h"
+#include "update/Signatur.h"
 #include "update/Updateserver.h"
 #include "update/Versionsdatei.h"
 
@@ -31,6 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
             if (!c.isPrint())
                 std::abort();
     }
+
+    // A signature file from the server: read, never accepted for bytes nobody signed.
+    if (MinisignPruefen(bytes.left(96), bytes, Herstellerschluessel()).gueltig)
+        std::abort();
+    if (const auto angaben = UpdateangabenLesen(bytes))
+        if (bytes.size() != UpdateangabenGroesse || angaben->groesse <= 0 || angaben->sha256.size() != 32)
+            std::abort();
+    MinisignSchluesselLesen(bytes);
 
     const QUrl url = Updateserver::Dateiadresse(QString::fromUtf8(bytes), Updateserver::Gewinnreihen);
     if (Updateserver::AdresseErlaubt(url) && url.scheme() != QLatin1String("https") && !Updateserver::IstLoopback(url))

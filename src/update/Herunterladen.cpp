@@ -11,12 +11,16 @@
 #include <QNetworkRequest>
 #include <QSaveFile>
 #include <QSslConfiguration>
+#include <QLocale>
 #include <QTimer>
 
 namespace {
-QString megabyte(qint64 bytes)
+// A size limit as messages name it: "16 MB", or the bytes when it is no whole number of MB.
+QString grenzeText(qint64 bytes)
 {
-    return QString::number(bytes / (1024 * 1024));
+    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
+        return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024));
+    return QStringLiteral("%1 Bytes").arg(QLocale(QLocale::German, QLocale::Germany).toString(bytes));
 }
 
 QString sekunden(qint64 ms)
@@ -224,7 +228,7 @@ void Herunterladen::kopfdatenPruefen()
     const QVariant laenge = m_antwort->header(QNetworkRequest::ContentLengthHeader);
     if (laenge.isValid() && laenge.toLongLong() > m_auftrag.maxGroesse)
         abbrechenWeil(
-            QStringLiteral("Die Datei ist größer als die erlaubten %1 MB.").arg(megabyte(m_auftrag.maxGroesse)));
+            QStringLiteral("Die Datei ist größer als die erlaubten %1.").arg(grenzeText(m_auftrag.maxGroesse)));
 }
 
 // Follows a redirect: at most five, and only where a download may go.
@@ -254,9 +258,9 @@ void Herunterladen::datenLesen()
     m_empfangen += teil.size();
     m_empfangenImFenster += teil.size();
     if (m_empfangen > m_auftrag.maxGroesse) {
-        abbrechenWeil(QStringLiteral("Die Datei ist %1größer als die erlaubten %2 MB.")
+        abbrechenWeil(QStringLiteral("Die Datei ist %1größer als die erlaubten %2.")
                           .arg(istGepackt(m_antwort) ? QStringLiteral("entpackt ") : QString(),
-                               megabyte(m_auftrag.maxGroesse)));
+                               grenzeText(m_auftrag.maxGroesse)));
         return;
     }
     if (m_datei->write(teil) != teil.size())
@@ -286,7 +290,7 @@ QString Herunterladen::netzfehlerText(const QNetworkReply *antwort) const
         const QString text = antwort->errorString().trimmed();
         const QString grund =
             text.endsWith(QLatin1Char(':'))
-                ? QStringLiteral("sie ist entpackt größer als die erlaubten %1 MB.").arg(megabyte(m_auftrag.maxGroesse))
+                ? QStringLiteral("sie ist entpackt größer als die erlaubten %1.").arg(grenzeText(m_auftrag.maxGroesse))
                 : text;
         return QStringLiteral("Der Server sandte die Datei gepackt (\u201EContent-Encoding: %1\u201C), und sie ließ "
                               "sich nicht entpacken: %2")
