@@ -3,6 +3,7 @@
 
 #include "model/Datum.h"
 #include "model/Records.h"
+#include "update/Entpacker.h"
 #include "update/Gewinnreihendownload.h"
 #include "update/Herstellerschluessel.h"
 #include "update/Signatur.h"
@@ -41,6 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
         if (bytes.size() != UpdateangabenGroesse || angaben->groesse <= 0 || angaben->sha256.size() != 32)
             std::abort();
     MinisignSchluesselLesen(bytes);
+
+    // A packed body: never more out than the cap, whatever comes in.
+    {
+        Entpacker entpacker(1 << 20);
+        qint64 heraus = 0;
+        entpacker.hinzu(bytes, [&](const char *, qsizetype n) { heraus += n; return true; });
+        if (heraus > (1 << 20) || entpacker.entpackt() > (1 << 20) + 64 * 1024)
+            std::abort();
+    }
 
     const QUrl url = Updateserver::Dateiadresse(QString::fromUtf8(bytes), Updateserver::Gewinnreihen);
     if (Updateserver::AdresseErlaubt(url) && url.scheme() != QLatin1String("https") && !Updateserver::IstLoopback(url))

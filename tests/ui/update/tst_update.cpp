@@ -296,6 +296,14 @@ private Q_SLOTS:
         QTest::newRow("a number twice") << Testserver::ok(doppelt) << false << "Eintrag 2 enthält die Zahl 2 zweimal";
         QTest::newRow("gzip bomb") << Testserver::gepackt(QByteArray(64 * 1024 * 1024, '\0')) << false
                                    << "entpackt größer als die erlaubten 16 MB";
+        // Packed bodies that can't be unpacked are damaged, not too large.
+        Testserver::Antwort kaputt = Testserver::gepackt(Testumgebung::ziehungen(200));
+        for (int i = 0; i < 40; ++i)
+            kaputt.roh[kaputt.roh.size() - 60 + i] = char(0xA5 ^ i);
+        QTest::newRow("damaged gzip body") << kaputt << false << "beschädigt";
+        Testserver::Antwort kopf = Testserver::gepackt(Testumgebung::ziehungen(200));
+        kopf.roh[kopf.roh.indexOf("\r\n\r\n") + 4] = 'X';
+        QTest::newRow("gzip body without its header") << kopf << false << "beschädigt";
         Testserver::Antwort abgeschnitten = Testserver::ok(Testumgebung::ziehungen(10));
         abgeschnitten.abbrechenNach = abgeschnitten.roh.size() - 40;
         QTest::newRow("truncated body") << abgeschnitten << false << "vorzeitig beendet";
