@@ -50,7 +50,8 @@ Versionspruefung::Versionspruefung(Zustand &zustand, Downloadlauf &lauf, QWidget
     m_aelter->setObjectName(QStringLiteral("LAelter"));
     m_aelter->setToolTip(QStringLiteral("Die verfügbare Version ist älter als die installierte."));
     m_aelter->setVisible(false);
-    zeile->addWidget(m_aelter, 1);
+    zeile->addWidget(m_aelter);
+    zeile->addStretch(1);
     raster->addLayout(zeile, 2, 1);
 
     m_bDown = new QPushButton(QStringLiteral("Download"), this);
