@@ -113,7 +113,6 @@ void Versionspruefung::BCalcClick()
     const QString signatur = m_zustand.Datenordner + Updatepruefung::Signaturdatei;
     QFile::remove(datei);
     QFile::remove(signatur);
-    m_angaben.reset();
     const Downloadauftrag auftrag = m_lauf.auftrag(Updateserver::Versionsdatei, datei, MaxDatendateiGroesse, true);
     const QString was = QStringLiteral("Die verfügbare Version wird erfragt.");
     m_lauf.starten(auftrag, was, [this, datei, signatur, was](const Downloadergebnis &ergebnis) {
