@@ -20,8 +20,8 @@ std::optional<Minisignschluessel> MinisignSchluesselLesen(const QByteArray &text
 struct Signaturergebnis
 {
     bool gueltig = false;
-    QString fehler;               // German: why the signature does not hold
-    QString vertrauterKommentar;  // the signed comment, when the signature holds
+    QString fehler;              // German: why the signature does not hold
+    QString vertrauterKommentar; // the signed comment, when the signature holds
 };
 
 // Checks `signaturdatei` (the text of a ".minisig" file) for `daten` against `schluessel`.

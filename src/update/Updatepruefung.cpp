@@ -53,7 +53,9 @@ Auskunft VersionsdateiPruefen(const QByteArray &versionsdatei, const QByteArray 
 QString InstallerPruefen(const QString &pfad, const Updateangaben &angaben, bool freigeben)
 {
     const Dateibeschreiber datei(::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (datei.fd < 0 || ::fstat(datei.fd, &info) != 0 || !S_ISREG(info.st_mode))
         return QStringLiteral("Die Update-Datei \u201E%1\u201C fehlt oder ist keine gewöhnliche Datei.").arg(pfad) +
                NichtGestartet;
@@ -107,7 +109,9 @@ QString PrivatenOrdnerAnlegen(const QString &ordner)
         return QStringLiteral("Der Ordner \u201E%1\u201C lässt sich nicht anlegen.").arg(ordner) + Absatz +
                SystemfehlerText(errno);
     const Dateibeschreiber d(::open(pfad.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (d.fd < 0 || ::fstat(d.fd, &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
         return QStringLiteral("An der Stelle des Ordners \u201E%1\u201C steht kein Ordner, der Ihnen allein "
                               "gehört (etwa eine Verknüpfung); das Update wird dort nicht abgelegt.")

@@ -58,8 +58,9 @@ private Q_SLOTS:
         QTest::newRow("full disk") << "voll"
                                    << "Die Datei ließ sich nicht vollständig schreiben. Auf dem Datenträger ist nicht "
                                       "genug Platz.";
-        QTest::newRow("missing folder") << "fehlt"
-                                        << "Die Datei ließ sich nicht anlegen. Die Datei oder ihr Ordner existiert nicht.";
+        QTest::newRow("missing folder")
+            << "fehlt"
+            << "Die Datei ließ sich nicht anlegen. Die Datei oder ihr Ordner existiert nicht.";
     }
     void scheitert()
     {
@@ -80,16 +81,17 @@ private Q_SLOTS:
         QString fehler;
         const QByteArray kanal =
             fehlerausgabe([&] { fehler = ArbeitsmappeSchreiben(tabelle, QStringLiteral("Tippreihen"), 6, datei); });
-        QCOMPARE(fehler, QStringLiteral("Die Arbeitsmappe \u201ETippreihen.xlsx\u201C konnte nicht geschrieben werden.") +
-                             Absatz + grund);
+        QCOMPARE(fehler,
+                 QStringLiteral("Die Arbeitsmappe \u201ETippreihen.xlsx\u201C konnte nicht geschrieben werden.") +
+                     Absatz + grund);
         QCOMPARE(kanal, QByteArray());
         QVERIFY(!QFileInfo::exists(datei));
 
         // The same through the export that hands the workbook to the spreadsheet program.
         if (fall == QLatin1String("voll") && ExcelVorhanden()) {
             Exportergebnis e;
-            const QByteArray kanal2 = fehlerausgabe(
-                [&] { e = ExcelExport(tabelle, QStringLiteral("Tippreihen"), 6, punkt.path()); });
+            const QByteArray kanal2 =
+                fehlerausgabe([&] { e = ExcelExport(tabelle, QStringLiteral("Tippreihen"), 6, punkt.path()); });
             QCOMPARE(e.art, Exportergebnis::Art::Fehler);
             QVERIFY2(e.fehler.contains(QStringLiteral("Auf dem Datenträger ist nicht genug Platz.")) &&
                          e.fehler.endsWith(Absatz + QStringLiteral("Ich breche ab.")),

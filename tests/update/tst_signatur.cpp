@@ -29,7 +29,9 @@ Updateangaben angabenFuer(const QByteArray &installer, const QString &version = 
 
 int modus(const QString &pfad)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return ::lstat(QFile::encodeName(pfad).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 } // namespace
@@ -71,27 +73,42 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fall");
         QTest::addColumn<QString>("fehler"); // empty: the signature holds
-        QTest::newRow("prehashed, the tool's default") << "gut" << "";
-        QTest::newRow("legacy, not prehashed") << "legacy" << "";
-        QTest::newRow("CR LF line ends") << "crlf" << "";
-        QTest::newRow("one byte of the file changed") << "byte" << "passt nicht zur Datei";
-        QTest::newRow("one byte appended") << "angehaengt" << "passt nicht zur Datei";
-        QTest::newRow("a key of someone else") << "fremd" << "fremden Schlüssel";
-        QTest::newRow("someone else's key, our key number") << "fremdeNummer" << "passt nicht zur Datei";
-        QTest::newRow("the signature of an older file") << "alt" << "passt nicht zur Datei";
-        QTest::newRow("trusted comment changed") << "kommentar" << "Kommentar";
-        QTest::newRow("no signature") << "leer" << "nicht lesbar";
-        QTest::newRow("an HTML page") << "html" << "nicht lesbar";
-        QTest::newRow("broken base64") << "base64" << "nicht lesbar";
-        QTest::newRow("unknown kind") << "art" << "unbekannten Art";
-        QTest::newRow("larger than a signature") << "gross" << "nicht lesbar";
+        QTest::newRow("prehashed, the tool's default") << "gut"
+                                                       << "";
+        QTest::newRow("legacy, not prehashed") << "legacy"
+                                               << "";
+        QTest::newRow("CR LF line ends") << "crlf"
+                                         << "";
+        QTest::newRow("one byte of the file changed") << "byte"
+                                                      << "passt nicht zur Datei";
+        QTest::newRow("one byte appended") << "angehaengt"
+                                           << "passt nicht zur Datei";
+        QTest::newRow("a key of someone else") << "fremd"
+                                               << "fremden Schlüssel";
+        QTest::newRow("someone else's key, our key number") << "fremdeNummer"
+                                                            << "passt nicht zur Datei";
+        QTest::newRow("the signature of an older file") << "alt"
+                                                        << "passt nicht zur Datei";
+        QTest::newRow("trusted comment changed") << "kommentar"
+                                                 << "Kommentar";
+        QTest::newRow("no signature") << "leer"
+                                      << "nicht lesbar";
+        QTest::newRow("an HTML page") << "html"
+                                      << "nicht lesbar";
+        QTest::newRow("broken base64") << "base64"
+                                       << "nicht lesbar";
+        QTest::newRow("unknown kind") << "art"
+                                      << "unbekannten Art";
+        QTest::newRow("larger than a signature") << "gross"
+                                                 << "nicht lesbar";
     }
     void signaturen()
     {
         QFETCH(QString, fall);
         QFETCH(QString, fehler);
         QByteArray datei = UpdateangabenSchreiben(angabenFuer("neues Update"));
-        QByteArray sig = m_schluessel->signieren(datei, fall == QLatin1String("legacy") ? QStringList{QStringLiteral("-l")} : QStringList{});
+        QByteArray sig = m_schluessel->signieren(
+            datei, fall == QLatin1String("legacy") ? QStringList{QStringLiteral("-l")} : QStringList{});
         QVERIFY(!sig.isEmpty());
         QList<QByteArray> z = sig.split('\n');
         if (fall == QLatin1String("crlf"))
@@ -109,7 +126,8 @@ private Q_SLOTS:
             z[1] = roh.toBase64();
             sig = z.join('\n');
         } else if (fall == QLatin1String("alt"))
-            sig = m_schluessel->signieren(UpdateangabenSchreiben(angabenFuer("altes Update", QStringLiteral("1.5.9.0"))));
+            sig =
+                m_schluessel->signieren(UpdateangabenSchreiben(angabenFuer("altes Update", QStringLiteral("1.5.9.0"))));
         else if (fall == QLatin1String("kommentar")) {
             z[2] = "trusted comment: timestamp:1796963820\tfile:verinfos.qta\tversion:9.9.9.9";
             sig = z.join('\n');
@@ -138,12 +156,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<bool>("gut");
-        QTest::newRow("the .pub file")
-            << QByteArray("untrusted comment: minisign public key C6C2A9E5F9B2107\n"
-                          "RWQHIZtfnipsDKT/dH2neKRnRIu9qlkpRG+/ZMPhmF9U2bdN9DIeEJ6Z\n")
-            << true;
-        QTest::newRow("its base64 line") << QByteArray("RWQHIZtfnipsDKT/dH2neKRnRIu9qlkpRG+/ZMPhmF9U2bdN9DIeEJ6Z") << true;
-        QTest::newRow("one character short") << QByteArray("RWQHIZtfnipsDKT/dH2neKRnRIu9qlkpRG+/ZMPhmF9U2bdN9DIeEJ6") << false;
+        QTest::newRow("the .pub file") << QByteArray("untrusted comment: minisign public key C6C2A9E5F9B2107\n"
+                                                     "RWQHIZtfnipsDKT/dH2neKRnRIu9qlkpRG+/ZMPhmF9U2bdN9DIeEJ6Z\n")
+                                       << true;
+        QTest::newRow("its base64 line") << QByteArray("RWQHIZtfnipsDKT/dH2neKRnRIu9qlkpRG+/ZMPhmF9U2bdN9DIeEJ6Z")
+                                         << true;
+        QTest::newRow("one character short")
+            << QByteArray("RWQHIZtfnipsDKT/dH2neKRnRIu9qlkpRG+/ZMPhmF9U2bdN9DIeEJ6") << false;
         QTest::newRow("not Ed") << QByteArray("AAAHIZtfnipsDKT/dH2neKRnRIu9qlkpRG+/ZMPhmF9U2bdN9DIeEJ6Z") << false;
         QTest::newRow("empty") << QByteArray() << false;
     }
@@ -176,7 +195,8 @@ private Q_SLOTS:
         QCOMPARE(angaben->sha256, sha256(installer));
         QCOMPARE(VersionLesen(datei).value_or(QString()), QStringLiteral("1.6.0.0"));
 
-        for (const QString &falsch : {QStringLiteral("404"), QStringLiteral("1.6.0.0.0.0.0.10"), QStringLiteral("1.6 beta")}) {
+        for (const QString &falsch :
+             {QStringLiteral("404"), QStringLiteral("1.6.0.0.0.0.0.10"), QStringLiteral("1.6 beta")}) {
             p.start(QStringLiteral("/bin/sh"),
                     {QStringLiteral(QUINTARO_TESTDATA "/../../scripts/versionsdatei.sh"), falsch, pfad});
             QVERIFY(p.waitForFinished(30000));
@@ -205,8 +225,7 @@ private Q_SLOTS:
         QByteArray fuell = gut;
         fuell[60] = 1;
         QTest::newRow("filling not zero") << fuell << false;
-        QTest::newRow("version 404")
-            << UpdateangabenSchreiben(angabenFuer("abc", QStringLiteral("404"))) << false;
+        QTest::newRow("version 404") << UpdateangabenSchreiben(angabenFuer("abc", QStringLiteral("404"))) << false;
     }
     void updateangabenLesen()
     {
@@ -220,13 +239,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("ergebnis");
-        QTest::newRow("older") << "1.4.9.0" << "1.5.0.0" << -1;
-        QTest::newRow("same") << "1.5.0.0" << "1.5.0.0" << 0;
-        QTest::newRow("newer") << "1.6.0.0" << "1.5.0.0" << 1;
-        QTest::newRow("10 after 9, not as text") << "1.10" << "1.9" << 1;
-        QTest::newRow("a missing part is 0") << "1.5" << "1.5.0.0" << 0;
-        QTest::newRow("leading zeros") << "1.05" << "1.5" << 0;
-        QTest::newRow("longer than any integer") << "99999999999999" << "99999999999998.9" << 1;
+        QTest::newRow("older") << "1.4.9.0"
+                               << "1.5.0.0" << -1;
+        QTest::newRow("same") << "1.5.0.0"
+                              << "1.5.0.0" << 0;
+        QTest::newRow("newer") << "1.6.0.0"
+                               << "1.5.0.0" << 1;
+        QTest::newRow("10 after 9, not as text") << "1.10"
+                                                 << "1.9" << 1;
+        QTest::newRow("a missing part is 0") << "1.5"
+                                             << "1.5.0.0" << 0;
+        QTest::newRow("leading zeros") << "1.05"
+                                       << "1.5" << 0;
+        QTest::newRow("longer than any integer") << "99999999999999"
+                                                 << "99999999999998.9" << 1;
     }
     void versionVergleichen()
     {
@@ -242,15 +268,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fall");
         QTest::addColumn<QString>("fehler"); // empty: it may start
-        QTest::newRow("as signed") << "gut" << "";
-        QTest::newRow("one byte of the installer changed") << "byte" << "Prüfsumme (SHA-256) weicht ab";
-        QTest::newRow("installer longer") << "laenger" << "der Hersteller hat 3.000 Bytes signiert";
-        QTest::newRow("installer missing") << "fehlt" << "fehlt oder ist keine gewöhnliche Datei";
-        QTest::newRow("a link to a good copy") << "link" << "fehlt oder ist keine gewöhnliche Datei";
-        QTest::newRow("no signature") << "ohneSignatur" << "nicht vom Hersteller signiert";
-        QTest::newRow("signed by another key") << "fremd" << "nicht vom Hersteller signiert";
-        QTest::newRow("version file changed after signing") << "versionsdatei" << "nicht vom Hersteller signiert";
-        QTest::newRow("an old signature on a new version file") << "alteSignatur" << "nicht vom Hersteller signiert";
+        QTest::newRow("as signed") << "gut"
+                                   << "";
+        QTest::newRow("one byte of the installer changed") << "byte"
+                                                           << "Prüfsumme (SHA-256) weicht ab";
+        QTest::newRow("installer longer") << "laenger"
+                                          << "der Hersteller hat 3.000 Bytes signiert";
+        QTest::newRow("installer missing") << "fehlt"
+                                           << "fehlt oder ist keine gewöhnliche Datei";
+        QTest::newRow("a link to a good copy") << "link"
+                                               << "fehlt oder ist keine gewöhnliche Datei";
+        QTest::newRow("no signature") << "ohneSignatur"
+                                      << "nicht vom Hersteller signiert";
+        QTest::newRow("signed by another key") << "fremd"
+                                               << "nicht vom Hersteller signiert";
+        QTest::newRow("version file changed after signing") << "versionsdatei"
+                                                            << "nicht vom Hersteller signiert";
+        QTest::newRow("an old signature on a new version file") << "alteSignatur"
+                                                                << "nicht vom Hersteller signiert";
     }
     void updatePruefen()
     {

@@ -7,10 +7,10 @@
 #include "ui/update/Downloadlauf.h"
 #include "ui/update/Paketinstallation.h"
 #include "ui/update/Updateteile.h"
-#include "update/Updateserver.h"
 #include "update/Internet.h"
 #include "update/Signatur.h"
 #include "update/Updatepruefung.h"
+#include "update/Updateserver.h"
 #include "update/Versionsdatei.h"
 
 #include <QFile>
@@ -129,15 +129,14 @@ void Versionspruefung::BCalcClick()
             if (ergebnis2.status == Downloadstatus::Abgebrochen)
                 return;
             const Dateiinhalt version = DateiLesen(datei);
-            const Dateiinhalt sig = ergebnis2.status == Downloadstatus::Erfolg
-                                        ? DateiLesen(signatur, MaxSignaturGroesse)
-                                        : Dateiinhalt{};
+            const Dateiinhalt sig =
+                ergebnis2.status == Downloadstatus::Erfolg ? DateiLesen(signatur, MaxSignaturGroesse) : Dateiinhalt{};
             QString signaturfehler;
             if (sig.status != Dateiinhalt::Status::Gelesen)
                 signaturfehler = QStringLiteral("Die Versionsdatei ist nicht vom Hersteller signiert: die Signatur "
-                                       "\u201E%1\u201C fehlt.")
-                            .arg(Updatepruefung::Signaturdatei) +
-                        (ergebnis2.fehler.isEmpty() ? QString() : Absatz + ergebnis2.fehler);
+                                                "\u201E%1\u201C fehlt.")
+                                     .arg(Updatepruefung::Signaturdatei) +
+                                 (ergebnis2.fehler.isEmpty() ? QString() : Absatz + ergebnis2.fehler);
             versionAuswerten(version.daten, sig.daten, version.fehler, signaturfehler);
         });
     });
@@ -188,7 +187,8 @@ void Versionspruefung::BDownClick()
         return;
     }
     // Removed, not written through: a link in its place is gone with it.
-    for (const QString &name : {Updateserver::InstallerLokal, Updateserver::Versionsdatei, Updatepruefung::Signaturdatei})
+    for (const QString &name :
+         {Updateserver::InstallerLokal, Updateserver::Versionsdatei, Updatepruefung::Signaturdatei})
         QFile::remove(ordner + name);
     m_bSetup->setEnabled(false);
     // Not a byte more than the maker signed.
