@@ -616,16 +616,17 @@ private Q_SLOTS:
             a.server.setze(QStringLiteral("/downloads/verinfos.qta.minisig"),
                            Testserver::ok(m_schluessel->signieren(updateangaben(Installer), {QStringLiteral("-l")})));
         TFUpdate *f = a.oeffnen(m_zertifikat);
+        f->lauf().optionen.zeitlimitMs = 10000; // a TLS handshake may take a while in a sanitizer build
         const QString programm = f->versionspruefung()->uebergabe.programmdatei;
         QVERIFY(QDir().mkpath(QFileInfo(programm).absolutePath()));
         QVERIFY(schreibe(programm, "altes Programm"));
         const QByteArray einstellungen = a.u.lies(Dateinamen::Einstellungen);
 
         a.klicke("BCalc");
-        QTRY_VERIFY(a.teil<QPushButton>("BDown")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
         QCOMPARE(a.text("PvVersion"), QStringLiteral("1.6.0.0"));
         a.klicke("BDown");
-        QTRY_VERIFY(a.teil<QPushButton>("BSetup")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BSetup")->isEnabled(), 20000);
         bild(f, QStringLiteral("update-installer"));
         const QString ordner = f->versionspruefung()->updateordner();
         QCOMPARE(ordner, a.u.zustand.Datenordner + QStringLiteral("Update/"));
@@ -699,7 +700,7 @@ private Q_SLOTS:
 
         QTRY_VERIFY(a.teil<QPushButton>("Bupdate")->isEnabled());
         a.klicke("Bupdate");
-        QTRY_VERIFY(a.ende(1));
+        QTRY_VERIFY_WITH_TIMEOUT(a.ende(1), 20000);
         QCOMPARE(a.meldungen.texte(), QStringList{QStringLiteral("Download abgeschlossen.")});
         QCOMPARE(a.u.lies(Dateinamen::Gewinnreihen), Testumgebung::ziehungen(4));
         for (const QByteArray &anfrage : std::as_const(a.server.anfragen))
@@ -740,9 +741,9 @@ private Q_SLOTS:
         bieteUpdate(a, QByteArray(64, '\x01'));
         TFUpdate *f = a.oeffnen();
         a.klicke("BCalc");
-        QTRY_VERIFY(a.teil<QPushButton>("BDown")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
         a.klicke("BDown");
-        QTRY_VERIFY(a.teil<QPushButton>("BSetup")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BSetup")->isEnabled(), 20000);
         a.meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
         a.klicke("BSetup");
         QCOMPARE(a.meldungen.eintraege.size(), 2);
@@ -763,9 +764,9 @@ private Q_SLOTS:
         a.u.schreibe(QStringLiteral("Update/Update.exe"), "altes Update");
         a.oeffnen();
         a.klicke("BCalc");
-        QTRY_VERIFY(a.teil<QPushButton>("BDown")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
         a.klicke("BDown");
-        QTRY_VERIFY(a.ende(1));
+        QTRY_VERIFY_WITH_TIMEOUT(a.ende(1), 20000);
         QVERIFY(a.meldungen.eintraege[0].text.startsWith(Gescheitert + Absatz));
         QVERIFY(a.meldungen.eintraege[0].text.contains(QStringLiteral("404")));
         QVERIFY(!a.teil<QPushButton>("BSetup")->isEnabled());
@@ -796,10 +797,11 @@ private Q_SLOTS:
         bieteUpdate(a, Installer);
         a.server.setze(QStringLiteral("/downloads/qtaupdate.exe"), Testserver::ok(installer));
         TFUpdate *f = a.oeffnen(m_zertifikat);
+        f->lauf().optionen.zeitlimitMs = 10000; // a TLS handshake may take a while in a sanitizer build
         a.klicke("BCalc");
-        QTRY_VERIFY(a.teil<QPushButton>("BDown")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
         a.klicke("BDown");
-        QTRY_VERIFY(a.ende(1));
+        QTRY_VERIFY_WITH_TIMEOUT(a.ende(1), 20000);
         QCOMPARE(a.meldungen.eintraege.size(), 1);
         const auto &m = a.meldungen.eintraege[0];
         QCOMPARE(m.art, download ? Art::Fehler : Art::Information);
@@ -825,9 +827,9 @@ private Q_SLOTS:
         bieteUpdate(a, Installer);
         TFUpdate *f = a.oeffnen();
         a.klicke("BCalc");
-        QTRY_VERIFY(a.teil<QPushButton>("BDown")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
         a.klicke("BDown");
-        QTRY_VERIFY(a.teil<QPushButton>("BSetup")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BSetup")->isEnabled(), 20000);
         const QString datei = f->versionspruefung()->updateordner() + QStringLiteral("Update.exe");
         QByteArray anders = Installer;
         anders.replace("gestartet", "getauscht");
