@@ -3,7 +3,10 @@
 
 #include "model/Datum.h"
 #include "model/Records.h"
+#include "update/Entpacker.h"
 #include "update/Gewinnreihendownload.h"
+#include "update/Herstellerschluessel.h"
+#include "update/Signatur.h"
 #include "update/Updateserver.h"
 #include "update/Versionsdatei.h"
 
@@ -30,6 +33,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
         for (const QChar c : *version)
             if (!c.isPrint())
                 std::abort();
+    }
+
+    // A signature file from the server: read, never accepted for bytes nobody signed.
+    if (MinisignPruefen(bytes.left(96), bytes, Herstellerschluessel()).gueltig)
+        std::abort();
+    if (const auto angaben = UpdateangabenLesen(bytes))
+        if (bytes.size() != UpdateangabenGroesse || angaben->groesse <= 0 || angaben->sha256.size() != 32)
+            std::abort();
+    MinisignSchluesselLesen(bytes);
+
+    // A packed body: never more out than the cap, whatever comes in.
+    {
+        Entpacker entpacker(1 << 20);
+        qint64 heraus = 0;
+        entpacker.hinzu(bytes, [&](const char *, qsizetype n) { heraus += n; return true; });
+        if (heraus > (1 << 20) || entpacker.entpackt() > (1 << 20) + 64 * 1024)
+            std::abort();
     }
 
     const QUrl url = Updateserver::Dateiadresse(QString::fromUtf8(bytes), Updateserver::Gewinnreihen);

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libqt6opengl6-dev qt6-translations-l10n qt6-charts-dev
   libxlsxwriter-dev libzip-dev libfreexl-dev
+  zlib1g-dev
   libqt6sql6-sqlite libsodium-dev minisign
   libreoffice-calc
   fp-utils libchm-dev

@@ -19,6 +19,9 @@
 #include <array>
 #include <vector>
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,6 +41,60 @@ void alteExporteLoeschen(const QString &ordner)
     for (const QFileInfo &f : alte)
         if (f.lastModified() < grenze)
             QFile::remove(f.absoluteFilePath());
+}
+
+// libxlsxwriter reports its failures on the standard error channel as raw "[ERROR]" lines; the
+// program says what went wrong in German instead, so the channel is muted around its calls.
+class FehlerkanalStumm
+{
+public:
+    FehlerkanalStumm()
+    {
+        std::fflush(stderr);
+        m_alt = ::dup(STDERR_FILENO);
+        const int nichts = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_alt >= 0 && nichts >= 0)
+            ::dup2(nichts, STDERR_FILENO);
+        if (nichts >= 0)
+            ::close(nichts);
+    }
+    ~FehlerkanalStumm()
+    {
+        std::fflush(stderr);
+        if (m_alt >= 0) {
+            ::dup2(m_alt, STDERR_FILENO);
+            ::close(m_alt);
+        }
+    }
+    FehlerkanalStumm(const FehlerkanalStumm &) = delete;
+    FehlerkanalStumm &operator=(const FehlerkanalStumm &) = delete;
+
+private:
+    int m_alt = -1;
+};
+
+// The library's failure in German, with the system's cause where it left one.
+QString mappenfehlerText(lxw_error fehler, int systemfehler)
+{
+    QString text;
+    switch (fehler) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return SystemfehlerText(ENOMEM);
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        text = QStringLiteral("Die Datei ließ sich nicht anlegen.");
+        break;
+    case LXW_ERROR_CREATING_TMPFILE:
+        text = QStringLiteral("Eine temporäre Datei für die Arbeitsmappe ließ sich nicht anlegen.");
+        break;
+    default:
+        text = QStringLiteral("Die Datei ließ sich nicht vollständig schreiben.");
+        break;
+    }
+    // Only causes that concern the file; errno may hold a stale value from a call that went well.
+    for (const int ursache : {ENOSPC, EDQUOT, EFBIG, EROFS, EIO, EACCES, EPERM, ENOENT, ENOTDIR, EISDIR})
+        if (systemfehler == ursache)
+            text += QLatin1Char(' ') + SystemfehlerText(systemfehler);
+    return text;
 }
 
 } // namespace
@@ -64,12 +121,17 @@ QString ArbeitsmappeSchreiben(const TextTabelle &tabelle, const QString &blattna
         return eigene;
     const QString name = QFileInfo(datei).fileName();
     const QByteArray pfad = QFile::encodeName(datei);
-    lxw_workbook *mappe = workbook_new(pfad.constData());
+    lxw_workbook *mappe = nullptr;
+    {
+        const FehlerkanalStumm stumm;
+        mappe = workbook_new(pfad.constData());
+    }
     if (!mappe)
         return QStringLiteral("Die Arbeitsmappe \u201E%1\u201C konnte nicht angelegt werden.").arg(name);
     const QByteArray blatt = blattname.toUtf8();
     lxw_worksheet *arbeitsblatt = workbook_add_worksheet(mappe, blatt.constData());
     if (!arbeitsblatt) {
+        const FehlerkanalStumm stumm;
         workbook_close(mappe);
         QFile::remove(datei);
         return QStringLiteral("Das Tabellenblatt \u201E%1\u201C konnte nicht angelegt werden.").arg(blattname);
@@ -109,11 +171,18 @@ QString ArbeitsmappeSchreiben(const TextTabelle &tabelle, const QString &blattna
             worksheet_set_column(arbeitsblatt, static_cast<lxw_col_t>(s), static_cast<lxw_col_t>(s),
                                  breiten[static_cast<std::size_t>(s)] + 1.0, nullptr);
 
-    const lxw_error fehler = workbook_close(mappe);
+    lxw_error fehler = LXW_NO_ERROR;
+    int systemfehler = 0;
+    {
+        const FehlerkanalStumm stumm;
+        errno = 0;
+        fehler = workbook_close(mappe);
+        systemfehler = errno;
+    }
     if (fehler != LXW_NO_ERROR) {
         QFile::remove(datei);
         return QStringLiteral("Die Arbeitsmappe \u201E%1\u201C konnte nicht geschrieben werden.").arg(name) + Absatz +
-               QString::fromUtf8(lxw_strerror(fehler));
+               mappenfehlerText(fehler, systemfehler);
     }
     return QString();
 }

@@ -238,14 +238,20 @@ QStringList ResteEntfernen(const QString &datenordner, qint64 mindestalterSekund
     static const QRegularExpression Rest(QStringLiteral("^(%1|%2|.+\\.[qQ][tT][tT])\\.[A-Za-z]{6}$")
                                              .arg(QRegularExpression::escape(Dateinamen::Gewinnreihen),
                                                   QRegularExpression::escape(Dateinamen::Einstellungen)));
+    // The dated copies of the history in "Sicherungen" are written the same way.
+    static const QRegularExpression KopieRest(QStringLiteral("^GReihen .+\\.qtgz\\.[A-Za-z]{6}$"));
     const QDateTime grenze = QDateTime::currentDateTimeUtc().addSecs(-mindestalterSekunden);
     QStringList entfernt;
-    const QFileInfoList dateien = QDir(datenordner).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QFileInfo &datei : dateien) {
-        if (!Rest.match(datei.fileName()).hasMatch() || datei.lastModified().toUTC() > grenze)
-            continue;
-        if (QFile::remove(datei.absoluteFilePath()))
-            entfernt << datei.fileName();
-    }
+    const auto aufraeumen = [&](const QString &ordner, const QRegularExpression &muster, const QString &vorsatz) {
+        const QFileInfoList dateien = QDir(ordner).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        for (const QFileInfo &datei : dateien) {
+            if (!muster.match(datei.fileName()).hasMatch() || datei.lastModified().toUTC() > grenze)
+                continue;
+            if (QFile::remove(datei.absoluteFilePath()))
+                entfernt << vorsatz + datei.fileName();
+        }
+    };
+    aufraeumen(datenordner, Rest, QString());
+    aufraeumen(datenordner + QStringLiteral("/Sicherungen"), KopieRest, QStringLiteral("Sicherungen/"));
     return entfernt;
 }

@@ -36,7 +36,8 @@ QString SystemfehlerText(int fehlernummer);
 QString DateiFehlerText(const QString &datei, const QString &systemtext, bool schreiben);
 
 // The temporary files that interrupted writes of the program's data files (draw history,
-// settings, tickets) left in `datenordner`, when their last change lies at least
+// settings, tickets) left in `datenordner`, and those of dated copies in its folder
+// "Sicherungen" (named "Sicherungen/NAME" in the result), when their last change lies at least
 // `mindestalterSekunden` back: a younger one may be the save of a second running instance.
 // Returns the names removed.
 QStringList ResteEntfernen(const QString &datenordner, qint64 mindestalterSekunden = 10 * 60);

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QMutex>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ const QString Sicherungsordner = QStringLiteral("Sicherungen");
 constexpr int MaxSicherungen = 1000;
 // As many links as the system follows on the way to a file.
 constexpr int MaxVerknuepfungen = 40;
+// Folders above a target that are looked at; deeper than any real path goes.
+constexpr int MaxOrdnertiefe = 256;
 
 QMutex schutzSperre;
 QStringList geschuetzt; // the registered data folders, as given
@@ -72,6 +75,22 @@ QStringList wege(const QString &pfad)
     return ergebnis;
 }
 
+// The folder `pfad` would lie in and every folder above it, by their identity on the disk: ".."
+// is what the system resolves, so neither links nor bind mounts on the way change the answer.
+QList<Kennung> ordnerkette(const QString &pfad)
+{
+    QList<Kennung> kette;
+    QString ordner = QFileInfo(pfad).absolutePath();
+    for (int i = 0; i < MaxOrdnertiefe; ++i) {
+        const std::optional<Kennung> k = kennung(ordner);
+        if (!k || (!kette.isEmpty() && kette.constLast() == *k))
+            break; // gone, or the root, whose ".." is itself
+        kette << *k;
+        ordner += QStringLiteral("/..");
+    }
+    return kette;
+}
+
 bool liegtIn(const QString &pfad, const QString &ordner)
 {
     return pfad == ordner || pfad.startsWith(ordner + QLatin1Char('/'));
@@ -108,8 +127,24 @@ QString gegenOrdner(const QStringList &zielwege, const std::optional<Kennung> &z
             return ablehnung(zielpfad, eigene);
     }
 
-    // The folder of dated copies: nothing in it nor the folder itself, nor a link to one of them.
+    // The same folder reached another way (a bind mount, a path the links above do not show):
+    // its identity decides. A file that does not exist yet has no identity, its folder has.
+    const std::optional<Kennung> datenKennung = kennung(ordner);
     const QString sicherungen = ordner + Sicherungsordner;
+    const std::optional<Kennung> sicherungsKennung = kennung(sicherungen);
+    for (const QString &w : zielwege) {
+        const QList<Kennung> kette = ordnerkette(w);
+        const QString name = QFileInfo(w).fileName();
+        if (datenKennung && !kette.isEmpty() && kette.constFirst() == *datenKennung)
+            for (const QString &eigene : {Dateinamen::Gewinnreihen, Dateinamen::Sicherung, Dateinamen::Einstellungen,
+                                          Datensperre::dateiname()})
+                if (name == eigene)
+                    return ablehnung(zielpfad, eigene);
+        if (sicherungsKennung && kette.contains(*sicherungsKennung))
+            return ablehnung(zielpfad, Sicherungsordner);
+    }
+
+    // The folder of dated copies: nothing in it nor the folder itself, nor a link to one of them.
     QStringList orte = wege(sicherungen);
     if (const QString echt = QFileInfo(sicherungen).canonicalFilePath(); !echt.isEmpty())
         orte << echt;
@@ -118,7 +153,7 @@ QString gegenOrdner(const QStringList &zielwege, const std::optional<Kennung> &z
             if (liegtIn(w, ort))
                 return ablehnung(zielpfad, Sicherungsordner);
     if (ziel) {
-        if (kennung(sicherungen) == ziel)
+        if (sicherungsKennung == ziel)
             return ablehnung(zielpfad, Sicherungsordner);
         QDirIterator kopien(sicherungen, QDir::Files | QDir::Hidden | QDir::System);
         for (int i = 0; i < MaxSicherungen && kopien.hasNext(); ++i)

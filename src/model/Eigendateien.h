@@ -16,7 +16,9 @@ void schuetzen(const QString &datenordner);
 // Checks against every protected data folder, and against `datenordner` as well when given.
 // A target is one of the files when its canonical folder and name (those of every symbolic
 // link on the way included) are those of the file, or, where both exist, when both are the
-// same file on the disk (device and inode).
+// same file on the disk (device and inode). The folder a target would lie in counts by its
+// device and inode too, so a bind mount of the data folder or of `Sicherungen` reaches no file
+// of them either: no own file is written and no file made anywhere inside `Sicherungen`.
 QString pruefen(const QString &ziel, const QString &datenordner = QString());
 
 } // namespace Eigendateien

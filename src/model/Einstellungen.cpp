@@ -4,27 +4,27 @@
 #include "model/Textdekodierung.h"
 
 #include <QFile>
+#include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
 namespace {
 
-// One line of the file with the line break that followed it ("\n", "\r\n", or none at the
-// end of the file). Lines the program does not change are written back exactly as read.
-struct Zeile
-{
-    QString text;
-    QString ende;
-};
-
+// The whole file as text. Lines are never kept one by one: a file of millions of empty lines
+// costs what its text costs, and every access walks it once.
 struct Inhalt
 {
-    QList<Zeile> zeilen;
+    QString text;
     bool bom = false;
     QString fehler; // why the existing file could not be read; empty when it was or is missing
 };
 
 const QByteArray Bom("\xEF\xBB\xBF");
+
+// A section listing returns at most this many keys; the program's own sections hold a few
+// hundred at most.
+constexpr qsizetype MaxAbschnittseintraege = 10000;
 
 Inhalt lesen(const QString &datei)
 {
@@ -34,44 +34,55 @@ Inhalt lesen(const QString &datei)
         inhalt.fehler = gelesen.fehler;
         return inhalt;
     }
-    const DekodierterText dekodiert = TextDekodieren(gelesen.daten);
+    DekodierterText dekodiert = TextDekodieren(gelesen.daten);
     inhalt.bom = dekodiert.kodierung == Textkodierung::Utf8 && gelesen.daten.startsWith(Bom);
-    const QString &text = dekodiert.text;
-    qsizetype anfang = 0;
-    while (anfang < text.size()) {
-        const qsizetype umbruch = text.indexOf(QLatin1Char('\n'), anfang);
-        if (umbruch < 0) {
-            inhalt.zeilen.append({text.mid(anfang), QString()});
-            break;
-        }
-        const bool cr = umbruch > anfang && text[umbruch - 1] == QLatin1Char('\r');
-        const qsizetype ende = cr ? umbruch - 1 : umbruch;
-        inhalt.zeilen.append({text.mid(anfang, ende - anfang), cr ? QStringLiteral("\r\n") : QStringLiteral("\n")});
-        anfang = umbruch + 1;
-    }
+    inhalt.text = std::move(dekodiert.text);
     return inhalt;
 }
 
-// New lines take the line break the file uses, "\n" for a new file.
-QString zeilenende(const Inhalt &inhalt)
+// One line: its text is [anfang, ende), the next line begins at `weiter` (after "\n" or "\r\n").
+struct Zeilenspanne
 {
-    for (const Zeile &z : inhalt.zeilen)
-        if (!z.ende.isEmpty())
-            return z.ende;
-    return QStringLiteral("\n");
+    qsizetype anfang = 0;
+    qsizetype ende = 0;
+    qsizetype weiter = 0;
+};
+
+// Walks the lines of a text from `ab` on, keeping nothing.
+class Zeilenleser
+{
+public:
+    Zeilenleser(QStringView text, qsizetype ab = 0) : m_text(text), m_pos(ab) {}
+    bool naechste(Zeilenspanne &z)
+    {
+        if (m_pos >= m_text.size())
+            return false;
+        const qsizetype umbruch = m_text.indexOf(QLatin1Char('\n'), m_pos);
+        z.anfang = m_pos;
+        if (umbruch < 0) {
+            z.ende = z.weiter = m_text.size();
+        } else {
+            const bool cr = umbruch > m_pos && m_text[umbruch - 1] == QLatin1Char('\r');
+            z.ende = cr ? umbruch - 1 : umbruch;
+            z.weiter = umbruch + 1;
+        }
+        m_pos = z.weiter;
+        return true;
+    }
+
+private:
+    QStringView m_text;
+    qsizetype m_pos;
+};
+
+QStringView zeilentext(QStringView text, const Zeilenspanne &z)
+{
+    return text.mid(z.anfang, z.ende - z.anfang);
 }
 
-void einfuegen(Inhalt &inhalt, qsizetype stelle, const QString &text)
+std::optional<QStringView> abschnittsname(QStringView zeile)
 {
-    const QString ende = zeilenende(inhalt);
-    if (stelle > 0 && inhalt.zeilen[stelle - 1].ende.isEmpty())
-        inhalt.zeilen[stelle - 1].ende = ende; // the old last line had no line break
-    inhalt.zeilen.insert(stelle, {text, ende});
-}
-
-std::optional<QString> abschnittsname(const QString &zeile)
-{
-    const QString t = zeile.trimmed();
+    const QStringView t = zeile.trimmed();
     if (!t.startsWith(QLatin1Char('[')))
         return std::nullopt;
     const qsizetype ende = t.indexOf(QLatin1Char(']'));
@@ -80,32 +91,38 @@ std::optional<QString> abschnittsname(const QString &zeile)
     return t.mid(1, ende - 1).trimmed();
 }
 
-bool gleich(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool gleich(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-// Index of the section's header line, or -1.
-qsizetype findeAbschnitt(const QList<Zeile> &zeilen, const QString &abschnitt)
+// Where a section lies: its header line and the start of the next header (or the end).
+struct Abschnittslage
 {
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const auto name = abschnittsname(zeilen[i].text);
-        if (name && gleich(*name, abschnitt))
-            return i;
+    Zeilenspanne kopf;
+    qsizetype ende = 0;
+};
+
+// The first section of that name.
+std::optional<Abschnittslage> findeAbschnitt(QStringView text, QStringView abschnitt)
+{
+    Zeilenleser leser(text);
+    Zeilenspanne z;
+    std::optional<Abschnittslage> lage;
+    while (leser.naechste(z)) {
+        const auto name = abschnittsname(zeilentext(text, z));
+        if (!name)
+            continue;
+        if (lage) {
+            lage->ende = z.anfang;
+            return lage;
+        }
+        if (gleich(*name, abschnitt))
+            lage = Abschnittslage{z, text.size()};
     }
-    return -1;
+    return lage;
 }
 
-// One past the last line of the section that starts at `kopf`.
-qsizetype abschnittsEnde(const QList<Zeile> &zeilen, qsizetype kopf)
+std::optional<QStringView> schluesselDerZeile(QStringView zeile)
 {
-    qsizetype i = kopf + 1;
-    while (i < zeilen.size() && !abschnittsname(zeilen[i].text))
-        ++i;
-    return i;
-}
-
-std::optional<QString> schluesselDerZeile(const QString &zeile)
-{
-    const QString t = zeile.trimmed();
-    if (t.startsWith(QLatin1Char(';')))
+    if (zeile.trimmed().startsWith(QLatin1Char(';')))
         return std::nullopt;
     const qsizetype gleichheitszeichen = zeile.indexOf(QLatin1Char('='));
     if (gleichheitszeichen < 0)
@@ -113,31 +130,64 @@ std::optional<QString> schluesselDerZeile(const QString &zeile)
     return zeile.left(gleichheitszeichen).trimmed();
 }
 
-QString wertDerZeile(const QString &zeile) { return zeile.mid(zeile.indexOf(QLatin1Char('=')) + 1).trimmed(); }
+QStringView wertDerZeile(QStringView zeile) { return zeile.mid(zeile.indexOf(QLatin1Char('=')) + 1).trimmed(); }
+
+// Calls `tun` for every key line of the section until it returns false.
+template <class Tun> void abschnittDurchgehen(QStringView text, const Abschnittslage &lage, Tun tun)
+{
+    Zeilenleser leser(text, lage.kopf.weiter);
+    Zeilenspanne z;
+    while (leser.naechste(z) && z.anfang < lage.ende)
+        if (!tun(z))
+            return;
+}
 
 std::optional<QString> wert(const QString &datei, const QString &abschnitt, const QString &schluessel)
 {
-    const QList<Zeile> zeilen = lesen(datei).zeilen;
-    const qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
-    if (kopf < 0)
+    const Inhalt inhalt = lesen(datei);
+    const QStringView text = inhalt.text;
+    const auto lage = findeAbschnitt(text, abschnitt);
+    if (!lage)
         return std::nullopt;
-    const qsizetype ende = abschnittsEnde(zeilen, kopf);
-    for (qsizetype i = kopf + 1; i < ende; ++i) {
-        const auto s = schluesselDerZeile(zeilen[i].text);
+    std::optional<QString> gefunden;
+    abschnittDurchgehen(text, *lage, [&](const Zeilenspanne &z) {
+        const QStringView zeile = zeilentext(text, z);
+        const auto s = schluesselDerZeile(zeile);
         if (s && gleich(*s, schluessel))
-            return wertDerZeile(zeilen[i].text);
+            gefunden = wertDerZeile(zeile).toString();
+        return !gefunden;
+    });
+    return gefunden;
+}
+
+// New lines take the line break the file uses, "\n" for a new file.
+QString zeilenende(QStringView text)
+{
+    const qsizetype umbruch = text.indexOf(QLatin1Char('\n'));
+    if (umbruch > 0 && text[umbruch - 1] == QLatin1Char('\r'))
+        return QStringLiteral("\r\n");
+    return QStringLiteral("\n");
+}
+
+// Puts `zeilen` (each followed by the file's line break) at the start of a line, `stelle`.
+void einfuegen(QString &text, qsizetype stelle, const QStringList &zeilen)
+{
+    if (zeilen.isEmpty())
+        return;
+    const QString ende = zeilenende(text);
+    if (stelle == text.size() && !text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) {
+        text += ende; // the old last line had no line break
+        stelle = text.size();
     }
-    return std::nullopt;
+    QString neu;
+    for (const QString &z : zeilen)
+        neu += z + ende;
+    text.insert(stelle, neu);
 }
 
 QByteArray alsBytes(const Inhalt &inhalt)
 {
-    QByteArray daten = inhalt.bom ? Bom : QByteArray();
-    for (const Zeile &zeile : inhalt.zeilen) {
-        daten += zeile.text.toUtf8();
-        daten += zeile.ende.toLatin1();
-    }
-    return daten;
+    return (inhalt.bom ? Bom : QByteArray()) + inhalt.text.toUtf8();
 }
 
 QString unlesbar(const QString &grund)
@@ -153,9 +203,9 @@ QString unlesbar(const QString &grund)
 class Einstellungen::Aenderung
 {
 public:
-    explicit Aenderung(const QString &datei) : m_datei(datei), m_inhalt(lesen(datei)), m_vorher(alsBytes(m_inhalt)) {}
+    explicit Aenderung(const QString &datei) : m_datei(datei), m_inhalt(lesen(datei)), m_vorher(m_inhalt.text) {}
 
-    Inhalt &inhalt() { return m_inhalt; }
+    QString &text() { return m_inhalt.text; }
 
     bool schreiben(QString &fehler)
     {
@@ -163,18 +213,17 @@ public:
             fehler = unlesbar(m_inhalt.fehler);
             return false;
         }
-        const QByteArray nachher = alsBytes(m_inhalt);
         // An unchanged file is not written again (nor an empty one created).
-        if (nachher == m_vorher)
+        if (m_inhalt.text == m_vorher)
             return true;
-        fehler = DateiErsetzen(m_datei, nachher);
+        fehler = DateiErsetzen(m_datei, alsBytes(m_inhalt));
         return fehler.isEmpty();
     }
 
 private:
     QString m_datei;
     Inhalt m_inhalt;
-    QByteArray m_vorher;
+    QString m_vorher;
 };
 
 Einstellungen::Einstellungen(QString datei) : m_datei(std::move(datei)) {}
@@ -204,41 +253,47 @@ bool Einstellungen::LeseFlag(const QString &abschnitt, const QString &schluessel
 QList<std::pair<QString, QString>> Einstellungen::LeseAbschnitt(const QString &abschnitt) const
 {
     QList<std::pair<QString, QString>> eintraege;
-    const QList<Zeile> zeilen = lesen(m_datei).zeilen;
-    const qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
-    if (kopf < 0)
+    const Inhalt inhalt = lesen(m_datei);
+    const QStringView text = inhalt.text;
+    const auto lage = findeAbschnitt(text, abschnitt);
+    if (!lage)
         return eintraege;
-    const qsizetype ende = abschnittsEnde(zeilen, kopf);
-    for (qsizetype i = kopf + 1; i < ende; ++i)
-        if (const auto s = schluesselDerZeile(zeilen[i].text))
-            eintraege.append({*s, wertDerZeile(zeilen[i].text)});
+    abschnittDurchgehen(text, *lage, [&](const Zeilenspanne &z) {
+        const QStringView zeile = zeilentext(text, z);
+        if (const auto s = schluesselDerZeile(zeile))
+            eintraege.append({s->toString(), wertDerZeile(zeile).toString()});
+        return eintraege.size() < MaxAbschnittseintraege;
+    });
     return eintraege;
 }
 
 bool Einstellungen::SchreibeText(const QString &abschnitt, const QString &schluessel, const QString &neuerWert)
 {
     Aenderung aenderung(m_datei);
-    Inhalt &inhalt = aenderung.inhalt();
-    QList<Zeile> &zeilen = inhalt.zeilen;
+    QString &text = aenderung.text();
     const QString neueZeile = schluessel + QLatin1Char('=') + neuerWert;
-    const qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
-    if (kopf < 0) {
-        einfuegen(inhalt, zeilen.size(), QLatin1Char('[') + abschnitt + QLatin1Char(']'));
-        einfuegen(inhalt, zeilen.size(), neueZeile);
+    const auto lage = findeAbschnitt(text, abschnitt);
+    if (!lage) {
+        einfuegen(text, text.size(), {QLatin1Char('[') + abschnitt + QLatin1Char(']'), neueZeile});
         return aenderung.schreiben(m_fehler);
     }
-    const qsizetype ende = abschnittsEnde(zeilen, kopf);
-    qsizetype letzteZeile = kopf;
-    for (qsizetype i = kopf + 1; i < ende; ++i) {
-        const auto s = schluesselDerZeile(zeilen[i].text);
+    std::optional<Zeilenspanne> treffer;
+    Zeilenspanne letzteZeile = lage->kopf;
+    abschnittDurchgehen(text, *lage, [&](const Zeilenspanne &z) {
+        const QStringView zeile = zeilentext(text, z);
+        const auto s = schluesselDerZeile(zeile);
         if (s && gleich(*s, schluessel)) {
-            zeilen[i].text = neueZeile;
-            return aenderung.schreiben(m_fehler);
+            treffer = z;
+            return false;
         }
-        if (!zeilen[i].text.trimmed().isEmpty())
-            letzteZeile = i;
-    }
-    einfuegen(inhalt, letzteZeile + 1, neueZeile);
+        if (!zeile.trimmed().isEmpty())
+            letzteZeile = z;
+        return true;
+    });
+    if (treffer)
+        text.replace(treffer->anfang, treffer->ende - treffer->anfang, neueZeile);
+    else
+        einfuegen(text, letzteZeile.weiter, {neueZeile});
     return aenderung.schreiben(m_fehler);
 }
 
@@ -255,26 +310,24 @@ bool Einstellungen::SchreibeFlag(const QString &abschnitt, const QString &schlue
 bool Einstellungen::LoescheAbschnitt(const QString &abschnitt)
 {
     Aenderung aenderung(m_datei);
-    QList<Zeile> &zeilen = aenderung.inhalt().zeilen;
-    const qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
-    if (kopf >= 0)
-        zeilen.remove(kopf, abschnittsEnde(zeilen, kopf) - kopf);
+    QString &text = aenderung.text();
+    if (const auto lage = findeAbschnitt(text, abschnitt))
+        text.remove(lage->kopf.anfang, lage->ende - lage->kopf.anfang);
     return aenderung.schreiben(m_fehler);
 }
 
 bool Einstellungen::ErsetzeAbschnitt(const QString &abschnitt, const QList<std::pair<QString, QString>> &eintraege)
 {
     Aenderung aenderung(m_datei);
-    Inhalt &inhalt = aenderung.inhalt();
-    QList<Zeile> &zeilen = inhalt.zeilen;
-    qsizetype kopf = findeAbschnitt(zeilen, abschnitt);
-    if (kopf < 0) {
-        einfuegen(inhalt, zeilen.size(), QLatin1Char('[') + abschnitt + QLatin1Char(']'));
-        kopf = zeilen.size() - 1;
+    QString &text = aenderung.text();
+    QStringList zeilen;
+    for (const auto &[schluessel, wert] : eintraege)
+        zeilen << schluessel + QLatin1Char('=') + wert;
+    if (const auto lage = findeAbschnitt(text, abschnitt)) {
+        text.remove(lage->kopf.weiter, lage->ende - lage->kopf.weiter);
+        einfuegen(text, lage->kopf.weiter, zeilen);
     } else {
-        zeilen.remove(kopf + 1, abschnittsEnde(zeilen, kopf) - kopf - 1);
+        einfuegen(text, text.size(), QStringList{QLatin1Char('[') + abschnitt + QLatin1Char(']')} + zeilen);
     }
-    for (qsizetype i = 0; i < eintraege.size(); ++i)
-        einfuegen(inhalt, kopf + 1 + i, eintraege[i].first + QLatin1Char('=') + eintraege[i].second);
     return aenderung.schreiben(m_fehler);
 }

@@ -176,6 +176,8 @@ Historienvergleich HistorieVergleichen(const QString &datenordner, const QByteAr
 
 QString GZUebernehmen(const QString &datenordner, const QByteArray &daten, const QVector<double> &darfFehlen)
 {
+    if (QString fehler = GZGrenzePruefen(daten.size()); !fehler.isEmpty())
+        return fehler;
     const Gelesen bisher = bisherLesen(datenordner);
     if (!bisher.fehler.isEmpty())
         return bisher.fehler;
@@ -200,6 +202,8 @@ QString GZUebernehmen(const QString &datenordner, const QByteArray &daten, const
 
 QString GZEintragSpeichern(const QString &datenordner, const QVector<TGewZahlen> &ziehungen)
 {
+    if (QString fehler = GZGrenzePruefen(qint64(ziehungen.size()) * TGewZahlen::Groesse); !fehler.isEmpty())
+        return fehler;
     const Gelesen bisher = bisherLesen(datenordner);
     if (!bisher.fehler.isEmpty())
         return bisher.fehler;

@@ -35,7 +35,8 @@ Historienvergleich HistorieVergleichen(const QString &datenordner, const QByteAr
 
 // Puts a new history in place of the draw history file in `datenordner`. Refused when the stored
 // file can't be read or when the new one lacks a stored date that is not among `darfFehlen`
-// (the dates the user agreed to lose). Otherwise the stored file is kept first: as the backup
+// (the dates the user agreed to lose), and when it would hold more than MaxZiehungen draws, so
+// that the history stays readable. Otherwise the stored file is kept first: as the backup
 // unless a backup exists already, and as a dated copy in `Sicherungen` (unless the newest copy
 // holds the same), then the new one replaces it in one step; a history the same as the stored
 // one changes nothing. On any error the history file is left exactly as it was. Returns a German
@@ -43,5 +44,5 @@ Historienvergleich HistorieVergleichen(const QString &datenordner, const QByteAr
 QString GZUebernehmen(const QString &datenordner, const QByteArray &daten, const QVector<double> &darfFehlen = {});
 
 // The draw entry's save: the whole history with one draw added or changed. It may drop no stored
-// date, and keeps no copy (it changes one draw, which the user sees on screen).
+// date nor pass MaxZiehungen, and keeps no copy (it changes one draw, which the user sees on screen).
 QString GZEintragSpeichern(const QString &datenordner, const QVector<TGewZahlen> &ziehungen);

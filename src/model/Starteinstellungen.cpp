@@ -3,6 +3,9 @@
 #include "model/Einstellungen.h"
 
 #include <QHash>
+#include <QList>
+
+#include <algorithm>
 
 Preiswahl PreisAuswerten(const QString &text, const QLocale &locale)
 {
@@ -39,21 +42,35 @@ GemerkteScheine GemerkteDateien(const Einstellungen &einstellungen)
         if (ok && nummer > 0 && QString::number(nummer) == ziffern && !dateien.contains(nummer))
             dateien.insert(nummer, wert);
     }
-    int hoechste = 0;
+    // By the numbers there are, not by counting up to Dateienanzahl, which may be any int.
+    QList<int> nummern;
     for (auto it = dateien.cbegin(); it != dateien.cend(); ++it)
-        hoechste = std::max(hoechste, it.key());
-    for (int i = 1; i <= std::min(gemerkt.anzahl, hoechste); ++i) {
-        const QString pfad = dateien.value(i);
-        if (!pfad.isEmpty())
-            gemerkt.pfade << pfad;
+        if (it.key() <= gemerkt.anzahl && !it.value().isEmpty())
+            nummern << it.key();
+    std::sort(nummern.begin(), nummern.end());
+    for (const int nummer : std::as_const(nummern)) {
+        if (gemerkt.pfade.size() < MaxGemerkteDateien)
+            gemerkt.pfade << dateien.value(nummer);
+        else
+            ++gemerkt.ausgelassen;
     }
     return gemerkt;
 }
 
+QString AusgelasseneDateienText(const GemerkteScheine &gemerkt)
+{
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    return QStringLiteral("Zum Programmstart sind %1 Tippschein-Dateien gemerkt. Eingelesen werden nur die ersten "
+                          "%2; die übrigen %3 bleiben unbeachtet.")
+        .arg(deutsch.toString(gemerkt.pfade.size() + gemerkt.ausgelassen), deutsch.toString(MaxGemerkteDateien),
+             deutsch.toString(gemerkt.ausgelassen));
+}
+
 bool DateienMerken(Einstellungen &einstellungen, const QStringList &dateien)
 {
-    QList<std::pair<QString, QString>> eintraege{{QStringLiteral("Dateienanzahl"), QString::number(dateien.size())}};
-    for (qsizetype i = 0; i < dateien.size(); ++i)
+    const qsizetype anzahl = std::min<qsizetype>(dateien.size(), MaxGemerkteDateien);
+    QList<std::pair<QString, QString>> eintraege{{QStringLiteral("Dateienanzahl"), QString::number(anzahl)}};
+    for (qsizetype i = 0; i < anzahl; ++i)
         eintraege.append({QStringLiteral("Datei%1").arg(i + 1), dateien[i]});
     return einstellungen.ErsetzeAbschnitt(QStringLiteral("Spielscheine"), eintraege);
 }

@@ -5,11 +5,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 Ladeergebnis GZEinlesen(const QString &datei)
 {
     Ladeergebnis ergebnis;
-    const Dateiinhalt gelesen = DateiLesen(datei);
+    const Dateiinhalt gelesen = DateiLesen(datei, MaxGewinnreihenGroesse);
     if (gelesen.status == Dateiinhalt::Status::Fehlt)
         return ergebnis;
     // Only whole records are kept, also of a file whose reading broke off; a trailing piece
@@ -23,8 +24,21 @@ Ladeergebnis GZEinlesen(const QString &datei)
     return ergebnis;
 }
 
+QString GZGrenzePruefen(qint64 bytes)
+{
+    if (bytes <= MaxGewinnreihenGroesse)
+        return QString();
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    const qint64 anzahl = (bytes + TGewZahlen::Groesse - 1) / TGewZahlen::Groesse;
+    return QStringLiteral("Die Gewinnreihen hätten danach %1 Ziehungen, mehr als die %2 (16 MiB), die das Programm "
+                          "lesen kann. Damit sie lesbar bleiben, wird nichts geschrieben; sie bleiben, wie sie sind.")
+        .arg(deutsch.toString(anzahl), deutsch.toString(MaxZiehungen));
+}
+
 QString GZSpeichern(const QString &datei, const QVector<TGewZahlen> &ziehungen)
 {
+    if (QString fehler = GZGrenzePruefen(qint64(ziehungen.size()) * TGewZahlen::Groesse); !fehler.isEmpty())
+        return fehler;
     QByteArray daten;
     daten.reserve(ziehungen.size() * TGewZahlen::Groesse);
     for (const TGewZahlen &z : ziehungen)

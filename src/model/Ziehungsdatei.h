@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Dateien.h"
 #include "model/Records.h"
 
 #include <QString>
@@ -14,6 +15,15 @@ struct Ladeergebnis
     QVector<TGewZahlen> ziehungen; // the whole records read, also after an error
     QString fehler;                // German description of the cause
 };
+
+// The most draws a history may hold: the reader reads no larger file, so no writer may make
+// one (16 MiB, 1.048.576 draws).
+inline constexpr qsizetype MaxZiehungen = MaxDatendateiGroesse / TGewZahlen::Groesse;
+inline constexpr qint64 MaxGewinnreihenGroesse = MaxZiehungen * TGewZahlen::Groesse;
+
+// Empty when a history file of `bytes` bytes can be read again; otherwise the German refusal
+// that names the draws it would hold and the limit.
+QString GZGrenzePruefen(qint64 bytes);
 
 // Reads every whole record of the file; a trailing piece shorter than a record is ignored.
 // A file beyond the size cap is refused (status Fehler, no draws) and left as it is.

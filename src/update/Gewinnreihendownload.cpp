@@ -32,7 +32,7 @@ QString GZPruefen(const QByteArray &daten)
         return QStringLiteral("Die Antwort des Servers ist keine Gewinnreihen-Datei: %1 Bytes sind keine ganze "
                               "Zahl von Ziehungen.")
             .arg(groesse);
-    if (groesse > MaxDatendateiGroesse)
+    if (groesse > MaxGewinnreihenGroesse)
         return QStringLiteral("Die Antwort des Servers ist größer, als eine Gewinnreihen-Datei sein darf.");
     double vorher = 0.0;
     for (qsizetype i = 0; i < groesse / TGewZahlen::Groesse; ++i) {

@@ -2,6 +2,7 @@
 
 #include "model/Dateien.h"
 #include "model/Spiel.h"
+#include "update/Entpacker.h"
 #include "update/Updateserver.h"
 
 #include <QNetworkAccessManager>
@@ -11,12 +12,16 @@
 #include <QNetworkRequest>
 #include <QSaveFile>
 #include <QSslConfiguration>
+#include <QLocale>
 #include <QTimer>
 
 namespace {
-QString megabyte(qint64 bytes)
+// A size limit as messages name it: "16 MB", or the bytes when it is no whole number of MB.
+QString grenzeText(qint64 bytes)
 {
-    return QString::number(bytes / (1024 * 1024));
+    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
+        return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024));
+    return QStringLiteral("%1 Bytes").arg(QLocale(QLocale::German, QLocale::Germany).toString(bytes));
 }
 
 QString sekunden(qint64 ms)
@@ -152,8 +157,10 @@ void Herunterladen::anfragen(const QUrl &url)
     // Redirects are followed here, one request each, so every target passes the same checks.
     anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     anfrage.setTransferTimeout(m_optionen.zeitlimitMs);
-    // A packed body may unpack to no more than the file may be; beyond it Qt stops unpacking.
-    anfrage.setDecompressedSafetyCheckThreshold(m_auftrag.maxGroesse);
+    // Packed bodies are unpacked here, not by Qt (which does so only when it set this header
+    // itself): so a damaged one is told from one that unpacks beyond the size cap.
+    anfrage.setRawHeader("Accept-Encoding", "gzip, deflate");
+    m_entpacker.reset();
     if (m_auftrag.ohneCache) {
         anfrage.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
         anfrage.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
@@ -222,9 +229,19 @@ void Herunterladen::kopfdatenPruefen()
         return;
     }
     const QVariant laenge = m_antwort->header(QNetworkRequest::ContentLengthHeader);
-    if (laenge.isValid() && laenge.toLongLong() > m_auftrag.maxGroesse)
+    if (laenge.isValid() && laenge.toLongLong() > m_auftrag.maxGroesse) {
         abbrechenWeil(
-            QStringLiteral("Die Datei ist größer als die erlaubten %1 MB.").arg(megabyte(m_auftrag.maxGroesse)));
+            QStringLiteral("Die Datei ist größer als die erlaubten %1.").arg(grenzeText(m_auftrag.maxGroesse)));
+        return;
+    }
+    if (istGepackt(m_antwort) && !m_entpacker) {
+        const QByteArray art = m_antwort->rawHeader("Content-Encoding").trimmed().toLower();
+        if (art == "gzip" || art == "x-gzip" || art == "deflate")
+            m_entpacker = std::make_unique<Entpacker>(m_auftrag.maxGroesse);
+        else
+            abbrechenWeil(QStringLiteral("Der Server sandte die Datei in der unbekannten Packart \u201E%1\u201C.")
+                              .arg(packart(m_antwort)));
+    }
 }
 
 // Follows a redirect: at most five, and only where a download may go.
@@ -250,17 +267,46 @@ void Herunterladen::datenLesen()
         return;
     if (!istErfolg(m_antwort))
         return; // kopfdatenPruefen ends such an answer
+    if (istGepackt(m_antwort) && !m_entpacker)
+        kopfdatenPruefen();
+    if (!m_grund.isEmpty())
+        return;
     const QByteArray teil = m_antwort->readAll();
-    m_empfangen += teil.size();
     m_empfangenImFenster += teil.size();
-    if (m_empfangen > m_auftrag.maxGroesse) {
-        abbrechenWeil(QStringLiteral("Die Datei ist %1größer als die erlaubten %2 MB.")
-                          .arg(istGepackt(m_antwort) ? QStringLiteral("entpackt ") : QString(),
-                               megabyte(m_auftrag.maxGroesse)));
+    const auto schreiben = [this](const char *daten, qsizetype laenge) {
+        if (m_datei->write(daten, laenge) == laenge)
+            return true;
+        abbrechenWeil(DateiFehlerText(m_auftrag.ziel, m_datei->errorString(), true));
+        return false;
+    };
+    if (m_entpacker) {
+        switch (m_entpacker->hinzu(teil, schreiben)) {
+        case Entpacker::Stand::Weiter:
+            break;
+        case Entpacker::Stand::ZuGross:
+            abbrechenWeil(QStringLiteral("Die Datei ist entpackt größer als die erlaubten %1.")
+                              .arg(grenzeText(m_auftrag.maxGroesse)));
+            return;
+        case Entpacker::Stand::Beschaedigt:
+            abbrechenWeil(beschaedigtText());
+            return;
+        }
+        m_empfangen = m_entpacker->entpackt();
         return;
     }
-    if (m_datei->write(teil) != teil.size())
-        abbrechenWeil(DateiFehlerText(m_auftrag.ziel, m_datei->errorString(), true));
+    m_empfangen += teil.size();
+    if (m_empfangen > m_auftrag.maxGroesse) {
+        abbrechenWeil(QStringLiteral("Die Datei ist größer als die erlaubten %1.").arg(grenzeText(m_auftrag.maxGroesse)));
+        return;
+    }
+    schreiben(teil.constData(), teil.size());
+}
+
+QString Herunterladen::beschaedigtText() const
+{
+    return QStringLiteral("Der Server sandte die Datei gepackt (\u201EContent-Encoding: %1\u201C), und die gepackten "
+                          "Daten sind beschädigt.")
+        .arg(m_antwort ? packart(m_antwort) : QString());
 }
 
 QString Herunterladen::netzfehlerText(const QNetworkReply *antwort) const
@@ -286,7 +332,7 @@ QString Herunterladen::netzfehlerText(const QNetworkReply *antwort) const
         const QString text = antwort->errorString().trimmed();
         const QString grund =
             text.endsWith(QLatin1Char(':'))
-                ? QStringLiteral("sie ist entpackt größer als die erlaubten %1 MB.").arg(megabyte(m_auftrag.maxGroesse))
+                ? QStringLiteral("sie ist entpackt größer als die erlaubten %1.").arg(grenzeText(m_auftrag.maxGroesse))
                 : text;
         return QStringLiteral("Der Server sandte die Datei gepackt (\u201EContent-Encoding: %1\u201C), und sie ließ "
                               "sich nicht entpacken: %2")
@@ -323,6 +369,8 @@ void Herunterladen::antwortFertig()
         fehler = netzfehlerText(antwort);
     } else if (!istErfolg(antwort)) {
         fehler = QStringLiteral("Der Server antwortete nicht mit der Datei.");
+    } else if (m_entpacker && !m_entpacker->vollstaendig()) {
+        fehler = beschaedigtText(); // the packed data broke off before its end
     } else if (!m_datei->commit()) {
         fehler = DateiFehlerText(m_auftrag.ziel, m_datei->errorString(), true);
     } else {

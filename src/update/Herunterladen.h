@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class Entpacker;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSaveFile;
@@ -79,6 +80,7 @@ private:
     void antwortAbbrechen();
     void melden(Downloadstatus status, const QString &fehler);
     QString netzfehlerText(const QNetworkReply *antwort) const;
+    QString beschaedigtText() const;
     void ratePruefen();
     void uhrenAnhalten();
 
@@ -86,6 +88,7 @@ private:
     QNetworkAccessManager *m_netz = nullptr;
     QPointer<QNetworkReply> m_antwort;
     std::unique_ptr<QSaveFile> m_datei;
+    std::unique_ptr<Entpacker> m_entpacker; // while a packed body comes in
     Downloadauftrag m_auftrag;
     QUrl m_aktuelleUrl;
     qint64 m_empfangen = 0;

@@ -250,8 +250,17 @@ private Q_SLOTS:
                                   QStringLiteral("GReihen.qtgz.AbCdE1"),      QStringLiteral("GReihen.qtgz.AbCdEfg"),
                                   QStringLiteral("GZ.549.bak.abcdef"),        QStringLiteral("Notizen.txt.abcdef"),
                                   QStringLiteral("Woche.qtt")};
-        for (const QString &name : entfernen)
+        // What a killed save of a dated copy left in "Sicherungen" goes the same way.
+        QVERIFY(QDir().mkpath(hier.filePath(QStringLiteral("Sicherungen"))));
+        const QString kopie = QStringLiteral("Sicherungen/GReihen 2026-12-10 21-15-03-123.qtgz");
+        const QStringList entfernenKopien{kopie + QStringLiteral(".xYzAbC")};
+        const QStringList bleibenKopien{kopie, kopie + QStringLiteral(".Frisch"),
+                                        QStringLiteral("Sicherungen/Notizen.txt.abcdef"),
+                                        QStringLiteral("Sicherungen/Einstellungen.ini.qwertz")};
+        for (const QString &name : entfernen + entfernenKopien)
             anlegen(name, 11);
+        for (const QString &name : bleibenKopien)
+            anlegen(name, name.contains(QLatin1String("Frisch")) ? 1 : 11);
         for (const QString &name : bleiben)
             anlegen(name, name.contains(QLatin1String("Frisch")) ? 1 : 11);
         QVERIFY(QDir().mkpath(hier.filePath(QStringLiteral("GReihen.qtgz.Ordner"))));
@@ -259,9 +268,16 @@ private Q_SLOTS:
 
         QStringList entfernt = ResteEntfernen(hier.path());
         entfernt.sort();
-        QCOMPARE(entfernt, entfernen);
+        QStringList erwartet = entfernen + entfernenKopien;
+        erwartet.sort();
+        QCOMPARE(entfernt, erwartet);
+        QStringList uebrigKopien;
+        for (const QString &name : bleibenKopien)
+            uebrigKopien << name.mid(12);
+        uebrigKopien.sort();
+        QCOMPARE(QDir(hier.filePath(QStringLiteral("Sicherungen"))).entryList(QDir::Files, QDir::Name), uebrigKopien);
         QStringList uebrig = bleiben;
-        uebrig << QStringLiteral("GReihen.qtgz.Ordner") << QStringLiteral("Woche.qtt.Verweis");
+        uebrig << QStringLiteral("GReihen.qtgz.Ordner") << QStringLiteral("Sicherungen") << QStringLiteral("Woche.qtt.Verweis");
         uebrig.sort();
         QCOMPARE(QDir(hier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name), uebrig);
     }

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 // No file the user names may be one of the data files, however its path is spelt.
@@ -19,6 +21,20 @@ class TestEigendateien : public QObject
     QTemporaryDir m_tmp;
     QString daten() const { return m_tmp.filePath(QStringLiteral("Daten")); }
     QString anderswo() const { return m_tmp.filePath(QStringLiteral("anderswo")); }
+    // Another way to the data folder and to an empty one that the links above do not show: bind
+    // mounts where the test may make them (as root, in a mount namespace of its own, so they
+    // end with the test), symbolic links otherwise.
+    QString gebunden() const { return m_tmp.filePath(QStringLiteral("gebunden")); }
+    QString gebundenLeer() const { return m_tmp.filePath(QStringLiteral("gebunden-leer")); }
+    bool m_bindung = false;
+
+    bool binden(const QString &ordner, const QString &ort)
+    {
+        if (m_bindung)
+            return QDir().mkpath(ort) && ::mount(QFile::encodeName(ordner).constData(),
+                                                 QFile::encodeName(ort).constData(), nullptr, MS_BIND, nullptr) == 0;
+        return QFile::link(ordner, ort);
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -47,6 +63,13 @@ private Q_SLOTS:
         QVERIFY(verbinden(m_tmp.filePath(QStringLiteral("leer/GReihen.qtgz")),
                           anderswo() + QStringLiteral("/vorlaeufig.csv")));
         QVERIFY(QDir().mkpath(m_tmp.filePath(QStringLiteral("leer"))));
+        QVERIFY(QDir().mkpath(daten() + QStringLiteral("/Sicherungen/tiefer")));
+
+        m_bindung = ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 &&
+                    ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        QVERIFY(binden(daten(), gebunden()));
+        QVERIFY(binden(m_tmp.filePath(QStringLiteral("leer")), gebundenLeer()));
+        qInfo("%s", m_bindung ? "bind mounts" : "symbolic links in place of bind mounts (not root)");
     }
 
     void schreibziele_data()
@@ -81,6 +104,19 @@ private Q_SLOTS:
         fall("harte Kopie", d, p(a, "/kopie.csv"), "Sicherungen/GReihen-2026-01-01.qtgz");
         fall("noch keine Sperre", leer, p(leer, "/.sperre"), ".sperre");
         fall("Link auf kuenftigen Verlauf", leer, p(a, "/vorlaeufig.csv"), "GReihen.qtgz");
+        const QString b = gebunden();
+        const QString bl = gebundenLeer();
+        fall("neue Datei in Sicherungen, anders erreicht", d, p(b, "/Sicherungen/neu.csv"), "Sicherungen");
+        fall("neue Kopie in Sicherungen, anders erreicht", d, p(b, "/Sicherungen/GReihen 2099-01-01 00-00-00-000.qtgz"),
+             "Sicherungen");
+        fall("unter Sicherungen, anders erreicht", d, p(b, "/Sicherungen/tiefer/neu.pdf"), "Sicherungen");
+        fall("Sicherungen anders erreicht", d, p(b, "/Sicherungen"), "Sicherungen");
+        fall("Verlauf anders erreicht", d, p(b, "/GReihen.qtgz"), "GReihen.qtgz");
+        fall("kuenftiger Verlauf anders erreicht", leer, p(bl, "/GReihen.qtgz"), "GReihen.qtgz");
+        fall("kuenftige Sicherung anders erreicht", leer, p(bl, "/GZ.549.bak"), "GZ.549.bak");
+        fall("kuenftige Einstellungen anders erreicht", leer, p(bl, "/Einstellungen.ini"), "Einstellungen.ini");
+        fall("andere Datei im Datenordner, anders erreicht", d, p(b, "/neu.csv"), "");
+        fall("Unterordner, anders erreicht", d, p(b, "/unter/GReihen.qtgz"), "");
         fall("Schein im Datenordner", d, p(d, "/Demo-Tippschein.qtt"), "");
         fall("aehnlicher Name", d, p(d, "/GReihen.qtgz.csv"), "");
         fall("anderer Ordner", d, p(a, "/GReihen.qtgz"), "");

@@ -4,6 +4,7 @@
 #include "model/Datum.h"
 #include "model/Gewinnreihenschutz.h"
 #include "model/Spiel.h"
+#include "model/Ziehungsdatei.h"
 #include "model/Ziehungseingabe.h"
 
 #include <QDir>
@@ -177,6 +178,66 @@ private Q_SLOTS:
         e = ZiehungEintragen(o.pfad, ziehungen(Testumgebung::ziehungen(3)), 3, neu, auswahl);
         QVERIFY2(e.fehler.contains(QStringLiteral("enthält 1 der bisherigen Ziehungen nicht")), qPrintable(e.fehler));
         QCOMPARE(o.historie(), vorher);
+    }
+
+    // The history stays readable: neither an import or download (GZUebernehmen) nor the draw
+    // entry makes it larger than the reader reads, and a refused write leaves everything as it was.
+    void grenze_data()
+    {
+        QTest::addColumn<bool>("eintrag"); // the draw entry's save, else a whole new history
+        QTest::addColumn<int>("anzahl");   // draws afterwards
+        QTest::newRow("import up to the limit") << false << int(MaxZiehungen);
+        QTest::newRow("import one beyond") << false << int(MaxZiehungen + 1);
+        QTest::newRow("import far beyond") << false << int(MaxZiehungen + 100000);
+        QTest::newRow("entry of the last draw there is room for") << true << int(MaxZiehungen);
+        QTest::newRow("entry of one draw beyond") << true << int(MaxZiehungen + 1);
+    }
+    void grenze()
+    {
+        QFETCH(bool, eintrag);
+        QFETCH(int, anzahl);
+        QCOMPARE(MaxZiehungen, 1048576);
+        // A draw a day from 1900 on: the last ones still lie within the years a date can have.
+        static const QByteArray alle = [] {
+            QByteArray d;
+            d.reserve((MaxZiehungen + 100000) * TGewZahlen::Groesse);
+            TGewZahlen z;
+            z.GZ = {1, 2, 3, 4, 5};
+            z.bonus = 1;
+            for (qsizetype i = 0; i < MaxZiehungen + 100000; ++i) {
+                z.datum = double(i + 2);
+                d += z.alsBytes();
+            }
+            return d;
+        }();
+        const QByteArray bisher = alle.left(qsizetype(anzahl - 1) * TGewZahlen::Groesse);
+        Ordner o(bisher);
+        QString fehler;
+        if (eintrag) {
+            Zahlenauswahl auswahl;
+            for (const int t : {5, 17, 23, 31, 44, 106})
+                auswahl.BLotAuswerten(t);
+            const QVector<TGewZahlen> z = ziehungen(bisher);
+            const QDate datum = Datum::zuDatum(z.constLast().datum).addDays(7);
+            fehler = ZiehungEintragen(o.pfad, z, int(z.size()), datum, auswahl).fehler;
+        } else {
+            fehler = GZUebernehmen(o.pfad, alle.left(qsizetype(anzahl) * TGewZahlen::Groesse));
+        }
+        if (anzahl <= MaxZiehungen) {
+            QCOMPARE(fehler, QString());
+            const Ladeergebnis gelesen = GZEinlesen(o.pfad + Dateinamen::Gewinnreihen);
+            QCOMPARE(gelesen.status, Ladestatus::Geladen);
+            QCOMPARE(gelesen.ziehungen.size(), anzahl);
+            return;
+        }
+        QCOMPARE(fehler, QStringLiteral("Die Gewinnreihen hätten danach %1 Ziehungen, mehr als die 1.048.576 (16 MiB), "
+                                        "die das Programm lesen kann. Damit sie lesbar bleiben, wird nichts "
+                                        "geschrieben; sie bleiben, wie sie sind.")
+                             .arg(QLocale(QLocale::German).toString(anzahl)));
+        QVERIFY(o.historie() == bisher);
+        QVERIFY(!QFileInfo::exists(o.pfad + Dateinamen::Sicherung));
+        QVERIFY(Sicherungen::Liste(o.pfad).isEmpty());
+        QCOMPARE(QDir(o.pfad).entryList(QDir::Files | QDir::Hidden), QStringList{Dateinamen::Gewinnreihen});
     }
 };
 

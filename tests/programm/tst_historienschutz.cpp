@@ -6,6 +6,7 @@
 #include "model/Datum.h"
 #include "model/Gewinnreihenschutz.h"
 #include "model/Spiel.h"
+#include "model/Ziehungsdatei.h"
 #include "model/Ziehungseingabe.h"
 #include "ui/update/Downloadlauf.h"
 #include "ui/update/Gewinnzahlenaktualisierung.h"
@@ -300,6 +301,45 @@ private Q_SLOTS:
         for (auto it = arten.cbegin(); it != arten.cend(); ++it)
             qInfo("  %s: %d", qPrintable(it.key()), it.value());
         QCOMPARE(Sicherungen::Liste(ordner()).size(), Sicherungen::Behalten);
+    }
+
+    // A history at the limit the reader reads: a command-line import and a download that would
+    // pass it are refused before anything is written, with a message that says why.
+    void grenze()
+    {
+        QVector<TGewZahlen> voll;
+        voll.reserve(MaxZiehungen);
+        for (qsizetype i = 0; i < MaxZiehungen - 2; ++i) {
+            TGewZahlen g;
+            g.datum = double(i + 2); // a draw a day from 1900 on
+            g.GZ = {1, 2, 3, 4, 5};
+            g.bonus = 1;
+            voll.append(g);
+        }
+        const QByteArray vorher = bytes(voll);
+        m_u.schreibe(Dateinamen::Gewinnreihen, vorher);
+        const QStringList kopien = Sicherungen::Liste(ordner());
+
+        Zufall z(5);
+        QProcess *p = cli({QStringLiteral("gewinnreihen"), QStringLiteral("import"), importdatei(z, voll, 5)});
+        QVERIFY(p->waitForFinished(120000));
+        const QString ausgabe = QString::fromUtf8(p->readAllStandardError() + p->readAllStandardOutput());
+        QCOMPARE(p->exitCode(), 1);
+        QVERIFY2(ausgabe.contains(QStringLiteral("Die Gewinnreihen hätten danach 1.048.579 Ziehungen, mehr als die "
+                                                 "1.048.576 (16 MiB), die das Programm lesen kann.")),
+                 qPrintable(ausgabe));
+        QVERIFY(historie() == vorher);
+        QCOMPARE(Sicherungen::Liste(ordner()), kopien);
+
+        // The whole history offered for download, one draw beyond the limit.
+        QVector<TGewZahlen> mehr = voll + spaeter(z, voll, 3);
+        m_meldungen.eintraege.clear();
+        laden(bytes(mehr), Meldungen::Antwort::Ja);
+        QCOMPARE(m_meldungen.eintraege.size(), 1);
+        QVERIFY2(m_meldungen.eintraege[0].text.contains(QStringLiteral("größer als die erlaubten 16 MB")),
+                 qPrintable(m_meldungen.eintraege[0].text));
+        QVERIFY(historie() == vorher);
+        QCOMPARE(Sicherungen::Liste(ordner()), kopien);
     }
 };
 

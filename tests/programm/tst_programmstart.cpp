@@ -5,6 +5,7 @@
 #include "model/DemoTippschein.h"
 #include "model/Einstellungen.h"
 #include "model/Spiel.h"
+#include "model/Starteinstellungen.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -73,6 +74,62 @@ private Q_SLOTS:
         QCOMPARE(danach.LeseText(spielscheine, QStringLiteral("Datei1"), QString()),
                  gemerkt ? scheine + QStringLiteral("gemerkt.qtt") : QString());
         QCOMPARE(danach.LeseText(spielscheine, QStringLiteral("Datei2"), QString()), QString());
+    }
+
+    // Whatever the settings hold, the start comes up: the counts it reads are limited to what it
+    // can show, and a settings file of millions of lines costs what its text costs.
+    void einstellungenBeimStart_data()
+    {
+        QTest::addColumn<QByteArray>("einstellungen"); // "@" stands for the folder of the tickets
+        QTest::addColumn<QStringList>("tabs");
+        QTest::addColumn<int>("ausgelassen"); // remembered files left out, said once
+        QTest::newRow("the largest count, with its key")
+            << QByteArray("[Spielscheine]\nDateienanzahl=2147483647\nDatei2147483647=@/s1.qtt\n")
+            << QStringList{QStringLiteral("s1")} << 0;
+        QTest::newRow("the largest count but one, with its key")
+            << QByteArray("[Spielscheine]\nDateienanzahl=2147483646\nDatei2147483646=@/s2.qtt\n")
+            << QStringList{QStringLiteral("s2")} << 0;
+        QByteArray viele = "[Spielscheine]\nDateienanzahl=130\n";
+        QStringList hundert;
+        for (int i = 1; i <= 130; ++i) {
+            viele += "Datei" + QByteArray::number(i) + "=@/s" + QByteArray::number(i) + ".qtt\n";
+            if (i <= MaxGemerkteDateien)
+                hundert << QStringLiteral("s%1").arg(i);
+        }
+        QTest::newRow("130 remembered, the first 100 open") << viele << hundert << 30;
+        QTest::newRow("16 MB of empty lines")
+            << QByteArray(16 * 1024 * 1024 - 4096, '\n') + "[Spielscheine]\nDateienanzahl=1\nDatei1=@/s3.qtt\n"
+            << QStringList{QStringLiteral("s3")} << 0;
+    }
+    void einstellungenBeimStart()
+    {
+        QFETCH(QByteArray, einstellungen);
+        QFETCH(QStringList, tabs);
+        QFETCH(int, ausgelassen);
+        QTemporaryDir tmp;
+        const QString daten = tmp.filePath(QStringLiteral("data/Quintaro Analyser/"));
+        QVERIFY(QDir().mkpath(daten));
+        QVERIFY(schreibe(daten + Dateinamen::Gewinnreihen, Testumgebung::ziehungen(3)));
+        const QString scheine = tmp.filePath(QStringLiteral("scheine"));
+        QVERIFY(QDir().mkpath(scheine));
+        for (int i = 1; i <= 130; ++i)
+            QVERIFY(schreibe(scheine + QStringLiteral("/s%1.qtt").arg(i), DemoTippschein().left(20)));
+        einstellungen.replace('@', QFile::encodeName(scheine));
+        QVERIFY(schreibe(daten + Dateinamen::Einstellungen, einstellungen));
+
+        const Programmlauf lauf = Programmlauf::starte(programm(), {}, tmp.path());
+        QCOMPARE(lauf.code, 0);
+        QCOMPARE(lauf.liste("tabs"), tabs);
+        QStringList meldungen;
+        if (ausgelassen > 0) {
+            GemerkteScheine g;
+            g.pfade = tabs;
+            g.ausgelassen = ausgelassen;
+            meldungen << AusgelasseneDateienText(g);
+            QCOMPARE(meldungen[0], QStringLiteral("Zum Programmstart sind 130 Tippschein-Dateien gemerkt. Eingelesen "
+                                                  "werden nur die ersten 100; die übrigen 30 bleiben unbeachtet."));
+        }
+        QCOMPARE(lauf.liste("meldungen"), meldungen);
     }
 
     // A name that is no UTF-8 text is told as such, not as a missing file.

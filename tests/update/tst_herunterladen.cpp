@@ -21,6 +21,14 @@ class TestHerunterladen : public QObject
 
     QString ziel() const { return m_ordner.filePath(QStringLiteral("ziel.bin")); }
 
+    static QByteArray entpackterInhalt()
+    {
+        QByteArray d;
+        for (int i = 0; i < 20000; ++i)
+            d += QByteArray::number(i * 7919 % 10007) + ';';
+        return d;
+    }
+
     // Runs one download to the end and returns its result.
     static Downloadergebnis laden(Herunterladen &h, const Downloadauftrag &auftrag)
     {
@@ -72,6 +80,52 @@ private Q_SLOTS:
         const QByteArray kopf = server.anfragen.constLast();
         QVERIFY(kopf.contains("\r\nUser-Agent: Quintaro Analyser\r\n"));
         QVERIFY(kopf.contains("\r\nCache-Control: no-cache\r\n"));
+    }
+
+    // A body the server packed is unpacked here, piece by piece: what it holds arrives, and a
+    // damaged or cut one is called damaged, not too large.
+    void gepackt_data()
+    {
+        QTest::addColumn<QByteArray>("art");     // Content-Encoding
+        QTest::addColumn<QByteArray>("koerper"); // as sent
+        QTest::addColumn<QString>("grund");      // empty: the unpacked file arrives
+        const QByteArray inhalt = entpackterInhalt();
+        const QByteArray gz = Testserver::gzip(inhalt);
+        QTest::newRow("gzip") << QByteArray("gzip") << gz << "";
+        QTest::newRow("deflate, as zlib writes it") << QByteArray("deflate") << qCompress(inhalt).mid(4) << "";
+        QTest::newRow("two gzip members")
+            << QByteArray("gzip") << Testserver::gzip(inhalt.left(5000)) + Testserver::gzip(inhalt.mid(5000)) << "";
+        QByteArray kaputt = gz;
+        for (int i = 0; i < 40; ++i)
+            kaputt[gz.size() / 2 + i] = char(0xA5 ^ i);
+        QTest::newRow("damaged") << QByteArray("gzip") << kaputt << "gepackten Daten sind beschädigt";
+        QTest::newRow("cut short") << QByteArray("gzip") << gz.left(gz.size() / 2) << "gepackten Daten sind beschädigt";
+        QTest::newRow("not packed at all") << QByteArray("gzip") << inhalt.left(3000) << "gepackten Daten sind beschädigt";
+        QTest::newRow("an unknown kind") << QByteArray("br") << gz << "unbekannten Packart \u201Ebr\u201C";
+        QTest::newRow("unpacks beyond the cap") << QByteArray("gzip") << Testserver::gzip(QByteArray(300000, 'x'))
+                                                << "entpackt größer als die erlaubten 200.000 Bytes";
+    }
+    void gepackt()
+    {
+        QFETCH(QByteArray, art);
+        QFETCH(QByteArray, koerper);
+        QFETCH(QString, grund);
+        Testserver server;
+        QVERIFY(server.starten());
+        server.setze(QStringLiteral("/datei"),
+                     {"HTTP/1.1 200 OK\r\nContent-Encoding: " + art + "\r\nContent-Length: " +
+                      QByteArray::number(koerper.size()) + "\r\n\r\n" + koerper});
+        Herunterladen h;
+        const Downloadergebnis e = laden(h, {QUrl(server.basis() + QStringLiteral("/datei")), ziel(), 200000, false});
+        QVERIFY(server.anfragen.constLast().contains("\r\nAccept-Encoding: gzip, deflate\r\n"));
+        if (grund.isEmpty()) {
+            QCOMPARE(e.fehler, QString());
+            QVERIFY(inhalt(ziel()) == entpackterInhalt());
+            return;
+        }
+        QCOMPARE(e.status, Downloadstatus::Fehler);
+        QVERIFY2(e.fehler.contains(grund), qPrintable(e.fehler));
+        QCOMPARE(inhalt(ziel()), QByteArray("alter Inhalt"));
     }
 
     void scheitert_data()

@@ -167,6 +167,8 @@ private Q_SLOTS:
         QTest::newRow("two dots") << versionssatz("1..5") << QString();
         QTest::newRow("shorter than one record") << QByteArray(23, '1') << QString();
         QTest::newRow("empty text") << versionssatz("") << QString();
+        QTest::newRow("a single number: 404 of an error page") << versionssatz("404") << QString();
+        QTest::newRow("a single number behind a good record") << versionssatz("1.6.0.0") + versionssatz("2") << QString();
         QTest::newRow("control characters") << versionssatz("1.5\n<html>") << QString();
     }
     void versionLesen()

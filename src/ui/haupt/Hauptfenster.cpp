@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 const QString Abrechnung = QStringLiteral("Abrechnung");
 const QString Preis = QStringLiteral("Preis");
@@ -195,11 +197,24 @@ void TFAuswertung::ersteAnzeige()
         // The files are opened whatever Merken says; the flag only sets the check box.
         for (const QString &pfad : gemerkt.pfade)
             startdateiOeffnen(pfad);
+        if (gemerkt.ausgelassen > 0)
+            Meldungen::information(this, AusgelasseneDateienText(gemerkt));
     }
     if (anzahl == 0 && QFileInfo::exists(m_zustand.Datenordner + Dateinamen::DemoTippschein))
         m_tippauswertung->DateienEinlesen(m_zustand.Datenordner + Dateinamen::DemoTippschein);
     if (m_zustand.Ziehungen.isEmpty())
         frageNachDownload();
+    m_ersteAnzeigeFertig = true;
+    for (const auto &danach : std::exchange(m_nachErsterAnzeige, {}))
+        danach();
+}
+
+void TFAuswertung::nachErsterAnzeige(std::function<void()> danach)
+{
+    if (m_ersteAnzeigeFertig)
+        danach();
+    else
+        m_nachErsterAnzeige.append(std::move(danach));
 }
 
 QWidget *TFAuswertung::startdateiOeffnen(const QString &pfad, bool unlesbar)

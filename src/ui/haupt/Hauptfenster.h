@@ -2,8 +2,11 @@
 
 #include "model/Einstellungen.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QSet>
+
+#include <functional>
 
 class Befehle;
 class QAction;
@@ -25,6 +28,9 @@ public:
 
     // The steps of the first showing; run once, right after the window first appears.
     void ersteAnzeige();
+    // Runs `danach` once the steps of the first showing are done, at once when they are: opening
+    // the remembered files may let events run, and what follows must not come in between.
+    void nachErsterAnzeige(std::function<void()> danach);
     // The history file was replaced (a download): a draw entry in progress ends first, so no
     // save can read a proposed date that no longer follows the history; then the history is
     // reloaded and every ticket tab takes the new date list.
@@ -61,4 +67,6 @@ private:
     Befehle &m_befehle;
     QAction *m_aOeffnen = nullptr;
     bool m_ersteAnzeigeGeplant = false;
+    bool m_ersteAnzeigeFertig = false;
+    QList<std::function<void()>> m_nachErsterAnzeige;
 };

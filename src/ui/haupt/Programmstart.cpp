@@ -115,13 +115,15 @@ int Programmstart(int &argc, char **argv)
     // The ticket entry window lives for the whole run, hidden until its command shows it.
     TFEingabe eingabe(zustand, befehle);
     befehle.setzeAusfuehrung(Befehle::Art::Eingabe, [&eingabe] { eingabe.zeigen(); });
-    // Files named on the command line open once the start window is gone.
-    QObject::connect(start, &QObject::destroyed, &hauptfenster,
-                     [&hauptfenster, &zustand, &bericht, &optionen] {
-                         hauptfenster.startdateienOeffnen(optionen.dateien, optionen.unlesbar);
-                         if (bericht)
-                             bericht->abschliessen(hauptfenster, zustand);
-                     });
+    // Files named on the command line open once the start window is gone and the remembered
+    // ones are open, so they come after them however long those take.
+    QObject::connect(start, &QObject::destroyed, &hauptfenster, [&hauptfenster, &zustand, &bericht, &optionen] {
+        hauptfenster.nachErsterAnzeige([&hauptfenster, &zustand, &bericht, &optionen] {
+            hauptfenster.startdateienOeffnen(optionen.dateien, optionen.unlesbar);
+            if (bericht)
+                bericht->abschliessen(hauptfenster, zustand);
+        });
+    });
     start->initialisierungFertig(&hauptfenster);
     if (!startfehler.isEmpty())
         Meldungen::fehler(start, startfehler);

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -131,6 +132,11 @@ void Tippauswertung::BOpenClick()
         if (!DateienMerken(einstellungen, dateien))
             Meldungen::fehler(this, QStringLiteral("Die Auswahl der Dateien konnte nicht gemerkt werden.") + Absatz
                                         + einstellungen.letzterFehler());
+        else if (dateien.size() > MaxGemerkteDateien)
+            Meldungen::information(this, QStringLiteral("Gemerkt werden die ersten %1 der %2 Dateien; nur sie werden "
+                                                        "mit dem Programmstart eingelesen.")
+                                             .arg(MaxGemerkteDateien)
+                                             .arg(QLocale(QLocale::German, QLocale::Germany).toString(dateien.size())));
     }
     QWidget *letzter = nullptr;
     for (const QString &datei : dateien)

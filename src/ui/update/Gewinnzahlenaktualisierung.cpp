@@ -1,6 +1,7 @@
 #include "ui/update/Gewinnzahlenaktualisierung.h"
 
 #include "model/Dateien.h"
+#include "model/Ziehungsdatei.h"
 #include "model/Datum.h"
 #include "model/Gewinnreihenschutz.h"
 #include "model/Zustand.h"
@@ -76,7 +77,7 @@ void Gewinnzahlenaktualisierung::GZDownload(std::function<void(Ausgang)> danach)
         return;
     }
     const Downloadauftrag auftrag =
-        m_lauf.auftrag(Updateserver::Gewinnreihen, m_zustand.Tempdatei, MaxDatendateiGroesse, false);
+        m_lauf.auftrag(Updateserver::Gewinnreihen, m_zustand.Tempdatei, MaxGewinnreihenGroesse, false);
     m_lauf.starten(auftrag, QStringLiteral("Die Gewinnreihen werden heruntergeladen."),
                    [this, danach](const Downloadergebnis &ergebnis) {
                        const Ausgang ausgang = uebernehmen(ergebnis);
@@ -94,7 +95,7 @@ Gewinnzahlenaktualisierung::Ausgang Gewinnzahlenaktualisierung::uebernehmen(cons
     if (ergebnis.status == Downloadstatus::Erfolg) {
         QFile tempdatei(m_zustand.Tempdatei);
         if (tempdatei.open(QIODevice::ReadOnly)) {
-            daten = tempdatei.read(MaxDatendateiGroesse + 1);
+            daten = tempdatei.read(MaxGewinnreihenGroesse + 1);
             grund = GZPruefen(daten);
         } else {
             grund = DateiFehlerText(m_zustand.Tempdatei, tempdatei.errorString(), false);

@@ -7,13 +7,16 @@
 #include "ui/update/Downloadlauf.h"
 #include "ui/update/Paketinstallation.h"
 #include "ui/update/Updateteile.h"
-#include "update/Updateserver.h"
 #include "update/Internet.h"
+#include "update/Signatur.h"
+#include "update/Updatepruefung.h"
+#include "update/Updateserver.h"
 #include "update/Versionsdatei.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -40,7 +43,16 @@ Versionspruefung::Versionspruefung(Zustand &zustand, Downloadlauf &lauf, QWidget
     raster->addWidget(
         Updateteile::beschriftung(QStringLiteral("Label2"), QStringLiteral("Verfügbare Version"), m_pvVersion, this), 2,
         0);
-    raster->addWidget(m_pvVersion, 2, 1, Qt::AlignLeft);
+    // Beside the version offered: whether it is older than the installed one.
+    auto *zeile = new QHBoxLayout;
+    zeile->addWidget(m_pvVersion);
+    m_aelter = new QLabel(QStringLiteral("(älter)"), this);
+    m_aelter->setObjectName(QStringLiteral("LAelter"));
+    m_aelter->setToolTip(QStringLiteral("Die verfügbare Version ist älter als die installierte."));
+    m_aelter->setVisible(false);
+    zeile->addWidget(m_aelter);
+    zeile->addStretch(1);
+    raster->addLayout(zeile, 2, 1);
 
     m_bDown = new QPushButton(QStringLiteral("Download"), this);
     m_bDown->setObjectName(QStringLiteral("BDown"));
@@ -80,9 +92,14 @@ void Versionspruefung::setzePaketinstallation(bool ja)
     }
 }
 
+QString Versionspruefung::updateordner() const
+{
+    return m_zustand.Datenordner + Updatepruefung::Ordner + QLatin1Char('/');
+}
+
 QString Versionspruefung::installer() const
 {
-    return m_zustand.Datenordner + Updateserver::InstallerLokal;
+    return updateordner() + Updateserver::InstallerLokal;
 }
 
 void Versionspruefung::BCalcClick()
@@ -93,30 +110,63 @@ void Versionspruefung::BCalcClick()
         return;
     }
     const QString datei = m_zustand.Datenordner + Updateserver::Versionsdatei;
+    const QString signatur = m_zustand.Datenordner + Updatepruefung::Signaturdatei;
     QFile::remove(datei);
+    QFile::remove(signatur);
     const Downloadauftrag auftrag = m_lauf.auftrag(Updateserver::Versionsdatei, datei, MaxDatendateiGroesse, true);
-    m_lauf.starten(auftrag, QStringLiteral("Die verfügbare Version wird erfragt."),
-                   [this, datei](const Downloadergebnis &ergebnis) {
-                       if (ergebnis.status == Downloadstatus::Abgebrochen)
-                           return;
-                       QString grund = ergebnis.fehler;
-                       std::optional<QString> version;
-                       if (ergebnis.status == Downloadstatus::Erfolg) {
-                           QFile f(datei);
-                           if (f.open(QIODevice::ReadOnly))
-                               version = VersionLesen(f.read(MaxDatendateiGroesse));
-                           if (!version)
-                               grund = QStringLiteral("Die Versionsangabe des Servers ist nicht lesbar.");
-                       }
-                       if (!version) {
-                           Meldungen::information(
-                               this, QStringLiteral("Die Prüfung auf Aktualität hat leider nicht geklappt.\n") +
-                                         (grund.isEmpty() ? QString() : QStringLiteral("\n") + grund));
-                           return;
-                       }
-                       m_pvVersion->setText(*version);
-                       m_bDown->setEnabled(!m_paketinstallation && *version != Programmversion);
-                   });
+    const QString was = QStringLiteral("Die verfügbare Version wird erfragt.");
+    m_lauf.starten(auftrag, was, [this, datei, signatur, was](const Downloadergebnis &ergebnis) {
+        if (ergebnis.status == Downloadstatus::Abgebrochen)
+            return;
+        if (ergebnis.status != Downloadstatus::Erfolg) {
+            versionAuswerten(QByteArray(), QByteArray(), ergebnis.fehler, QString());
+            return;
+        }
+        // The signature comes second; without it the version file is not the maker's.
+        const Downloadauftrag zweiter =
+            m_lauf.auftrag(Updatepruefung::Signaturdatei, signatur, MaxSignaturGroesse, true);
+        m_lauf.starten(zweiter, was, [this, datei, signatur](const Downloadergebnis &ergebnis2) {
+            if (ergebnis2.status == Downloadstatus::Abgebrochen)
+                return;
+            const Dateiinhalt version = DateiLesen(datei);
+            const Dateiinhalt sig =
+                ergebnis2.status == Downloadstatus::Erfolg ? DateiLesen(signatur, MaxSignaturGroesse) : Dateiinhalt{};
+            QString signaturfehler;
+            if (sig.status != Dateiinhalt::Status::Gelesen)
+                signaturfehler = QStringLiteral("Die Versionsdatei ist nicht vom Hersteller signiert: die Signatur "
+                                                "\u201E%1\u201C fehlt.")
+                                     .arg(Updatepruefung::Signaturdatei) +
+                                 (ergebnis2.fehler.isEmpty() ? QString() : Absatz + ergebnis2.fehler);
+            versionAuswerten(version.daten, sig.daten, version.fehler, signaturfehler);
+        });
+    });
+}
+
+void Versionspruefung::versionAuswerten(const QByteArray &versionsdatei, const QByteArray &signatur,
+                                        const QString &downloadfehler, const QString &signaturfehler)
+{
+    QString fehler = downloadfehler;
+    if (fehler.isEmpty() && !VersionLesen(versionsdatei))
+        fehler = QStringLiteral("Die Versionsangabe des Servers ist nicht lesbar.");
+    if (fehler.isEmpty())
+        fehler = signaturfehler;
+    Updatepruefung::Auskunft auskunft;
+    if (fehler.isEmpty()) {
+        auskunft = Updatepruefung::VersionsdateiPruefen(versionsdatei, signatur);
+        fehler = auskunft.fehler;
+    }
+    if (!fehler.isEmpty()) {
+        Meldungen::information(this, QStringLiteral("Die Prüfung auf Aktualität hat leider nicht geklappt.\n") +
+                                         QStringLiteral("\n") + fehler);
+        return;
+    }
+    m_angaben = auskunft.angaben;
+    m_versionsdatei = versionsdatei;
+    m_signatur = signatur;
+    m_pvVersion->setText(m_angaben->version);
+    // Any other version may be installed, an older one too; the note says which it is.
+    m_aelter->setVisible(VersionVergleichen(m_angaben->version, Programmversion) < 0);
+    m_bDown->setEnabled(!m_paketinstallation && m_angaben->version != Programmversion);
 }
 
 void Versionspruefung::BDownClick()
@@ -129,32 +179,53 @@ void Versionspruefung::BDownClick()
                                          Absatz + QStringLiteral("Ich breche ab."));
         return;
     }
-    const QString ziel = installer();
-    QFile::remove(ziel);
-    const Downloadauftrag auftrag =
-        m_lauf.auftrag(Updateserver::Installer, ziel, Updateserver::MaxInstallerGroesse, false);
-    m_lauf.starten(
-        auftrag, QStringLiteral("Das Update wird heruntergeladen."), [this, ziel](const Downloadergebnis &ergebnis) {
-            if (ergebnis.status == Downloadstatus::Abgebrochen)
-                return;
-            const QString grund = ergebnis.fehler;
-            // The installer runs as a program of its own.
-            const auto ausfuehrbar = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                     QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
-            if (ergebnis.status == Downloadstatus::Erfolg && QFile::setPermissions(ziel, ausfuehrbar)) {
-                m_bSetup->setEnabled(true);
-                return;
-            }
-            Meldungen::information(this,
-                                   Updateteile::DownloadGescheitert + (grund.isEmpty() ? QString() : Absatz + grund));
-        });
+    if (!m_angaben)
+        return; // only what a check found signed is fetched
+    const QString ordner = updateordner();
+    if (const QString fehler = Updatepruefung::PrivatenOrdnerAnlegen(ordner); !fehler.isEmpty()) {
+        Meldungen::information(this, Updateteile::DownloadGescheitert + Absatz + fehler);
+        return;
+    }
+    // Removed, not written through: a link in its place is gone with it.
+    for (const QString &name :
+         {Updateserver::InstallerLokal, Updateserver::Versionsdatei, Updatepruefung::Signaturdatei})
+        QFile::remove(ordner + name);
+    m_bSetup->setEnabled(false);
+    // Not a byte more than the maker signed.
+    const Downloadauftrag auftrag = m_lauf.auftrag(Updateserver::Installer, installer(), m_angaben->groesse, false);
+    m_lauf.starten(auftrag, QStringLiteral("Das Update wird heruntergeladen."),
+                   [this](const Downloadergebnis &ergebnis) { installerAuswerten(ergebnis); });
+}
+
+void Versionspruefung::installerAuswerten(const Downloadergebnis &ergebnis)
+{
+    if (ergebnis.status == Downloadstatus::Abgebrochen)
+        return;
+    if (ergebnis.status != Downloadstatus::Erfolg) {
+        Meldungen::information(this, Updateteile::DownloadGescheitert +
+                                         (ergebnis.fehler.isEmpty() ? QString() : Absatz + ergebnis.fehler));
+        return;
+    }
+    // The signed version file goes beside the installer, so the start can check all of it again.
+    const QString ordner = updateordner();
+    QString fehler = DateiErsetzen(ordner + Updateserver::Versionsdatei, m_versionsdatei);
+    if (fehler.isEmpty())
+        fehler = DateiErsetzen(ordner + Updatepruefung::Signaturdatei, m_signatur);
+    if (fehler.isEmpty())
+        fehler = Updatepruefung::UpdatePruefen(ordner);
+    if (!fehler.isEmpty()) {
+        QFile::remove(installer());
+        Meldungen::fehler(this, fehler);
+        return;
+    }
+    m_bSetup->setEnabled(true);
 }
 
 void Versionspruefung::BSetupClick()
 {
     if (m_paketinstallation)
         return;
-    const QString datenordner = m_zustand.Datenordner;
+    const QString datenordner = updateordner();
     const auto antwort = Meldungen::frageJaNein(
         this,
         QStringLiteral("Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. "
@@ -172,7 +243,14 @@ void Versionspruefung::BSetupClick()
                       QStringLiteral(" gelöscht werden."));
         return;
     }
-    if (!QProcess::startDetached(installer(), {}, datenordner)) {
+    // Checked once more right before it starts: the file may have changed since its download.
+    if (const QString fehler = Updatepruefung::UpdatePruefen(datenordner); !fehler.isEmpty()) {
+        QFile::remove(installer());
+        m_bSetup->setEnabled(false);
+        Meldungen::fehler(this, fehler);
+        return;
+    }
+    if (!QProcess::startDetached(installer(), {}, m_zustand.Datenordner)) {
         Meldungen::information(this, QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie das "
                                                     "Programm und starten Sie das Update manuell durch Doppelklick auf "
                                                     "die Datei \"Update.exe\" im Verzeichnis ") +

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "update/Uebergabe.h"
+#include "update/Versionsdatei.h"
 
 #include <QGroupBox>
 
 class Downloadlauf;
 class QLabel;
 class QPushButton;
+struct Downloadergebnis;
 struct Zustand;
 
 // The right half of the update window: is another program version offered, its installer's
@@ -28,15 +30,26 @@ public:
     // How the program hands over to the installer; tests use a stand-in program and observe the end.
     Programmuebergabe uebergabe;
 
+    // The folder the installer is kept in, the user's alone.
+    QString updateordner() const;
+
 private:
     QString installer() const;
+    void versionAuswerten(const QByteArray &versionsdatei, const QByteArray &signatur, const QString &downloadfehler,
+                          const QString &signaturfehler);
+    void installerAuswerten(const Downloadergebnis &ergebnis);
     void ProgrammLoeschen();
 
     Zustand &m_zustand;
     Downloadlauf &m_lauf;
     QPushButton *m_bCalc = nullptr;
     QLabel *m_pvVersion = nullptr;
+    QLabel *m_aelter = nullptr;
     QPushButton *m_bDown = nullptr;
     QPushButton *m_bSetup = nullptr;
     bool m_paketinstallation = false;
+    // What the last check found, signed by the maker: the installer is checked against it.
+    std::optional<Updateangaben> m_angaben;
+    QByteArray m_versionsdatei;
+    QByteArray m_signatur;
 };

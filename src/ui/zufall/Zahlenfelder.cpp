@@ -107,21 +107,25 @@ Zahlenwahl::Zahlenwahl(Zufallszahlenfeld *bank, Zufallszahlenfeld *kill, Zufalls
 void Zahlenwahl::BLotAuswerten(int tag)
 {
     using W = Zufallsauswahl::Wirkung;
-    const W wirkung = m_auswahl.umschalten(tag);
-    const int n = tag % 100;
-    switch (wirkung) {
+    switch (umschalten(tag)) {
     case W::ZuVieleBankzahlen:
         Meldungen::fehler(m_fenster, MeldungZuVieleBankzahlen);
-        return;
+        break;
     case W::ZuVieleQuotenkiller:
         Meldungen::fehler(m_fenster, MeldungZuVieleQuotenkiller);
-        return;
-    case W::Unveraendert:
-        return;
-    case W::Gewaehlt:
-    case W::Abgewaehlt:
+        break;
+    default:
         break;
     }
+}
+
+Zufallsauswahl::Wirkung Zahlenwahl::umschalten(int tag)
+{
+    using W = Zufallsauswahl::Wirkung;
+    const W wirkung = m_auswahl.umschalten(tag);
+    const int n = tag % 100;
+    if (wirkung != W::Gewaehlt && wirkung != W::Abgewaehlt)
+        return wirkung;
     const bool gewaehlt = wirkung == W::Gewaehlt;
     for (Zufallszahlenfeld *feld : m_felder) {
         if (static_cast<int>(feld->feld()) == tag / 100)
@@ -130,6 +134,7 @@ void Zahlenwahl::BLotAuswerten(int tag)
             feld->knopf(n)->setVisible(!gewaehlt);
     }
     Q_EMIT geaendert();
+    return wirkung;
 }
 
 void Zahlenwahl::leeren(Zufallsfeld feld)

@@ -53,8 +53,10 @@ public:
 
     const Zufallsauswahl &auswahl() const { return m_auswahl; }
 
-    // A click on the button with this tag; also used for the numbers of the stored lists.
+    // A click on the button with this tag.
     void BLotAuswerten(int tag);
+    // The same without a message: the caller says what was refused, as the stored lists do once.
+    Zufallsauswahl::Wirkung umschalten(int tag);
     // Removes every number of the panel, in ascending order, as single clicks would.
     void leeren(Zufallsfeld feld);
 

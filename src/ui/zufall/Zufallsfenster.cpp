@@ -293,9 +293,20 @@ void TFZufall::EinstellungenLesen()
     m_eAnz->setText(anzahl);
     const std::pair<const QString &, int> listen[] = {
         {SchluesselBank, 100}, {SchluesselKill, 200}, {SchluesselFav, 300}};
+    // Numbers beyond a panel's limit are left out, and each limit is named once, however many
+    // numbers the stored list holds beyond it.
+    QStringList abgelehnt;
     for (const auto &[schluessel, feld] : listen)
-        for (int n : ZahlenAusListe(m_einstellungen.LeseText(Abschnitt, schluessel, QString())))
-            m_zahlenwahl->BLotAuswerten(feld + n);
+        for (int n : ZahlenAusListe(m_einstellungen.LeseText(Abschnitt, schluessel, QString()))) {
+            const auto wirkung = m_zahlenwahl->umschalten(feld + n);
+            const QString &text = wirkung == Zufallsauswahl::Wirkung::ZuVieleBankzahlen     ? MeldungZuVieleBankzahlen
+                                  : wirkung == Zufallsauswahl::Wirkung::ZuVieleQuotenkiller ? MeldungZuVieleQuotenkiller
+                                                                                            : QString();
+            if (!text.isEmpty() && !abgelehnt.contains(text))
+                abgelehnt << text;
+        }
+    for (const QString &text : std::as_const(abgelehnt))
+        Meldungen::fehler(this, text);
     Musterfilter filter;
     for (const Musterart art : AlleMusterarten) {
         bool ok = false;

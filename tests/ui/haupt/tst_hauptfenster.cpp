@@ -3,6 +3,7 @@
 #include "Testumgebung.h"
 
 #include "model/Spiel.h"
+#include "model/Starteinstellungen.h"
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/haupt/Hauptfenster.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
+#include <QTabWidget>
 #include <QtTest>
 
 class TestHauptfenster : public QObject
@@ -50,6 +52,28 @@ private Q_SLOTS:
             f.close();
         }
         QCOMPARE(u.lies(Dateinamen::Einstellungen), "[Spielscheine]\nDateienanzahl=1\nDatei1=" + pfad + "\nMerken=1\n");
+    }
+
+    // More files opened at once than the start opens: all become tabs, the first 100 are remembered.
+    void mehrAlsHundertGemerkt()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        QStringList dateien;
+        for (int i = 1; i <= 103; ++i) {
+            const QString name = QStringLiteral("s%1.qtt").arg(i);
+            u.schreibe(name, TNormalSchein{}.alsBytes());
+            dateien << u.pfad(name);
+        }
+        TFAuswertung f(u.zustand, u.befehle());
+        dialoge.oeffnenAntworten.enqueue(dateien);
+        f.findChild<QPushButton *>(QStringLiteral("BOpen"))->click();
+        QCOMPARE(f.findChild<QTabWidget *>(QStringLiteral("PC1"))->count(), 103);
+        QCOMPARE(meldungen.texte(), QStringList{QStringLiteral("Gemerkt werden die ersten 100 der 103 Dateien; nur sie "
+                                                               "werden mit dem Programmstart eingelesen.")});
+        const GemerkteScheine gemerkt = GemerkteDateien(Einstellungen(u.zustand.einstellungsdatei()));
+        QCOMPARE(gemerkt.pfade, dateien.mid(0, 100));
     }
 
     void preis_data()

@@ -1,11 +1,13 @@
 #include "Attrappen.h"
 #include "Dateien.h"
 #include "Testserver.h"
+#include "Testsignatur.h"
 #include "Testumgebung.h"
 
 #include "model/DemoTippschein.h"
 #include "model/Gewinnreihenschutz.h"
 #include "model/Spiel.h"
+#include "model/Ziehungsdatei.h"
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/haupt/Hauptfenster.h"
@@ -16,7 +18,10 @@
 #include "ui/update/Paketinstallation.h"
 #include "ui/update/UpdateFenster.h"
 #include "ui/update/Versionspruefung.h"
+#include "update/Herstellerschluessel.h"
 #include "update/Internet.h"
+#include "update/Updatepruefung.h"
+#include "update/Versionsdatei.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -50,6 +55,16 @@ QByteArray versionsdatei(std::initializer_list<const char *> versionen)
     }
     return datei;
 }
+
+// The signed version file for `installer` (layout of the release script).
+QByteArray updateangaben(const QByteArray &installer, const QString &version = QStringLiteral("1.6.0.0"))
+{
+    return UpdateangabenSchreiben(
+        {version, installer.size(), QCryptographicHash::hash(installer, QCryptographicHash::Sha256)});
+}
+
+// A stand-in installer that leaves a mark in its working folder.
+const QByteArray Installer = "#!/bin/sh\necho gestartet > installer-lief\n";
 
 // Pictures of the windows for a look by eye, when QUINTARO_BILDER names a folder.
 void bild(QWidget *w, const QString &name)
@@ -110,16 +125,35 @@ class TestUpdate : public QObject
 
     QTemporaryDir m_zertifikatsordner;
     std::optional<Testzertifikat> m_zertifikat;
+    std::optional<Testschluessel> m_schluessel; // the maker's key of this run
+    std::optional<Testschluessel> m_fremd;      // someone else's
+
+    // The server offers `installer` as version `version`, signed by the maker.
+    void bieteUpdate(Aufbau &a, const QByteArray &installer, const QString &version = QStringLiteral("1.6.0.0"))
+    {
+        const QByteArray datei = updateangaben(installer, version);
+        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), Testserver::ok(datei));
+        a.server.setze(QStringLiteral("/downloads/verinfos.qta.minisig"), Testserver::ok(m_schluessel->signieren(datei)));
+        a.server.setze(QStringLiteral("/downloads/qtaupdate.exe"), Testserver::ok(installer));
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
         m_zertifikat = TestzertifikatMachen(m_zertifikatsordner.path());
         QVERIFY2(m_zertifikat.has_value(), "the openssl tool could not make a test certificate");
+        m_schluessel = Testschluessel::machen(m_zertifikatsordner.path(), QStringLiteral("hersteller"));
+        m_fremd = Testschluessel::machen(m_zertifikatsordner.path(), QStringLiteral("fremd"));
+        QVERIFY2(m_schluessel && m_fremd, "the minisign tool could not make a key pair");
+        setzeHerstellerschluesselFuerTests(m_schluessel->oeffentlich);
     }
     // Online unless a test says otherwise, whatever the machine's network.
     void init() { setzeInternetVerbundenFuerTests(true); }
-    void cleanupTestCase() { setzeInternetVerbundenFuerTests(std::nullopt); }
+    void cleanupTestCase()
+    {
+        setzeInternetVerbundenFuerTests(std::nullopt);
+        setzeHerstellerschluesselFuerTests(std::nullopt);
+    }
 
     void fensterUndStatus_data()
     {
@@ -262,6 +296,14 @@ private Q_SLOTS:
         QTest::newRow("a number twice") << Testserver::ok(doppelt) << false << "Eintrag 2 enthält die Zahl 2 zweimal";
         QTest::newRow("gzip bomb") << Testserver::gepackt(QByteArray(64 * 1024 * 1024, '\0')) << false
                                    << "entpackt größer als die erlaubten 16 MB";
+        // Packed bodies that can't be unpacked are damaged, not too large.
+        Testserver::Antwort kaputt = Testserver::gepackt(Testumgebung::ziehungen(200));
+        for (int i = 0; i < 40; ++i)
+            kaputt.roh[kaputt.roh.size() - 60 + i] = char(0xA5 ^ i);
+        QTest::newRow("damaged gzip body") << kaputt << false << "beschädigt";
+        Testserver::Antwort kopf = Testserver::gepackt(Testumgebung::ziehungen(200));
+        kopf.roh[kopf.roh.indexOf("\r\n\r\n") + 4] = 'X';
+        QTest::newRow("gzip body without its header") << kopf << false << "beschädigt";
         Testserver::Antwort abgeschnitten = Testserver::ok(Testumgebung::ziehungen(10));
         abgeschnitten.abbrechenNach = abgeschnitten.roh.size() - 40;
         QTest::newRow("truncated body") << abgeschnitten << false << "vorzeitig beendet";
@@ -270,7 +312,8 @@ private Q_SLOTS:
             << Testserver::ok(Testumgebung::ziehungen(4)) << true << "Identität des Servers";
         QTest::newRow("redirect loop") << Testserver::weiterleitung("/downloads/GReihen.qtgz") << false
                                        << "zu oft weiter";
-        Testserver::Antwort zuGross = Testserver::ok(Testumgebung::ziehungen(1024 * 1024 + 1));
+        // One draw more than the history may hold: the history stays readable.
+        Testserver::Antwort zuGross = Testserver::ok(Testumgebung::ziehungen(MaxZiehungen + 1));
         QTest::newRow("beyond the cap") << zuGross << false << "größer als die erlaubten 16 MB";
     }
     void downloadScheitert()
@@ -474,74 +517,129 @@ private Q_SLOTS:
 
     void versionPruefen_data()
     {
-        QTest::addColumn<Testserver::Antwort>("antwort");
-        QTest::addColumn<QString>("version");
+        QTest::addColumn<QByteArray>("datei");   // the version file on the server
+        QTest::addColumn<QString>("signatur");   // who signs it: "hersteller", "fremd", "" for nobody
+        QTest::addColumn<QString>("version");    // shown; empty: the check failed
         QTest::addColumn<bool>("bdown");
-        QTest::newRow("1.5.0.0") << Testserver::ok(versionsdatei({"1.5.0.0"})) << "1.5.0.0" << false;
-        QTest::newRow("1.4.9.0") << Testserver::ok(versionsdatei({"1.4.9.0"})) << "1.4.9.0" << true;
-        QTest::newRow("two records, the last counts")
-            << Testserver::ok(versionsdatei({"1.6.0.0", "1.5.0.0"})) << "1.5.0.0" << false;
+        QTest::addColumn<bool>("aelter");
+        QTest::addColumn<QString>("grund");      // part of the message when the check failed
+        const QByteArray x = "x";
+        QTest::newRow("1.5.0.0, the installed one") << updateangaben(x, QStringLiteral("1.5.0.0")) << "hersteller" << "1.5.0.0"
+                                                    << false << false << "";
+        QTest::newRow("1.6.0.0, newer") << updateangaben(x, QStringLiteral("1.6.0.0")) << "hersteller" << "1.6.0.0" << true << false
+                                        << "";
+        QTest::newRow("1.4.9.0, older: any difference counts, and the note says so")
+            << updateangaben(x, QStringLiteral("1.4.9.0")) << "hersteller" << "1.4.9.0" << true << true << "";
         QTest::newRow("15 characters, the most there can be")
-            << Testserver::ok(versionsdatei({"2026.12.70.1234"})) << "2026.12.70.1234" << true;
+            << updateangaben(x, QStringLiteral("2026.12.70.1234")) << "hersteller" << "2026.12.70.1234" << true << false << "";
+        QTest::newRow("last record 404, even signed")
+            << updateangaben(x, QStringLiteral("404")) << "hersteller" << "" << false << false << "nicht lesbar";
+        QTest::newRow("last record 404, unsigned") << versionsdatei({"1.6.0.0", "404"}) << "" << "" << false << false
+                                                   << "nicht lesbar";
         QTest::newRow("200 with an HTML page")
-            << Testserver::ok("<html>\r\n\n<body>Login</body></html>\n") << QString() << false;
-        QTest::newRow("200 with an HTML page, length byte above 15")
-            << Testserver::ok(QByteArray("<!DOCTYPE html><html><body>Login</body></html>").leftJustified(96, ' '))
-            << QString() << false;
-        QTest::newRow("404") << Testserver::status(404, "Not Found", versionsdatei({"1.6.0.0"})) << QString() << false;
-        QTest::newRow("too short") << Testserver::ok("1.6") << QString() << false;
+            << QByteArray("<html>\r\n\n<body>Login</body></html>\n") << "" << "" << false << false << "nicht lesbar";
+        QTest::newRow("unsigned") << updateangaben(x) << "" << "" << false << false
+                                  << "nicht vom Hersteller signiert: die Signatur \u201Everinfos.qta.minisig\u201C fehlt";
+        QTest::newRow("signed by someone else")
+            << updateangaben(x) << "fremd" << "" << false << false
+            << "nicht vom Hersteller signiert: Die Signatur stammt von einem fremden Schlüssel.";
+        QTest::newRow("an old signature replayed on a new version file")
+            << updateangaben("neu", QStringLiteral("1.7.0.0")) << "alt" << "" << false << false
+            << "nicht vom Hersteller signiert: Die Signatur passt nicht zur Datei.";
+        QTest::newRow("old layout, signed") << versionsdatei({"1.6.0.0"}) << "hersteller" << "" << false << false
+                                            << "nicht im erwarteten Aufbau";
     }
     void versionPruefen()
     {
-        QFETCH(Testserver::Antwort, antwort);
+        QFETCH(QByteArray, datei);
+        QFETCH(QString, signatur);
         QFETCH(QString, version);
         QFETCH(bool, bdown);
+        QFETCH(bool, aelter);
+        QFETCH(QString, grund);
         Aufbau a(Testumgebung::ziehungen(4));
-        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), antwort);
+        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), Testserver::ok(datei));
+        if (signatur == QLatin1String("alt"))
+            a.server.setze(QStringLiteral("/downloads/verinfos.qta.minisig"),
+                           Testserver::ok(m_schluessel->signieren(updateangaben("alt", QStringLiteral("1.6.0.0")))));
+        else if (!signatur.isEmpty())
+            a.server.setze(QStringLiteral("/downloads/verinfos.qta.minisig"),
+                           Testserver::ok((signatur == QLatin1String("fremd") ? m_fremd : m_schluessel)->signieren(datei)));
         TFUpdate *f = a.oeffnen();
         a.klicke("BCalc");
         QVERIFY(f->lauf().laeuft());
         QTRY_VERIFY(!f->lauf().laeuft());
         QCOMPARE(a.text("PvVersion"), version);
         QCOMPARE(a.teil<QPushButton>("BDown")->isEnabled(), bdown);
+        QCOMPARE(a.teil<QLabel>("LAelter")->isVisible(), aelter);
+        QCOMPARE(a.text("LAelter"), QStringLiteral("(älter)"));
+        QCOMPARE(a.teil<QLabel>("LAelter")->toolTip(), QStringLiteral("Die verfügbare Version ist älter als die installierte."));
         if (version.size() == 15)
             bild(f, QStringLiteral("update-lange-version"));
+        if (aelter)
+            bild(f, QStringLiteral("update-aeltere-version"));
         QVERIFY(a.server.anfragen[0].contains("\r\nCache-Control: no-cache\r\n"));
         if (version.isEmpty()) {
             QCOMPARE(a.meldungen.eintraege.size(), 1);
-            QVERIFY(a.meldungen.eintraege[0].text.startsWith(
-                QStringLiteral("Die Prüfung auf Aktualität hat leider nicht geklappt.\n\n")));
+            const QString text = a.meldungen.eintraege[0].text;
+            QVERIFY2(text.startsWith(QStringLiteral("Die Prüfung auf Aktualität hat leider nicht geklappt.\n\n")) &&
+                         text.contains(grund),
+                     qPrintable(text));
+            // Even a call past the disabled button fetches nothing.
+            f->versionspruefung()->BDownClick();
+            QVERIFY(!f->lauf().laeuft());
+            for (const QByteArray &anfrage : std::as_const(a.server.anfragen))
+                QVERIFY(!anfrage.contains("qtaupdate.exe"));
         } else {
             QVERIFY(a.meldungen.eintraege.isEmpty());
-            QCOMPARE(a.u.lies(QStringLiteral("verinfos.qta")), antwort.roh.mid(antwort.roh.indexOf("\r\n\r\n") + 4));
+            QCOMPARE(a.u.lies(QStringLiteral("verinfos.qta")), datei);
+            QVERIFY(a.server.anfragen[1].contains("GET /downloads/verinfos.qta.minisig "));
+            QVERIFY(a.server.anfragen[1].contains("\r\nCache-Control: no-cache\r\n"));
         }
     }
 
+    void installation_data()
+    {
+        QTest::addColumn<bool>("tls");
+        QTest::addColumn<bool>("legacy"); // minisign's older signature of the file itself
+        QTest::newRow("over HTTPS") << true << false;
+        QTest::newRow("legacy signature") << false << true;
+    }
+    // A signed update: checked, downloaded into the user's private folder, started.
     void installation()
     {
-        Aufbau a(Testumgebung::ziehungen(4));
-        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), Testserver::ok(versionsdatei({"1.6.0.0"})));
-        // A stand-in installer that leaves a mark in its working folder.
-        a.server.setze(QStringLiteral("/downloads/qtaupdate.exe"),
-                       Testserver::ok("#!/bin/sh\necho gestartet > installer-lief\n"));
-        TFUpdate *f = a.oeffnen();
+        QFETCH(bool, tls);
+        QFETCH(bool, legacy);
+        Aufbau a(Testumgebung::ziehungen(4), tls ? m_zertifikat : std::nullopt);
+        bieteUpdate(a, Installer);
+        if (legacy)
+            a.server.setze(QStringLiteral("/downloads/verinfos.qta.minisig"),
+                           Testserver::ok(m_schluessel->signieren(updateangaben(Installer), {QStringLiteral("-l")})));
+        TFUpdate *f = a.oeffnen(m_zertifikat);
+        f->lauf().optionen.zeitlimitMs = 10000; // a TLS handshake may take a while in a sanitizer build
         const QString programm = f->versionspruefung()->uebergabe.programmdatei;
         QVERIFY(QDir().mkpath(QFileInfo(programm).absolutePath()));
         QVERIFY(schreibe(programm, "altes Programm"));
         const QByteArray einstellungen = a.u.lies(Dateinamen::Einstellungen);
 
         a.klicke("BCalc");
-        QTRY_VERIFY(a.teil<QPushButton>("BDown")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
         QCOMPARE(a.text("PvVersion"), QStringLiteral("1.6.0.0"));
         a.klicke("BDown");
-        QTRY_VERIFY(a.teil<QPushButton>("BSetup")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BSetup")->isEnabled(), 20000);
         bild(f, QStringLiteral("update-installer"));
-        QVERIFY(QFileInfo(a.u.pfad(QStringLiteral("Update.exe"))).isExecutable());
+        const QString ordner = f->versionspruefung()->updateordner();
+        QCOMPARE(ordner, a.u.zustand.Datenordner + QStringLiteral("Update/"));
+        // The folder and the file are the user's alone.
+        QCOMPARE(QFileInfo(ordner).permissions() & 0x0077, QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(ordner + QStringLiteral("Update.exe")).permissions(),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                     QFileDevice::WriteUser | QFileDevice::ExeUser);
+        QCOMPARE(inhalt(ordner + QStringLiteral("Update.exe")), Installer);
         QVERIFY(a.meldungen.eintraege.isEmpty());
 
         // Declined: the program goes on and says how to install by hand.
         a.klicke("BSetup");
-        const QString ordner = a.u.zustand.Datenordner;
         QCOMPARE(a.meldungen.texte(),
                  (QStringList{
                      QStringLiteral("Um die Installation durchführen zu können, muss das Programm jetzt geschlossen "
@@ -580,7 +678,7 @@ private Q_SLOTS:
     void paketinstallation()
     {
         Aufbau a(Testumgebung::ziehungen(3));
-        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), Testserver::ok(versionsdatei({"1.6.0.0"})));
+        bieteUpdate(a, Installer);
         a.server.setze(QStringLiteral("/downloads/GReihen.qtgz"), Testserver::ok(Testumgebung::ziehungen(4)));
         TFUpdate *f = a.oeffnen();
         f->versionspruefung()->setzePaketinstallation(true);
@@ -602,7 +700,7 @@ private Q_SLOTS:
 
         QTRY_VERIFY(a.teil<QPushButton>("Bupdate")->isEnabled());
         a.klicke("Bupdate");
-        QTRY_VERIFY(a.ende(1));
+        QTRY_VERIFY_WITH_TIMEOUT(a.ende(1), 20000);
         QCOMPARE(a.meldungen.texte(), QStringList{QStringLiteral("Download abgeschlossen.")});
         QCOMPARE(a.u.lies(Dateinamen::Gewinnreihen), Testumgebung::ziehungen(4));
         for (const QByteArray &anfrage : std::as_const(a.server.anfragen))
@@ -640,13 +738,12 @@ private Q_SLOTS:
     void installerStartetNicht()
     {
         Aufbau a(Testumgebung::ziehungen(4));
-        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), Testserver::ok(versionsdatei({"1.6.0.0"})));
-        a.server.setze(QStringLiteral("/downloads/qtaupdate.exe"), Testserver::ok(QByteArray(64, '\x01')));
-        a.oeffnen();
+        bieteUpdate(a, QByteArray(64, '\x01'));
+        TFUpdate *f = a.oeffnen();
         a.klicke("BCalc");
-        QTRY_VERIFY(a.teil<QPushButton>("BDown")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
         a.klicke("BDown");
-        QTRY_VERIFY(a.teil<QPushButton>("BSetup")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BSetup")->isEnabled(), 20000);
         a.meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
         a.klicke("BSetup");
         QCOMPARE(a.meldungen.eintraege.size(), 2);
@@ -654,24 +751,102 @@ private Q_SLOTS:
             a.meldungen.eintraege[1].text,
             QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie das Programm und starten "
                            "Sie das Update manuell durch Doppelklick auf die Datei \"Update.exe\" im Verzeichnis ") +
-                a.u.zustand.Datenordner + QStringLiteral("."));
+                f->versionspruefung()->updateordner() + QStringLiteral("."));
         QVERIFY(!a.beendet);
     }
 
     void installerDownloadScheitert()
     {
         Aufbau a(Testumgebung::ziehungen(4));
-        a.server.setze(QStringLiteral("/downloads/verinfos.qta"), Testserver::ok(versionsdatei({"1.6.0.0"})));
-        a.u.schreibe(QStringLiteral("Update.exe"), "altes Update");
+        bieteUpdate(a, Installer);
+        a.server.setze(QStringLiteral("/downloads/qtaupdate.exe"), Testserver::status(404, "Not Found", "weg"));
+        QVERIFY(QDir().mkpath(a.u.pfad(QStringLiteral("Update"))));
+        a.u.schreibe(QStringLiteral("Update/Update.exe"), "altes Update");
         a.oeffnen();
         a.klicke("BCalc");
-        QTRY_VERIFY(a.teil<QPushButton>("BDown")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
         a.klicke("BDown");
-        QTRY_VERIFY(a.ende(1));
+        QTRY_VERIFY_WITH_TIMEOUT(a.ende(1), 20000);
         QVERIFY(a.meldungen.eintraege[0].text.startsWith(Gescheitert + Absatz));
         QVERIFY(a.meldungen.eintraege[0].text.contains(QStringLiteral("404")));
         QVERIFY(!a.teil<QPushButton>("BSetup")->isEnabled());
-        QVERIFY(!a.u.gibt(QStringLiteral("Update.exe")));
+        QVERIFY(!a.u.gibt(QStringLiteral("Update/Update.exe")));
+    }
+
+    // What the server sends in place of the signed installer is refused and never started.
+    void falschesUpdate_data()
+    {
+        QTest::addColumn<QByteArray>("installer"); // what the server sends as qtaupdate.exe
+        QTest::addColumn<bool>("download");        // the download itself succeeded
+        QTest::addColumn<QString>("grund");
+        QByteArray byte = Installer;
+        byte[12] = 'X';
+        QTest::newRow("one byte changed") << byte << true << "ihre Prüfsumme (SHA-256) weicht ab. Sie wird nicht gestartet.";
+        QTest::newRow("shorter") << Installer.left(20) << true
+                                 << "Die Update-Datei ist 20 Bytes groß, der Hersteller hat 42 Bytes signiert. Sie wird "
+                                    "nicht gestartet.";
+        QTest::newRow("longer: not a byte beyond the signed size is fetched")
+            << Installer + "rm -rf ~\n" << false << "Die Datei ist größer als die erlaubten 42 Bytes.";
+    }
+    void falschesUpdate()
+    {
+        QFETCH(QByteArray, installer);
+        QFETCH(bool, download);
+        QFETCH(QString, grund);
+        Aufbau a(Testumgebung::ziehungen(4), m_zertifikat);
+        bieteUpdate(a, Installer);
+        a.server.setze(QStringLiteral("/downloads/qtaupdate.exe"), Testserver::ok(installer));
+        TFUpdate *f = a.oeffnen(m_zertifikat);
+        f->lauf().optionen.zeitlimitMs = 10000; // a TLS handshake may take a while in a sanitizer build
+        a.klicke("BCalc");
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
+        a.klicke("BDown");
+        QTRY_VERIFY_WITH_TIMEOUT(a.ende(1), 20000);
+        QCOMPARE(a.meldungen.eintraege.size(), 1);
+        const auto &m = a.meldungen.eintraege[0];
+        QCOMPARE(m.art, download ? Art::Fehler : Art::Information);
+        QVERIFY2(m.text.contains(grund), qPrintable(m.text));
+        if (!download)
+            QVERIFY(m.text.startsWith(Gescheitert + Absatz));
+        if (installer.size() == Installer.size())
+            bild(f, QStringLiteral("update-abgelehnt"));
+        QVERIFY(!a.teil<QPushButton>("BSetup")->isEnabled());
+        QVERIFY(!QFileInfo::exists(f->versionspruefung()->updateordner() + QStringLiteral("Update.exe")));
+        // Even a call past the disabled button starts nothing.
+        a.meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
+        f->versionspruefung()->BSetupClick();
+        QVERIFY(!a.beendet);
+        QTest::qWait(300);
+        QVERIFY(!a.u.gibt(QStringLiteral("installer-lief")));
+    }
+
+    // The installer changed on the disk between its download and the start: checked again, refused.
+    void nachDemDownloadGetauscht()
+    {
+        Aufbau a(Testumgebung::ziehungen(4));
+        bieteUpdate(a, Installer);
+        TFUpdate *f = a.oeffnen();
+        a.klicke("BCalc");
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BDown")->isEnabled(), 20000);
+        a.klicke("BDown");
+        QTRY_VERIFY_WITH_TIMEOUT(a.teil<QPushButton>("BSetup")->isEnabled(), 20000);
+        const QString datei = f->versionspruefung()->updateordner() + QStringLiteral("Update.exe");
+        QByteArray anders = Installer;
+        anders.replace("gestartet", "getauscht");
+        QVERIFY(schreibe(datei, anders));
+
+        a.meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
+        a.klicke("BSetup");
+        QCOMPARE(a.meldungen.eintraege.size(), 2);
+        QCOMPARE(a.meldungen.eintraege[1].art, Art::Fehler);
+        QCOMPARE(a.meldungen.eintraege[1].text,
+                 QStringLiteral("Die Update-Datei ist nicht die, die der Hersteller signiert hat: ihre Prüfsumme "
+                                "(SHA-256) weicht ab. Sie wird nicht gestartet."));
+        QVERIFY(!a.beendet);
+        QVERIFY(!a.teil<QPushButton>("BSetup")->isEnabled());
+        QVERIFY(!QFileInfo::exists(datei));
+        QTest::qWait(300);
+        QVERIFY(!a.u.gibt(QStringLiteral("installer-lief")));
     }
 
     void fortschrittUndAbbrechen()

@@ -255,6 +255,37 @@ private Q_SLOTS:
         QVERIFY(meldungen.eintraege.isEmpty());
     }
 
+    // Stored lists beyond a panel's limit: the first numbers count, and each limit is said once.
+    void einstellungenUeberDerGrenze_data()
+    {
+        QTest::addColumn<QByteArray>("abschnitt");
+        QTest::addColumn<QString>("bank");
+        QTest::addColumn<QStringList>("meldungen");
+        const QString bank = QStringLiteral("Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum.");
+        const QString kill = QStringLiteral("Noch einen Quotenkiller mehr und der Zufall hat gar keine Chance mehr.\n\n"
+                                            "Ich breche ab.");
+        QByteArray killer = "Quotenkiller=";
+        for (int n = 6; n <= 49; ++n) // 44 numbers, where 43 leave the last two to chance
+            killer += QByteArray::number(n) + ',';
+        QTest::newRow("ten bank numbers") << QByteArray("Bankzahlen=1,2,3,4,5,6,7,8,9,10\n") << "1,2,3,4,5"
+                                          << QStringList{bank};
+        QTest::newRow("nine bank numbers and 44 quota killers")
+            << QByteArray("Bankzahlen=1,2,3,4,5,6,7,8,9\n" + killer + "\n") << "1,2,3,4,5" << QStringList{bank, kill};
+        QTest::newRow("five bank numbers") << QByteArray("Bankzahlen=1,2,3,4,5\n") << "1,2,3,4,5" << QStringList();
+    }
+    void einstellungenUeberDerGrenze()
+    {
+        QFETCH(QByteArray, abschnitt);
+        QFETCH(QString, bank);
+        QFETCH(QStringList, meldungen);
+        MeldungsRecorder recorder;
+        Generator g("[Zufall]\nAnzahl=7\n" + abschnitt);
+        QCOMPARE(MengeZuText(g.f->zahlenwahl()->auswahl().BZGewaehlt(), 49, QStringLiteral(",")), bank);
+        QCOMPARE(recorder.texte(), meldungen);
+        for (const auto &e : std::as_const(recorder.eintraege))
+            QCOMPARE(e.art, Meldungen::Anzeige::Art::Fehler);
+    }
+
     void einstellungenSchreibenUndWiederLesen()
     {
         MeldungsRecorder meldungen;
