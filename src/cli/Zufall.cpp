@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
-#include <limits>
 
 namespace {
 
@@ -72,6 +71,28 @@ QString reiheText(const Zufallsreihen &reihen, int r)
     return zahlen.join(QLatin1Char(' ')) + QStringLiteral(" | ") + reihen.zusatzzahl(r);
 }
 
+// Decimal digits in groups of three, "1.000.000", of any length: a request may lie beyond 64 bits.
+QString mitPunkten(const QString &ziffern)
+{
+    QString text = ziffern;
+    while (text.size() > 1 && text.front() == QLatin1Char('0'))
+        text.remove(0, 1);
+    for (qsizetype stelle = text.size() - 3; stelle > 0; stelle -= 3)
+        text.insert(stelle, QLatin1Char('.'));
+    return text;
+}
+
+// The refusal of a request beyond the rows that pass bank numbers, killers and filters.
+QString zuVieleReihen(const QString &gewuenscht, std::int64_t moeglich)
+{
+    return QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, %1 Tippreihen zu bilden. ")
+               .arg(gewuenscht) +
+           (moeglich == 0 ? QStringLiteral("Mit diesen Vorgaben gibt es keine Tippreihe.")
+                          : QStringLiteral("Mit diesen Vorgaben gibt es nur %1 verschiedene Reihen.")
+                                .arg(mitPunkten(QString::number(moeglich)))) +
+           Absatz + QStringLiteral("Ich breche ab.");
+}
+
 } // namespace
 
 int Zufall(const Aufruf &a)
@@ -100,20 +121,6 @@ int Zufall(const Aufruf &a)
     vorgaben.BZGewaehlt = bank.menge;
     vorgaben.KillGewaehlt = killer.menge;
     vorgaben.FavGewaehlt = favoriten.menge;
-    const std::int64_t moeglich = MoeglicheReihen(vorgaben);
-    if (*anzahl > moeglich) {
-        const QLocale deutsch(QLocale::German, QLocale::Germany);
-        const QString gewuenscht = *anzahl == std::numeric_limits<qint64>::max() ? a.argumente.constFirst().trimmed()
-                                                                                 : deutsch.toString(*anzahl);
-        return Ablehnen(QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, %1 Tippreihen zu "
-                                       "bilden. ")
-                            .arg(gewuenscht) +
-                        (moeglich == 0 ? QStringLiteral("Mit diesen Bank- und Killerzahlen gibt es keine Tippreihe.")
-                                       : QStringLiteral("Mit diesen Bank- und Killerzahlen gibt es nur %1 verschiedene.")
-                                             .arg(deutsch.toString(moeglich))) +
-                        Absatz + QStringLiteral("Ich breche ab."));
-    }
-    vorgaben.ZufReihenAnz = static_cast<std::int32_t>(*anzahl);
     if (a.hat(QStringLiteral("zz"))) {
         const std::optional<int> zz = ZahlLesen(a.wert(QStringLiteral("zz")), 1, MaxZusatzzahl);
         if (!zz)
@@ -135,6 +142,12 @@ int Zufall(const Aufruf &a)
     } else {
         startwert = NeuerStartwert();
     }
+
+    // Counted only once every option is read: the filters narrow the rows as much as the panels.
+    const std::int64_t moeglich = MoeglicheReihen(vorgaben);
+    if (*anzahl > moeglich)
+        return Ablehnen(zuVieleReihen(mitPunkten(a.argumente.constFirst().trimmed()), moeglich));
+    vorgaben.ZufReihenAnz = static_cast<std::int32_t>(*anzahl);
 
     const Zufallsergebnis ergebnis = ZufallszahlenErmitteln(vorgaben, startwert);
     if (ergebnis.ausgang != Zufallsergebnis::Ausgang::Fertig)
@@ -159,7 +172,7 @@ int Zufall(const Aufruf &a)
                                       {QStringLiteral("zusatzzahl"), reihen.zusatzzahl(r).toInt()}});
         }
         QJsonObject json{{QStringLiteral("startwert"), QString::number(startwert)},
-                         {QStringLiteral("moeglicheReihen"), qint64{MoeglicheReihen(vorgaben)}},
+                         {QStringLiteral("moeglicheReihen"), qint64{moeglich}},
                          {QStringLiteral("reihen"), zeilen}};
         if (!datei.isEmpty())
             json.insert(QStringLiteral("csv"), datei);
