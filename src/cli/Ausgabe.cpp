@@ -209,6 +209,12 @@ void JsonStrom::beenden()
         m_aus.schreibe('\n');
 }
 
+const QLocale &Textformat()
+{
+    static const QLocale deutsch(QLocale::German, QLocale::Germany);
+    return deutsch;
+}
+
 QString IsoDatum(double tage)
 {
     return Datum::zuDatum(tage).toString(Qt::ISODate);

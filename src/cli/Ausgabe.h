@@ -98,6 +98,10 @@ private:
     std::vector<Ebene> m_offen;
 };
 
+// The formats of the text output, German in every locale like its words: dates "dd.MM.yyyy",
+// amounts "2.000,00 €". What the user typed into the settings is still read in the system's locale.
+const QLocale &Textformat();
+
 // A date of the history as "yyyy-MM-dd", the form of every date in the JSON output.
 QString IsoDatum(double tage);
 

@@ -239,8 +239,8 @@ int Auswerten(const Aufruf &a)
         return Ablehnen(fehler);
 
     Zustand zustand;
-    zustand.Formateinstellungen = QLocale::system();
-    zustand.Reihenpreis = ReihenpreisLesen(a.datenordner, zustand.Formateinstellungen);
+    zustand.Formateinstellungen = Textformat();
+    zustand.Reihenpreis = ReihenpreisLesen(a.datenordner, QLocale::system());
     Historie historie = HistorieLesen(a.datenordner);
     if (!historie.fehler.isEmpty())
         return Ablehnen(historie.fehler);

@@ -132,7 +132,7 @@ int Statistik(const Aufruf &a)
     }
 
     Zustand zustand;
-    zustand.Formateinstellungen = QLocale::system();
+    zustand.Formateinstellungen = Textformat();
     Historie historie = HistorieLesen(a.datenordner);
     if (!historie.fehler.isEmpty())
         return Ablehnen(historie.fehler);

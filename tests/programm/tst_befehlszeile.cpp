@@ -107,6 +107,32 @@ class TestBefehlszeile : public QObject
         return ziehungen;
     }
 
+    // The command line under the locale `sprache` (LANG and LC_ALL both set; empty: unset).
+    Lauf cliMitSprache(const QString &sprache, const QStringList &argumente) const
+    {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
+        for (const QString &name : {QStringLiteral("LANG"), QStringLiteral("LC_ALL"), QStringLiteral("LANGUAGE")})
+            umgebung.remove(name);
+        if (!sprache.isEmpty()) {
+            umgebung.insert(QStringLiteral("LANG"), sprache);
+            umgebung.insert(QStringLiteral("LC_ALL"), sprache);
+        }
+        QProcess p;
+        p.setProcessEnvironment(umgebung);
+        p.start(QStringLiteral(QUINTARO_CLI), argumente);
+        Lauf l;
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            return l;
+        }
+        l.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        l.ausgabe = QString::fromUtf8(p.readAllStandardOutput());
+        l.fehler = QString::fromUtf8(p.readAllStandardError());
+        return l;
+    }
+
 private Q_SLOTS:
     void initTestCase() { QVERIFY(QDir().mkpath(daten())); }
 
@@ -750,6 +776,56 @@ private Q_SLOTS:
         QVERIFY2(genau.code == 0, qPrintable(genau.fehler));
         QCOMPARE(genau.json()[QStringLiteral("moeglicheReihen")].toInteger(), moeglich);
         QCOMPARE(genau.json()[QStringLiteral("reihen")].toArray().size(), moeglich);
+    }
+
+    // The text output is German in every locale: dates as dd.MM.yyyy (an English one cut them to
+    // "30 Dec 202"), amounts as 2.000,00 €; the same bytes under German, English and C.
+    void textInJederSprache()
+    {
+        std::mt19937 zufall(30);
+        historie(zufall);
+        const QString datei = m_tmp.filePath(QStringLiteral("sprachen.qtt"));
+        QByteArray schein;
+        for (int r = 0; r < 40; ++r) {
+            TNormalSchein s;
+            const auto zahlen = fuenf(zufall);
+            std::copy(zahlen.begin(), zahlen.end(), s.WZ.begin());
+            s.WZ[5] = static_cast<std::uint8_t>(1 + r % 10);
+            s.AntGes = 3;
+            s.Antmeine = 1;
+            schein += s.alsBytes();
+        }
+        QVERIFY(schreibe(datei, schein));
+        const QList<QStringList> aufrufe{
+            {QStringLiteral("auswerten"), datei, QStringLiteral("--von"), QStringLiteral("2023-01-01")},
+            {QStringLiteral("auswerten"), datei, QStringLiteral("--bis"), QStringLiteral("30.12.2023")},
+            {QStringLiteral("statistik"), QStringLiteral("--von"), QStringLiteral("2023-12-25"), QStringLiteral("--muster")},
+            {QStringLiteral("statistik"), QStringLiteral("--von"), QStringLiteral("2030-01-01")},
+        };
+        for (const QStringList &argumente : aufrufe) {
+            const Lauf deutschLauf = cliMitSprache(QStringLiteral("de_DE.UTF-8"), argumente);
+            for (const QString &sprache : {QStringLiteral("en_US.UTF-8"), QStringLiteral("en_GB.UTF-8"),
+                                           QStringLiteral("C"), QString()}) {
+                const Lauf lauf = cliMitSprache(sprache, argumente);
+                const QString wo = sprache + QLatin1Char(' ') + argumente.join(QLatin1Char(' '));
+                QVERIFY2(lauf.code == deutschLauf.code, qPrintable(wo));
+                QVERIFY2(lauf.ausgabe == deutschLauf.ausgabe, qPrintable(wo + QLatin1Char('\n') + lauf.ausgabe));
+                QVERIFY2(lauf.fehler == deutschLauf.fehler, qPrintable(wo + QLatin1Char('\n') + lauf.fehler));
+            }
+        }
+        // What every run shows: the draws' dates whole, amounts in euros.
+        const Lauf auswertung = cliMitSprache(QStringLiteral("C"), aufrufe[1]);
+        QVERIFY2(auswertung.ausgabe.contains(QStringLiteral("Zeitraum: 25.12.2023\n")), qPrintable(auswertung.ausgabe));
+        QVERIFY(auswertung.ausgabe.contains(QStringLiteral("\n25.12.2023  ")));
+        const QRegularExpression euro(QStringLiteral("Gesamtgewinn: \\d+,\\d\\d[ \u00A0]\u20AC"));
+        QVERIFY2(auswertung.ausgabe.contains(euro), qPrintable(auswertung.ausgabe));
+        const Lauf reihe = cliMitSprache(QStringLiteral("en_US.UTF-8"), aufrufe[0]);
+        QVERIFY(reihe.ausgabe.contains(QStringLiteral("Zeitraum: 02.01.2023 bis 08.07.2024 (80 Ziehungen)\n")));
+        const Lauf statistik = cliMitSprache(QStringLiteral("C"), aufrufe[2]);
+        QVERIFY2(statistik.ausgabe.startsWith(QStringLiteral("Zeitraum: 25.12.2023 bis 08.07.2024 (29 Ziehungen)\n")),
+                 qPrintable(statistik.ausgabe));
+        QCOMPARE(cliMitSprache(QStringLiteral("C"), aufrufe[3]).fehler,
+                 QStringLiteral("quintaro-analyser-cli: Im Zeitraum ab dem 01.01.2030 liegt keine Ziehung.\n"));
     }
 
     // Full and abbreviated systems: the rows of the JSON keep the guarantee by a check of their
