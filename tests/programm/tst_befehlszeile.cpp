@@ -828,6 +828,55 @@ private Q_SLOTS:
                  QStringLiteral("quintaro-analyser-cli: Im Zeitraum ab dem 01.01.2030 liegt keine Ziehung.\n"));
     }
 
+    // Every object of `statistik --json` lists its keys as the README's table does: each pair of
+    // braces in the table's row is one kind of object, and the output has exactly these kinds.
+    void statistikSchluesselWieImReadme()
+    {
+        QFile readme(QStringLiteral(QUINTARO_TESTDATA "/../../README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        QString zeile;
+        for (const QString &z : QString::fromUtf8(readme.readAll()).split(QLatin1Char('\n')))
+            if (z.startsWith(QStringLiteral("| `statistik` |")))
+                zeile = z.mid(15);
+        QVERIFY(!zeile.isEmpty());
+        // Remarks in brackets (`null` without a test) and options name no key.
+        zeile.remove(QRegularExpression(QStringLiteral("\\([^)]*\\)")));
+        const auto gruppen = [](const QString &text, bool json) {
+            QSet<QString> fertig;
+            QList<QStringList> offen{{}};
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                const QChar c = text[i];
+                if (c == QLatin1Char('{')) {
+                    offen.append(QStringList());
+                } else if (c == QLatin1Char('}')) {
+                    fertig.insert(offen.takeLast().join(QLatin1Char(',')));
+                } else if (c == (json ? QLatin1Char('"') : QLatin1Char('`'))) {
+                    const qsizetype ende = text.indexOf(c, i + 1);
+                    const QString name = text.mid(i + 1, ende - i - 1);
+                    i = ende;
+                    const bool schluessel = !json || text.mid(ende + 1, 2) == QStringLiteral(": ");
+                    if (schluessel && !name.startsWith(QStringLiteral("--")))
+                        offen.last().append(name);
+                }
+            }
+            if (!offen.constFirst().isEmpty())
+                fertig.insert(offen.constFirst().join(QLatin1Char(',')));
+            return fertig;
+        };
+        const QSet<QString> readmeGruppen = gruppen(zeile, false);
+        QVERIFY2(readmeGruppen.contains(QStringLiteral("zahl,anzahl,ausgeblieben")),
+                 qPrintable(QStringList(readmeGruppen.values()).join(QLatin1Char(' '))));
+
+        std::mt19937 zufall(26);
+        historie(zufall);
+        const Lauf lauf = cli({QStringLiteral("statistik"), QStringLiteral("--json"), QStringLiteral("--kombis"),
+                               QStringLiteral("2"), QStringLiteral("--muster")});
+        QVERIFY2(lauf.code == 0, qPrintable(lauf.fehler));
+        QVERIFY(!lauf.json().isEmpty());
+        // The outermost object stands in the README outside every brace.
+        QCOMPARE(gruppen(lauf.ausgabe, true), readmeGruppen);
+    }
+
     // Full and abbreviated systems: the rows of the JSON keep the guarantee by a check of their
     // own here, the same start value and budget give the same rows, and the figures add up.
     void system_data()
