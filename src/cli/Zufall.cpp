@@ -63,12 +63,57 @@ QString filterLesen(const Aufruf &a, Musterfilter &filter)
     return {};
 }
 
-QString reiheText(const Zufallsreihen &reihen, int r)
+// Writes the rows straight into the output's block, a line each: " 3 17 22 40 49 | 7".
+void reihenText(Ausgabestrom &aus, const Zufallsreihen &reihen)
 {
-    QStringList zahlen;
-    for (int s = 0; s < ZahlenProReihe; ++s)
-        zahlen << QString::number(reihen.zahl(r, s)).rightJustified(2);
-    return zahlen.join(QLatin1Char(' ')) + QStringLiteral(" | ") + reihen.zusatzzahl(r);
+    const QByteArray fest = reihen.festeZusatzzahl().toUtf8();
+    for (int r = 0; r < reihen.anzahl(); ++r) {
+        char *z = aus.platz(3 * ZahlenProReihe + 5);
+        for (int s = 0; s < ZahlenProReihe; ++s) {
+            const int n = reihen.zahl(r, s);
+            *z++ = n >= 10 ? static_cast<char>('0' + n / 10) : ' ';
+            *z++ = static_cast<char>('0' + n % 10);
+            *z++ = ' ';
+        }
+        *z++ = '|';
+        *z++ = ' ';
+        if (fest.isEmpty()) {
+            const int zz = reihen.gezogeneZusatzzahl(r);
+            if (zz >= 10)
+                *z++ = static_cast<char>('0' + zz / 10);
+            *z++ = static_cast<char>('0' + zz % 10);
+            aus.weiter(z);
+        } else {
+            aus.weiter(z);
+            aus.schreibe(fest);
+        }
+        aus.schreibe('\n');
+    }
+}
+
+// The rows as elements of the open list, laid out as QJsonDocument::Indented lays them out, each
+// written straight into the output's block from a few pieces made once.
+void reihenJson(Ausgabestrom &aus, JsonStrom &json, const Zufallsreihen &reihen)
+{
+    const int t = json.tiefe();
+    const auto einzug = [](int ebene) { return QByteArray(4 * ebene, ' '); };
+    const QByteArray vorZahlen = "{\n" + einzug(t + 1) + "\"zahlen\": [\n" + einzug(t + 2);
+    const QByteArray zwischen = ",\n" + einzug(t + 2);
+    const QByteArray nachZahlen = "\n" + einzug(t + 1) + "],\n" + einzug(t + 1) + "\"zusatzzahl\": ";
+    const QByteArray schluss = "\n" + einzug(t) + "}";
+    const int fest = reihen.festeZusatzzahl().toInt();
+    for (int r = 0; r < reihen.anzahl(); ++r) {
+        json.elementAnfangen();
+        aus.schreibe(vorZahlen);
+        for (int s = 0; s < ZahlenProReihe; ++s) {
+            if (s > 0)
+                aus.schreibe(zwischen);
+            aus.zahl(reihen.zahl(r, s));
+        }
+        aus.schreibe(nachZahlen);
+        aus.zahl(reihen.festeZusatzzahl().isEmpty() ? reihen.gezogeneZusatzzahl(r) : fest);
+        aus.schreibe(schluss);
+    }
 }
 
 // Decimal digits in groups of three, "1.000.000", of any length: a request may lie beyond 64 bits.
@@ -162,30 +207,21 @@ int Zufall(const Aufruf &a)
             return Ablehnen(fehler);
     }
 
+    Ausgabestrom aus;
     if (a.json) {
-        QJsonArray zeilen;
-        for (int r = 0; r < reihen.anzahl(); ++r) {
-            QJsonArray zahlen;
-            for (int s = 0; s < ZahlenProReihe; ++s)
-                zahlen.append(reihen.zahl(r, s));
-            zeilen.append(QJsonObject{{QStringLiteral("zahlen"), zahlen},
-                                      {QStringLiteral("zusatzzahl"), reihen.zusatzzahl(r).toInt()}});
-        }
-        QJsonObject json{{QStringLiteral("startwert"), QString::number(startwert)},
-                         {QStringLiteral("moeglicheReihen"), qint64{moeglich}},
-                         {QStringLiteral("reihen"), zeilen}};
+        JsonStrom json(aus);
+        json.wert(QStringLiteral("startwert"), QString::number(startwert));
+        json.wert(QStringLiteral("moeglicheReihen"), qint64{moeglich});
+        json.listeAnfangen(QStringLiteral("reihen"));
+        reihenJson(aus, json, reihen);
+        json.beenden();
         if (!datei.isEmpty())
-            json.insert(QStringLiteral("csv"), datei);
-        JsonAusgeben(json);
-        return Erfolg;
+            json.wert(QStringLiteral("csv"), datei);
+        json.beenden();
+    } else if (!datei.isEmpty()) {
+        aus.schreibe(QStringLiteral("%1 Tippreihen gespeichert in: %2\n").arg(reihen.anzahl()).arg(datei));
+    } else {
+        reihenText(aus, reihen);
     }
-    if (!datei.isEmpty()) {
-        Ausgeben(QStringLiteral("%1 Tippreihen gespeichert in: %2").arg(reihen.anzahl()).arg(datei));
-        return Erfolg;
-    }
-    QString text;
-    for (int r = 0; r < reihen.anzahl(); ++r)
-        text += reiheText(reihen, r) + QLatin1Char('\n');
-    Ausgeben(text);
-    return Erfolg;
+    return aus.beenden() ? Erfolg : AusgabeFehlgeschlagen();
 }

@@ -20,8 +20,8 @@
 #include <QtTest>
 
 #include <cstring>
-#include <functional>
 #include <dirent.h>
+#include <functional>
 
 #include <algorithm>
 #include <bit>
@@ -722,19 +722,18 @@ private Q_SLOTS:
 
         QTest::newRow("sums 15-20") << l({"zufall", "1000000", "--summe", "15-20"}) << QStringLiteral("1.000.000")
                                     << qint64{19};
-        QTest::newRow("sums 100-150")
-            << l({"zufall", "2000000", "--summe", "100-150"}) << QStringLiteral("2.000.000")
-            << zaehle([&](const auto &r) { return summe(r) >= 100 && summe(r) <= 150; });
-        QTest::newRow("more than every row") << l({"zufall", "2000000000"}) << QStringLiteral("2.000.000.000")
-                                             << qint64{1906884};
+        QTest::newRow("sums 100-150") << l({"zufall", "2000000", "--summe", "100-150"}) << QStringLiteral("2.000.000")
+                                      << zaehle([&](const auto &r) { return summe(r) >= 100 && summe(r) <= 150; });
+        QTest::newRow("more than every row")
+            << l({"zufall", "2000000000"}) << QStringLiteral("2.000.000.000") << qint64{1906884};
         QTest::newRow("beyond 64 bits") << l({"zufall", "123456789012345678901234567890"})
                                         << QStringLiteral("123.456.789.012.345.678.901.234.567.890") << qint64{1906884};
         QTest::newRow("leading zeros") << l({"zufall", "0001000", "--summe", "15-17"}) << QStringLiteral("1.000")
                                        << qint64{4};
         QTest::newRow("bank and killer") << l({"zufall", "991", "--bank", "1,2,3", "--killer", "4"})
                                          << QStringLiteral("991") << qint64{990};
-        QTest::newRow("five bank numbers") << l({"zufall", "2", "--bank", "3,12,25,38,47"}) << QStringLiteral("2")
-                                           << qint64{1};
+        QTest::newRow("five bank numbers")
+            << l({"zufall", "2", "--bank", "3,12,25,38,47"}) << QStringLiteral("2") << qint64{1};
         QTest::newRow("bank, killer and filters")
             << l({"zufall", "50000", "--bank", "1", "--killer", "2", "--gerade", "0-1", "--folge", "1"})
             << QStringLiteral("50.000") << zaehle([&](const auto &r) {
@@ -746,20 +745,20 @@ private Q_SLOTS:
                    const int klein = anzahl(r, [](int n) { return n <= 24; });
                    return klein >= 2 && klein <= 3 && gruppe(r) <= 2;
                });
-        QTest::newRow("six bank numbers") << l({"zufall", "1", "--bank", "1,2,3,4,5,6"}) << QStringLiteral("1")
-                                          << qint64{0};
-        QTest::newRow("filter leaves none") << l({"zufall", "1", "--killer", "1", "--summe", "15-17"})
-                                            << QStringLiteral("1") << qint64{0};
+        QTest::newRow("six bank numbers")
+            << l({"zufall", "1", "--bank", "1,2,3,4,5,6"}) << QStringLiteral("1") << qint64{0};
+        QTest::newRow("filter leaves none")
+            << l({"zufall", "1", "--killer", "1", "--summe", "15-17"}) << QStringLiteral("1") << qint64{0};
     }
     void zufallZuVieleReihen()
     {
         QFETCH(QStringList, argumente);
         QFETCH(QString, gewuenscht);
         QFETCH(qint64, moeglich);
-        const QString vorgaben =
-            moeglich == 0 ? QStringLiteral("Mit diesen Vorgaben gibt es keine Tippreihe.")
-                          : QStringLiteral("Mit diesen Vorgaben gibt es nur %1 verschiedene Reihen.")
-                                .arg(deutsch.toString(moeglich));
+        const QString vorgaben = moeglich == 0
+                                     ? QStringLiteral("Mit diesen Vorgaben gibt es keine Tippreihe.")
+                                     : QStringLiteral("Mit diesen Vorgaben gibt es nur %1 verschiedene Reihen.")
+                                           .arg(deutsch.toString(moeglich));
         for (const bool json : {false, true}) {
             const Lauf lauf = cli(json ? QStringList(argumente) << QStringLiteral("--json") : argumente);
             QCOMPARE(lauf.code, 1);
@@ -799,13 +798,14 @@ private Q_SLOTS:
         const QList<QStringList> aufrufe{
             {QStringLiteral("auswerten"), datei, QStringLiteral("--von"), QStringLiteral("2023-01-01")},
             {QStringLiteral("auswerten"), datei, QStringLiteral("--bis"), QStringLiteral("30.12.2023")},
-            {QStringLiteral("statistik"), QStringLiteral("--von"), QStringLiteral("2023-12-25"), QStringLiteral("--muster")},
+            {QStringLiteral("statistik"), QStringLiteral("--von"), QStringLiteral("2023-12-25"),
+             QStringLiteral("--muster")},
             {QStringLiteral("statistik"), QStringLiteral("--von"), QStringLiteral("2030-01-01")},
         };
         for (const QStringList &argumente : aufrufe) {
             const Lauf deutschLauf = cliMitSprache(QStringLiteral("de_DE.UTF-8"), argumente);
-            for (const QString &sprache : {QStringLiteral("en_US.UTF-8"), QStringLiteral("en_GB.UTF-8"),
-                                           QStringLiteral("C"), QString()}) {
+            for (const QString &sprache :
+                 {QStringLiteral("en_US.UTF-8"), QStringLiteral("en_GB.UTF-8"), QStringLiteral("C"), QString()}) {
                 const Lauf lauf = cliMitSprache(sprache, argumente);
                 const QString wo = sprache + QLatin1Char(' ') + argumente.join(QLatin1Char(' '));
                 QVERIFY2(lauf.code == deutschLauf.code, qPrintable(wo));
@@ -875,6 +875,90 @@ private Q_SLOTS:
         QVERIFY(!lauf.json().isEmpty());
         // The outermost object stands in the README outside every brace.
         QCOMPARE(gruppen(lauf.ausgabe, true), readmeGruppen);
+    }
+
+    // zufall and system, text and JSON: output that cannot be written whole ends with status 1
+    // and the message auswerten gives, not with 0.
+    void zufallUndSystemAufVollemGeraet_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        const QStringList system{QStringLiteral("system"), QStringLiteral("--zahlen"), QStringLiteral("1,2,3,4,5,6,7")};
+        QTest::newRow("zufall") << QStringList{QStringLiteral("zufall"), QStringLiteral("3")};
+        QTest::newRow("zufall, many rows") << QStringList{QStringLiteral("zufall"), QStringLiteral("100000")};
+        QTest::newRow("zufall --json") << QStringList{QStringLiteral("zufall"), QStringLiteral("3"),
+                                                      QStringLiteral("--json")};
+        QTest::newRow("zufall --csv") << QStringList{QStringLiteral("zufall"), QStringLiteral("3"),
+                                                     QStringLiteral("--csv"), QStringLiteral("CSV")};
+        QTest::newRow("system") << system;
+        QTest::newRow("system --json") << (QStringList(system) << QStringLiteral("--json"));
+        QTest::newRow("system --csv") << (QStringList(system) << QStringLiteral("--csv") << QStringLiteral("CSV"));
+    }
+    void zufallUndSystemAufVollemGeraet()
+    {
+        QFETCH(QStringList, argumente);
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        argumente.replaceInStrings(QStringLiteral("CSV"), m_tmp.filePath(QStringLiteral("voll.csv")));
+        const Lauf lauf = cli(argumente, QStringLiteral("/dev/full"));
+        QCOMPARE(lauf.code, 1);
+        QCOMPARE(
+            lauf.fehler,
+            QStringLiteral("quintaro-analyser-cli: Die Ausgabe konnte nicht vollst\u00E4ndig geschrieben werden.\n"));
+    }
+
+    // The rows of zufall as text and as JSON, written straight into the output: the text a line
+    // per row, the JSON laid out byte for byte as Qt lays out the same rows.
+    void zufallAusgabe_data()
+    {
+        QTest::addColumn<QString>("zz");
+        QTest::newRow("drawn Zusatzzahl") << QString();
+        QTest::newRow("fixed Zusatzzahl 10") << QStringLiteral("10");
+    }
+    void zufallAusgabe()
+    {
+        QFETCH(QString, zz);
+        Zufallsvorgaben v;
+        v.ZufReihenAnz = 3000;
+        v.festeZusatzzahl = zz;
+        const Zufallsergebnis kern = ZufallszahlenErmitteln(v, 77);
+        QStringList argumente{QStringLiteral("zufall"), QStringLiteral("3000"), QStringLiteral("--startwert"),
+                              QStringLiteral("77")};
+        if (!zz.isEmpty())
+            argumente << QStringLiteral("--zz") << zz;
+
+        QString text;
+        QJsonArray reihen;
+        for (int r = 0; r < kern.reihen.anzahl(); ++r) {
+            QJsonArray zahlen;
+            for (int s = 0; s < ZahlenProReihe; ++s) {
+                text += QStringLiteral("%1 ").arg(int{kern.reihen.zahl(r, s)}, 2);
+                zahlen.append(kern.reihen.zahl(r, s));
+            }
+            text += QStringLiteral("| ") + kern.reihen.zusatzzahl(r) + QLatin1Char('\n');
+            reihen.append(QJsonObject{{QStringLiteral("zahlen"), zahlen},
+                                      {QStringLiteral("zusatzzahl"), kern.reihen.zusatzzahl(r).toInt()}});
+        }
+        const Lauf alsText = cli(argumente);
+        QCOMPARE(alsText.code, 0);
+        QCOMPARE(alsText.ausgabe, text);
+
+        const Lauf alsJson = cli(argumente << QStringLiteral("--json"));
+        QCOMPARE(alsJson.code, 0);
+        const QJsonObject j = alsJson.json();
+        QCOMPARE(j.keys(), (QStringList{QStringLiteral("moeglicheReihen"), QStringLiteral("reihen"),
+                                        QStringLiteral("startwert")}));
+        QCOMPARE(j[QStringLiteral("startwert")].toString(), QStringLiteral("77"));
+        QCOMPARE(j[QStringLiteral("moeglicheReihen")].toInteger(), qint64{AlleReihen});
+        QCOMPARE(j[QStringLiteral("reihen")].toArray(), reihen);
+        // The list as Qt writes it, at the same depth.
+        const QString qt = QString::fromUtf8(
+            QJsonDocument(QJsonObject{{QStringLiteral("reihen"), reihen}}).toJson(QJsonDocument::Indented));
+        const QString liste = qt.mid(qt.indexOf(QStringLiteral("\"reihen\"")),
+                                     qt.lastIndexOf(QLatin1Char(']')) - qt.indexOf(QStringLiteral("\"reihen\"")) + 1);
+        QVERIFY(liste.size() > 3000 * 100);
+        QVERIFY(alsJson.ausgabe.contains(QStringLiteral("\n    ") + liste + QStringLiteral("\n}\n")));
+        QVERIFY(alsJson.ausgabe.startsWith(
+            QStringLiteral("{\n    \"startwert\": \"77\",\n    \"moeglicheReihen\": 1906884,\n")));
     }
 
     // Full and abbreviated systems: the rows of the JSON keep the guarantee by a check of their
