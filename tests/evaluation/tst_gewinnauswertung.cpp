@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <random>
+#include <set>
 
 namespace {
 const QLocale deutsch(QLocale::German, QLocale::Germany);
@@ -564,6 +565,74 @@ private Q_SLOTS:
         QFETCH(qint64, wert);
         QFETCH(QString, text);
         QCOMPARE(RuecklaufText(wert, deutsch), text);
+    }
+    // Tickets larger than the runs in which the evaluation counts the cases of its pairs, against
+    // a plain count of every pair: each result row, the counts per class and the highest win.
+    // "all rows the draw" puts every pair of a draw into one case, the most a counter can hold.
+    void grosseScheineWieEinfacheZaehlung_data()
+    {
+        QTest::addColumn<int>("reihen");
+        QTest::addColumn<bool>("gleicheReihen");
+        for (const int n : {1022, 1023, 1024, 2047, 3001})
+            QTest::newRow(qPrintable(QStringLiteral("%1 rows").arg(n))) << n << false;
+        QTest::newRow("all rows the draw") << 2100 << true;
+    }
+    void grosseScheineWieEinfacheZaehlung()
+    {
+        QFETCH(int, reihen);
+        QFETCH(bool, gleicheReihen);
+        std::mt19937 zufall(static_cast<unsigned>(reihen));
+        const auto zahl = [&](int von, int bis) {
+            return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(von, bis)(zufall));
+        };
+        zustand.Ziehungen.clear();
+        for (int w = 0; w < 6; ++w)
+            zustand.Ziehungen.append(ziehung(w, {1, 2, 3, 4, 5}, 3));
+        for (int w = 6; w < 12; ++w)
+            zustand.Ziehungen.append(
+                ziehung(w, {zahl(1, 12), zahl(1, 12), zahl(1, 12), zahl(1, 12), zahl(1, 12)}, zahl(1, 10)));
+        QVector<Tippreihe> tipps;
+        for (int r = 0; r < reihen; ++r)
+            tipps.append(gleicheReihen ? reihe({1, 2, 3, 4, 5}, 3)
+                                       : reihe({zahl(1, 12), zahl(1, 12), zahl(1, 12), zahl(1, 12), zahl(1, 12)},
+                                               zahl(1, 10)));
+
+        std::vector<Ergebniszeile> zeilen;
+        std::array<std::int64_t, AnzahlGewinnklassen> klassen{};
+        int hoechsteKlasse = AnzahlGewinnklassen + 1;
+        int hoechstePosition = 0;
+        for (int d = 0; d < zustand.Ziehungen.size(); ++d) {
+            const TGewZahlen &z = zustand.Ziehungen[d];
+            const std::size_t vorher = zeilen.size();
+            for (int r = 0; r < reihen; ++r) {
+                int treffer = 0;
+                std::set<int> gezaehlt;
+                for (const std::uint8_t n : tipps[r].zahlen)
+                    if (gezaehlt.insert(n).second && std::find(z.GZ.begin(), z.GZ.end(), n) != z.GZ.end())
+                        ++treffer;
+                const int klasse = KlasseFuer(treffer, tipps[r].zusatzzahl == z.bonus);
+                if (klasse == 0)
+                    continue;
+                zeilen.push_back({d, r + 1, std::uint8_t(klasse), zeilen.size() == vorher});
+                ++klassen[std::size_t(klasse - 1)];
+                if (klasse < hoechsteKlasse) {
+                    hoechsteKlasse = klasse;
+                    hoechstePosition = int(zeilen.size());
+                }
+            }
+            if (zeilen.size() == vorher)
+                zeilen.push_back({d, 0, 0, true});
+        }
+
+        const Auswertungsergebnis e =
+            GewinnAuswertung(zustand, tipps, 1, 1, int(zustand.Ziehungen.size()) - 1, 0, true);
+        QCOMPARE(e.zeilen.size(), zeilen.size());
+        for (std::size_t i = 0; i < zeilen.size(); ++i)
+            QVERIFY2(gleich(e.zeilen[i], zeilen[i]), qPrintable(QStringLiteral("row %1").arg(i)));
+        QCOMPARE(e.klassenAnzahl, klassen);
+        QCOMPARE(e.hoechsterPosition, hoechstePosition);
+        if (gleicheReihen)
+            QCOMPARE(e.klassenAnzahl[0], std::int64_t{6} * reihen);
     }
 };
 
