@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 #include <span>
 
@@ -84,12 +86,26 @@ public:
             return;
         }
         const QByteArray datumsspalte = datum.leftJustified(m_satz.breiten[0]).toUtf8();
+        const auto breite = static_cast<std::size_t>(m_satz.breiten[2]);
+        // Each line is put together in the output's block: its pieces copied, the row number
+        // right-aligned by hand.
         for (const Ergebniszeile &z : zeilen) {
             const std::size_t k = z.klasse - 1u;
-            m_aus.schreibe(z.blockanfang ? datumsspalte : m_leerDatum);
-            m_aus.schreibe(m_vorReihe[k]);
-            m_aus.zahl(z.reihe, static_cast<int>(m_satz.breiten[2]));
-            m_aus.schreibe(m_nachReihe[k]);
+            const QByteArray &vorn = z.blockanfang ? datumsspalte : m_leerDatum;
+            char *p = m_aus.platz(static_cast<std::size_t>(vorn.size() + m_vorReihe[k].size() + m_nachReihe[k].size()) +
+                                  std::max<std::size_t>(breite, 11));
+            p = std::copy(vorn.cbegin(), vorn.cend(), p);
+            p = std::copy(m_vorReihe[k].cbegin(), m_vorReihe[k].cend(), p);
+            char ziffern[11];
+            char *anfang = std::end(ziffern);
+            for (auto rest = static_cast<std::uint32_t>(z.reihe); anfang == std::end(ziffern) || rest != 0; rest /= 10)
+                *--anfang = static_cast<char>('0' + rest % 10);
+            const auto stellen = static_cast<std::size_t>(std::end(ziffern) - anfang);
+            if (stellen < breite)
+                p = std::fill_n(p, breite - stellen, ' ');
+            p = std::copy(anfang, std::end(ziffern), p);
+            p = std::copy(m_nachReihe[k].cbegin(), m_nachReihe[k].cend(), p);
+            m_aus.weiter(p);
         }
     }
 
