@@ -1,5 +1,6 @@
 // The command line over long periods, run as the program it is: `auswerten` of a 1,000-row ticket
-// over 100,000 draws as text and as JSON, `auswerten` over 2,000 draws and `zufall 1906884` (text
+// over 100,000 draws as text and as JSON, a ticket of the largest size against one draw,
+// `auswerten` over 2,000 draws and `zufall 1906884` (text
 // and JSON) each beside its floor, and `statistik --kombis 4 --json` over 1,000 draws, with
 // standard output going to /dev/null. A floor is the simplest program that writes the same output
 // (for `auswerten` the very same bytes, checked before measuring; for `zufall` every row once in
@@ -15,6 +16,7 @@
 //       --von 1900-01-01 --json > /dev/null      (one line)
 
 #include "evaluation/Gewinnchancen.h"
+#include "model/Dateien.h"
 #include "model/Records.h"
 #include "model/Spiel.h"
 
@@ -430,6 +432,22 @@ void BM_BodenZufall(benchmark::State &state)
     messen(state, {QStringLiteral("--boden-zufall")}, dieserProzess());
 }
 
+// A ticket of the largest size a ticket file may have (16 MiB: 1,677,721 rows) against the newest
+// draw; the peak is what matters.
+void BM_AuswertenGrosserSchein(benchmark::State &state)
+{
+    const QString ordner = historie(2000);
+    const QString schein = datenordner() + QStringLiteral("/gross.qtt");
+    if (!QFile::exists(schein)) {
+        std::mt19937 zufall(16U);
+        schreibe(schein, zufallsschein(zufall, int(MaxDatendateiGroesse / TNormalSchein::Groesse)));
+    }
+    QStringList argumente{QStringLiteral("--daten"), ordner, QStringLiteral("auswerten"), schein};
+    if (state.range(0) != 0)
+        argumente << QStringLiteral("--json");
+    messen(state, argumente);
+}
+
 void BM_StatistikKombis(benchmark::State &state)
 {
     const QString ordner = historie(static_cast<int>(state.range(0)));
@@ -469,6 +487,14 @@ BENCHMARK(BM_Zufall)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_BodenZufall)->Iterations(1)->Repetitions(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_AuswertenGrosserSchein)
+    ->ArgNames({"json"})
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_StatistikKombis)
     ->ArgNames({"Ziehungen", "k"})
     ->Args({1000, 4})

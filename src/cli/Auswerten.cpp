@@ -3,7 +3,6 @@
 #include "cli/Kommandos.h"
 
 #include "evaluation/Gewinnauswertung.h"
-#include "model/Tippscheindatei.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -244,15 +243,13 @@ int Auswerten(const Aufruf &a)
     const std::optional<QDate> &bis = grenzen.bis;
 
     const QString schein = QFileInfo(a.argumente.constFirst()).absoluteFilePath();
-    TextTabelle tabelle(TippreihenSpalten, 1);
-    QString antGes = QStringLiteral("1");
-    QString antMeine = QStringLiteral("1");
     if (!QFileInfo(schein).isFile())
         return Ablehnen(
             QStringLiteral("Der Tippschein \u201E%1\u201C wurde nicht gefunden.").arg(a.argumente.constFirst()));
-    const QString fehler = ScheinEinlesen(tabelle, antGes, antMeine, schein, [](const QString &) { return 0; });
-    if (!fehler.isEmpty())
-        return Ablehnen(fehler);
+    // Read straight into rows: a grid of texts would cost hundreds of megabytes for a large ticket.
+    Scheinreihen gelesen = TippreihenLesen(schein);
+    if (!gelesen.fehler.isEmpty())
+        return Ablehnen(gelesen.fehler);
 
     Zustand zustand;
     zustand.Formateinstellungen = Textformat();
@@ -265,9 +262,9 @@ int Auswerten(const Aufruf &a)
     if (!zeitraum.fehler.isEmpty())
         return Ablehnen(zeitraum.fehler);
 
-    const QVector<Tippreihe> reihen = TippreihenAusTabelle(tabelle);
-    const int ges = AnteilAusText(antGes).value_or(1);
-    const int meine = AnteilAusText(antMeine).value_or(1);
+    const QVector<Tippreihe> reihen = std::move(gelesen.reihen);
+    const int ges = gelesen.antGes;
+    const int meine = gelesen.antMeine;
     const int anzahl = static_cast<int>(reihen.size());
     // The result list goes out draw by draw as the evaluation counts it; a refusal comes before
     // the first draw, so it still leaves standard output empty.

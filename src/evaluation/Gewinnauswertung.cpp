@@ -1,10 +1,12 @@
 #include "evaluation/Gewinnauswertung.h"
 
 #include "evaluation/Gewinnchancen.h"
+#include "model/Dateien.h"
 #include "model/Datum.h"
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <limits>
 
@@ -154,6 +156,34 @@ QVector<Tippreihe> TippreihenAusTabelle(const TextTabelle &tabelle)
         reihen.append(r);
     }
     return reihen;
+}
+
+Scheinreihen TippreihenLesen(const QString &pfad)
+{
+    Scheinreihen schein;
+    const Dateiinhalt gelesen = DateiLesen(pfad);
+    if (gelesen.status == Dateiinhalt::Status::Fehlt) {
+        schein.fehler = DateiFehlerText(pfad, SystemfehlerText(ENOENT), false);
+        return schein;
+    }
+    if (!gelesen.fehler.isEmpty())
+        schein.fehler = DateiFehlerText(pfad, gelesen.fehler, false);
+    // Whole records only, as the ticket file is read everywhere.
+    const qsizetype anzahl = gelesen.daten.size() / TNormalSchein::Groesse;
+    schein.reihen.reserve(anzahl);
+    for (qsizetype k = 0; k < anzahl; ++k) {
+        const TNormalSchein s = TNormalSchein::ausBytes(gelesen.daten.constData() + k * TNormalSchein::Groesse);
+        Tippreihe r;
+        for (std::size_t i = 0; i < r.zahlen.size(); ++i)
+            r.zahlen[i] = istZahl(s.WZ[i]) ? s.WZ[i] : 0;
+        r.zusatzzahl = istZusatzzahl(s.WZ[5]) ? s.WZ[5] : 0;
+        schein.reihen.append(r);
+        if (k == 0) {
+            schein.antGes = s.AntGes == 0 ? 1 : s.AntGes;
+            schein.antMeine = s.Antmeine;
+        }
+    }
+    return schein;
 }
 
 Betrag MeinAnteil(int antGes, int antMeine, Betrag betrag)

@@ -1,6 +1,8 @@
 #include "evaluation/Gewinnauswertung.h"
 #include "model/Datum.h"
+#include "model/Tippscheindatei.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>
@@ -633,6 +635,60 @@ private Q_SLOTS:
         QCOMPARE(e.hoechsterPosition, hoechstePosition);
         if (gleicheReihen)
             QCOMPARE(e.klassenAnzahl[0], std::int64_t{6} * reihen);
+    }
+    // Rows read straight from a ticket file are the rows the grid gives: ScheinEinlesen, then
+    // TippreihenAusTabelle and the share fields; the same message when the file can't be read.
+    void tippreihenLesenWieUeberDasGitter_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        const auto satz = [](std::array<std::uint8_t, 6> wz, std::uint16_t ges, std::uint16_t meine) {
+            TNormalSchein s;
+            s.WZ = wz;
+            s.AntGes = ges;
+            s.Antmeine = meine;
+            return s.alsBytes();
+        };
+        QTest::newRow("proper rows, shares 1 of 4")
+            << satz({3, 12, 25, 38, 47, 7}, 4, 1) + satz({1, 2, 3, 4, 5, 10}, 4, 1);
+        QTest::newRow("values outside the game")
+            << satz({0, 50, 255, 49, 1, 0}, 2, 2) + satz({1, 1, 2, 3, 4, 11}, 9, 9);
+        QTest::newRow("no total shares") << satz({3, 12, 25, 38, 47, 7}, 0, 0);
+        QTest::newRow("more own shares than total") << satz({3, 12, 25, 38, 47, 7}, 3, 65535);
+        QTest::newRow("a piece of a record at the end")
+            << satz({3, 12, 25, 38, 47, 7}, 2, 1) + QByteArray("\x01\x02\x03", 3);
+        QTest::newRow("empty file") << QByteArray();
+    }
+    void tippreihenLesenWieUeberDasGitter()
+    {
+        QFETCH(QByteArray, inhalt);
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("schein.qtt"));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
+        f.close();
+
+        TextTabelle tabelle(TippreihenSpalten, 1);
+        QString antGes = QStringLiteral("1"), antMeine = QStringLiteral("1");
+        const QString fehler = ScheinEinlesen(tabelle, antGes, antMeine, datei, [](const QString &) { return 0; });
+        const QVector<Tippreihe> erwartet = TippreihenAusTabelle(tabelle);
+        const Scheinreihen gelesen = TippreihenLesen(datei);
+        QCOMPARE(gelesen.fehler, fehler);
+        QCOMPARE(gelesen.reihen.size(), erwartet.size());
+        for (qsizetype r = 0; r < erwartet.size(); ++r) {
+            QCOMPARE(gelesen.reihen[r].zahlen, erwartet[r].zahlen);
+            QCOMPARE(gelesen.reihen[r].zusatzzahl, erwartet[r].zusatzzahl);
+        }
+        QCOMPARE(gelesen.antGes, AnteilAusText(antGes).value_or(1));
+        QCOMPARE(gelesen.antMeine, AnteilAusText(antMeine).value_or(1));
+
+        const Scheinreihen fehlt = TippreihenLesen(ordner.filePath(QStringLiteral("fehlt.qtt")));
+        QCOMPARE(fehlt.fehler, ScheinEinlesen(tabelle, antGes, antMeine, ordner.filePath(QStringLiteral("fehlt.qtt")),
+                                              [](const QString &) { return 0; }));
+        QVERIFY(!fehlt.fehler.isEmpty() && fehlt.reihen.isEmpty());
+        const Scheinreihen ordnerStattDatei = TippreihenLesen(ordner.path());
+        QCOMPARE(ordnerStattDatei.fehler,
+                 ScheinEinlesen(tabelle, antGes, antMeine, ordner.path(), [](const QString &) { return 0; }));
+        QVERIFY(!ordnerStattDatei.fehler.isEmpty());
     }
 };
 
