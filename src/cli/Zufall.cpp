@@ -2,8 +2,9 @@
 #include "cli/Ausgabe.h"
 #include "cli/Kommandos.h"
 
-#include "entry/Tabellenformate.h"
 #include "generator/Zufallsgenerator.h"
+#include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "statistics/Musterstatistik.h"
 
 #include <QFileInfo>
@@ -116,6 +117,38 @@ void reihenJson(Ausgabestrom &aus, JsonStrom &json, const Zufallsreihen &reihen)
     }
 }
 
+// The rows as the generator's CSV file holds them, "3,12,25,38,47,7" and CR LF a line, as
+// CSVSpeichern writes their table; made straight from the rows, since a table of texts for every
+// row would take hundreds of megabytes. Written as every data file is written, never onto one of
+// the program's own files.
+QString csvSpeichern(const Zufallsreihen &reihen, const QString &datei)
+{
+    if (QString eigene = Eigendateien::pruefen(datei); !eigene.isEmpty())
+        return eigene;
+    const QByteArray fest = reihen.festeZusatzzahl().toUtf8();
+    QByteArray text;
+    text.reserve(static_cast<qsizetype>(reihen.anzahl()) *
+                 (3 * ZahlenProReihe + 2 + std::max<qsizetype>(fest.size(), 2)));
+    const auto zahl = [&text](int n) {
+        if (n >= 10)
+            text.append(static_cast<char>('0' + n / 10));
+        text.append(static_cast<char>('0' + n % 10));
+    };
+    for (int r = 0; r < reihen.anzahl(); ++r) {
+        for (int s = 0; s < ZahlenProReihe; ++s) {
+            zahl(reihen.zahl(r, s));
+            text.append(',');
+        }
+        if (fest.isEmpty())
+            zahl(reihen.gezogeneZusatzzahl(r));
+        else
+            text.append(fest);
+        text.append("\r\n");
+    }
+    const QString fehler = DateiErsetzen(datei, text);
+    return fehler.isEmpty() ? QString() : DateiFehlerText(datei, fehler, true);
+}
+
 // Decimal digits in groups of three, "1.000.000", of any length: a request may lie beyond 64 bits.
 QString mitPunkten(const QString &ziffern)
 {
@@ -202,7 +235,7 @@ int Zufall(const Aufruf &a)
     QString datei;
     if (a.hat(QStringLiteral("csv"))) {
         datei = QFileInfo(a.wert(QStringLiteral("csv"))).absoluteFilePath();
-        const QString fehler = CSVSpeichern(reihen.alsTabelle([](const QString &) { return 0; }), datei);
+        const QString fehler = csvSpeichern(reihen, datei);
         if (!fehler.isEmpty())
             return Ablehnen(fehler);
     }

@@ -959,6 +959,15 @@ private Q_SLOTS:
         QVERIFY(alsJson.ausgabe.contains(QStringLiteral("\n    ") + liste + QStringLiteral("\n}\n")));
         QVERIFY(alsJson.ausgabe.startsWith(
             QStringLiteral("{\n    \"startwert\": \"77\",\n    \"moeglicheReihen\": 1906884,\n")));
+
+        // The CSV file, byte for byte as the generator's table is saved.
+        const QString csv = m_tmp.filePath(QStringLiteral("ausgabe.csv"));
+        const QString kernCsv = m_tmp.filePath(QStringLiteral("ausgabe-kern.csv"));
+        const Lauf gespeichert = cli(argumente.mid(0, argumente.size() - 1) << QStringLiteral("--csv") << csv);
+        QCOMPARE(gespeichert.code, 0);
+        QCOMPARE(gespeichert.ausgabe, QStringLiteral("3000 Tippreihen gespeichert in: %1\n").arg(csv));
+        QCOMPARE(CSVSpeichern(kern.reihen.alsTabelle([](const QString &) { return 0; }), kernCsv), QString());
+        QCOMPARE(inhalt(csv), inhalt(kernCsv));
     }
 
     // Full and abbreviated systems: the rows of the JSON keep the guarantee by a check of their
