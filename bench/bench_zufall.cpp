@@ -4,9 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
-// Generation of random rows: every possible row, a large run, and the duplicate test by bit
-// field against the comparison with every accepted row. Run one alone under /usr/bin/time -v
-// for its peak memory, e.g. --benchmark_filter='BM_Zufall/1906884$'.
+#include <random>
+
+// Generation of random rows: every possible row beside its floor (enumerate every row, shuffle),
+// a large run, and the duplicate test by bit field against the comparison with every accepted
+// row. Run one alone under /usr/bin/time -v for its peak memory, e.g.
+// --benchmark_filter='BM_Zufall/1906884$'.
 
 namespace {
 
@@ -27,6 +30,33 @@ void BM_Zufall(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Zufall)->Arg(100000)->Arg(AlleReihen)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+
+// The floor of a run of every row: all rows of five numbers enumerated as 64-bit masks, then put
+// in random order by Fisher and Yates, with the generator's engine and a multiply for each pick.
+void BM_BodenAlleReihen(benchmark::State &state)
+{
+    std::uint64_t start = 1;
+    for (auto _ : state) {
+        std::vector<std::uint64_t> reihen;
+        reihen.reserve(AlleReihen);
+        for (int a = 1; a <= 45; ++a)
+            for (int b = a + 1; b <= 46; ++b)
+                for (int c = b + 1; c <= 47; ++c)
+                    for (int d = c + 1; d <= 48; ++d)
+                        for (int e = d + 1; e <= 49; ++e)
+                            reihen.push_back((std::uint64_t{1} << a) | (std::uint64_t{1} << b) |
+                                             (std::uint64_t{1} << c) | (std::uint64_t{1} << d) |
+                                             (std::uint64_t{1} << e));
+        std::mt19937_64 maschine(start++);
+        for (std::size_t i = reihen.size() - 1; i > 0; --i) {
+            const std::size_t j =
+                static_cast<std::size_t>((std::uint64_t{static_cast<std::uint32_t>(maschine())} * (i + 1)) >> 32);
+            std::swap(reihen[i], reihen[j]);
+        }
+        benchmark::DoNotOptimize(reihen.data());
+    }
+}
+BENCHMARK(BM_BodenAlleReihen)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
 // The same run of 20,000 rows from the same start value, once per duplicate test.
 template <class Pruefung> Pruefung neuePruefung(std::int32_t reihen)

@@ -9,47 +9,46 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
-void schreibe(std::FILE *ziel, const QString &text)
+bool ausgabeSchreiben(std::FILE *ziel, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), ziel);
-    std::fflush(ziel);
+    const auto laenge = static_cast<std::size_t>(bytes.size());
+    const bool ganz = std::fwrite(bytes.constData(), 1, laenge, ziel) == laenge;
+    return std::fflush(ziel) == 0 && ganz && std::ferror(ziel) == 0;
 }
 } // namespace
 
-void Ausgeben(const QString &text)
+bool Ausgeben(const QString &text)
 {
-    schreibe(stdout, text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
+    return ausgabeSchreiben(stdout, text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
 }
 
-void JsonAusgeben(const QJsonObject &objekt)
+bool JsonAusgeben(const QJsonObject &objekt)
 {
-    schreibe(stdout, QString::fromUtf8(QJsonDocument(objekt).toJson(QJsonDocument::Indented)));
+    return ausgabeSchreiben(stdout, QString::fromUtf8(QJsonDocument(objekt).toJson(QJsonDocument::Indented)));
 }
 
 int Ablehnen(const QString &meldung)
 {
-    schreibe(stderr, QStringLiteral("quintaro-analyser-cli: ") + meldung + QLatin1Char('\n'));
+    ausgabeSchreiben(stderr, QStringLiteral("quintaro-analyser-cli: ") + meldung + QLatin1Char('\n'));
     return 1;
 }
 
 int Falschaufruf(const QString &meldung)
 {
-    schreibe(stderr, QStringLiteral("quintaro-analyser-cli: ") + meldung + QLatin1Char('\n') +
+    ausgabeSchreiben(stderr,
+                     QStringLiteral("quintaro-analyser-cli: ") + meldung + QLatin1Char('\n') +
                          QStringLiteral("Eine \u00DCbersicht gibt \u201Equintaro-analyser-cli --help\u201C.\n"));
     return 2;
 }
 
-namespace {
-constexpr qsizetype Blockgroesse = 64 * 1024;
-}
-
-Ausgabestrom::Ausgabestrom(std::FILE *ziel) : m_ziel(ziel)
+Ausgabestrom::Ausgabestrom(std::FILE *ziel)
+    : m_ziel(ziel), m_puffer(new char[Blockgroesse]), m_frei(m_puffer.get()), m_ende(m_puffer.get() + Blockgroesse)
 {
-    m_puffer.reserve(Blockgroesse + 4096);
 }
 
 Ausgabestrom::~Ausgabestrom()
@@ -59,26 +58,36 @@ Ausgabestrom::~Ausgabestrom()
 
 void Ausgabestrom::leeren()
 {
-    if (m_puffer.isEmpty())
-        return;
-    const auto laenge = static_cast<std::size_t>(m_puffer.size());
-    if (!m_fehler && std::fwrite(m_puffer.constData(), 1, laenge, m_ziel) != laenge)
+    const auto laenge = static_cast<std::size_t>(m_frei - m_puffer.get());
+    // After the first failure nothing more is tried: the command ends with a message anyway.
+    if (laenge > 0 && !m_fehler && std::fwrite(m_puffer.get(), 1, laenge, m_ziel) != laenge)
         m_fehler = true;
-    m_puffer.clear();
+    m_frei = m_puffer.get();
 }
 
-void Ausgabestrom::schreibe(const QByteArray &bytes)
+void Ausgabestrom::schreibeLang(const char *daten, std::size_t laenge)
 {
-    m_puffer += bytes;
-    if (m_puffer.size() >= Blockgroesse)
-        leeren();
+    while (laenge > 0) {
+        if (m_frei == m_ende)
+            leeren();
+        const std::size_t stueck = std::min(laenge, static_cast<std::size_t>(m_ende - m_frei));
+        std::memcpy(m_frei, daten, stueck);
+        m_frei += stueck;
+        daten += stueck;
+        laenge -= stueck;
+    }
 }
 
-void Ausgabestrom::schreibe(char zeichen)
+void Ausgabestrom::leerzeichen(std::size_t anzahl)
 {
-    m_puffer += zeichen;
-    if (m_puffer.size() >= Blockgroesse)
-        leeren();
+    while (anzahl > 0) {
+        if (m_frei == m_ende)
+            leeren();
+        const std::size_t stueck = std::min(anzahl, static_cast<std::size_t>(m_ende - m_frei));
+        std::memset(m_frei, ' ', stueck);
+        m_frei += stueck;
+        anzahl -= stueck;
+    }
 }
 
 void Ausgabestrom::zahl(qint64 wert, int breite)
@@ -93,12 +102,12 @@ void Ausgabestrom::zahl(qint64 wert, int breite)
     } while (rest != 0);
     if (negativ)
         ziffern[n++] = '-';
-    for (int i = n; i < breite; ++i)
-        m_puffer += ' ';
+    if (breite > n)
+        leerzeichen(static_cast<std::size_t>(breite - n));
+    char *ziel = platz(static_cast<std::size_t>(n));
     while (n > 0)
-        m_puffer += ziffern[--n];
-    if (m_puffer.size() >= Blockgroesse)
-        leeren();
+        *ziel++ = ziffern[--n];
+    weiter(ziel);
 }
 
 bool Ausgabestrom::beenden()
@@ -163,9 +172,11 @@ JsonStrom::JsonStrom(Ausgabestrom &aus) : m_aus(aus)
 void JsonStrom::elementAnfangen()
 {
     Ebene &ebene = m_offen.back();
-    m_aus.schreibe(ebene.leer ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n"));
+    if (!ebene.leer)
+        m_aus.schreibe(',');
     ebene.leer = false;
-    m_aus.schreibe(QByteArray(4 * tiefe(), ' '));
+    m_aus.schreibe('\n');
+    m_aus.leerzeichen(static_cast<std::size_t>(4 * tiefe()));
 }
 
 void JsonStrom::oeffnen(const QString &schluessel, char klammer)
@@ -203,10 +214,16 @@ void JsonStrom::beenden()
     m_offen.pop_back();
     // Qt breaks the line after the opening bracket even of an empty object or list.
     m_aus.schreibe('\n');
-    m_aus.schreibe(QByteArray(4 * tiefe(), ' '));
+    m_aus.leerzeichen(static_cast<std::size_t>(4 * tiefe()));
     m_aus.schreibe(schluss);
     if (m_offen.empty())
         m_aus.schreibe('\n');
+}
+
+const QLocale &Textformat()
+{
+    static const QLocale deutsch(QLocale::German, QLocale::Germany);
+    return deutsch;
 }
 
 QString IsoDatum(double tage)

@@ -10,42 +10,76 @@
 #include <QVector>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <vector>
 
 // Output of the command line: results on standard output, messages on standard error, both
 // UTF-8; and what several commands share.
 
-void Ausgeben(const QString &text);
-void JsonAusgeben(const QJsonObject &objekt);
+// Both false when the text could not be written whole (a full disk, a closed pipe).
+bool Ausgeben(const QString &text);
+bool JsonAusgeben(const QJsonObject &objekt);
 // Writes the message to standard error and returns the exit status of a refusal.
 int Ablehnen(const QString &meldung);
 // Writes the message of a wrong call with a hint at --help and returns its exit status.
 int Falschaufruf(const QString &meldung);
 
 // Standard output written in blocks as it comes, so output of any length holds no more than one
-// block in memory. Everything is UTF-8.
+// block in memory. The block is allocated once; small pieces are copied into it, and a caller
+// may format straight into it (platz/weiter). Everything is UTF-8.
 class Ausgabestrom
 {
 public:
+    static constexpr std::size_t Blockgroesse = 64 * 1024;
+
     explicit Ausgabestrom(std::FILE *ziel = stdout);
     ~Ausgabestrom();
     Ausgabestrom(const Ausgabestrom &) = delete;
     Ausgabestrom &operator=(const Ausgabestrom &) = delete;
 
-    void schreibe(const QByteArray &bytes);
+    void schreibe(const char *daten, std::size_t laenge)
+    {
+        if (laenge <= static_cast<std::size_t>(m_ende - m_frei)) {
+            std::memcpy(m_frei, daten, laenge);
+            m_frei += laenge;
+        } else {
+            schreibeLang(daten, laenge);
+        }
+    }
+    void schreibe(const QByteArray &bytes) { schreibe(bytes.constData(), static_cast<std::size_t>(bytes.size())); }
     void schreibe(const QString &text) { schreibe(text.toUtf8()); }
-    void schreibe(char zeichen);
+    void schreibe(char zeichen)
+    {
+        if (m_frei == m_ende)
+            leeren();
+        *m_frei++ = zeichen;
+    }
+    // `anzahl` blanks.
+    void leerzeichen(std::size_t anzahl);
     // A whole number in decimal digits, right-aligned in `breite` places.
     void zahl(qint64 wert, int breite = 0);
+    // Room for `laenge` bytes (at most Blockgroesse) for the caller to write into; weiter() with
+    // the end of what was written then takes it.
+    char *platz(std::size_t laenge)
+    {
+        if (static_cast<std::size_t>(m_ende - m_frei) < laenge)
+            leeren();
+        return m_frei;
+    }
+    void weiter(char *ende) { m_frei = ende; }
     // Writes what is left; false when any write failed (a full disk, a closed pipe).
     bool beenden();
 
 private:
     void leeren();
+    void schreibeLang(const char *daten, std::size_t laenge);
 
     std::FILE *m_ziel;
-    QByteArray m_puffer;
+    std::unique_ptr<char[]> m_puffer;
+    char *m_frei;
+    char *m_ende;
     bool m_fehler = false;
 };
 
@@ -97,6 +131,10 @@ private:
     Ausgabestrom &m_aus;
     std::vector<Ebene> m_offen;
 };
+
+// The formats of the text output, German in every locale like its words: dates "dd.MM.yyyy",
+// amounts "2.000,00 €". What the user typed into the settings is still read in the system's locale.
+const QLocale &Textformat();
 
 // A date of the history as "yyyy-MM-dd", the form of every date in the JSON output.
 QString IsoDatum(double tage);

@@ -3,12 +3,13 @@
 #include "cli/Kommandos.h"
 
 #include "evaluation/Gewinnauswertung.h"
-#include "model/Tippscheindatei.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 #include <span>
 
@@ -84,12 +85,26 @@ public:
             return;
         }
         const QByteArray datumsspalte = datum.leftJustified(m_satz.breiten[0]).toUtf8();
+        const auto breite = static_cast<std::size_t>(m_satz.breiten[2]);
+        // Each line is put together in the output's block: its pieces copied, the row number
+        // right-aligned by hand.
         for (const Ergebniszeile &z : zeilen) {
             const std::size_t k = z.klasse - 1u;
-            m_aus.schreibe(z.blockanfang ? datumsspalte : m_leerDatum);
-            m_aus.schreibe(m_vorReihe[k]);
-            m_aus.zahl(z.reihe, static_cast<int>(m_satz.breiten[2]));
-            m_aus.schreibe(m_nachReihe[k]);
+            const QByteArray &vorn = z.blockanfang ? datumsspalte : m_leerDatum;
+            char *p = m_aus.platz(static_cast<std::size_t>(vorn.size() + m_vorReihe[k].size() + m_nachReihe[k].size()) +
+                                  std::max<std::size_t>(breite, 11));
+            p = std::copy(vorn.cbegin(), vorn.cend(), p);
+            p = std::copy(m_vorReihe[k].cbegin(), m_vorReihe[k].cend(), p);
+            char ziffern[11];
+            char *anfang = std::end(ziffern);
+            for (auto rest = static_cast<std::uint32_t>(z.reihe); anfang == std::end(ziffern) || rest != 0; rest /= 10)
+                *--anfang = static_cast<char>('0' + rest % 10);
+            const auto stellen = static_cast<std::size_t>(std::end(ziffern) - anfang);
+            if (stellen < breite)
+                p = std::fill_n(p, breite - stellen, ' ');
+            p = std::copy(anfang, std::end(ziffern), p);
+            p = std::copy(m_nachReihe[k].cbegin(), m_nachReihe[k].cend(), p);
+            m_aus.weiter(p);
         }
     }
 
@@ -228,19 +243,17 @@ int Auswerten(const Aufruf &a)
     const std::optional<QDate> &bis = grenzen.bis;
 
     const QString schein = QFileInfo(a.argumente.constFirst()).absoluteFilePath();
-    TextTabelle tabelle(TippreihenSpalten, 1);
-    QString antGes = QStringLiteral("1");
-    QString antMeine = QStringLiteral("1");
     if (!QFileInfo(schein).isFile())
         return Ablehnen(
             QStringLiteral("Der Tippschein \u201E%1\u201C wurde nicht gefunden.").arg(a.argumente.constFirst()));
-    const QString fehler = ScheinEinlesen(tabelle, antGes, antMeine, schein, [](const QString &) { return 0; });
-    if (!fehler.isEmpty())
-        return Ablehnen(fehler);
+    // Read straight into rows: a grid of texts would cost hundreds of megabytes for a large ticket.
+    Scheinreihen gelesen = TippreihenLesen(schein);
+    if (!gelesen.fehler.isEmpty())
+        return Ablehnen(gelesen.fehler);
 
     Zustand zustand;
-    zustand.Formateinstellungen = QLocale::system();
-    zustand.Reihenpreis = ReihenpreisLesen(a.datenordner, zustand.Formateinstellungen);
+    zustand.Formateinstellungen = Textformat();
+    zustand.Reihenpreis = ReihenpreisLesen(a.datenordner, QLocale::system());
     Historie historie = HistorieLesen(a.datenordner);
     if (!historie.fehler.isEmpty())
         return Ablehnen(historie.fehler);
@@ -249,9 +262,9 @@ int Auswerten(const Aufruf &a)
     if (!zeitraum.fehler.isEmpty())
         return Ablehnen(zeitraum.fehler);
 
-    const QVector<Tippreihe> reihen = TippreihenAusTabelle(tabelle);
-    const int ges = AnteilAusText(antGes).value_or(1);
-    const int meine = AnteilAusText(antMeine).value_or(1);
+    const QVector<Tippreihe> reihen = std::move(gelesen.reihen);
+    const int ges = gelesen.antGes;
+    const int meine = gelesen.antMeine;
     const int anzahl = static_cast<int>(reihen.size());
     // The result list goes out draw by draw as the evaluation counts it; a refusal comes before
     // the first draw, so it still leaves standard output empty.

@@ -39,40 +39,51 @@ void ranglisteJson(JsonStrom &json, const QString &name, const Rangliste &liste,
     json.beenden();
 }
 
-QJsonArray zusatzzahlenJson(const Zusatzzahlauswertung &auswertung)
+void zusatzzahlenJson(JsonStrom &json, const Zusatzzahlauswertung &auswertung)
 {
-    QJsonArray feld;
-    for (const Zusatzzahlzeile &z : auswertung.zeilen)
-        feld.append(QJsonObject{{QStringLiteral("zahl"), z.zahl},
-                                {QStringLiteral("anzahl"), z.anzahl},
-                                {QStringLiteral("ausgeblieben"), z.ausgeblieben}});
-    return feld;
+    json.listeAnfangen(QStringLiteral("zusatzzahlen"));
+    for (const Zusatzzahlzeile &z : auswertung.zeilen) {
+        json.objektAnfangen();
+        json.wert(QStringLiteral("zahl"), z.zahl);
+        json.wert(QStringLiteral("anzahl"), z.anzahl);
+        json.wert(QStringLiteral("ausgeblieben"), z.ausgeblieben);
+        json.beenden();
+    }
+    json.beenden();
 }
 
-QJsonObject musterJson(const Musterauswertung &auswertung)
+// Written member by member: a QJsonObject would sort the keys, and the README promises its order.
+void musterJson(JsonStrom &json, const Musterauswertung &auswertung)
 {
-    QJsonObject json;
+    json.objektAnfangen(QStringLiteral("muster"));
     for (const Musterergebnis &m : auswertung.muster) {
-        QJsonArray werte;
-        for (const Musterzeile &z : m.werte)
-            werte.append(QJsonObject{{QStringLiteral("wert"), z.wert},
-                                     {QStringLiteral("anzahlAlle"), qint64{z.anzahlAlle}},
-                                     {QStringLiteral("beobachtet"), qint64{z.beobachtet}},
-                                     {QStringLiteral("erwartet"), z.erwartet}});
-        QJsonArray klassen;
-        for (const Testklasse &k : m.test.klassen)
-            klassen.append(QJsonObject{{QStringLiteral("von"), k.von},
-                                       {QStringLiteral("bis"), k.bis},
-                                       {QStringLiteral("beobachtet"), qint64{k.beobachtet}},
-                                       {QStringLiteral("erwartet"), k.erwartet}});
-        json.insert(Musterschluessel(m.art),
-                    QJsonObject{{QStringLiteral("werte"), werte},
-                                {QStringLiteral("klassen"), klassen},
-                                {QStringLiteral("chiQuadrat"), m.test.chiQuadrat},
-                                {QStringLiteral("freiheitsgrade"), m.test.freiheitsgrade},
-                                {QStringLiteral("p"), m.test.p ? QJsonValue(*m.test.p) : QJsonValue()}});
+        json.objektAnfangen(Musterschluessel(m.art));
+        json.listeAnfangen(QStringLiteral("werte"));
+        for (const Musterzeile &z : m.werte) {
+            json.objektAnfangen();
+            json.wert(QStringLiteral("wert"), z.wert);
+            json.wert(QStringLiteral("anzahlAlle"), qint64{z.anzahlAlle});
+            json.wert(QStringLiteral("beobachtet"), qint64{z.beobachtet});
+            json.wert(QStringLiteral("erwartet"), z.erwartet);
+            json.beenden();
+        }
+        json.beenden();
+        json.listeAnfangen(QStringLiteral("klassen"));
+        for (const Testklasse &k : m.test.klassen) {
+            json.objektAnfangen();
+            json.wert(QStringLiteral("von"), k.von);
+            json.wert(QStringLiteral("bis"), k.bis);
+            json.wert(QStringLiteral("beobachtet"), qint64{k.beobachtet});
+            json.wert(QStringLiteral("erwartet"), k.erwartet);
+            json.beenden();
+        }
+        json.beenden();
+        json.wert(QStringLiteral("chiQuadrat"), m.test.chiQuadrat);
+        json.wert(QStringLiteral("freiheitsgrade"), m.test.freiheitsgrade);
+        json.wert(QStringLiteral("p"), m.test.p ? QJsonValue(*m.test.p) : QJsonValue());
+        json.beenden();
     }
-    return json;
+    json.beenden();
 }
 
 // Each pattern as a table of its values, observed beside expected, and the test in words.
@@ -132,7 +143,7 @@ int Statistik(const Aufruf &a)
     }
 
     Zustand zustand;
-    zustand.Formateinstellungen = QLocale::system();
+    zustand.Formateinstellungen = Textformat();
     Historie historie = HistorieLesen(a.datenordner);
     if (!historie.fehler.isEmpty())
         return Ablehnen(historie.fehler);
@@ -179,10 +190,6 @@ int Statistik(const Aufruf &a)
         json.beenden();
         liste(json, QStringLiteral("haeufigkeiten"), haeufigkeiten);
         liste(json, QStringLiteral("ausgeblieben"), ausgeblieben);
-        json.wert(QStringLiteral("zusatzzahlen"),
-                  zusatzzahlenJson(Zusatzzahlen(zustand.Ziehungen, zeitraum.von, zeitraum.bis)));
-        if (mitMuster)
-            json.wert(QStringLiteral("muster"), musterJson(muster));
         if (k > 0) {
             json.objektAnfangen(QStringLiteral("kombis"));
             json.wert(QStringLiteral("groesse"), k);
@@ -190,6 +197,9 @@ int Statistik(const Aufruf &a)
             ranglisteJson(json, QStringLiteral("seltenste"), kombis.seltenste, k);
             json.beenden();
         }
+        zusatzzahlenJson(json, Zusatzzahlen(zustand.Ziehungen, zeitraum.von, zeitraum.bis));
+        if (mitMuster)
+            musterJson(json, muster);
         json.beenden();
         return aus.beenden() ? Erfolg : AusgabeFehlgeschlagen();
     }

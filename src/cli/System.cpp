@@ -222,12 +222,11 @@ int System(const Aufruf &a)
         if (!fehlerCsv.isEmpty())
             return Ablehnen(fehlerCsv);
     }
-    if (a.json) {
-        JsonAusgeben(alsJson(s, datei, reihenpreis));
-        return Erfolg;
-    }
-    Ausgeben(alsText(s, reihenpreis, locale));
-    if (!datei.isEmpty())
-        Ausgeben(QStringLiteral("%1 Tippreihen gespeichert in: %2").arg(s.anzahl()).arg(datei));
+    // Output that cannot be written whole is a refusal, not a success.
+    if (a.json)
+        return JsonAusgeben(alsJson(s, datei, reihenpreis)) ? Erfolg : AusgabeFehlgeschlagen();
+    if (!Ausgeben(alsText(s, reihenpreis, locale)) ||
+        (!datei.isEmpty() && !Ausgeben(QStringLiteral("%1 Tippreihen gespeichert in: %2").arg(s.anzahl()).arg(datei))))
+        return AusgabeFehlgeschlagen();
     return Erfolg;
 }

@@ -2,14 +2,14 @@
 #include "cli/Ausgabe.h"
 #include "cli/Kommandos.h"
 
-#include "entry/Tabellenformate.h"
 #include "generator/Zufallsgenerator.h"
+#include "model/Dateien.h"
+#include "model/Eigendateien.h"
 #include "statistics/Musterstatistik.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 
-#include <limits>
 
 namespace {
 
@@ -64,12 +64,111 @@ QString filterLesen(const Aufruf &a, Musterfilter &filter)
     return {};
 }
 
-QString reiheText(const Zufallsreihen &reihen, int r)
+// Writes the rows straight into the output's block, a line each: " 3 17 22 40 49 | 7".
+void reihenText(Ausgabestrom &aus, const Zufallsreihen &reihen)
 {
-    QStringList zahlen;
-    for (int s = 0; s < ZahlenProReihe; ++s)
-        zahlen << QString::number(reihen.zahl(r, s)).rightJustified(2);
-    return zahlen.join(QLatin1Char(' ')) + QStringLiteral(" | ") + reihen.zusatzzahl(r);
+    const QByteArray fest = reihen.festeZusatzzahl().toUtf8();
+    for (int r = 0; r < reihen.anzahl(); ++r) {
+        char *z = aus.platz(3 * ZahlenProReihe + 5);
+        for (int s = 0; s < ZahlenProReihe; ++s) {
+            const int n = reihen.zahl(r, s);
+            *z++ = n >= 10 ? static_cast<char>('0' + n / 10) : ' ';
+            *z++ = static_cast<char>('0' + n % 10);
+            *z++ = ' ';
+        }
+        *z++ = '|';
+        *z++ = ' ';
+        if (fest.isEmpty()) {
+            const int zz = reihen.gezogeneZusatzzahl(r);
+            if (zz >= 10)
+                *z++ = static_cast<char>('0' + zz / 10);
+            *z++ = static_cast<char>('0' + zz % 10);
+            aus.weiter(z);
+        } else {
+            aus.weiter(z);
+            aus.schreibe(fest);
+        }
+        aus.schreibe('\n');
+    }
+}
+
+// The rows as elements of the open list, laid out as QJsonDocument::Indented lays them out, each
+// written straight into the output's block from a few pieces made once.
+void reihenJson(Ausgabestrom &aus, JsonStrom &json, const Zufallsreihen &reihen)
+{
+    const int t = json.tiefe();
+    const auto einzug = [](int ebene) { return QByteArray(4 * ebene, ' '); };
+    const QByteArray vorZahlen = "{\n" + einzug(t + 1) + "\"zahlen\": [\n" + einzug(t + 2);
+    const QByteArray zwischen = ",\n" + einzug(t + 2);
+    const QByteArray nachZahlen = "\n" + einzug(t + 1) + "],\n" + einzug(t + 1) + "\"zusatzzahl\": ";
+    const QByteArray schluss = "\n" + einzug(t) + "}";
+    const int fest = reihen.festeZusatzzahl().toInt();
+    for (int r = 0; r < reihen.anzahl(); ++r) {
+        json.elementAnfangen();
+        aus.schreibe(vorZahlen);
+        for (int s = 0; s < ZahlenProReihe; ++s) {
+            if (s > 0)
+                aus.schreibe(zwischen);
+            aus.zahl(reihen.zahl(r, s));
+        }
+        aus.schreibe(nachZahlen);
+        aus.zahl(reihen.festeZusatzzahl().isEmpty() ? reihen.gezogeneZusatzzahl(r) : fest);
+        aus.schreibe(schluss);
+    }
+}
+
+// The rows as the generator's CSV file holds them, "3,12,25,38,47,7" and CR LF a line, as
+// CSVSpeichern writes their table; made straight from the rows, since a table of texts for every
+// row would take hundreds of megabytes. Written as every data file is written, never onto one of
+// the program's own files.
+QString csvSpeichern(const Zufallsreihen &reihen, const QString &datei)
+{
+    if (QString eigene = Eigendateien::pruefen(datei); !eigene.isEmpty())
+        return eigene;
+    const QByteArray fest = reihen.festeZusatzzahl().toUtf8();
+    QByteArray text;
+    text.reserve(static_cast<qsizetype>(reihen.anzahl()) *
+                 (3 * ZahlenProReihe + 2 + std::max<qsizetype>(fest.size(), 2)));
+    const auto zahl = [&text](int n) {
+        if (n >= 10)
+            text.append(static_cast<char>('0' + n / 10));
+        text.append(static_cast<char>('0' + n % 10));
+    };
+    for (int r = 0; r < reihen.anzahl(); ++r) {
+        for (int s = 0; s < ZahlenProReihe; ++s) {
+            zahl(reihen.zahl(r, s));
+            text.append(',');
+        }
+        if (fest.isEmpty())
+            zahl(reihen.gezogeneZusatzzahl(r));
+        else
+            text.append(fest);
+        text.append("\r\n");
+    }
+    const QString fehler = DateiErsetzen(datei, text);
+    return fehler.isEmpty() ? QString() : DateiFehlerText(datei, fehler, true);
+}
+
+// Decimal digits in groups of three, "1.000.000", of any length: a request may lie beyond 64 bits.
+QString mitPunkten(const QString &ziffern)
+{
+    QString text = ziffern;
+    while (text.size() > 1 && text.front() == QLatin1Char('0'))
+        text.remove(0, 1);
+    for (qsizetype stelle = text.size() - 3; stelle > 0; stelle -= 3)
+        text.insert(stelle, QLatin1Char('.'));
+    return text;
+}
+
+// The refusal of a request beyond the rows that pass bank numbers, killers and filters.
+QString zuVieleReihen(const QString &gewuenscht, std::int64_t moeglich)
+{
+    return QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, %1 Tippreihen zu bilden. ")
+               .arg(gewuenscht) +
+           (moeglich == 0 ? QStringLiteral("Mit diesen Vorgaben gibt es keine Tippreihe.")
+                          : QStringLiteral("Mit diesen Vorgaben gibt es nur %1 verschiedene Reihen.")
+                                .arg(mitPunkten(QString::number(moeglich)))) +
+           Absatz + QStringLiteral("Ich breche ab.");
 }
 
 } // namespace
@@ -100,20 +199,6 @@ int Zufall(const Aufruf &a)
     vorgaben.BZGewaehlt = bank.menge;
     vorgaben.KillGewaehlt = killer.menge;
     vorgaben.FavGewaehlt = favoriten.menge;
-    const std::int64_t moeglich = MoeglicheReihen(vorgaben);
-    if (*anzahl > moeglich) {
-        const QLocale deutsch(QLocale::German, QLocale::Germany);
-        const QString gewuenscht = *anzahl == std::numeric_limits<qint64>::max() ? a.argumente.constFirst().trimmed()
-                                                                                 : deutsch.toString(*anzahl);
-        return Ablehnen(QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, %1 Tippreihen zu "
-                                       "bilden. ")
-                            .arg(gewuenscht) +
-                        (moeglich == 0 ? QStringLiteral("Mit diesen Bank- und Killerzahlen gibt es keine Tippreihe.")
-                                       : QStringLiteral("Mit diesen Bank- und Killerzahlen gibt es nur %1 verschiedene.")
-                                             .arg(deutsch.toString(moeglich))) +
-                        Absatz + QStringLiteral("Ich breche ab."));
-    }
-    vorgaben.ZufReihenAnz = static_cast<std::int32_t>(*anzahl);
     if (a.hat(QStringLiteral("zz"))) {
         const std::optional<int> zz = ZahlLesen(a.wert(QStringLiteral("zz")), 1, MaxZusatzzahl);
         if (!zz)
@@ -136,6 +221,12 @@ int Zufall(const Aufruf &a)
         startwert = NeuerStartwert();
     }
 
+    // Counted only once every option is read: the filters narrow the rows as much as the panels.
+    const std::int64_t moeglich = MoeglicheReihen(vorgaben);
+    if (*anzahl > moeglich)
+        return Ablehnen(zuVieleReihen(mitPunkten(a.argumente.constFirst().trimmed()), moeglich));
+    vorgaben.ZufReihenAnz = static_cast<std::int32_t>(*anzahl);
+
     const Zufallsergebnis ergebnis = ZufallszahlenErmitteln(vorgaben, startwert);
     if (ergebnis.ausgang != Zufallsergebnis::Ausgang::Fertig)
         return Ablehnen(ergebnis.meldung);
@@ -144,35 +235,26 @@ int Zufall(const Aufruf &a)
     QString datei;
     if (a.hat(QStringLiteral("csv"))) {
         datei = QFileInfo(a.wert(QStringLiteral("csv"))).absoluteFilePath();
-        const QString fehler = CSVSpeichern(reihen.alsTabelle([](const QString &) { return 0; }), datei);
+        const QString fehler = csvSpeichern(reihen, datei);
         if (!fehler.isEmpty())
             return Ablehnen(fehler);
     }
 
+    Ausgabestrom aus;
     if (a.json) {
-        QJsonArray zeilen;
-        for (int r = 0; r < reihen.anzahl(); ++r) {
-            QJsonArray zahlen;
-            for (int s = 0; s < ZahlenProReihe; ++s)
-                zahlen.append(reihen.zahl(r, s));
-            zeilen.append(QJsonObject{{QStringLiteral("zahlen"), zahlen},
-                                      {QStringLiteral("zusatzzahl"), reihen.zusatzzahl(r).toInt()}});
-        }
-        QJsonObject json{{QStringLiteral("startwert"), QString::number(startwert)},
-                         {QStringLiteral("moeglicheReihen"), qint64{MoeglicheReihen(vorgaben)}},
-                         {QStringLiteral("reihen"), zeilen}};
+        JsonStrom json(aus);
+        json.wert(QStringLiteral("startwert"), QString::number(startwert));
+        json.wert(QStringLiteral("moeglicheReihen"), qint64{moeglich});
+        json.listeAnfangen(QStringLiteral("reihen"));
+        reihenJson(aus, json, reihen);
+        json.beenden();
         if (!datei.isEmpty())
-            json.insert(QStringLiteral("csv"), datei);
-        JsonAusgeben(json);
-        return Erfolg;
+            json.wert(QStringLiteral("csv"), datei);
+        json.beenden();
+    } else if (!datei.isEmpty()) {
+        aus.schreibe(QStringLiteral("%1 Tippreihen gespeichert in: %2\n").arg(reihen.anzahl()).arg(datei));
+    } else {
+        reihenText(aus, reihen);
     }
-    if (!datei.isEmpty()) {
-        Ausgeben(QStringLiteral("%1 Tippreihen gespeichert in: %2").arg(reihen.anzahl()).arg(datei));
-        return Erfolg;
-    }
-    QString text;
-    for (int r = 0; r < reihen.anzahl(); ++r)
-        text += reiheText(reihen, r) + QLatin1Char('\n');
-    Ausgeben(text);
-    return Erfolg;
+    return aus.beenden() ? Erfolg : AusgabeFehlgeschlagen();
 }

@@ -1,10 +1,12 @@
 #include "evaluation/Gewinnauswertung.h"
 
 #include "evaluation/Gewinnchancen.h"
+#include "model/Dateien.h"
 #include "model/Datum.h"
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <limits>
 
@@ -26,19 +28,47 @@ std::uint64_t reihenwort(const Tippreihe &reihe)
 constexpr std::uint8_t KeineReihenZZ = 0xFF;
 constexpr std::uint8_t KeineZiehungsZZ = 0xFE;
 
-// Class by hits (0..5) and Zusatzzahl match, 0 for no win.
-constexpr std::array<std::uint8_t, 12> klassentabelle()
+// A pair's case is 2 * hits + (1 when the Zusatzzahlen match): 0..11.
+constexpr int Faelle = 12;
+
+// Class by case, 0 for no win.
+constexpr std::array<std::uint8_t, Faelle> klassentabelle()
 {
-    std::array<std::uint8_t, 12> t{};
+    std::array<std::uint8_t, Faelle> t{};
     for (int treffer = 0; treffer <= 5; ++treffer)
         for (int passt = 0; passt <= 1; ++passt)
             t[static_cast<std::size_t>(treffer * 2 + passt)] =
                 static_cast<std::uint8_t>(KlasseFuer(treffer, passt != 0));
     return t;
 }
-constexpr std::array<std::uint8_t, 12> Klassen = klassentabelle();
+constexpr std::array<std::uint8_t, Faelle> Klassen = klassentabelle();
 
-// The two loops over all pairs. Built twice where the compiler can: with the processor's popcount
+// The class again, but no win as the largest byte, so the smallest value of a draw is its best win.
+constexpr std::array<std::uint8_t, Faelle> rangtabelle()
+{
+    std::array<std::uint8_t, Faelle> t = Klassen;
+    for (std::uint8_t &k : t)
+        k = k == 0 ? 0xFF : k;
+    return t;
+}
+constexpr std::array<std::uint8_t, Faelle> Rang = rangtabelle();
+
+// The cases are counted in two words of six 10-bit counters each, added to in registers and
+// emptied every 1023 pairs: a count kept in memory would make every pair wait for the last.
+constexpr int Zaehlerbits = 10;
+constexpr std::size_t Zaehlerspanne = (std::size_t{1} << Zaehlerbits) - 1;
+constexpr std::array<std::uint64_t, Faelle> einheiten(bool hoch)
+{
+    std::array<std::uint64_t, Faelle> t{};
+    for (int f = 0; f < Faelle; ++f)
+        if ((f >= Faelle / 2) == hoch)
+            t[static_cast<std::size_t>(f)] = std::uint64_t{1} << (Zaehlerbits * (f % (Faelle / 2)));
+    return t;
+}
+constexpr std::array<std::uint64_t, Faelle> EinheitTief = einheiten(false);
+constexpr std::array<std::uint64_t, Faelle> EinheitHoch = einheiten(true);
+
+// The loop over all pairs. Built twice where the compiler can: with the processor's popcount
 // instruction and without, chosen when the program is loaded; the plain x86-64 baseline would
 // otherwise call a library routine for every pair.
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__POPCNT__) && !defined(__SANITIZE_ADDRESS__)
@@ -47,28 +77,48 @@ constexpr std::array<std::uint8_t, 12> Klassen = klassentabelle();
 #define MIT_POPCOUNT
 #endif
 
+// One draw against every row: each pair is written to the next place of `aus` and the place
+// kept only for a win, so no branch depends on chance. Counts the cases into `faelle` and
+// returns the end of the winning rows; `beste` becomes the draw's best class (0xFF: none).
+MIT_POPCOUNT Ergebniszeile *paareEinerZiehung(const std::uint64_t *reihenworte, const std::uint8_t *reihenZZ,
+                                              std::size_t anzahl, std::uint64_t wort, std::uint8_t zz,
+                                              std::int32_t ziehung, Ergebniszeile *aus,
+                                              std::array<std::int64_t, Faelle> &faelle, std::uint8_t &beste)
+{
+    std::uint8_t kleinster = 0xFF;
+    for (std::size_t r = 0; r < anzahl;) {
+        const std::size_t ende = std::min(anzahl, r + Zaehlerspanne);
+        std::uint64_t tief = 0;
+        std::uint64_t hoch = 0;
+        for (; r < ende; ++r) {
+            const auto fall = static_cast<std::size_t>(2 * std::popcount(reihenworte[r] & wort) + (reihenZZ[r] == zz));
+            const std::uint8_t klasse = Klassen[fall];
+            aus->ziehung = ziehung;
+            aus->reihe = static_cast<std::int32_t>(r + 1);
+            aus->klasse = klasse;
+            aus->blockanfang = false;
+            aus += klasse != 0;
+            tief += EinheitTief[fall];
+            hoch += EinheitHoch[fall];
+            kleinster = std::min(kleinster, Rang[fall]);
+        }
+        for (int f = 0; f < Faelle / 2; ++f) {
+            faelle[static_cast<std::size_t>(f)] +=
+                static_cast<std::int64_t>((tief >> (Zaehlerbits * f)) & Zaehlerspanne);
+            faelle[static_cast<std::size_t>(f + Faelle / 2)] +=
+                static_cast<std::int64_t>((hoch >> (Zaehlerbits * f)) & Zaehlerspanne);
+        }
+    }
+    beste = kleinster;
+    return aus;
+}
+
 std::size_t gewinnerZaehlen(const std::uint64_t *reihenworte, std::size_t anzahl, std::uint64_t wort)
 {
     std::size_t gewinner = 0;
     for (std::size_t r = 0; r < anzahl; ++r)
         gewinner += (reihenworte[r] & wort) != 0;
     return gewinner;
-}
-
-MIT_POPCOUNT Ergebniszeile *paareEinerZiehung(const std::uint64_t *reihenworte, const std::uint8_t *reihenZZ,
-                                              std::size_t anzahl, std::uint64_t wort, std::uint8_t zz,
-                                              std::int32_t ziehung, Ergebniszeile *aus)
-{
-    for (std::size_t r = 0; r < anzahl; ++r) {
-        const int treffer = std::popcount(reihenworte[r] & wort);
-        const std::uint8_t klasse = Klassen[static_cast<std::size_t>(treffer * 2 + (reihenZZ[r] == zz ? 1 : 0))];
-        aus->ziehung = ziehung;
-        aus->reihe = static_cast<std::int32_t>(r + 1);
-        aus->klasse = klasse;
-        aus->blockanfang = false;
-        aus += klasse != 0;
-    }
-    return aus;
 }
 
 // `gesamt` in ten-thousandths; a double, so an expected total fits as well as a won one.
@@ -106,6 +156,34 @@ QVector<Tippreihe> TippreihenAusTabelle(const TextTabelle &tabelle)
         reihen.append(r);
     }
     return reihen;
+}
+
+Scheinreihen TippreihenLesen(const QString &pfad)
+{
+    Scheinreihen schein;
+    const Dateiinhalt gelesen = DateiLesen(pfad);
+    if (gelesen.status == Dateiinhalt::Status::Fehlt) {
+        schein.fehler = DateiFehlerText(pfad, SystemfehlerText(ENOENT), false);
+        return schein;
+    }
+    if (!gelesen.fehler.isEmpty())
+        schein.fehler = DateiFehlerText(pfad, gelesen.fehler, false);
+    // Whole records only, as the ticket file is read everywhere.
+    const qsizetype anzahl = gelesen.daten.size() / TNormalSchein::Groesse;
+    schein.reihen.reserve(anzahl);
+    for (qsizetype k = 0; k < anzahl; ++k) {
+        const TNormalSchein s = TNormalSchein::ausBytes(gelesen.daten.constData() + k * TNormalSchein::Groesse);
+        Tippreihe r;
+        for (std::size_t i = 0; i < r.zahlen.size(); ++i)
+            r.zahlen[i] = istZahl(s.WZ[i]) ? s.WZ[i] : 0;
+        r.zusatzzahl = istZusatzzahl(s.WZ[5]) ? s.WZ[5] : 0;
+        schein.reihen.append(r);
+        if (k == 0) {
+            schein.antGes = s.AntGes == 0 ? 1 : s.AntGes;
+            schein.antMeine = s.Antmeine;
+        }
+    }
+    return schein;
 }
 
 Betrag MeinAnteil(int antGes, int antMeine, Betrag betrag)
@@ -175,7 +253,7 @@ Auswertungsergebnis GewinnAuswertungBlockweise(Zustand &zustand, const QVector<T
         e.ziehungen.append(a);
     }
 
-    std::array<std::int64_t, AnzahlGewinnklassen + 1> anzahl{}; // index 0 stays unused
+    std::array<std::int64_t, Faelle> faelle{};
     const std::size_t anzahlReihen = static_cast<std::size_t>(reihen.size());
     std::vector<std::uint64_t> reihenworte(anzahlReihen);
     std::vector<std::uint8_t> reihenZZ(anzahlReihen);
@@ -196,14 +274,15 @@ Auswertungsergebnis GewinnAuswertungBlockweise(Zustand &zustand, const QVector<T
     empfaenger.anfang(e, gesamtzeilen);
 
     // Pairs: each draw's winning rows are written without branching into one block, counted and
-    // handed on.
+    // handed on. Only a draw that beats the best class so far is looked through for its row.
     std::vector<Ergebniszeile> block(anzahlReihen + 1);
     std::int64_t position = 0;                 // result rows handed on so far
     int besteKlasse = AnzahlGewinnklassen + 1; // lower class = higher amount
     for (int d = 0; d < anzahlZiehungen; ++d) {
-        Ergebniszeile *const ende = paareEinerZiehung(reihenworte.data(), reihenZZ.data(), anzahlReihen,
-                                                      ziehungsworte[static_cast<std::size_t>(d)],
-                                                      ziehungsZZ[static_cast<std::size_t>(d)], d, block.data());
+        std::uint8_t beste = 0xFF;
+        Ergebniszeile *const ende = paareEinerZiehung(
+            reihenworte.data(), reihenZZ.data(), anzahlReihen, ziehungsworte[static_cast<std::size_t>(d)],
+            ziehungsZZ[static_cast<std::size_t>(d)], d, block.data(), faelle, beste);
         if (ende == block.data()) {
             const Ergebniszeile keinGewinn{d, 0, 0, true};
             empfaenger.block(e, {&keinGewinn, 1});
@@ -211,15 +290,12 @@ Auswertungsergebnis GewinnAuswertungBlockweise(Zustand &zustand, const QVector<T
             continue;
         }
         block.front().blockanfang = true;
-        const Ergebniszeile *bester = nullptr;
-        for (const Ergebniszeile *z = block.data(); z != ende; ++z) {
-            ++anzahl[z->klasse];
-            if (bester == nullptr || z->klasse < bester->klasse)
-                bester = z;
-        }
         // Strictly greater only: on equal amounts the earliest pair keeps the place.
-        if (bester->klasse < besteKlasse) {
-            besteKlasse = bester->klasse;
+        if (beste < besteKlasse) {
+            const Ergebniszeile *bester = block.data();
+            while (bester->klasse != beste)
+                ++bester;
+            besteKlasse = beste;
             e.hoechsterPosition = static_cast<int>(position + (bester - block.data()) + 1);
             e.hoechsterDatum = e.ziehungen[d].SDatum;
             e.hoechsterZiehung = d;
@@ -230,11 +306,11 @@ Auswertungsergebnis GewinnAuswertungBlockweise(Zustand &zustand, const QVector<T
     }
 
     e.paare = static_cast<std::int64_t>(anzahlZiehungen) * static_cast<std::int64_t>(anzahlReihen);
-    for (int k = 1; k <= AnzahlGewinnklassen; ++k) {
-        const std::size_t i = static_cast<std::size_t>(k - 1);
-        e.klassenAnzahl[i] = anzahl[static_cast<std::size_t>(k)];
+    for (std::size_t f = 0; f < Klassen.size(); ++f)
+        if (Klassen[f] != 0)
+            e.klassenAnzahl[Klassen[f] - 1u] += faelle[f];
+    for (std::size_t i = 0; i < e.klassenAnzahl.size(); ++i)
         e.gesamt += e.klassenAnzahl[i] * Gewinnklassen[i].Gewinn;
-    }
     if (besteKlasse <= AnzahlGewinnklassen)
         e.hoechster = Gewinnklassen[static_cast<std::size_t>(besteKlasse - 1)].Gewinn;
     // Once on the total, so it may exceed the sum of the truncated share column.

@@ -27,6 +27,18 @@ struct Tippreihe
 // is not a whole number in range counts as no number.
 QVector<Tippreihe> TippreihenAusTabelle(const TextTabelle &tabelle);
 
+// The rows and shares of a ticket file read straight from its records, as ScheinEinlesen and
+// TippreihenAusTabelle give them together, without a grid of texts in between: a ticket of the
+// largest size (1.6 million rows) costs a few tens of megabytes instead of hundreds.
+struct Scheinreihen
+{
+    QVector<Tippreihe> reihen;
+    int antGes = 1; // from the first record, 0 read as 1; both stay 1 for an empty file
+    int antMeine = 1;
+    QString fehler; // ScheinEinlesen's message when the file could not be read whole
+};
+Scheinreihen TippreihenLesen(const QString &pfad);
+
 // The user's share of an amount, truncated to whole cents: floor(cents * meine / gesamt), returned
 // again in ten-thousandths. Total shares below 1 count as 1 (a ticket played alone); own shares
 // are held to 0..total, so a share never exceeds the amount. Negative amounts give 0.

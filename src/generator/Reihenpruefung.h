@@ -17,16 +17,17 @@ using Reihenbits = std::uint64_t;
 // Different rows get different places, so one bit per place tells whether a row came before.
 std::int32_t ReihenIndex(Reihenbits reihe);
 
-// Remembers the rows of one run, one bit per possible row (233 KB); each test is a few
-// instructions whatever the number of rows accepted.
+// Remembers the rows of one run, one bit per possible row (233 KB, taken at the first test, so a
+// run that draws its rows directly never needs it); each test is a few instructions whatever the
+// number of rows accepted.
 class Reihenbitfeld
 {
 public:
-    Reihenbitfeld() : m_bits((AlleReihen + 63) / 64) {}
-
     // True, and the row is remembered, when it did not come before.
     bool neu(Reihenbits reihe)
     {
+        if (m_bits.empty())
+            m_bits.resize((AlleReihen + 63) / 64);
         const auto index = static_cast<std::uint32_t>(ReihenIndex(reihe));
         std::uint64_t &wort = m_bits[index >> 6];
         const std::uint64_t bit = std::uint64_t{1} << (index & 63);

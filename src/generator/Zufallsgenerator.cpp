@@ -6,6 +6,7 @@
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -92,59 +93,66 @@ double setzungschance(int favoriten, int andere, int gewicht)
     return chance;
 }
 
-// Drawing without replacement by weight: a Fenwick tree of the weights, each pick found by
-// descending the tree, then its weight set to 0. Whole numbers, so a taken row is never
-// picked again and the run needs exactly one pick per row.
-class Gewichtsbaum
+// The rows that may be drawn, five ascending numbers each: every row of `offen` drawable
+// numbers (neither bank number nor killer) beside the bank numbers, in lexicographic order of
+// the drawable ones, or, with a filter, the rows that pass it.
+std::vector<std::uint8_t> waehlbareReihen(Reihenbits bank, Reihenbits kill, const Musterfilter &filter,
+                                          std::int64_t anzahl)
 {
-public:
-    explicit Gewichtsbaum(const std::vector<std::uint64_t> &gewichte) : m_baum(gewichte.size() + 1, 0)
-    {
-        for (std::size_t i = 1; i <= gewichte.size(); ++i) {
-            m_baum[i] += gewichte[i - 1];
-            m_summe += gewichte[i - 1];
-            if (const std::size_t oben = i + (i & (0 - i)); oben < m_baum.size())
-                m_baum[oben] += m_baum[i];
-        }
-        for (m_schritt = 1; m_schritt * 2 < m_baum.size();)
-            m_schritt *= 2;
+    std::vector<std::uint8_t> zahlen;
+    zahlen.reserve(static_cast<std::size_t>(anzahl) * ZahlenProReihe);
+    const auto anhaengen = [&zahlen](Reihenbits reihe) {
+        for (int i = 0; reihe != 0 && i < ZahlenProReihe; ++i, reihe &= reihe - 1)
+            zahlen.push_back(static_cast<std::uint8_t>(std::countr_zero(reihe)));
+    };
+    if (filter.aktiv()) {
+        for (const Reihenbits reihe : PassendeReihen(bank, kill, filter))
+            anhaengen(reihe);
+        return zahlen;
     }
-
-    std::uint64_t summe() const { return m_summe; }
-
-    // The element in whose share of 0..summe()-1 `wert` falls; its weight leaves the tree.
-    std::size_t nimm(std::uint64_t wert)
-    {
-        std::size_t stelle = 0;
-        for (std::size_t schritt = m_schritt; schritt > 0; schritt /= 2)
-            if (stelle + schritt < m_baum.size() && m_baum[stelle + schritt] <= wert) {
-                stelle += schritt;
-                wert -= m_baum[stelle];
-            }
-        const std::uint64_t gewicht = gewichtVon(stelle);
-        for (std::size_t i = stelle + 1; i < m_baum.size(); i += i & (0 - i))
-            m_baum[i] -= gewicht;
-        m_summe -= gewicht;
-        return stelle;
+    std::array<Reihenbits, MaxZahl> frei{};
+    int m = 0;
+    for (int n = 1; n <= MaxZahl; ++n)
+        if (!((bank | kill) >> n & 1))
+            frei[static_cast<std::size_t>(m++)] = Reihenbits{1} << n;
+    const int k = ZahlenProReihe - std::popcount(bank);
+    if (k < 0 || k > m)
+        return zahlen;
+    std::array<int, ZahlenProReihe> stelle{};
+    for (int i = 0; i < k; ++i)
+        stelle[static_cast<std::size_t>(i)] = i;
+    for (;;) {
+        Reihenbits reihe = bank;
+        for (int i = 0; i < k; ++i)
+            reihe |= frei[static_cast<std::size_t>(stelle[static_cast<std::size_t>(i)])];
+        anhaengen(reihe);
+        int i = k - 1;
+        while (i >= 0 && stelle[static_cast<std::size_t>(i)] == m - k + i)
+            --i;
+        if (i < 0)
+            return zahlen;
+        ++stelle[static_cast<std::size_t>(i)];
+        for (int j = i + 1; j < k; ++j)
+            stelle[static_cast<std::size_t>(j)] = stelle[static_cast<std::size_t>(j - 1)] + 1;
     }
+}
 
-private:
-    std::uint64_t gewichtVon(std::size_t stelle) const
-    {
-        // Prefix sum up to the element minus that before it.
-        const auto praefix = [this](std::size_t i) {
-            std::uint64_t s = 0;
-            for (; i > 0; i -= i & (0 - i))
-                s += m_baum[i];
-            return s;
-        };
-        return praefix(stelle + 1) - praefix(stelle);
-    }
+// Rows of five bytes, exchanged in place.
+void tausche(std::uint8_t *zahlen, std::size_t a, std::size_t b)
+{
+    std::array<std::uint8_t, ZahlenProReihe> zwischen{};
+    std::memcpy(zwischen.data(), zahlen + a * ZahlenProReihe, ZahlenProReihe);
+    std::memmove(zahlen + a * ZahlenProReihe, zahlen + b * ZahlenProReihe, ZahlenProReihe);
+    std::memcpy(zahlen + b * ZahlenProReihe, zwischen.data(), ZahlenProReihe);
+}
 
-    std::vector<std::uint64_t> m_baum;
-    std::uint64_t m_summe = 0;
-    std::size_t m_schritt = 1;
-};
+int favoritenIn(const std::uint8_t *reihe, Reihenbits fav)
+{
+    int f = 0;
+    for (int i = 0; i < ZahlenProReihe; ++i)
+        f += static_cast<int>(fav >> reihe[i] & 1);
+    return f;
+}
 
 std::int64_t ohneFilter(const Zufallsvorgaben &vorgaben)
 {
@@ -223,36 +231,95 @@ Zufallsergebnis ZufallszahlenErmittelnMit(Pruefung &pruefung, const Zufallsvorga
     std::int64_t gezogen = 0;
     const bool mitFilter = vorgaben.filter.aktiv();
     const Musterfilter &filter = vorgaben.filter;
-    if (mitFilter && moeglich < std::int64_t{10} * gewuenscht) {
-        // Few rows pass: pick among them directly, each with the chance the pot gives it. That
-        // chance depends only on how many favourites the row holds besides the bank numbers.
-        const std::vector<Reihenbits> passend = PassendeReihen(bank, kill, filter);
+    if (moeglich < std::int64_t{10} * gewuenscht) {
+        // The request is a large part of the rows there are: draw them directly from those rows,
+        // each with the chance the pot gives it, instead of searching for the last ones among
+        // many duplicates. That chance depends only on how many favourites the row holds beside
+        // the bank numbers, so the rows are sorted into one group per count, and each pick first
+        // takes a group by the weight of what is left in it, then a row of the group uniformly.
+        // Drawn rows move to the front in the order drawn (Fisher and Yates), the groups behind
+        // them, so the rows need no room beyond their own five bytes.
+        std::vector<std::uint8_t> zahlen = waehlbareReihen(bank, kill, filter, moeglich);
+        std::uint8_t *const z = zahlen.data();
+        const std::size_t alle = zahlen.size() / ZahlenProReihe;
         const int offen = ZahlenProReihe - bankAnzahl;
         const Reihenbits favImTopf = fav & ~bank & ~kill;
-        std::array<double, ZahlenProReihe + 1> chance{};
-        double groesste = 0.0;
-        for (int f = 0; f <= offen; ++f) {
-            chance[static_cast<std::size_t>(f)] = setzungschance(f, offen - f, topfgroesse);
-            groesste = std::max(groesste, chance[static_cast<std::size_t>(f)]);
+        std::array<std::size_t, ZahlenProReihe + 2> anfang{}; // group g: anfang[g] .. anfang[g + 1] - 1
+        std::array<std::uint64_t, ZahlenProReihe + 1> gewicht{};
+        int gruppen = 1;
+        anfang[1] = alle;
+        if (favImTopf != 0) {
+            gruppen = offen + 1;
+            std::array<std::size_t, ZahlenProReihe + 1> zahl{};
+            for (std::size_t i = 0; i < alle; ++i)
+                ++zahl[static_cast<std::size_t>(favoritenIn(z + i * ZahlenProReihe, favImTopf))];
+            for (int g = 0; g < gruppen; ++g)
+                anfang[static_cast<std::size_t>(g + 1)] =
+                    anfang[static_cast<std::size_t>(g)] + zahl[static_cast<std::size_t>(g)];
+            // Sorted into their groups by exchanges: each row goes to the next free place of its group.
+            std::array<std::size_t, ZahlenProReihe + 1> naechste{};
+            std::copy_n(anfang.begin(), gruppen, naechste.begin());
+            for (int g = 0; g < gruppen; ++g)
+                for (std::size_t &i = naechste[static_cast<std::size_t>(g)];
+                     i < anfang[static_cast<std::size_t>(g + 1)];) {
+                    const auto h = static_cast<std::size_t>(favoritenIn(z + i * ZahlenProReihe, favImTopf));
+                    if (h == static_cast<std::size_t>(g))
+                        ++i;
+                    else
+                        tausche(z, i, naechste[h]++);
+                }
+            // Whole-number weights: the chances relative to the largest, in units of 2^-40; the
+            // rows' weights then add up to less than 2^61.
+            std::array<double, ZahlenProReihe + 1> chance{};
+            double groesste = 0.0;
+            for (int f = 0; f <= offen; ++f) {
+                chance[static_cast<std::size_t>(f)] = setzungschance(f, offen - f, topfgroesse);
+                groesste = std::max(groesste, chance[static_cast<std::size_t>(f)]);
+            }
+            for (int f = 0; f <= offen; ++f)
+                gewicht[static_cast<std::size_t>(f)] =
+                    std::max<std::uint64_t>(1, static_cast<std::uint64_t>(std::llround(
+                                                   std::ldexp(chance[static_cast<std::size_t>(f)] / groesste, 40))));
         }
-        // Whole-number weights: the chances relative to the largest, in units of 2^-40.
-        std::array<std::uint64_t, ZahlenProReihe + 1> einheit{};
-        for (int f = 0; f <= offen; ++f)
-            einheit[static_cast<std::size_t>(f)] = std::max<std::uint64_t>(
-                1, static_cast<std::uint64_t>(std::llround(std::ldexp(chance[static_cast<std::size_t>(f)] / groesste, 40))));
-        std::vector<std::uint64_t> gewichte;
-        gewichte.reserve(passend.size());
-        for (const Reihenbits reihe : passend)
-            gewichte.push_back(einheit[static_cast<std::size_t>(std::popcount(reihe & favImTopf))]);
-        Gewichtsbaum baum(gewichte);
-        while (static_cast<std::int32_t>(reihen.size()) < gewuenscht) {
-            reihen.push_back(passend[baum.nimm(griffe.griff64(baum.summe()))]);
-            if (zwischenstand && ++gezogen % MeldeAbstand == 0 &&
-                !zwischenstand(static_cast<std::int32_t>(reihen.size()))) {
+        for (std::size_t i = 0; i < static_cast<std::size_t>(gewuenscht); ++i) {
+            int g = 0;
+            if (gruppen > 1) {
+                std::uint64_t summe = 0;
+                for (int h = 0; h < gruppen; ++h)
+                    summe += (anfang[static_cast<std::size_t>(h + 1)] - anfang[static_cast<std::size_t>(h)]) *
+                             gewicht[static_cast<std::size_t>(h)];
+                std::uint64_t wert = griffe.griff64(summe);
+                for (;; ++g) {
+                    const std::uint64_t teil =
+                        (anfang[static_cast<std::size_t>(g + 1)] - anfang[static_cast<std::size_t>(g)]) *
+                        gewicht[static_cast<std::size_t>(g)];
+                    if (wert < teil)
+                        break;
+                    wert -= teil;
+                }
+            }
+            const std::size_t von = anfang[static_cast<std::size_t>(g)];
+            const std::size_t stelle =
+                von + griffe.griff(static_cast<std::uint32_t>(anfang[static_cast<std::size_t>(g + 1)] - von));
+            // The drawn row goes to the front of its group, then group by group to place i, each
+            // group before it taking the row it gives up at its end.
+            tausche(z, stelle, von);
+            for (int h = g; h > 0; --h)
+                tausche(z, anfang[static_cast<std::size_t>(h)], anfang[static_cast<std::size_t>(h - 1)]);
+            for (int h = 0; h <= g; ++h)
+                ++anfang[static_cast<std::size_t>(h)];
+            if (zwischenstand && (i + 1) % MeldeAbstand == 0 && !zwischenstand(static_cast<std::int32_t>(i + 1))) {
                 ergebnis.ausgang = Zufallsergebnis::Ausgang::Abgebrochen;
                 return ergebnis;
             }
         }
+        Zufallsreihen fertig = Zufallsreihen::ausZahlen(std::move(zahlen), gewuenscht, vorgaben.festeZusatzzahl);
+        if (vorgaben.festeZusatzzahl.isEmpty())
+            for (int r = 0; r < gewuenscht; ++r)
+                fertig.setzeZusatzzahl(r, static_cast<std::uint8_t>(1 + griffe.griff(MaxZusatzzahl)));
+        ergebnis.ausgang = Zufallsergebnis::Ausgang::Fertig;
+        ergebnis.reihen = std::move(fertig);
+        return ergebnis;
     }
     while (static_cast<std::int32_t>(reihen.size()) < gewuenscht) {
         Reihenbits reihe = bank;

@@ -51,9 +51,10 @@ struct Zufallsergebnis
 // a quota killer, favourites twice; each row starts with the bank numbers and takes uniform
 // picks from the pot until it has five numbers, a pick that hits a number already in the row
 // being picked again. A row equal to an earlier one as a set is thrown away, and so is a row
-// the filter does not let pass. When fewer than ten times the requested rows pass, the rows are
-// drawn from the passing rows directly instead, each with the chance the pot gives it, so a
-// narrow filter never leaves the loop searching for long. Then every row
+// the filter does not let pass. When fewer than ten times the requested rows pass (with or without
+// a filter), the rows are drawn from the passing rows directly instead, each with the chance the
+// pot gives it, so neither a narrow filter nor a request of nearly every row leaves the loop
+// searching among duplicates. Then every row
 // gets its Zusatzzahl: the fixed text, or a uniform draw of 1..10. The engine is seeded with
 // `startwert`, so a run can be repeated.
 Zufallsergebnis ZufallszahlenErmitteln(const Zufallsvorgaben &vorgaben, std::uint64_t startwert,

@@ -26,6 +26,26 @@ void Zufallsreihen::anhaengen(const Reihe &reihe, std::uint8_t zusatzzahl)
     ++m_anzahl;
 }
 
+Zufallsreihen Zufallsreihen::ausZahlen(std::vector<std::uint8_t> zahlen, int anzahl, const QString &festeZusatzzahl)
+{
+    Zufallsreihen reihen;
+    reihen.m_festeZusatzzahl = festeZusatzzahl;
+    reihen.m_anzahl = static_cast<int>(
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(anzahl, 0)), zahlen.size() / ZahlenProReihe));
+    const std::size_t groesse = static_cast<std::size_t>(reihen.m_anzahl) * ZahlenProReihe;
+    if (zahlen.size() > groesse) {
+        zahlen.resize(groesse);
+        zahlen.shrink_to_fit();
+    }
+    reihen.m_zahlen = std::move(zahlen);
+    for (const std::uint8_t n : reihen.m_zahlen)
+        if (istZahl(n))
+            ++reihen.m_nrCount[n];
+    if (festeZusatzzahl.isEmpty())
+        reihen.m_zusatz.assign(static_cast<std::size_t>(reihen.m_anzahl), 0);
+    return reihen;
+}
+
 TextTabelle Zufallsreihen::alsTabelle(const Textmesser &textbreite) const
 {
     TextTabelle tabelle(TippreihenSpalten, m_anzahl + 1);

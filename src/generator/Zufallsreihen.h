@@ -43,6 +43,14 @@ public:
 
     // Appends a row and counts its numbers.
     void anhaengen(const Reihe &reihe, std::uint8_t zusatzzahl);
+    // The first `anzahl` rows of `zahlen`, five ascending numbers each, taken over without a copy
+    // and counted; a drawn Zusatzzahl of each row is 0 until setzeZusatzzahl gives it.
+    static Zufallsreihen ausZahlen(std::vector<std::uint8_t> zahlen, int anzahl, const QString &festeZusatzzahl);
+    void setzeZusatzzahl(int reihe, std::uint8_t zusatzzahl)
+    {
+        if (!m_zusatz.empty())
+            m_zusatz[static_cast<std::size_t>(reihe)] = zusatzzahl;
+    }
 
     // The rows as a tip-row table for the save commands: header row, the five numbers in
     // columns 1 to 5 and the Zusatzzahl in column 6, with the row numbers of column 0 left

@@ -1,9 +1,12 @@
 #include "evaluation/Gewinnauswertung.h"
 #include "model/Datum.h"
+#include "model/Tippscheindatei.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>
+#include <set>
 
 namespace {
 const QLocale deutsch(QLocale::German, QLocale::Germany);
@@ -564,6 +567,128 @@ private Q_SLOTS:
         QFETCH(qint64, wert);
         QFETCH(QString, text);
         QCOMPARE(RuecklaufText(wert, deutsch), text);
+    }
+    // Tickets larger than the runs in which the evaluation counts the cases of its pairs, against
+    // a plain count of every pair: each result row, the counts per class and the highest win.
+    // "all rows the draw" puts every pair of a draw into one case, the most a counter can hold.
+    void grosseScheineWieEinfacheZaehlung_data()
+    {
+        QTest::addColumn<int>("reihen");
+        QTest::addColumn<bool>("gleicheReihen");
+        for (const int n : {1022, 1023, 1024, 2047, 3001})
+            QTest::newRow(qPrintable(QStringLiteral("%1 rows").arg(n))) << n << false;
+        QTest::newRow("all rows the draw") << 2100 << true;
+    }
+    void grosseScheineWieEinfacheZaehlung()
+    {
+        QFETCH(int, reihen);
+        QFETCH(bool, gleicheReihen);
+        std::mt19937 zufall(static_cast<unsigned>(reihen));
+        const auto zahl = [&](int von, int bis) {
+            return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(von, bis)(zufall));
+        };
+        zustand.Ziehungen.clear();
+        for (int w = 0; w < 6; ++w)
+            zustand.Ziehungen.append(ziehung(w, {1, 2, 3, 4, 5}, 3));
+        for (int w = 6; w < 12; ++w)
+            zustand.Ziehungen.append(
+                ziehung(w, {zahl(1, 12), zahl(1, 12), zahl(1, 12), zahl(1, 12), zahl(1, 12)}, zahl(1, 10)));
+        QVector<Tippreihe> tipps;
+        for (int r = 0; r < reihen; ++r)
+            tipps.append(gleicheReihen ? reihe({1, 2, 3, 4, 5}, 3)
+                                       : reihe({zahl(1, 12), zahl(1, 12), zahl(1, 12), zahl(1, 12), zahl(1, 12)},
+                                               zahl(1, 10)));
+
+        std::vector<Ergebniszeile> zeilen;
+        std::array<std::int64_t, AnzahlGewinnklassen> klassen{};
+        int hoechsteKlasse = AnzahlGewinnklassen + 1;
+        int hoechstePosition = 0;
+        for (int d = 0; d < zustand.Ziehungen.size(); ++d) {
+            const TGewZahlen &z = zustand.Ziehungen[d];
+            const std::size_t vorher = zeilen.size();
+            for (int r = 0; r < reihen; ++r) {
+                int treffer = 0;
+                std::set<int> gezaehlt;
+                for (const std::uint8_t n : tipps[r].zahlen)
+                    if (gezaehlt.insert(n).second && std::find(z.GZ.begin(), z.GZ.end(), n) != z.GZ.end())
+                        ++treffer;
+                const int klasse = KlasseFuer(treffer, tipps[r].zusatzzahl == z.bonus);
+                if (klasse == 0)
+                    continue;
+                zeilen.push_back({d, r + 1, std::uint8_t(klasse), zeilen.size() == vorher});
+                ++klassen[std::size_t(klasse - 1)];
+                if (klasse < hoechsteKlasse) {
+                    hoechsteKlasse = klasse;
+                    hoechstePosition = int(zeilen.size());
+                }
+            }
+            if (zeilen.size() == vorher)
+                zeilen.push_back({d, 0, 0, true});
+        }
+
+        const Auswertungsergebnis e =
+            GewinnAuswertung(zustand, tipps, 1, 1, int(zustand.Ziehungen.size()) - 1, 0, true);
+        QCOMPARE(e.zeilen.size(), zeilen.size());
+        for (std::size_t i = 0; i < zeilen.size(); ++i)
+            QVERIFY2(gleich(e.zeilen[i], zeilen[i]), qPrintable(QStringLiteral("row %1").arg(i)));
+        QCOMPARE(e.klassenAnzahl, klassen);
+        QCOMPARE(e.hoechsterPosition, hoechstePosition);
+        if (gleicheReihen)
+            QCOMPARE(e.klassenAnzahl[0], std::int64_t{6} * reihen);
+    }
+    // Rows read straight from a ticket file are the rows the grid gives: ScheinEinlesen, then
+    // TippreihenAusTabelle and the share fields; the same message when the file can't be read.
+    void tippreihenLesenWieUeberDasGitter_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        const auto satz = [](std::array<std::uint8_t, 6> wz, std::uint16_t ges, std::uint16_t meine) {
+            TNormalSchein s;
+            s.WZ = wz;
+            s.AntGes = ges;
+            s.Antmeine = meine;
+            return s.alsBytes();
+        };
+        QTest::newRow("proper rows, shares 1 of 4")
+            << satz({3, 12, 25, 38, 47, 7}, 4, 1) + satz({1, 2, 3, 4, 5, 10}, 4, 1);
+        QTest::newRow("values outside the game")
+            << satz({0, 50, 255, 49, 1, 0}, 2, 2) + satz({1, 1, 2, 3, 4, 11}, 9, 9);
+        QTest::newRow("no total shares") << satz({3, 12, 25, 38, 47, 7}, 0, 0);
+        QTest::newRow("more own shares than total") << satz({3, 12, 25, 38, 47, 7}, 3, 65535);
+        QTest::newRow("a piece of a record at the end")
+            << satz({3, 12, 25, 38, 47, 7}, 2, 1) + QByteArray("\x01\x02\x03", 3);
+        QTest::newRow("empty file") << QByteArray();
+    }
+    void tippreihenLesenWieUeberDasGitter()
+    {
+        QFETCH(QByteArray, inhalt);
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("schein.qtt"));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
+        f.close();
+
+        TextTabelle tabelle(TippreihenSpalten, 1);
+        QString antGes = QStringLiteral("1"), antMeine = QStringLiteral("1");
+        const QString fehler = ScheinEinlesen(tabelle, antGes, antMeine, datei, [](const QString &) { return 0; });
+        const QVector<Tippreihe> erwartet = TippreihenAusTabelle(tabelle);
+        const Scheinreihen gelesen = TippreihenLesen(datei);
+        QCOMPARE(gelesen.fehler, fehler);
+        QCOMPARE(gelesen.reihen.size(), erwartet.size());
+        for (qsizetype r = 0; r < erwartet.size(); ++r) {
+            QCOMPARE(gelesen.reihen[r].zahlen, erwartet[r].zahlen);
+            QCOMPARE(gelesen.reihen[r].zusatzzahl, erwartet[r].zusatzzahl);
+        }
+        QCOMPARE(gelesen.antGes, AnteilAusText(antGes).value_or(1));
+        QCOMPARE(gelesen.antMeine, AnteilAusText(antMeine).value_or(1));
+
+        const Scheinreihen fehlt = TippreihenLesen(ordner.filePath(QStringLiteral("fehlt.qtt")));
+        QCOMPARE(fehlt.fehler, ScheinEinlesen(tabelle, antGes, antMeine, ordner.filePath(QStringLiteral("fehlt.qtt")),
+                                              [](const QString &) { return 0; }));
+        QVERIFY(!fehlt.fehler.isEmpty() && fehlt.reihen.isEmpty());
+        const Scheinreihen ordnerStattDatei = TippreihenLesen(ordner.path());
+        QCOMPARE(ordnerStattDatei.fehler,
+                 ScheinEinlesen(tabelle, antGes, antMeine, ordner.path(), [](const QString &) { return 0; }));
+        QVERIFY(!ordnerStattDatei.fehler.isEmpty());
     }
 };
 

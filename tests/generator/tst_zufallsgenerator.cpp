@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <map>
 #include <set>
 
 namespace {
@@ -237,6 +238,123 @@ private Q_SLOTS:
         QVERIFY(e.reihen.leer());
         QCOMPARE(aufrufe, 5);
         QVERIFY(zuletzt > 0 && zuletzt <= 5 * 4096);
+    }
+
+    // Drawn directly (a request of more than a tenth of the rows) or by picks from the pot, the
+    // rows come with the chances the pot gives them: the first row of a run, and the first two
+    // as an ordered pair (a row drawn again being thrown away), against the exact chances, by a
+    // chi-square test at fixed start values. Bank number 1, killers 8..49 and favourites 2 and 3
+    // leave 15 rows of 2..7 with chances from 1.4 % to 14 %.
+    void verteilungWieDerTopf_data()
+    {
+        QTest::addColumn<int>("reihen");
+        QTest::addColumn<int>("laeufe");
+        QTest::newRow("direct, 3 of 15 rows") << 3 << 40000;
+        QTest::newRow("picks from the pot, 1 of 15 rows") << 1 << 20000;
+        QTest::newRow("direct, every row") << 15 << 40000;
+    }
+    void verteilungWieDerTopf()
+    {
+        QFETCH(int, reihen);
+        QFETCH(int, laeufe);
+        Zufallsvorgaben v;
+        v.ZufReihenAnz = reihen;
+        v.BZGewaehlt = mengeAus({1});
+        v.KillGewaehlt = mengeVonBis(8, 49);
+        v.FavGewaehlt = mengeAus({2, 3});
+        QCOMPARE(MoeglicheReihen(v), std::int64_t{15});
+
+        // The chance of each row: every order of its four drawable numbers, each pick by its
+        // weight among the numbers not yet in the row (2 for a favourite, 1 else; 8 in all).
+        const auto gewicht = [](int n) { return n <= 3 ? 2.0 : 1.0; };
+        std::map<Reihenbits, double> chance;
+        for (int a = 2; a <= 7; ++a)
+            for (int b = a + 1; b <= 7; ++b)
+                for (int c = b + 1; c <= 7; ++c)
+                    for (int d = c + 1; d <= 7; ++d) {
+                        std::array<int, 4> folge{a, b, c, d};
+                        double p = 0.0;
+                        do {
+                            double q = 1.0, rest = 8.0;
+                            for (int n : folge) {
+                                q *= gewicht(n) / rest;
+                                rest -= gewicht(n);
+                            }
+                            p += q;
+                        } while (std::next_permutation(folge.begin(), folge.end()));
+                        chance[(Reihenbits{1} << 1) | (Reihenbits{1} << a) | (Reihenbits{1} << b) |
+                               (Reihenbits{1} << c) | (Reihenbits{1} << d)] = p;
+                    }
+        double summe = 0.0;
+        for (const auto &[reihe, p] : chance)
+            summe += p;
+        QVERIFY(std::abs(summe - 1.0) < 1e-12);
+
+        std::map<Reihenbits, int> erste;
+        std::map<std::pair<Reihenbits, Reihenbits>, int> paare;
+        for (int lauf = 0; lauf < laeufe; ++lauf) {
+            const Zufallsergebnis e = ZufallszahlenErmitteln(v, static_cast<std::uint64_t>(lauf) * 7919 + 1);
+            QCOMPARE(e.ausgang, Zufallsergebnis::Ausgang::Fertig);
+            if (lauf < 50)
+                pruefeReihen(v, e.reihen);
+            ++erste[bitsVon(e.reihen, 0)];
+            if (reihen > 1)
+                ++paare[{bitsVon(e.reihen, 0), bitsVon(e.reihen, 1)}];
+        }
+        // The 0.1 % point of chi-square (Wilson and Hilferty): a fault-free run fails once in a
+        // thousand start values, and these start values are fixed.
+        const auto grenze = [](int freiheitsgrade) {
+            const double k = freiheitsgrade;
+            const double t = 1.0 - 2.0 / (9.0 * k) + 3.0902 * std::sqrt(2.0 / (9.0 * k));
+            return k * t * t * t;
+        };
+        double chi = 0.0;
+        for (const auto &[reihe, p] : chance) {
+            const double erwartet = laeufe * p;
+            chi += (erste[reihe] - erwartet) * (erste[reihe] - erwartet) / erwartet;
+        }
+        QVERIFY2(chi < grenze(14), qPrintable(QStringLiteral("first rows: chi %1, limit %2").arg(chi).arg(grenze(14))));
+        if (reihen == 1)
+            return;
+        chi = 0.0;
+        for (const auto &[a, pa] : chance)
+            for (const auto &[b, pb] : chance) {
+                if (a == b)
+                    continue;
+                const double erwartet = laeufe * pa * pb / (1.0 - pa);
+                const int gezaehlt = paare[{a, b}];
+                chi += (gezaehlt - erwartet) * (gezaehlt - erwartet) / erwartet;
+            }
+        QVERIFY2(chi < grenze(209), qPrintable(QStringLiteral("pairs: chi %1, limit %2").arg(chi).arg(grenze(209))));
+    }
+
+    // Every row there is, drawn directly: each once, in the right counts.
+    void alleReihenDirekt()
+    {
+        Zufallsvorgaben v;
+        v.ZufReihenAnz = AlleReihen;
+        const Zufallsergebnis e = ZufallszahlenErmitteln(v, 11);
+        QCOMPARE(e.ausgang, Zufallsergebnis::Ausgang::Fertig);
+        QCOMPARE(e.reihen.anzahl(), AlleReihen);
+        for (int n = 1; n <= MaxZahl; ++n)
+            QCOMPARE(e.reihen.NrCount()[static_cast<std::size_t>(n)], 194580); // 5 * C(49,5) / 49
+        // Every row once, its numbers ascending (checked plainly: two million checks by QVERIFY
+        // would take the test's time).
+        Reihenbitfeld gesehen;
+        int fehler = 0;
+        for (int r = 0; r < e.reihen.anzahl(); ++r) {
+            for (int s = 1; s < ZahlenProReihe; ++s)
+                fehler += e.reihen.zahl(r, s - 1) >= e.reihen.zahl(r, s);
+            fehler += !gesehen.neu(bitsVon(e.reihen, r));
+        }
+        QCOMPARE(fehler, 0);
+        // The same start value gives the same rows; the Zusatzzahlen do not change them.
+        Zufallsvorgaben fest = v;
+        fest.festeZusatzzahl = QStringLiteral("3");
+        const Zufallsergebnis wieder = ZufallszahlenErmitteln(fest, 11);
+        for (int r = 0; r < e.reihen.anzahl(); r += 997)
+            QCOMPARE(bitsVon(wieder.reihen, r), bitsVon(e.reihen, r));
+        QCOMPARE(wieder.reihen.zusatzzahl(5), QStringLiteral("3"));
     }
 
     // Favourites stand twice in the pot, so each pick hits a favourite twice as often as any

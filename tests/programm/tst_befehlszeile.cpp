@@ -106,6 +106,32 @@ class TestBefehlszeile : public QObject
         return ziehungen;
     }
 
+    // The command line under the locale `sprache` (LANG and LC_ALL both set; empty: unset).
+    Lauf cliMitSprache(const QString &sprache, const QStringList &argumente) const
+    {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("XDG_DATA_HOME"), m_tmp.filePath(QStringLiteral("data")));
+        for (const QString &name : {QStringLiteral("LANG"), QStringLiteral("LC_ALL"), QStringLiteral("LANGUAGE")})
+            umgebung.remove(name);
+        if (!sprache.isEmpty()) {
+            umgebung.insert(QStringLiteral("LANG"), sprache);
+            umgebung.insert(QStringLiteral("LC_ALL"), sprache);
+        }
+        QProcess p;
+        p.setProcessEnvironment(umgebung);
+        p.start(QStringLiteral(QUINTARO_CLI), argumente);
+        Lauf l;
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            return l;
+        }
+        l.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        l.ausgabe = QString::fromUtf8(p.readAllStandardOutput());
+        l.fehler = QString::fromUtf8(p.readAllStandardError());
+        return l;
+    }
+
 private Q_SLOTS:
     void initTestCase() { QVERIFY(QDir().mkpath(daten())); }
 
@@ -635,23 +661,6 @@ private Q_SLOTS:
                                   << 2 << QString() << QStringLiteral("\u201E--schritte\u201C nimmt eine ganze Zahl");
         QTest::newRow("System Zusatzzahl") << l({"system", "--zahlen", "1,2,3,4,5,6,7", "--zz", "0"}) << 2
                                            << QString() << QStringLiteral("\u201E--zz\u201C nimmt eine Zusatzzahl");
-        // More rows than there are: refused with the count asked for and the count possible.
-        QTest::newRow("mehr als alle Reihen")
-            << l({"zufall", "2000000000"}) << 1 << QString()
-            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 2.000.000.000 Tippreihen zu "
-                              "bilden. Mit diesen Bank- und Killerzahlen gibt es nur 1.906.884 verschiedene.");
-        QTest::newRow("ueber 64 Bit")
-            << l({"zufall", "123456789012345678901234567890"}) << 1 << QString()
-            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, "
-                              "123456789012345678901234567890 Tippreihen zu bilden.");
-        QTest::newRow("mit Bank und Killer")
-            << l({"zufall", "991", "--bank", "1,2,3", "--killer", "4"}) << 1 << QString()
-            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 991 Tippreihen zu bilden. "
-                              "Mit diesen Bank- und Killerzahlen gibt es nur 990 verschiedene.");
-        QTest::newRow("sechs Bankzahlen")
-            << l({"zufall", "1", "--bank", "1,2,3,4,5,6"}) << 1 << QString()
-            << QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, 1 Tippreihen zu bilden. "
-                              "Mit diesen Bank- und Killerzahlen gibt es keine Tippreihe.");
     }
     void aufrufe()
     {
@@ -672,6 +681,290 @@ private Q_SLOTS:
         // Nothing goes to standard output when the call was refused.
         if (code != 0)
             QVERIFY(lauf.ausgabe.isEmpty());
+    }
+
+    // A request beyond the rows that pass bank numbers, killers and filters: both counts with
+    // German thousands separators, the count of rows exact (counted here over every row), status 1.
+    void zufallZuVieleReihen_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("gewuenscht");
+        QTest::addColumn<qint64>("moeglich");
+        const auto l = [](std::initializer_list<const char *> a) {
+            QStringList liste;
+            for (const char *s : a)
+                liste << QString::fromUtf8(s);
+            return liste;
+        };
+        // The three counts of the filters below, over every row of five numbers in one plain pass
+        // (the sanitizer build runs this test too).
+        std::array<qint64, 3> gezaehlt{};
+        std::array<int, 5> r{};
+        for (r[0] = 1; r[0] <= 45; ++r[0])
+            for (r[1] = r[0] + 1; r[1] <= 46; ++r[1])
+                for (r[2] = r[1] + 1; r[2] <= 47; ++r[2])
+                    for (r[3] = r[2] + 1; r[3] <= 48; ++r[3])
+                        for (r[4] = r[3] + 1; r[4] <= 49; ++r[4]) {
+                            int summe = 0, gerade = 0, klein = 0, folge = 1, jetzt = 1, gruppe = 0;
+                            std::array<int, 5> inGruppe{};
+                            for (std::size_t i = 0; i < 5; ++i) {
+                                summe += r[i];
+                                gerade += r[i] % 2 == 0;
+                                klein += r[i] <= 24;
+                                gruppe = std::max(gruppe, ++inGruppe[std::size_t(r[i] / 10)]);
+                                jetzt = i > 0 && r[i] == r[i - 1] + 1 ? jetzt + 1 : 1;
+                                folge = std::max(folge, jetzt);
+                            }
+                            // Rows are ascending: 1 is in the row when it comes first, 2 first or second.
+                            const bool mitEins = r[0] == 1, mitZwei = r[0] == 2 || r[1] == 2;
+                            gezaehlt[0] += summe >= 100 && summe <= 150;
+                            gezaehlt[1] += mitEins && !mitZwei && gerade <= 1 && folge == 1;
+                            gezaehlt[2] += klein >= 2 && klein <= 3 && gruppe <= 2;
+                        }
+
+        QTest::newRow("sums 15-20") << l({"zufall", "1000000", "--summe", "15-20"}) << QStringLiteral("1.000.000")
+                                    << qint64{19};
+        QTest::newRow("sums 100-150") << l({"zufall", "2000000", "--summe", "100-150"}) << QStringLiteral("2.000.000")
+                                      << gezaehlt[0];
+        QTest::newRow("more than every row")
+            << l({"zufall", "2000000000"}) << QStringLiteral("2.000.000.000") << qint64{1906884};
+        QTest::newRow("beyond 64 bits") << l({"zufall", "123456789012345678901234567890"})
+                                        << QStringLiteral("123.456.789.012.345.678.901.234.567.890") << qint64{1906884};
+        QTest::newRow("leading zeros") << l({"zufall", "0001000", "--summe", "15-17"}) << QStringLiteral("1.000")
+                                       << qint64{4};
+        QTest::newRow("bank and killer") << l({"zufall", "991", "--bank", "1,2,3", "--killer", "4"})
+                                         << QStringLiteral("991") << qint64{990};
+        QTest::newRow("five bank numbers")
+            << l({"zufall", "2", "--bank", "3,12,25,38,47"}) << QStringLiteral("2") << qint64{1};
+        QTest::newRow("bank, killer and filters")
+            << l({"zufall", "50000", "--bank", "1", "--killer", "2", "--gerade", "0-1", "--folge", "1"})
+            << QStringLiteral("50.000") << gezaehlt[1];
+        QTest::newRow("small numbers and groups of ten")
+            << l({"zufall", "1500000", "--klein", "2-3", "--zehnergruppe", "2", "--favoriten", "5,6"})
+            << QStringLiteral("1.500.000") << gezaehlt[2];
+        QTest::newRow("six bank numbers")
+            << l({"zufall", "1", "--bank", "1,2,3,4,5,6"}) << QStringLiteral("1") << qint64{0};
+        QTest::newRow("filter leaves none")
+            << l({"zufall", "1", "--killer", "1", "--summe", "15-17"}) << QStringLiteral("1") << qint64{0};
+    }
+    void zufallZuVieleReihen()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, gewuenscht);
+        QFETCH(qint64, moeglich);
+        const QString vorgaben = moeglich == 0
+                                     ? QStringLiteral("Mit diesen Vorgaben gibt es keine Tippreihe.")
+                                     : QStringLiteral("Mit diesen Vorgaben gibt es nur %1 verschiedene Reihen.")
+                                           .arg(deutsch.toString(moeglich));
+        for (const bool json : {false, true}) {
+            const Lauf lauf = cli(json ? QStringList(argumente) << QStringLiteral("--json") : argumente);
+            QCOMPARE(lauf.code, 1);
+            QCOMPARE(lauf.fehler, QStringLiteral("quintaro-analyser-cli: Ihre \"Manipulationen\" lassen dem Zufall "
+                                                 "keine Chance, %1 Tippreihen zu bilden. %2\n\nIch breche ab.\n")
+                                      .arg(gewuenscht, vorgaben));
+            QVERIFY(lauf.ausgabe.isEmpty());
+        }
+        // The count itself passes, and the JSON names it.
+        if (moeglich == 0 || moeglich > 20000)
+            return;
+        argumente[1] = QString::number(moeglich);
+        const Lauf genau = cli(argumente << QStringLiteral("--json"));
+        QVERIFY2(genau.code == 0, qPrintable(genau.fehler));
+        QCOMPARE(genau.json()[QStringLiteral("moeglicheReihen")].toInteger(), moeglich);
+        QCOMPARE(genau.json()[QStringLiteral("reihen")].toArray().size(), moeglich);
+    }
+
+    // The text output is German in every locale: dates as dd.MM.yyyy (an English one cut them to
+    // "30 Dec 202"), amounts as 2.000,00 €; the same bytes under German, English and C.
+    void textInJederSprache()
+    {
+        std::mt19937 zufall(30);
+        historie(zufall);
+        const QString datei = m_tmp.filePath(QStringLiteral("sprachen.qtt"));
+        QByteArray schein;
+        for (int r = 0; r < 40; ++r) {
+            TNormalSchein s;
+            const auto zahlen = fuenf(zufall);
+            std::copy(zahlen.begin(), zahlen.end(), s.WZ.begin());
+            s.WZ[5] = static_cast<std::uint8_t>(1 + r % 10);
+            s.AntGes = 3;
+            s.Antmeine = 1;
+            schein += s.alsBytes();
+        }
+        QVERIFY(schreibe(datei, schein));
+        const QList<QStringList> aufrufe{
+            {QStringLiteral("auswerten"), datei, QStringLiteral("--von"), QStringLiteral("2023-01-01")},
+            {QStringLiteral("auswerten"), datei, QStringLiteral("--bis"), QStringLiteral("30.12.2023")},
+            {QStringLiteral("statistik"), QStringLiteral("--von"), QStringLiteral("2023-12-25"),
+             QStringLiteral("--muster")},
+            {QStringLiteral("statistik"), QStringLiteral("--von"), QStringLiteral("2030-01-01")},
+        };
+        for (const QStringList &argumente : aufrufe) {
+            const Lauf deutschLauf = cliMitSprache(QStringLiteral("de_DE.UTF-8"), argumente);
+            for (const QString &sprache :
+                 {QStringLiteral("en_US.UTF-8"), QStringLiteral("en_GB.UTF-8"), QStringLiteral("C"), QString()}) {
+                const Lauf lauf = cliMitSprache(sprache, argumente);
+                const QString wo = sprache + QLatin1Char(' ') + argumente.join(QLatin1Char(' '));
+                QVERIFY2(lauf.code == deutschLauf.code, qPrintable(wo));
+                QVERIFY2(lauf.ausgabe == deutschLauf.ausgabe, qPrintable(wo + QLatin1Char('\n') + lauf.ausgabe));
+                QVERIFY2(lauf.fehler == deutschLauf.fehler, qPrintable(wo + QLatin1Char('\n') + lauf.fehler));
+            }
+        }
+        // What every run shows: the draws' dates whole, amounts in euros.
+        const Lauf auswertung = cliMitSprache(QStringLiteral("C"), aufrufe[1]);
+        QVERIFY2(auswertung.ausgabe.contains(QStringLiteral("Zeitraum: 25.12.2023\n")), qPrintable(auswertung.ausgabe));
+        QVERIFY(auswertung.ausgabe.contains(QStringLiteral("\n25.12.2023  ")));
+        const QRegularExpression euro(QStringLiteral("Gesamtgewinn: \\d+,\\d\\d[ \u00A0]\u20AC"));
+        QVERIFY2(auswertung.ausgabe.contains(euro), qPrintable(auswertung.ausgabe));
+        const Lauf reihe = cliMitSprache(QStringLiteral("en_US.UTF-8"), aufrufe[0]);
+        QVERIFY(reihe.ausgabe.contains(QStringLiteral("Zeitraum: 02.01.2023 bis 08.07.2024 (80 Ziehungen)\n")));
+        const Lauf statistik = cliMitSprache(QStringLiteral("C"), aufrufe[2]);
+        QVERIFY2(statistik.ausgabe.startsWith(QStringLiteral("Zeitraum: 25.12.2023 bis 08.07.2024 (29 Ziehungen)\n")),
+                 qPrintable(statistik.ausgabe));
+        QCOMPARE(cliMitSprache(QStringLiteral("C"), aufrufe[3]).fehler,
+                 QStringLiteral("quintaro-analyser-cli: Im Zeitraum ab dem 01.01.2030 liegt keine Ziehung.\n"));
+    }
+
+    // Every object of `statistik --json` lists its keys as the README's table does: each pair of
+    // braces in the table's row is one kind of object, and the output has exactly these kinds.
+    void statistikSchluesselWieImReadme()
+    {
+        QFile readme(QStringLiteral(QUINTARO_TESTDATA "/../../README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        QString zeile;
+        for (const QString &z : QString::fromUtf8(readme.readAll()).split(QLatin1Char('\n')))
+            if (z.startsWith(QStringLiteral("| `statistik` |")))
+                zeile = z.mid(15);
+        QVERIFY(!zeile.isEmpty());
+        // Remarks in brackets (`null` without a test) and options name no key.
+        zeile.remove(QRegularExpression(QStringLiteral("\\([^)]*\\)")));
+        const auto gruppen = [](const QString &text, bool json) {
+            QSet<QString> fertig;
+            QList<QStringList> offen{{}};
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                const QChar c = text[i];
+                if (c == QLatin1Char('{')) {
+                    offen.append(QStringList());
+                } else if (c == QLatin1Char('}')) {
+                    fertig.insert(offen.takeLast().join(QLatin1Char(',')));
+                } else if (c == (json ? QLatin1Char('"') : QLatin1Char('`'))) {
+                    const qsizetype ende = text.indexOf(c, i + 1);
+                    const QString name = text.mid(i + 1, ende - i - 1);
+                    i = ende;
+                    const bool schluessel = !json || text.mid(ende + 1, 2) == QStringLiteral(": ");
+                    if (schluessel && !name.startsWith(QStringLiteral("--")))
+                        offen.last().append(name);
+                }
+            }
+            if (!offen.constFirst().isEmpty())
+                fertig.insert(offen.constFirst().join(QLatin1Char(',')));
+            return fertig;
+        };
+        const QSet<QString> readmeGruppen = gruppen(zeile, false);
+        QVERIFY2(readmeGruppen.contains(QStringLiteral("zahl,anzahl,ausgeblieben")),
+                 qPrintable(QStringList(readmeGruppen.values()).join(QLatin1Char(' '))));
+
+        std::mt19937 zufall(26);
+        historie(zufall);
+        const Lauf lauf = cli({QStringLiteral("statistik"), QStringLiteral("--json"), QStringLiteral("--kombis"),
+                               QStringLiteral("2"), QStringLiteral("--muster")});
+        QVERIFY2(lauf.code == 0, qPrintable(lauf.fehler));
+        QVERIFY(!lauf.json().isEmpty());
+        // The outermost object stands in the README outside every brace.
+        QCOMPARE(gruppen(lauf.ausgabe, true), readmeGruppen);
+    }
+
+    // zufall and system, text and JSON: output that cannot be written whole ends with status 1
+    // and the message auswerten gives, not with 0.
+    void zufallUndSystemAufVollemGeraet_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        const QStringList system{QStringLiteral("system"), QStringLiteral("--zahlen"), QStringLiteral("1,2,3,4,5,6,7")};
+        QTest::newRow("zufall") << QStringList{QStringLiteral("zufall"), QStringLiteral("3")};
+        QTest::newRow("zufall, many rows") << QStringList{QStringLiteral("zufall"), QStringLiteral("100000")};
+        QTest::newRow("zufall --json") << QStringList{QStringLiteral("zufall"), QStringLiteral("3"),
+                                                      QStringLiteral("--json")};
+        QTest::newRow("zufall --csv") << QStringList{QStringLiteral("zufall"), QStringLiteral("3"),
+                                                     QStringLiteral("--csv"), QStringLiteral("CSV")};
+        QTest::newRow("system") << system;
+        QTest::newRow("system --json") << (QStringList(system) << QStringLiteral("--json"));
+        QTest::newRow("system --csv") << (QStringList(system) << QStringLiteral("--csv") << QStringLiteral("CSV"));
+    }
+    void zufallUndSystemAufVollemGeraet()
+    {
+        QFETCH(QStringList, argumente);
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        argumente.replaceInStrings(QStringLiteral("CSV"), m_tmp.filePath(QStringLiteral("voll.csv")));
+        const Lauf lauf = cli(argumente, QStringLiteral("/dev/full"));
+        QCOMPARE(lauf.code, 1);
+        QCOMPARE(
+            lauf.fehler,
+            QStringLiteral("quintaro-analyser-cli: Die Ausgabe konnte nicht vollst\u00E4ndig geschrieben werden.\n"));
+    }
+
+    // The rows of zufall as text and as JSON, written straight into the output: the text a line
+    // per row, the JSON laid out byte for byte as Qt lays out the same rows.
+    void zufallAusgabe_data()
+    {
+        QTest::addColumn<QString>("zz");
+        QTest::newRow("drawn Zusatzzahl") << QString();
+        QTest::newRow("fixed Zusatzzahl 10") << QStringLiteral("10");
+    }
+    void zufallAusgabe()
+    {
+        QFETCH(QString, zz);
+        Zufallsvorgaben v;
+        v.ZufReihenAnz = 3000;
+        v.festeZusatzzahl = zz;
+        const Zufallsergebnis kern = ZufallszahlenErmitteln(v, 77);
+        QStringList argumente{QStringLiteral("zufall"), QStringLiteral("3000"), QStringLiteral("--startwert"),
+                              QStringLiteral("77")};
+        if (!zz.isEmpty())
+            argumente << QStringLiteral("--zz") << zz;
+
+        QString text;
+        QJsonArray reihen;
+        for (int r = 0; r < kern.reihen.anzahl(); ++r) {
+            QJsonArray zahlen;
+            for (int s = 0; s < ZahlenProReihe; ++s) {
+                text += QStringLiteral("%1 ").arg(int{kern.reihen.zahl(r, s)}, 2);
+                zahlen.append(kern.reihen.zahl(r, s));
+            }
+            text += QStringLiteral("| ") + kern.reihen.zusatzzahl(r) + QLatin1Char('\n');
+            reihen.append(QJsonObject{{QStringLiteral("zahlen"), zahlen},
+                                      {QStringLiteral("zusatzzahl"), kern.reihen.zusatzzahl(r).toInt()}});
+        }
+        const Lauf alsText = cli(argumente);
+        QCOMPARE(alsText.code, 0);
+        QCOMPARE(alsText.ausgabe, text);
+
+        const Lauf alsJson = cli(argumente << QStringLiteral("--json"));
+        QCOMPARE(alsJson.code, 0);
+        const QJsonObject j = alsJson.json();
+        QCOMPARE(j.keys(), (QStringList{QStringLiteral("moeglicheReihen"), QStringLiteral("reihen"),
+                                        QStringLiteral("startwert")}));
+        QCOMPARE(j[QStringLiteral("startwert")].toString(), QStringLiteral("77"));
+        QCOMPARE(j[QStringLiteral("moeglicheReihen")].toInteger(), qint64{AlleReihen});
+        QCOMPARE(j[QStringLiteral("reihen")].toArray(), reihen);
+        // The list as Qt writes it, at the same depth.
+        const QString qt = QString::fromUtf8(
+            QJsonDocument(QJsonObject{{QStringLiteral("reihen"), reihen}}).toJson(QJsonDocument::Indented));
+        const QString liste = qt.mid(qt.indexOf(QStringLiteral("\"reihen\"")),
+                                     qt.lastIndexOf(QLatin1Char(']')) - qt.indexOf(QStringLiteral("\"reihen\"")) + 1);
+        QVERIFY(liste.size() > 3000 * 100);
+        QVERIFY(alsJson.ausgabe.contains(QStringLiteral("\n    ") + liste + QStringLiteral("\n}\n")));
+        QVERIFY(alsJson.ausgabe.startsWith(
+            QStringLiteral("{\n    \"startwert\": \"77\",\n    \"moeglicheReihen\": 1906884,\n")));
+
+        // The CSV file, byte for byte as the generator's table is saved.
+        const QString csv = m_tmp.filePath(QStringLiteral("ausgabe.csv"));
+        const QString kernCsv = m_tmp.filePath(QStringLiteral("ausgabe-kern.csv"));
+        const Lauf gespeichert = cli(argumente.mid(0, argumente.size() - 1) << QStringLiteral("--csv") << csv);
+        QCOMPARE(gespeichert.code, 0);
+        QCOMPARE(gespeichert.ausgabe, QStringLiteral("3000 Tippreihen gespeichert in: %1\n").arg(csv));
+        QCOMPARE(CSVSpeichern(kern.reihen.alsTabelle([](const QString &) { return 0; }), kernCsv), QString());
+        QCOMPARE(inhalt(csv), inhalt(kernCsv));
     }
 
     // Full and abbreviated systems: the rows of the JSON keep the guarantee by a check of their

@@ -27,6 +27,8 @@ void Zufallslauf::starten(const Zufallsvorgaben &vorgaben, std::uint64_t startwe
         // Only the atomics and m_ergebnis are shared; the window reads the result after the end.
         m_ergebnis = ZufallszahlenErmitteln(vorgaben, startwert, [this](std::int32_t angenommen) {
             m_angenommen = angenommen;
+            if (m_beiZwischenstand)
+                m_beiZwischenstand();
             return !m_abbrechen;
         });
     });

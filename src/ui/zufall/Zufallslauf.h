@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 
 class QThread;
 
@@ -26,6 +27,9 @@ public:
     // program that is about to quit.
     void anhalten();
     std::int32_t angenommen() const { return m_angenommen; }
+    // For tests: called on the run's thread at every report of progress, before the cancel flag
+    // is read, so a test can hold a run that would otherwise end before its progress shows.
+    void setzeBeiZwischenstand(std::function<void()> halt) { m_beiZwischenstand = std::move(halt); }
 
     // The outcome of the finished run; valid in the slots of `beendet`.
     Zufallsergebnis uebernehmen() { return std::move(m_ergebnis); }
@@ -40,4 +44,5 @@ private:
     std::atomic<bool> m_abbrechen{false};
     std::atomic<std::int32_t> m_angenommen{0};
     Zufallsergebnis m_ergebnis;
+    std::function<void()> m_beiZwischenstand;
 };

@@ -30,9 +30,12 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QToolButton>
 #include <QUrl>
 #include <QtTest>
+
+#include <atomic>
 
 namespace {
 const QString Einstellungsdatei = QStringLiteral("Einstellungen.ini");
@@ -674,6 +677,13 @@ private Q_SLOTS:
         g.vielGlueck(QStringLiteral("3"));
         const Zufallsreihen vorher = g.reihen();
         g.tippe(QStringLiteral("EAnz"), QString::number(AlleReihen));
+        // Every row takes a fraction of a second now: the run is held at its first report of
+        // progress until "Abbrechen" was clicked, so the test does not race the clock.
+        std::atomic<bool> halten{true};
+        g.f->lauf()->setzeBeiZwischenstand([&halten] {
+            while (halten)
+                QThread::msleep(2);
+        });
         g.klick(QStringLiteral("SpeedButton1"));
         QVERIFY(g.f->lauf()->laeuft());
         for (const char *name : {"SpeedButton1", "BSave", "SpeedButton3", "SpeedButton4", "BClose", "BCloseLeiste"})
@@ -689,6 +699,7 @@ private Q_SLOTS:
                 abbrechen = k;
         QVERIFY(abbrechen);
         QTest::mouseClick(abbrechen, Qt::LeftButton);
+        halten = false;
         QTRY_VERIFY_WITH_TIMEOUT(!g.f->lauf()->laeuft(), 10000);
         QVERIFY(meldungen.eintraege.isEmpty());
         QCOMPARE(g.reihen().anzahl(), 3);
