@@ -8,3 +8,5 @@ int Statistik(const Aufruf &aufruf);
 int Zufall(const Aufruf &aufruf);
 int Gewinnreihen(const Aufruf &aufruf);
 int System(const Aufruf &aufruf);
+// The syndicate ledger; not named Gemeinschaft, which is the core's class.
+int GemeinschaftBefehl(const Aufruf &aufruf);

@@ -19,6 +19,8 @@ QStringList dateiangaben(const Aufruf &a)
     QStringList namen;
     if (a.befehl == QLatin1String("auswerten") || a.befehl == QLatin1String("gewinnreihen"))
         namen << a.argumente.constLast();
+    if (a.befehl == QLatin1String("gemeinschaft"))
+        namen << a.argumente;
     if (a.hat(QStringLiteral("csv")))
         namen << a.wert(QStringLiteral("csv"));
     return namen;
@@ -60,5 +62,7 @@ int main(int argc, char **argv)
         return System(aufruf);
     if (aufruf.befehl == QLatin1String("gewinnreihen"))
         return Gewinnreihen(aufruf);
+    if (aufruf.befehl == QLatin1String("gemeinschaft"))
+        return GemeinschaftBefehl(aufruf);
     return Falschaufruf(QStringLiteral("Unbekannter Befehl \u201E%1\u201C.").arg(aufruf.befehl));
 }

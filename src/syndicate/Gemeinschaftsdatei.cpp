@@ -288,6 +288,11 @@ QString Gemeinschaftsdatei::sichern()
             zeit = zeit.addMSecs(1);
     for (qsizetype i = 0; i + SicherungenBehalten - 1 < vorhanden.size(); ++i)
         QFile::remove(vorhanden[i]);
+    // Pieces of copies that a killed program left; a young one may be another program's at work.
+    const QDir d(ordner);
+    for (const QFileInfo &rest : d.entryInfoList({basis + QStringLiteral("*.") + Endung + QStringLiteral(".neu")}, QDir::Files))
+        if (rest.lastModified().secsTo(QDateTime::currentDateTime()) > 600)
+            QFile::remove(rest.absoluteFilePath());
     // SQLite's own copy: consistent even while another program writes the file. Written under a
     // name the list ignores and renamed when whole.
     const QString ziel = ordner + name(zeit);
