@@ -5,6 +5,7 @@
 #include "syndicate/Schema.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -290,13 +291,13 @@ QString Gemeinschaftsdatei::sichern()
         QFile::remove(vorhanden[i]);
     // Pieces of copies that a killed program left; a young one may be another program's at work.
     const QDir d(ordner);
-    for (const QFileInfo &rest : d.entryInfoList({basis + QStringLiteral("*.") + Endung + QStringLiteral(".neu")}, QDir::Files))
+    for (const QFileInfo &rest : d.entryInfoList({basis + QStringLiteral("*.") + Endung + QStringLiteral(".*.neu")}, QDir::Files))
         if (rest.lastModified().secsTo(QDateTime::currentDateTime()) > 600)
             QFile::remove(rest.absoluteFilePath());
     // SQLite's own copy: consistent even while another program writes the file. Written under a
-    // name the list ignores and renamed when whole.
-    const QString ziel = ordner + name(zeit);
-    const QString vorlaeufig = ziel + QStringLiteral(".neu");
+    // name of this process that the list ignores, and renamed when whole; two programs saving at
+    // the same millisecond take the next free name.
+    const QString vorlaeufig = ordner + name(zeit) + QStringLiteral(".%1.neu").arg(QCoreApplication::applicationPid());
     QFile::remove(vorlaeufig);
     QSqlQuery q(db());
     q.prepare(QStringLiteral("VACUUM INTO ?"));
@@ -308,10 +309,13 @@ QString Gemeinschaftsdatei::sichern()
                               "\u00E4ndere ich nichts.") +
                Absatz + fehler;
     }
-    if (!QFile::rename(vorlaeufig, ziel)) {
+    bool umbenannt = false;
+    for (int versuch = 0; !umbenannt && versuch < 1000; ++versuch, zeit = zeit.addMSecs(1))
+        umbenannt = QFile::rename(vorlaeufig, ordner + name(zeit));
+    if (!umbenannt) {
         QFile::remove(vorlaeufig);
         return QStringLiteral("Die Sicherung %1 lie\u00DF sich nicht anlegen; ohne Sicherung \u00E4ndere ich nichts.")
-            .arg(gemeinschaftDateiname(ziel));
+            .arg(gemeinschaftDateiname(ordner + name(zeit)));
     }
     m_gesichert = true;
     return QString();
