@@ -61,7 +61,7 @@ QString abrGewinntext(const QDate &tag, const std::array<int, AnzahlGewinnklasse
     for (std::size_t k = 0; k < klassen.size(); ++k)
         if (klassen[k] > 0)
             teile << QStringLiteral("%1 \u00D7 %2").arg(klassen[k]).arg(Gewinnklassen[k].Bezeichnung);
-    return QStringLiteral("Gewinn der Ziehung vom %1 (%2)").arg(Buchungen::tagText(tag), teile.join(QStringLiteral(", ")));
+    return QStringLiteral("Ziehung vom %1: %2").arg(Buchungen::tagText(tag), teile.join(QStringLiteral(", ")));
 }
 
 // The played draws of the history up to `bis`, each day once (the last record of a day counts).
@@ -165,7 +165,7 @@ QString abrLauf(Gemeinschaft &g, const QVector<TGewZahlen> &ziehungen, const QDa
         const TGewZahlen &ziehung = tage[tag];
         const auto alt = gebucht.constFind(tag);
         const bool korrektur = alt != gebucht.cend();
-        const QString zusatz = korrektur ? QStringLiteral(" (korrigierte Ziehung)") : QString();
+        const QString zusatz = korrektur ? QStringLiteral(" (Ziehung korrigiert)") : QString();
         // A corrected draw: its stake and winnings as booked are cancelled first.
         if (korrektur) {
             ++ergebnis.korrigiert;
@@ -175,7 +175,7 @@ QString abrLauf(Gemeinschaft &g, const QVector<TGewZahlen> &ziehungen, const QDa
                     continue;
                 Eintrag s = Buchungen::gegenbuchung(
                     *e, tag,
-                    QStringLiteral("Storno von Nr. %1: die Ziehung vom %2 wurde korrigiert").arg(nr).arg(Buchungen::tagText(tag)));
+                    QStringLiteral("Storno von Nr. %1: Ziehung vom %2 korrigiert").arg(nr).arg(Buchungen::tagText(tag)));
                 if (!vorschau)
                     if (QString f = Buchungen::schreiben(datei, s); !f.isEmpty())
                         return f;
@@ -188,7 +188,7 @@ QString abrLauf(Gemeinschaft &g, const QVector<TGewZahlen> &ziehungen, const QDa
         einsatz.art = Art::Einsatz;
         einsatz.betrag = preis * reihen;
         einsatz.ziehung = tag;
-        einsatz.text = QStringLiteral("Einsatz der Ziehung vom %1 (%2 Reihen)").arg(Buchungen::tagText(tag)).arg(reihen) + zusatz;
+        einsatz.text = QStringLiteral("Ziehung vom %1, %2 Reihen").arg(Buchungen::tagText(tag)).arg(reihen) + zusatz;
         if (QString f = Buchungen::teilen(mitglieder, tag, einsatz.betrag, einsatz.teile); !f.isEmpty())
             return f;
         if (!vorschau)

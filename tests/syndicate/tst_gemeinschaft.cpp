@@ -168,7 +168,7 @@ private Q_SLOTS:
         QCOMPARE(e.eintraege[0].stornoArt, Art::Einsatz);
         QVERIFY(e.eintraege[0].text.contains(QStringLiteral("korrigiert")));
         QCOMPARE(e.eintraege[1].art, Art::Einsatz);
-        QVERIFY(e.eintraege[1].text.contains(QStringLiteral("korrigierte Ziehung")));
+        QVERIFY(e.eintraege[1].text.contains(QStringLiteral("korrigiert")));
         QCOMPARE(e.eintraege[2].art, Art::Gewinn);
         QCOMPARE(e.eintraege[2].betrag, 200000);
         // Corrected once, booked once.

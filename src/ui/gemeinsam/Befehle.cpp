@@ -38,6 +38,9 @@ Beschreibung beschreibung(Befehle::Art art)
     case A::Produkt: return {"Image2", "Zur Produktseite", Symbole::internet};
     case A::Systeme:
         return {"BSysteme", "Systeme bilden", [] { return Symbole::symbol(QStringLiteral("S"), QColor(0, 110, 60)); }};
+    case A::Gemeinschaft:
+        return {"BGemeinschaft", "Tippgemeinschaft: Mitglieder, Kasse, Abrechnung",
+                [] { return Symbole::symbol(QStringLiteral("G"), QColor(150, 90, 0)); }};
     }
     return {"", "", Symbole::hilfe};
 }

@@ -37,9 +37,10 @@ public:
         Ergebnisse,
         Homepage,
         Produkt,
-        Systeme
+        Systeme,
+        Gemeinschaft
     };
-    static constexpr int Anzahl = 12;
+    static constexpr int Anzahl = 13;
 
     // Connects every command whose window is part of the program (see Fensterbefehle.cpp).
     explicit Befehle(Zustand &zustand, QObject *eltern = nullptr);
