@@ -38,7 +38,8 @@ AlleFenster::AlleFenster(int ziehungen)
                                                {A::NueberK, QStringLiteral("FNueberK")},
                                                {A::Kalender, QStringLiteral("FKal")},
                                                {A::Info, QStringLiteral("FInfo")},
-                                               {A::Systeme, QStringLiteral("FSysteme")}};
+                                               {A::Systeme, QStringLiteral("FSysteme")},
+                                               {A::Gemeinschaft, QStringLiteral("FGemeinschaft")}};
     for (const auto &[art, name] : befehle) {
         u.befehle().aktion(art)->trigger();
         QWidget *f = findeFenster(name);
