@@ -111,6 +111,9 @@ TFGemeinschaft::TFGemeinschaft(Zustand &zustand, Befehle &befehle, QWidget *elte
     baueMenue();
     resize(920, 620);
     aktualisieren();
+    // The syndicate used last opens again: most organisers keep one.
+    if (!m_zuletzt.isEmpty() && QFileInfo::exists(m_zuletzt.constFirst()))
+        dateiOeffnen(m_zuletzt.constFirst());
     platziereFenster(this);
 }
 
