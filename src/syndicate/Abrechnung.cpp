@@ -97,10 +97,17 @@ QString abrGebuchtLesen(const Gemeinschaftsdatei &datei, QHash<QDate, Gebucht> &
     return QString();
 }
 
+enum class AbrModus {
+    Pruefen, // only whether there is anything to book
+    Vorschau,
+    Buchen
+};
+
 // Everything a settling does, as one change (or, for a preview, only what it would do).
-QString abrLauf(Gemeinschaft &g, const QVector<TGewZahlen> &ziehungen, const QDate &bis, Cent preis, bool vorschau,
+QString abrLauf(Gemeinschaft &g, const QVector<TGewZahlen> &ziehungen, const QDate &bis, Cent preis, AbrModus modus,
                 Abrechnungsergebnis &ergebnis)
 {
+    const bool vorschau = modus != AbrModus::Buchen;
     Gemeinschaftsdatei &datei = g.datei();
     ergebnis.eintraege.clear();
     ergebnis.nichtGezogen.clear();
@@ -135,8 +142,10 @@ QString abrLauf(Gemeinschaft &g, const QVector<TGewZahlen> &ziehungen, const QDa
             if (abrReihenAm(scheine, tag) > 0)
                 ergebnis.nichtGezogen.append(tag);
     }
-    if (zuBuchen.isEmpty())
+    if (zuBuchen.isEmpty() || modus == AbrModus::Pruefen) {
+        ergebnis.ziehungen = static_cast<int>(zuBuchen.size());
         return QString();
+    }
 
     // The winnings by the program's own evaluation, ticket by ticket over the draws it played.
     AbrGewinnsammler sammler;
@@ -233,13 +242,15 @@ Abrechnungsergebnis Abrechnen(Gemeinschaft &gemeinschaft, const QVector<TGewZahl
     Gemeinschaftsdatei &datei = gemeinschaft.datei();
     // First a look without a lock: when nothing is to be booked the file is not written at all,
     // not even its backup.
-    ergebnis.fehler =
-        datei.lesen([&] { return abrLauf(gemeinschaft, ziehungen, bis, reihenpreisCent, true, ergebnis); });
+    ergebnis.fehler = datei.lesen([&] {
+        return abrLauf(gemeinschaft, ziehungen, bis, reihenpreisCent, vorschau ? AbrModus::Vorschau : AbrModus::Pruefen,
+                       ergebnis);
+    });
     if (!ergebnis.fehler.isEmpty() || vorschau || ergebnis.ziehungen == 0)
         return ergebnis;
     // Then again under the write lock: another program may have booked meanwhile.
     ergebnis.fehler =
-        datei.aendern([&] { return abrLauf(gemeinschaft, ziehungen, bis, reihenpreisCent, false, ergebnis); });
+        datei.aendern([&] { return abrLauf(gemeinschaft, ziehungen, bis, reihenpreisCent, AbrModus::Buchen, ergebnis); });
     if (!ergebnis.fehler.isEmpty()) {
         ergebnis.eintraege.clear();
         ergebnis.ziehungen = ergebnis.korrigiert = 0;

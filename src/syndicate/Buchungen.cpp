@@ -183,11 +183,13 @@ QString schreiben(const Gemeinschaftsdatei &datei, Eintrag &eintrag)
         return datei.fehlertext(q);
     eintrag.nr = q.lastInsertId().toLongLong();
     QSqlQuery t(datei.db());
-    t.prepare(QStringLiteral("INSERT INTO teile (eintrag, mitglied, betrag) VALUES (?, ?, ?)"));
+    t.prepare(QStringLiteral("INSERT INTO teile (eintrag, mitglied, betrag, art, storno) VALUES (?, ?, ?, ?, ?)"));
     for (const Teil &teil : std::as_const(eintrag.teile)) {
         t.bindValue(0, eintrag.nr);
         t.bindValue(1, teil.mitgliedId);
         t.bindValue(2, teil.betrag);
+        t.bindValue(3, ArtText(eintrag.zaehltAls()));
+        t.bindValue(4, eintrag.art == Art::Storno ? 1 : 0);
         if (!t.exec())
             return datei.fehlertext(t);
     }

@@ -134,20 +134,14 @@ QString Gemeinschaft::kontenLesen(Kontenstand &stand, const QDate &stichtag) con
         // One pass over the parts, summed by member and by the kind each counts in.
         QSqlQuery q(m_datei.db());
         q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral("SELECT t.mitglied, e.art, s.art, SUM(t.betrag) FROM teile t "
-                                   "JOIN eintraege e ON e.nr = t.eintrag LEFT JOIN eintraege s ON s.nr = e.storniert "
-                                   "GROUP BY t.mitglied, e.art, s.art")))
+        if (!q.exec(QStringLiteral("SELECT mitglied, art, storno, SUM(betrag) FROM teile GROUP BY mitglied, art, storno")))
             return m_datei.fehlertext(q);
         while (q.next()) {
             const auto it = stelle.constFind(q.value(0).toLongLong());
-            if (it == stelle.cend())
+            const std::optional<Art> zaehlt = ArtAusText(q.value(1).toString());
+            if (it == stelle.cend() || !zaehlt)
                 continue;
-            const std::optional<Art> art = ArtAusText(q.value(1).toString());
-            if (!art)
-                continue;
-            const bool storno = *art == Art::Storno;
-            const Art zaehlt = storno ? ArtAusText(q.value(2).toString()).value_or(Art::Storno) : *art;
-            stand.konten[*it].buche(zaehlt, q.value(3).toLongLong(), storno ? -1 : 1);
+            stand.konten[*it].buche(*zaehlt, q.value(3).toLongLong(), q.value(2).toInt() == 1 ? -1 : 1);
         }
         for (const Konto &k : std::as_const(stand.konten))
             stand.kasse += k.saldo();

@@ -215,9 +215,13 @@ QString Gemeinschaftsdatei::pruefen()
                    .arg(Schemaversion) +
                Absatz + QStringLiteral("Sie bleibt, wie sie ist. Bitte aktualisieren Sie das Programm.");
 
-    // Every entry's parts must add up to it; a file changed behind the program's back is refused.
-    if (!q.exec(QStringLiteral("SELECT e.nr FROM eintraege e LEFT JOIN teile t ON t.eintrag = e.nr GROUP BY e.nr "
-                               "HAVING COALESCE(SUM(t.betrag), -1) <> e.betrag LIMIT 1")))
+    // Every entry's parts must add up to it and say what it is; a file changed behind the
+    // program's back is refused.
+    if (!q.exec(QStringLiteral("SELECT e.nr FROM eintraege e LEFT JOIN teile t ON t.eintrag = e.nr "
+                               "LEFT JOIN eintraege s ON s.nr = e.storniert GROUP BY e.nr "
+                               "HAVING COALESCE(SUM(t.betrag), -1) <> e.betrag OR "
+                               "SUM(t.art IS NOT (CASE WHEN e.art = 'Storno' THEN s.art ELSE e.art END) OR "
+                               "t.storno IS NOT (e.art = 'Storno')) > 0 LIMIT 1")))
         return fehlertext(q);
     if (q.next())
         return QStringLiteral("In der Tippgemeinschaft %1 ergeben die Teile der Buchung Nr. %2 nicht ihren Betrag; "

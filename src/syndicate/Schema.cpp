@@ -26,11 +26,19 @@ QStringList Schritt(int version)
                        "betrag INTEGER NOT NULL CHECK (betrag >= 0), text TEXT NOT NULL DEFAULT '', "
                        "storniert INTEGER UNIQUE REFERENCES eintraege(nr), ziehung TEXT, gebucht TEXT NOT NULL, "
                        "CHECK ((art = 'Storno') = (storniert IS NOT NULL)))"),
-        // Every entry's parts, one per member it moves (one for an entry of a single member).
+        // Every entry's parts, one per member it moves (one for an entry of a single member), with
+        // the kind each counts in (a "Storno" part: the kind of the entry it cancels) and whether
+        // it is a cancellation, so the balances are one pass over an index.
         QStringLiteral("CREATE TABLE teile (eintrag INTEGER NOT NULL REFERENCES eintraege(nr), "
                        "mitglied INTEGER NOT NULL REFERENCES mitglieder(id), "
-                       "betrag INTEGER NOT NULL CHECK (betrag >= 0), PRIMARY KEY (eintrag, mitglied)) WITHOUT ROWID"),
-        QStringLiteral("CREATE INDEX teile_mitglied ON teile(mitglied)"),
+                       "betrag INTEGER NOT NULL CHECK (betrag >= 0), art TEXT NOT NULL, "
+                       "storno INTEGER NOT NULL CHECK (storno IN (0, 1)), PRIMARY KEY (eintrag, mitglied)) WITHOUT ROWID"),
+        QStringLiteral("CREATE INDEX teile_konten ON teile(mitglied, art, storno, betrag)"),
+        // A part says what its entry is, or it is not taken.
+        QStringLiteral("CREATE TRIGGER teile_wie_eintrag BEFORE INSERT ON teile WHEN NOT EXISTS (SELECT 1 FROM "
+                       "eintraege e LEFT JOIN eintraege s ON s.nr = e.storniert WHERE e.nr = NEW.eintrag AND "
+                       "NEW.storno = (e.art = 'Storno') AND NEW.art = CASE WHEN e.art = 'Storno' THEN s.art "
+                       "ELSE e.art END) BEGIN SELECT RAISE(ABORT, 'Teil passt nicht zur Buchung'); END"),
         QStringLiteral("CREATE INDEX eintraege_ziehung ON eintraege(ziehung) WHERE ziehung IS NOT NULL"),
         // Which draws are booked, with the numbers they were booked with, so a draw corrected
         // in the history later is noticed.

@@ -332,6 +332,7 @@ private Q_SLOTS:
         QTest::newRow("damaged") << 3 << QStringLiteral("besch\u00E4digt");
         QTest::newRow("newer version") << 4 << QStringLiteral("neueren Version");
         QTest::newRow("parts changed behind its back") << 5 << QStringLiteral("au\u00DFerhalb des Programms");
+        QTest::newRow("kind of a part changed") << 7 << QStringLiteral("au\u00DFerhalb des Programms");
         QTest::newRow("cut short") << 6 << QString();
     }
     void fremdeDateien()
@@ -366,6 +367,10 @@ private Q_SLOTS:
                 Fremdverbindung f(datei);
                 QVERIFY(f.ausfuehren(QStringLiteral("DROP TRIGGER teile_nicht_aendern")));
                 QVERIFY(f.ausfuehren(QStringLiteral("UPDATE teile SET betrag = betrag + 1 WHERE eintrag = 3")));
+            } else if (fall == 7) {
+                Fremdverbindung f(datei);
+                QVERIFY(f.ausfuehren(QStringLiteral("DROP TRIGGER teile_nicht_aendern")));
+                QVERIFY(f.ausfuehren(QStringLiteral("UPDATE teile SET art = 'Einzahlung' WHERE eintrag = 3")));
             } else if (fall == 6) {
                 QFile f(datei);
                 QVERIFY(f.resize(f.size() / 2));
@@ -391,6 +396,9 @@ private Q_SLOTS:
         QVERIFY(!f.ausfuehren(QStringLiteral("UPDATE eintraege SET betrag = 1")));
         QVERIFY(!f.ausfuehren(QStringLiteral("DELETE FROM teile")));
         QVERIFY(!f.ausfuehren(QStringLiteral("DELETE FROM eintraege")));
+        // A part that does not say what its entry is is not taken.
+        QVERIFY(!f.ausfuehren(QStringLiteral("INSERT INTO teile (eintrag, mitglied, betrag, art, storno) "
+                                             "VALUES (1, 2, 5, 'Gewinn', 0)")));
     }
 
     void anlegenUndSicherungen()
