@@ -1,4 +1,5 @@
 #include "Gemeinschaftsdaten.h"
+#include "KleinerDatentraeger.h"
 
 #include "syndicate/Abrechnung.h"
 #include "syndicate/Gemeinschaft.h"
@@ -434,6 +435,45 @@ private Q_SLOTS:
         QCOMPARE(liste.size(), Gemeinschaftsdatei::SicherungenBehalten);
         QVERIFY(!liste.constLast().contains(QStringLiteral("2020-")));
         QVERIFY(QFile::exists(ordner + QStringLiteral("Vereinsliste 2020-01-01 10-00-00-000.qtgem")));
+    }
+
+    // A disk that fills up during a settling: nothing is booked, the file is as it was, and the
+    // message says why.
+    void vollerDatentraeger()
+    {
+        QTemporaryDir punkt;
+        KleinerDatentraeger platte(punkt.path(), 2 * 1024 * 1024);
+        if (!platte.bereit())
+            QSKIP(qPrintable(platte.grund()));
+        const QString datei = punkt.filePath(QStringLiteral("voll.qtgem"));
+        {
+            Gemeinschaft g;
+            QCOMPARE(g.anlegen(datei, QString()), QString());
+            for (int i = 0; i < 50; ++i)
+                QCOMPARE(g.mitgliedHinzufuegen(QStringLiteral("M%1").arg(i), 1, QDate(2014, 1, 1)), QString());
+            QVERIFY(schreibeDatei(punkt.filePath(QStringLiteral("s.qtt")), zweiReihen()));
+            QCOMPARE(g.scheinHinzufuegen(punkt.filePath(QStringLiteral("s.qtt")), QDate(2014, 1, 1)), QString());
+        }
+        const QByteArray vorher = leseDatei(datei);
+        // Room for the backup and the journal, not for ten years of entries.
+        QVERIFY(platte.fuellen(4 * vorher.size() + 16 * KleinerDatentraeger::Seite));
+        QVector<TGewZahlen> zehnJahre;
+        for (QDate tag(2014, 1, 4); tag < QDate(2024, 1, 1); tag = tag.addDays(7))
+            zehnJahre.append(ziehung(tag, {1, 2, 30, 31, 32}, 6));
+        Gemeinschaft g;
+        QCOMPARE(g.oeffnen(datei), QString());
+        const Abrechnungsergebnis e = Abrechnen(g, zehnJahre, QDate(2024, 1, 1), Preis, false);
+        QVERIFY2(e.fehler.contains(QStringLiteral("kein Platz mehr")), qPrintable(e.fehler));
+        QVERIFY(e.eintraege.isEmpty());
+        g.schliessen();
+        platte.leeren();
+        // Every page of the file as before. SQLite may leave the room it had taken at the end of the
+        // file; the page count in the header, restored with the rest, says it is not part of it.
+        QCOMPARE(leseDatei(datei).left(vorher.size()), vorher);
+        QCOMPARE(g.oeffnen(datei), QString());
+        QVector<Eintrag> kasse;
+        QCOMPARE(g.kasseLesen(kasse), QString());
+        QVERIFY(kasse.isEmpty());
     }
 
     // A writer meeting another one's lock waits five seconds, then says so and books nothing.
