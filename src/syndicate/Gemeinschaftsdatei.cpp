@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -49,6 +50,43 @@ QString sicherungsordner(const QString &pfad)
 {
     return QFileInfo(pfad).absolutePath() + QLatin1Char('/') + Gemeinschaftsdatei::SicherungsOrdner +
            QLatin1Char('/');
+}
+
+// The tables, indexes and triggers of a database, each as SQLite keeps its statement.
+QStringList schemaDerDatei(const QSqlDatabase &d)
+{
+    QStringList schema;
+    QSqlQuery q(d);
+    if (q.exec(QStringLiteral("SELECT type, name, tbl_name, COALESCE(sql, '') FROM sqlite_schema ORDER BY type, name")))
+        while (q.next())
+            schema << QStringLiteral("%1|%2|%3|%4").arg(q.value(0).toString(), q.value(1).toString(),
+                                                        q.value(2).toString(), q.value(3).toString());
+    return schema;
+}
+
+// The schema the steps up to `version` make, built in memory once per version.
+QStringList schemaVon(int version)
+{
+    static QHash<int, QStringList> bekannt;
+    if (const auto it = bekannt.constFind(version); it != bekannt.cend())
+        return *it;
+    const QString name = QStringLiteral("tippgemeinschaft-schema-%1").arg(gemeinschaftVerbindungen.fetchAndAddRelaxed(1));
+    QStringList schema;
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        d.setDatabaseName(QStringLiteral(":memory:"));
+        if (d.open()) {
+            QSqlQuery q(d);
+            for (int v = 1; v <= version; ++v)
+                for (const QString &anweisung : Schema::Schritt(v))
+                    q.exec(anweisung);
+            schema = schemaDerDatei(d);
+        }
+        d.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    bekannt.insert(version, schema);
+    return schema;
 }
 
 } // namespace
@@ -108,6 +146,8 @@ QString Gemeinschaftsdatei::verbinden(const QString &pfad, bool anlegen)
     m_pfad = QFileInfo(pfad).absoluteFilePath();
     QSqlQuery q(d);
     q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    // Triggers and views of a file run no function that could reach outside it.
+    q.exec(QStringLiteral("PRAGMA trusted_schema = OFF"));
     return QString();
 }
 
@@ -156,6 +196,11 @@ QString Gemeinschaftsdatei::oeffnen(const QString &pfad)
         return DateiFehlerText(pfad, SystemfehlerText(ENOENT), false);
     if (!info.isFile())
         return keineGemeinschaft(pfad);
+    if (info.size() > HoechsteGroesse)
+        return QStringLiteral("Die Datei %1 ist mit %2 MB zu gro\u00DF f\u00FCr eine Tippgemeinschaft; ich lasse sie, "
+                              "wie sie ist.")
+            .arg(gemeinschaftDateiname(pfad))
+            .arg(info.size() / (1024 * 1024));
     // An SQLite database starts with these 16 bytes; anything else is not touched by SQLite.
     {
         QFile datei(pfad);
@@ -214,6 +259,13 @@ QString Gemeinschaftsdatei::pruefen()
                    .arg(version)
                    .arg(Schemaversion) +
                Absatz + QStringLiteral("Sie bleibt, wie sie ist. Bitte aktualisieren Sie das Programm.");
+
+    // Exactly the tables, indexes and triggers this version makes: a file with others of its
+    // own (a trigger that changes what is booked) is not taken.
+    if (const QStringList erwartet = schemaVon(version); erwartet != schemaDerDatei(db()))
+        return QStringLiteral("Der Aufbau der Tippgemeinschaft %1 wurde au\u00DFerhalb des Programms ver\u00E4ndert.")
+                   .arg(gemeinschaftDateiname(m_pfad)) +
+               Absatz + QStringLiteral("Sie bleibt, wie sie ist. Ich breche ab.");
 
     // Every entry's parts must add up to it and say what it is; a file changed behind the
     // program's back is refused.

@@ -18,6 +18,8 @@ public:
     static constexpr int Schemaversion = 1;
     static constexpr int Wartezeit = 5000; // milliseconds a write waits for another writer
     static constexpr int SicherungenBehalten = 10;
+    // Larger files are refused unread: fifty members over twenty years take some 20 MB.
+    static constexpr qint64 HoechsteGroesse = qint64{512} * 1024 * 1024;
     static inline const QString Endung = QStringLiteral("qtgem");
     static inline const QString SicherungsOrdner = QStringLiteral("Sicherungen");
 

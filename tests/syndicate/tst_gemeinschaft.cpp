@@ -334,6 +334,7 @@ private Q_SLOTS:
         QTest::newRow("newer version") << 4 << QStringLiteral("neueren Version");
         QTest::newRow("parts changed behind its back") << 5 << QStringLiteral("au\u00DFerhalb des Programms");
         QTest::newRow("kind of a part changed") << 7 << QStringLiteral("au\u00DFerhalb des Programms");
+        QTest::newRow("trigger of its own") << 8 << QStringLiteral("Aufbau");
         QTest::newRow("cut short") << 6 << QString();
     }
     void fremdeDateien()
@@ -372,6 +373,11 @@ private Q_SLOTS:
                 Fremdverbindung f(datei);
                 QVERIFY(f.ausfuehren(QStringLiteral("DROP TRIGGER teile_nicht_aendern")));
                 QVERIFY(f.ausfuehren(QStringLiteral("UPDATE teile SET art = 'Einzahlung' WHERE eintrag = 3")));
+            } else if (fall == 8) {
+                // A trigger that would move every winning to one member.
+                Fremdverbindung f(datei);
+                QVERIFY(f.ausfuehren(QStringLiteral("CREATE TRIGGER umleiten AFTER INSERT ON teile BEGIN "
+                                                    "SELECT 1; END")));
             } else if (fall == 6) {
                 QFile f(datei);
                 QVERIFY(f.resize(f.size() / 2));
