@@ -167,11 +167,15 @@ Gewinnbericht UebersichtBericht(const QString &gemeinschaft, const Kontenstand &
     auto konten = QSharedPointer<QVector<Konto>>::create(stand.konten);
     Berichtsabschnitt tabelle;
     tabelle.ueberschrift = QStringLiteral("Konten der Mitglieder");
-    const QString muster = CentText(Cent{-9'999'999}, locale);
-    tabelle.tabelle.kopf = {QStringLiteral("Mitglied"), QStringLiteral("Anteile"), QStringLiteral("Eingezahlt"),
-                            QStringLiteral("Einsatz"), QStringLiteral("Ausgaben"), QStringLiteral("Gewinn"),
-                            QStringLiteral("Ausgezahlt"), QStringLiteral("Saldo")};
-    tabelle.tabelle.muster = {QStringLiteral("Maximilian Muster"), QStringLiteral("99"), muster, muster, muster,
+    const QString muster = CentText(Cent{-999'999}, locale);
+    // Eight columns fit an A4 page only with short captions; the note below spells them out.
+    tabelle.tabelle.kopf = {QStringLiteral("Mitglied"), QStringLiteral("Ant."),    QStringLiteral("Eingez."),
+                            QStringLiteral("Einsatz"),  QStringLiteral("Ausgab."), QStringLiteral("Gewinn"),
+                            QStringLiteral("Ausgez."),  QStringLiteral("Saldo")};
+    tabelle.hinweis = QStringLiteral("Ant. = Anteile heute, Eingez. = eingezahlt, Ausgab. = Anteil an den Ausgaben, "
+                                     "Ausgez. = ausgezahlt; Saldo = eingezahlt \u2212 Einsatz \u2212 Ausgaben + "
+                                     "Gewinn \u2212 ausgezahlt.");
+    tabelle.tabelle.muster = {QStringLiteral("Maximilian"), QStringLiteral("99"), muster, muster, muster,
                               muster, muster, muster};
     tabelle.tabelle.rechtsbuendig = {false, true, true, true, true, true, true, true};
     tabelle.tabelle.zeilen = static_cast<int>(konten->size());

@@ -103,6 +103,8 @@ private Q_SLOTS:
             tippe(d, QStringLiteral("EName"), n.name);
             d->findChild<QSpinBox *>(QStringLiteral("EAnteile"))->setValue(n.anteile);
             d->findChild<QDateEdit *>(QStringLiteral("EAb"))->setDate(n.ab);
+            if (n.name == QLatin1String("Carla"))
+                bildSichern(d, QStringLiteral("gemeinschaft-dialog-mitglied"));
             ok(d);
             QVERIFY(!dialog(f, QStringLiteral("FMitglied")));
         }
@@ -116,6 +118,8 @@ private Q_SLOTS:
         d->findChild<QDateEdit *>(QStringLiteral("EAb"))->setDate(QDate(2024, 1, 1));
         ok(d);
         QCOMPARE(f->scheine()->rowCount(), 1);
+        f->findChild<QTableView *>(QStringLiteral("GScheine"))->setCurrentIndex(f->scheine()->index(0, 0));
+        bildSichern(f, QStringLiteral("gemeinschaft-tippscheine"));
 
         // Settle up to the 20th draw.
         f->findChild<QDateEdit *>(QStringLiteral("EAbrechnenBis"))->setDate(ersteZiehung().addDays(7 * 19));
@@ -195,6 +199,20 @@ private Q_SLOTS:
         QVERIFY(text.contains(QStringLiteral("Ihre Anteile an den Gewinnen")));
         if (!bildordner().isEmpty())
             Pdfwerkzeuge::alsBild(pdf, 1, bildordner() + QStringLiteral("/gemeinschaft-kontoauszug"));
+
+        // The overview of all members, printed to PDF.
+        const QString uebersicht = u.pfad(QStringLiteral("Uebersicht.pdf"));
+        druck.datei = uebersicht;
+        f->findChild<QAction *>(QStringLiteral("AUebersicht"))->trigger();
+        const QString alle = Pdfwerkzeuge::text(uebersicht);
+        for (const QString &name : {QStringLiteral("Anna"), QStringLiteral("Bert"), QStringLiteral("Carla")})
+            QVERIFY2(alle.contains(name), qPrintable(alle));
+        QVERIFY(alle.contains(QStringLiteral("Kasse:")));
+        const QRegularExpressionMatch kasseText = QRegularExpression(QStringLiteral("Kasse:\\s+(\\S+)")).match(alle);
+        QVERIFY2(kasseText.hasMatch(), qPrintable(alle));
+        QCOMPARE(kasseText.captured(1), CentText(stand.kasse, l));
+        if (!bildordner().isEmpty())
+            Pdfwerkzeuge::alsBild(uebersicht, 1, bildordner() + QStringLiteral("/gemeinschaft-uebersicht"));
 
         // The ledger as a CSV file: captions, then one line per entry.
         f->seiten()->setCurrentIndex(1);
