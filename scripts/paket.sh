@@ -76,7 +76,7 @@ Version: $version
 Architecture: $architektur
 Maintainer: Quintaro Analyser <service@quintaro-analyser.example>
 Installed-Size: $(du -sk --apparent-size "$stamm/usr" | cut -f1)
-Depends: $bibliotheken, qt6-translations-l10n
+Depends: $bibliotheken, qt6-translations-l10n, libqt6sql6-sqlite
 Recommends: libreoffice-calc
 Suggests: gnome-calculator | kcalc | galculator | mate-calc | qalculate-gtk | x11-apps
 Section: utils

@@ -17,7 +17,7 @@ struct Regel
     bool wiederholbar = false;            // options may stand more than once (strategie: one set per strategy)
 };
 
-const std::array<Regel, 6> Regeln{{
+const std::array<Regel, 7> Regeln{{
     {"auswerten", 1, {"von", "bis"}, {}},
     {"statistik", 0, {"von", "bis", "kombis"}, {"muster"}},
     {"zufall",
@@ -33,6 +33,8 @@ const std::array<Regel, 6> Regeln{{
       "startwert"},
      {"verlauf"},
      true},
+    // The syndicate's own commands check their arguments and options themselves (-1).
+    {"gemeinschaft", -1, {"name", "anteile", "ab", "email", "datum", "bis", "mitglied"}, {"vorschau"}},
 }};
 
 bool enthalten(const auto &namen, const QString &name)
@@ -151,6 +153,8 @@ Aufruf AufrufLesen(const QStringList &argumente)
         else if (!mitWert && !it.value().isEmpty())
             fehler(QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(option(it.key())));
     }
+    if (regel->argumente < 0)
+        return a;
     if (a.argumente.size() < regel->argumente)
         fehler(QStringLiteral("Dem Befehl \u201E%1\u201C fehlt eine Angabe.").arg(a.befehl));
     else if (a.argumente.size() > regel->argumente)
@@ -265,6 +269,23 @@ QString Hilfetext()
         "      liest Gewinnreihen aus CSV (Trenner \u201E,\u201C oder \u201E;\u201C), .xlsx, .xls oder .ods\n"
         "      und \u00FCbernimmt neue Ziehungen; --ersetzen ersetzt auch abweichende,\n"
         "      --vorschau zeigt nur, was sich \u00E4ndern w\u00FCrde.\n"
+        "  gemeinschaft DATEI.qtgem BEFEHL \u2026\n"
+        "      f\u00FChrt die Kasse einer Tippgemeinschaft; BEFEHL ist einer von:\n"
+        "        anlegen [--name NAME]\n"
+        "        mitglied hinzufuegen NAME --anteile N [--ab DATUM] [--email ADRESSE]\n"
+        "        mitglied anteile NAME N --ab DATUM\n"
+        "        mitglied austritt NAME --ab DATUM\n"
+        "        schein hinzufuegen TIPPSCHEIN.qtt [--ab DATUM]\n"
+        "        schein entfernen TIPPSCHEIN.qtt --ab DATUM\n"
+        "        einzahlung NAME BETRAG [--datum DATUM]\n"
+        "        auszahlung NAME BETRAG [--datum DATUM]\n"
+        "        ausgabe BETRAG TEXT [--datum DATUM]\n"
+        "        storno NR\n"
+        "        abrechnen [--bis DATUM] [--vorschau]\n"
+        "        konten\n"
+        "        kasse [--mitglied NAME]\n"
+        "      BETRAG in Euro wie 12,50 oder 12.50; --ab, --datum und --bis sind ohne\n"
+        "      Angabe heute. Die Gewinne berechnet das Programm aus den Gewinnreihen.\n"
         "\n"
         "Optionen:\n"
         "  --daten ORDNER  dieser Datenordner statt des eigenen\n"

@@ -9,3 +9,5 @@ int Zufall(const Aufruf &aufruf);
 int Gewinnreihen(const Aufruf &aufruf);
 int System(const Aufruf &aufruf);
 int StrategieTesten(const Aufruf &aufruf); // "strategie"
+// The syndicate ledger; not named Gemeinschaft, which is the core's class.
+int GemeinschaftBefehl(const Aufruf &aufruf);

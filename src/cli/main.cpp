@@ -23,6 +23,8 @@ QStringList dateiangaben(const Aufruf &a)
         for (const auto &[name, wert] : a.folge)
             if (name == QLatin1String("schein"))
                 namen << wert;
+    if (a.befehl == QLatin1String("gemeinschaft"))
+        namen << a.argumente;
     if (a.hat(QStringLiteral("csv")))
         namen << a.wert(QStringLiteral("csv"));
     return namen;
@@ -66,5 +68,7 @@ int main(int argc, char **argv)
         return Gewinnreihen(aufruf);
     if (aufruf.befehl == QLatin1String("strategie"))
         return StrategieTesten(aufruf);
+    if (aufruf.befehl == QLatin1String("gemeinschaft"))
+        return GemeinschaftBefehl(aufruf);
     return Falschaufruf(QStringLiteral("Unbekannter Befehl \u201E%1\u201C.").arg(aufruf.befehl));
 }

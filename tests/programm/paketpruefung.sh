@@ -30,7 +30,7 @@ feld() { dpkg-deb -f "$deb" "$1"; }
 [ "$(feld Version)" = "$erwartet" ] || fehler "Version $(feld Version), not $erwartet"
 depends=$(feld Depends)
 for bibliothek in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6charts6 libqt6printsupport6 \
-  libfreexl1 libchm1 qt6-translations-l10n; do
+  libfreexl1 libchm1 qt6-translations-l10n libqt6sql6 libqt6sql6-sqlite; do
   [[ ", $depends," == *", $bibliothek "* || ", $depends," == *", $bibliothek,"* ]] ||
     fehler "Depends lacks $bibliothek: $depends"
 done

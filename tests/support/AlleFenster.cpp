@@ -39,7 +39,8 @@ AlleFenster::AlleFenster(int ziehungen)
                                                {A::Kalender, QStringLiteral("FKal")},
                                                {A::Info, QStringLiteral("FInfo")},
                                                {A::Systeme, QStringLiteral("FSysteme")},
-                                               {A::Strategietest, QStringLiteral("FStrategietest")}};
+                                               {A::Strategietest, QStringLiteral("FStrategietest")},
+                                               {A::Gemeinschaft, QStringLiteral("FGemeinschaft")}};
     for (const auto &[art, name] : befehle) {
         u.befehle().aktion(art)->trigger();
         QWidget *f = findeFenster(name);

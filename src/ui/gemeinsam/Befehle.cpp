@@ -41,6 +41,9 @@ Beschreibung beschreibung(Befehle::Art art)
     case A::Strategietest:
         return {"BStrategietest", "Strategien gegen den Zufall testen",
                 [] { return Symbole::symbol(QStringLiteral("T"), QColor(0x90, 0x30, 0x90)); }};
+    case A::Gemeinschaft:
+        return {"BGemeinschaft", "Tippgemeinschaft: Mitglieder, Kasse, Abrechnung",
+                [] { return Symbole::symbol(QStringLiteral("G"), QColor(150, 90, 0)); }};
     }
     return {"", "", Symbole::hilfe};
 }

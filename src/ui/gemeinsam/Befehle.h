@@ -38,9 +38,10 @@ public:
         Homepage,
         Produkt,
         Systeme,
-        Strategietest
+        Strategietest,
+        Gemeinschaft
     };
-    static constexpr int Anzahl = 13;
+    static constexpr int Anzahl = 14;
 
     // Connects every command whose window is part of the program (see Fensterbefehle.cpp).
     explicit Befehle(Zustand &zustand, QObject *eltern = nullptr);

@@ -5,6 +5,7 @@
 #include "model/Zustand.h"
 #include "tools/Taschenrechner.h"
 #include "ui/gemeinsam/Fenster.h"
+#include "ui/gemeinschaft/Gemeinschaftsfenster.h"
 #include "ui/statistik/StatistikFenster.h"
 #include "ui/strategie/Strategiefenster.h"
 #include "ui/systeme/Systemfenster.h"
@@ -59,6 +60,14 @@ void Befehle::verbindeFenster()
     setzeAusfuehrung(Art::Strategietest, [this] {
         oeffneOderHole(QStringLiteral("FStrategietest"), [this] {
             return new TFStrategietest(m_zustand, *this, findeFenster(QStringLiteral("FAuswertung")));
+        });
+    });
+
+    // Gemeinschaft: the syndicate ledger. Parented to the main window, so it closes its file
+    // when the program ends.
+    setzeAusfuehrung(Art::Gemeinschaft, [this] {
+        oeffneOderHole(QStringLiteral("FGemeinschaft"), [this] {
+            return new TFGemeinschaft(m_zustand, *this, findeFenster(QStringLiteral("FAuswertung")));
         });
     });
 

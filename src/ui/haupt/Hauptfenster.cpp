@@ -14,6 +14,7 @@
 #include "ui/haupt/Tippauswertung.h"
 #include "ui/haupt/Ziehungsspalte.h"
 #include "ui/gewinnreihen/Gewinnreihenaustausch.h"
+#include "ui/gemeinschaft/Gemeinschaftsmenue.h"
 #include "ui/hilfe/Hilfe.h"
 
 #include <QAction>
@@ -107,7 +108,7 @@ void TFAuswertung::baueWerkzeugleiste()
     using A = Befehle::Art;
     m_befehle.werkzeugleiste(this,
                              {A::Eingabe, A::NueberK, A::Statistik, A::Rechner, A::Update, A::Kalender, A::Zufall, A::Systeme,
-                              A::Strategietest},
+                              A::Strategietest, A::Gemeinschaft},
                              Hauptfensterthema, QStringLiteral("Hilfe zum Hauptfenster"),
                              QStringLiteral("Programm beenden"));
 }
@@ -126,6 +127,8 @@ void TFAuswertung::baueMenue()
     QAction *importieren = datei->addAction(QStringLiteral("Gewinnreihen importieren..."));
     importieren->setObjectName(QStringLiteral("AGewinnreihenImportieren"));
     connect(importieren, &QAction::triggered, this, &TFAuswertung::GewinnreihenImportieren);
+    datei->addSeparator();
+    Gemeinschaftsmenue::einhaengen(datei, m_befehle);
     datei->addSeparator();
     QAction *beenden = datei->addAction(QStringLiteral("&Beenden"));
     connect(beenden, &QAction::triggered, this, &QWidget::close);

@@ -118,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(QStringLiteral("%1x%2").arg(platz.width()).arg(platz.height()),
                  qEnvironmentVariable(Bildschirmvariable));
         const QList<QWidget *> fenster = alle.fenster();
-        QCOMPARE(fenster.size(), 13);
+        QCOMPARE(fenster.size(), 14);
         for (QWidget *f : fenster) {
             const QRect rahmen = f->frameGeometry();
             QVERIFY2(platz.contains(rahmen), qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
