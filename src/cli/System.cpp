@@ -97,10 +97,8 @@ QJsonObject alsJson(const Systemergebnis &s, const QString &datei, float reihenp
         {QStringLiteral("klassen"), klassen},
         {QStringLiteral("gewinn"), Wahrscheinlichkeit(s.chancen.gewinn, MoeglicheZiehungen)},
         {QStringLiteral("garantieGreift"), Wahrscheinlichkeit(s.chancen.garantieGreift, MoeglicheZahlenreihen)},
-        {QStringLiteral("erwartungCent"),
-         static_cast<double>(s.chancen.erwartungSumme) / MoeglicheZiehungen / (BetragProEuro / 100)},
-        {QStringLiteral("einsatzCent"),
-         static_cast<double>(Systemeinsatz(s.anzahl(), reihenpreis) / (BetragProEuro / 100))}};
+        {QStringLiteral("erwartungCent"), static_cast<qint64>(ErwartungCent(s.chancen))},
+        {QStringLiteral("einsatzCent"), static_cast<qint64>(Systemeinsatz(s.anzahl(), reihenpreis) / (BetragProEuro / 100))}};
     QJsonObject json{{QStringLiteral("zahlen"), zahlen},
                      {QStringLiteral("garantie"),
                       s.garantie ? QJsonValue(QJsonObject{{QStringLiteral("richtige"), s.garantie->richtige},

@@ -47,10 +47,18 @@ inline double Wahrscheinlichkeit(std::int64_t guenstig, std::int64_t moeglich)
 // "alle" with the chance of any win and the rows that win on average.
 TextTabelle SystemchancenTabelle(const Systemchancen &chancen, const QLocale &locale);
 
+// "Reihen im Mittel": guenstig / moeglich to three significant digits, rounded half away from
+// zero, in plain decimal notation with the locale's separators and without trailing zeros
+// ("0,000000367", "0,754", "3,6", "454", "2.326"): a player cannot read "3,671E-07".
+QString MittelText(std::int64_t guenstig, std::int64_t moeglich, const QLocale &locale);
+
+// The expected amount per draw of the system in whole cents, rounded half away from zero.
+std::int64_t ErwartungCent(const Systemchancen &chancen);
+
 // The figures below the table, each a label text.
 struct Systemkennzahlen
 {
-    QString erwartung;      // expected amount per draw, currency with four decimals
+    QString erwartung;      // expected amount per draw, currency with two decimals
     QString einsatz;        // rows × price per row
     QString gewinnChance;   // "1 : 3,52"
     QString garantieGreift; // "1 : 1.234,56"

@@ -271,6 +271,50 @@ private Q_SLOTS:
         QCOMPARE(c.erwartungSumme, static_cast<std::int64_t>(reihen.size()) * ErwartungMalZiehungen());
     }
 
+    // "Reihen im Mittel": three significant digits, half away from zero, never an exponent.
+    void mittelText_data()
+    {
+        QTest::addColumn<qint64>("guenstig");
+        QTest::addColumn<qint64>("moeglich");
+        QTest::addColumn<QString>("text");
+        const qint64 alle = MoeglicheZiehungen;
+        QTest::newRow("7 von allen") << qint64{7} << alle << QStringLiteral("0,000000367");
+        QTest::newRow("1 von allen") << qint64{1} << alle << QStringLiteral("0,0000000524");
+        QTest::newRow("0,754") << qint64{754} << qint64{1000} << QStringLiteral("0,754");
+        QTest::newRow("3,6 ohne Nullen") << qint64{3600} << qint64{1000} << QStringLiteral("3,6");
+        QTest::newRow("3,605 aufgerundet") << qint64{3605} << qint64{1000} << QStringLiteral("3,61");
+        QTest::newRow("454") << qint64{454} << qint64{1} << QStringLiteral("454");
+        QTest::newRow("454,5 aufgerundet") << qint64{4545} << qint64{10} << QStringLiteral("455");
+        QTest::newRow("ganzer Teil voll") << qint64{23264} << qint64{10} << QStringLiteral("2.326");
+        QTest::newRow("Rundung über die Stelle") << qint64{9995} << qint64{10000} << QStringLiteral("1");
+        QTest::newRow("2 von allen") << qint64{2} << alle << QStringLiteral("0,000000105");
+        QTest::newRow("knapp unter 10^-7") << qint64{999} << qint64{10'000'000'000} << QStringLiteral("0,0000000999");
+        QTest::newRow("auf 10^-7 gerundet") << qint64{9995} << qint64{100'000'000'000} << QStringLiteral("0,0000001");
+        QTest::newRow("keine") << qint64{0} << alle << QStringLiteral("0");
+    }
+    void mittelText()
+    {
+        QFETCH(qint64, guenstig);
+        QFETCH(qint64, moeglich);
+        QFETCH(QString, text);
+        QCOMPARE(MittelText(guenstig, moeglich, QLocale(QLocale::German, QLocale::Germany)), text);
+    }
+
+    // One row: its class 1 lands in one outcome of all, and the expectation shows in cents.
+    void chancentexteEinerReihe()
+    {
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const Systemchancen c = SystemchancenBerechnen(6, {0x1F}, {3}, 5);
+        const TextTabelle t = SystemchancenTabelle(c, de);
+        QCOMPARE(t.zelle(4, 1), QStringLiteral("0,0000000524"));
+        for (int z = 1; z < t.zeilen(); ++z)
+            QVERIFY2(!t.zelle(4, z).contains(QLatin1Char('E')), qPrintable(t.zelle(4, z)));
+        const auto cent = std::llround(static_cast<double>(ErwartungMalZiehungen()) / MoeglicheZiehungen / 100.0);
+        QCOMPARE(ErwartungCent(c), cent);
+        QCOMPARE(SystemkennzahlenTexte(c, 2.0F, de).erwartung, BetragZuWaehrung(cent * 100, de));
+        QVERIFY(SystemkennzahlenTexte(c, 2.0F, de).erwartung.contains(QRegularExpression(QStringLiteral("^\\d+,\\d\\d\\D*\u20AC$"))));
+    }
+
     void garantieInWorten()
     {
         QCOMPARE(GarantieText(10, Garantie{3, 4}),

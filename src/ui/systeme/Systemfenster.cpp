@@ -306,6 +306,7 @@ void TFSysteme::BBildenClick()
         const QStringList tm = m_cbGarantie->currentData().toString().split(QLatin1Char(':'));
         wunsch.garantie = Garantie{tm.value(0).toInt(), tm.value(1).toInt()};
         wunsch.millisekunden = std::int64_t{m_eSuchzeit->value()} * 1000;
+        wunsch.schritte = m_suchschritte;
     }
     const QString fehler = SystemPruefen(wunsch.zahlen, wunsch.garantie);
     if (!fehler.isEmpty()) {
@@ -335,7 +336,7 @@ void TFSysteme::BBildenClick()
             Meldungen::Antwort::Ja)
             return;
     }
-    wunsch.startwert = NeuerStartwert();
+    wunsch.startwert = m_startwert != 0 ? m_startwert : NeuerStartwert();
 
     setzeLaufend(true);
     const QString text = wunsch.garantie ? QStringLiteral("Ich suche ein System \u2026")
