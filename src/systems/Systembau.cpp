@@ -6,6 +6,16 @@
 Systemergebnis SystemBauen(const Systemwunsch &wunsch, const std::atomic<bool> *abbruch,
                            const Systemsuchfortschritt &fortschritt)
 {
+    // The flag ends the search; the chances of what it found are always counted.
+    Systemergebnis e = SystemOhneChancen(wunsch, abbruch, fortschritt);
+    if (e.fehler.isEmpty())
+        SystemchancenErgaenzen(e);
+    return e;
+}
+
+Systemergebnis SystemOhneChancen(const Systemwunsch &wunsch, const std::atomic<bool> *abbruch,
+                                 const Systemsuchfortschritt &fortschritt)
+{
     Systemergebnis e;
     e.fehler = SystemPruefen(wunsch.zahlen, wunsch.garantie);
     if (!e.fehler.isEmpty())
@@ -42,8 +52,19 @@ Systemergebnis SystemBauen(const Systemwunsch &wunsch, const std::atomic<bool> *
     for (auto &zz : e.zusatzzahlen)
         zz = istZusatzzahl(wunsch.festeZusatzzahl) ? wunsch.festeZusatzzahl
                                                    : static_cast<std::uint8_t>(motor() % MaxZusatzzahl + 1);
-    e.chancen = SystemchancenBerechnen(n, e.reihen, e.zusatzzahlen, pruefung.wenn);
     return e;
+}
+
+bool SystemchancenErgaenzen(Systemergebnis &e, const std::atomic<bool> *abbruch,
+                            const Systemchancenfortschritt &fortschritt)
+{
+    const int wenn = e.garantie ? e.garantie->wenn : ZahlenProReihe;
+    std::optional<Systemchancen> c = SystemchancenZaehlen(static_cast<int>(e.zahlen.size()), e.reihen,
+                                                          e.zusatzzahlen, wenn, abbruch, fortschritt);
+    if (!c)
+        return false;
+    e.chancen = *c;
+    return true;
 }
 
 Zufallsreihen SystemAlsReihen(const Systemergebnis &system)

@@ -50,6 +50,15 @@ struct Systemergebnis
 Systemergebnis SystemBauen(const Systemwunsch &wunsch, const std::atomic<bool> *abbruch = nullptr,
                            const Systemsuchfortschritt &fortschritt = {});
 
+// SystemBauen in two steps, so a window can ask about the size the search reached before the
+// chances are counted. The first: the checked rows with their Zusatzzahlen, no chances yet.
+Systemergebnis SystemOhneChancen(const Systemwunsch &wunsch, const std::atomic<bool> *abbruch = nullptr,
+                                 const Systemsuchfortschritt &fortschritt = {});
+// The second: counts the chances of a system from the first. False when cancelled; then the
+// system keeps no chances.
+bool SystemchancenErgaenzen(Systemergebnis &system, const std::atomic<bool> *abbruch = nullptr,
+                            const Systemchancenfortschritt &fortschritt = {});
+
 // The rows as the generator holds them, for its grid model and its save and export routines.
 Zufallsreihen SystemAlsReihen(const Systemergebnis &system);
 

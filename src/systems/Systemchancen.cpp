@@ -6,65 +6,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
-
-Systemchancen SystemchancenBerechnen(int n, const std::vector<Reihenmaske> &reihen,
-                                     const std::vector<std::uint8_t> &zusatzzahlen, int wenn)
-{
-    Systemchancen c;
-    c.reihen = static_cast<int>(reihen.size());
-    for (int j = wenn; j <= ZahlenProReihe; ++j)
-        c.garantieGreift += Binomialkoeffizient(n, j) * Binomialkoeffizient(MaxZahl - n, ZahlenProReihe - j);
-
-    // Rows by their hits and Zusatzzahl, for one subset of the chosen numbers at a time.
-    std::array<std::array<std::int64_t, MaxZusatzzahl + 1>, ZahlenProReihe + 1> mitZZ{};
-    std::array<std::int64_t, ZahlenProReihe + 1> jeTreffer{};
-    const auto auswerten = [&](Reihenmaske teil) {
-        const std::int64_t gewicht = Binomialkoeffizient(MaxZahl - n, ZahlenProReihe - std::popcount(teil));
-        if (gewicht == 0)
-            return;
-        for (auto &z : mitZZ)
-            z.fill(0);
-        jeTreffer.fill(0);
-        for (std::size_t r = 0; r < reihen.size(); ++r) {
-            const auto h = static_cast<std::size_t>(std::popcount(reihen[r] & teil));
-            ++jeTreffer[h];
-            const std::uint8_t zz = r < zusatzzahlen.size() ? zusatzzahlen[r] : 0;
-            if (istZusatzzahl(zz))
-                ++mitZZ[h][zz];
-        }
-        for (int z = 1; z <= MaxZusatzzahl; ++z) {
-            bool irgendeine = false;
-            for (int h = 1; h <= ZahlenProReihe; ++h) {
-                const auto hi = static_cast<std::size_t>(h);
-                const std::int64_t passend = mitZZ[hi][static_cast<std::size_t>(z)];
-                const std::int64_t sonst = jeTreffer[hi] - passend;
-                for (const auto &[klasse, anzahl] :
-                     {std::pair{KlasseFuer(h, true), passend}, std::pair{KlasseFuer(h, false), sonst}}) {
-                    if (anzahl == 0)
-                        continue;
-                    const auto k = static_cast<std::size_t>(klasse - 1);
-                    c.mindestensEine[k] += gewicht;
-                    c.reihenSumme[k] += gewicht * anzahl;
-                    c.erwartungSumme += gewicht * anzahl * Gewinnklassen[k].Gewinn;
-                    irgendeine = true;
-                }
-            }
-            if (irgendeine)
-                c.gewinn += gewicht;
-        }
-    };
-    // Every subset of at most five of the n chosen numbers.
-    const auto rekursiv = [&](auto &&selbst, int ab, Reihenmaske teil, int groesse) -> void {
-        auswerten(teil);
-        if (groesse == ZahlenProReihe)
-            return;
-        for (int i = ab; i < n; ++i)
-            selbst(selbst, i + 1, teil | (Reihenmaske{1} << i), groesse + 1);
-    };
-    rekursiv(rekursiv, 0, 0, 0);
-    return c;
-}
 
 namespace {
 

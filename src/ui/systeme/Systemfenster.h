@@ -63,6 +63,10 @@ private:
     void EinstellungenLesen();
     void EinstellungenSchreiben();
     void vorschau();
+    bool grossesSystemBilden(std::int64_t reihen, bool voll, bool mindestens);
+    void fortschrittZeigen(const QString &text, int gesamt = 0);
+    void fortschrittSchliessen();
+    void laufGesucht();
     void laufBeendet();
     void setzeLaufend(bool laufend);
     bool systemDa();
@@ -97,5 +101,6 @@ private:
     Systemergebnis m_system;
     std::int64_t m_suchschritte = 0;
     std::uint64_t m_startwert = 0;
+    bool m_gefragt = false;
     bool m_eingelesen = false;
 };

@@ -231,6 +231,76 @@ private Q_SLOTS:
         QCOMPARE(w.f->system().anzahl(), 0);
     }
 
+    // A search whose bound lies below 1,000 rows but which ends above: asked then, with the
+    // size found, before anything shows. "Nein" keeps the window as it was, "Ja" shows it.
+    void grossesKurzsystemFragtNachDerSuche()
+    {
+        Fenster w;
+        QVector<int> zahlen;
+        for (int z = 1; z <= 24; ++z)
+            zahlen << 2 * z;
+        w.waehle(zahlen);
+        w.kurzsystem(QStringLiteral("4 bei 5"), 1); // the greedy start alone
+        const QLocale de(QLocale::German, QLocale::Germany);
+        for (const auto antwort : {Meldungen::Antwort::Nein, Meldungen::Antwort::Ja}) {
+            w.meldungen.eintraege.clear();
+            w.meldungen.antworten.enqueue(antwort);
+            QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft() && !w.meldungen.texte().isEmpty(), 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft(), 60000);
+            const int reihen = w.f->lauf()->ergebnis().anzahl() > 0 ? w.f->lauf()->ergebnis().anzahl()
+                                                                     : w.f->system().anzahl();
+            QVERIFY(reihen > 1000);
+            const QString einsatz = BetragZuWaehrung(std::int64_t{reihen} * 2 * BetragProEuro, de);
+            QCOMPARE(w.meldungen.texte(),
+                     QStringList{QStringLiteral("Das gefundene System hat %1 Reihen und kostet %2 je Ziehung.\n\n"
+                                                "Soll ich es trotzdem bilden?")
+                                     .arg(de.toString(reihen), einsatz)});
+            QCOMPARE(w.f->system().anzahl(), antwort == Meldungen::Antwort::Ja ? reihen : 0);
+            QVERIFY(w.kind<QPushButton>(QStringLiteral("BBilden"))->isEnabled());
+        }
+        QCOMPARE(zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1).size(), w.f->system().anzahl());
+    }
+
+    // 30 numbers "4 bei 4": asked once, before the search; the chances of its 7,000 rows and more are
+    // counted with a progress bar, and "Abbrechen" there leaves the window as it was.
+    void chancenZaehlenAbbrechen()
+    {
+        Fenster w;
+        QVector<int> zahlen;
+        for (int z = 1; z <= 30; ++z)
+            zahlen << z;
+        w.waehle(zahlen);
+        w.kurzsystem(QStringLiteral("4 bei 4"), 1);
+        w.meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
+        w.meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
+        // Right after the search the count starts; cancel it there, as a player would.
+        bool abgebrochen = false;
+        QString balkentext;
+        int reihen = 0;
+        connect(w.f->lauf(), &Systemlauf::gesucht, this, [&] {
+            auto *fortschritt = w.kind<QProgressDialog>(QStringLiteral("Fortschritt"));
+            QVERIFY(fortschritt);
+            QVERIFY(w.f->lauf()->zaehlt());
+            balkentext = fortschritt->labelText();
+            reihen = w.f->lauf()->ergebnis().anzahl();
+            fortschritt->findChild<QPushButton *>()->click();
+            abgebrochen = true;
+        });
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(abgebrochen && !w.f->lauf()->laeuft(), 60000);
+        QVERIFY(reihen > 7000); // the greedy start of this start value
+        QCOMPARE(balkentext, QStringLiteral("Ich z\u00E4hle die Gewinnchancen der %1 Reihen \u2026")
+                                 .arg(QLocale(QLocale::German, QLocale::Germany).toString(reihen)));
+        QCOMPARE(w.meldungen.texte().size(), 1);
+        QVERIFY(w.meldungen.texte().constFirst().startsWith(QStringLiteral("Das System braucht mindestens 5.700 Reihen")));
+        QVERIFY(!w.f->lauf()->gezaehlt());
+        QCOMPARE(w.f->system().anzahl(), 0);
+        QVERIFY(zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1).isEmpty());
+        QVERIFY(!w.kind<QProgressDialog>(QStringLiteral("Fortschritt")));
+        QVERIFY(w.kind<QPushButton>(QStringLiteral("BBilden"))->isEnabled());
+    }
+
     // The choice comes from [Systeme] once and goes back there on closing.
     void einstellungen()
     {
