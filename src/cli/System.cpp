@@ -105,6 +105,8 @@ QJsonObject alsJson(const Systemergebnis &s, const QString &datei, float reihenp
                                                           {QStringLiteral("wenn"), s.garantie->wenn}})
                                  : QJsonValue(QJsonValue::Null)},
                      {QStringLiteral("untergrenze"), static_cast<qint64>(s.untergrenze)},
+                     {QStringLiteral("tabelle"), s.ausTabelle > 0 ? QJsonValue(static_cast<qint64>(s.ausTabelle))
+                                                                  : QJsonValue(QJsonValue::Null)},
                      {QStringLiteral("reihen"), reihen},
                      {QStringLiteral("chancen"), chancen},
                      {QStringLiteral("startwert"), QString::number(s.startwert)},
@@ -125,6 +127,9 @@ QString alsText(const Systemergebnis &s, float reihenpreis, const QLocale &local
             QStringLiteral(": %1 Reihen, mindestens %2 Reihen n\u00F6tig, Einsatz %3\n")
                 .arg(locale.toString(s.anzahl()), locale.toString(static_cast<qint64>(s.untergrenze)),
                      BetragZuWaehrung(Systemeinsatz(s.anzahl(), reihenpreis), locale));
+    if (s.ausTabelle > 0)
+        text += QStringLiteral("Die Suche begann mit dem System der Systemtabelle aus %1 Reihen.\n")
+                    .arg(locale.toString(static_cast<qint64>(s.ausTabelle)));
     text += GarantieText(n, s.garantie) + QLatin1Char('\n');
     const Systemkennzahlen k = SystemkennzahlenTexte(s.chancen, reihenpreis, locale);
     text += QStringLiteral("Die Garantie greift: %1\n").arg(k.garantieGreift);

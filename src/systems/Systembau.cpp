@@ -1,5 +1,7 @@
 #include "systems/Systembau.h"
 
+#include "systems/Systemtabelle.h"
+
 #include <algorithm>
 #include <random>
 
@@ -26,9 +28,15 @@ Systemergebnis SystemOhneChancen(const Systemwunsch &wunsch, const std::atomic<b
     e.startwert = wunsch.startwert;
     const int n = static_cast<int>(e.zahlen.size());
     if (wunsch.garantie) {
-        const Systemsuchergebnis s =
-            SystemSuchen({n, *wunsch.garantie, wunsch.startwert, wunsch.schritte, wunsch.millisekunden}, abbruch,
-                         fortschritt);
+        Systemsuchvorgaben v{n, *wunsch.garantie, wunsch.startwert, wunsch.schritte, wunsch.millisekunden};
+        // The table's system is where the search begins: the chosen numbers take the places of
+        // 1..n in order, which is what the rows' bits stand for anyway. The search may still
+        // find a smaller one in the time it has.
+        if (const std::optional<Tabelleneintrag> bekannt = BekanntesSystem(n, *wunsch.garantie)) {
+            v.startreihen = bekannt->reihen;
+            e.ausTabelle = static_cast<std::int64_t>(bekannt->reihen.size());
+        }
+        const Systemsuchergebnis s = SystemSuchen(v, abbruch, fortschritt);
         e.reihen = s.reihen;
         e.schritte = s.schritte;
         e.abgebrochen = s.abgebrochen;

@@ -32,6 +32,7 @@ struct Systemergebnis
     std::vector<std::uint8_t> zusatzzahlen; // one per row
     std::uint8_t festeZusatzzahl = 0;       // the fixed one, 0 when drawn
     std::int64_t untergrenze = 0;      // the lower bound; a full system's own count
+    std::int64_t ausTabelle = 0;       // rows of the table's system the search began with; 0: none
     std::int64_t schritte = 0;
     std::uint64_t startwert = 0;
     bool abgebrochen = false;

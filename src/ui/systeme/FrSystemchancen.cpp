@@ -65,7 +65,10 @@ void FrSystemchancen::zeige(const Systemergebnis &s, float reihenpreis, const QL
 {
     const Systemkennzahlen k = SystemkennzahlenTexte(s.chancen, reihenpreis, locale);
     m_lGarantie->setText(GarantieText(static_cast<int>(s.zahlen.size()), s.garantie));
-    m_lReihen->setText(locale.toString(s.anzahl()));
+    m_lReihen->setText(s.ausTabelle > 0 ? QStringLiteral("%1 (Systemtabelle: %2)")
+                                              .arg(locale.toString(s.anzahl()),
+                                                   locale.toString(static_cast<qint64>(s.ausTabelle)))
+                                        : locale.toString(s.anzahl()));
     m_lUntergrenze->setText(QStringLiteral("mindestens %1 Reihen n\u00F6tig")
                                 .arg(locale.toString(static_cast<qint64>(s.untergrenze))));
     m_lEinsatz->setText(k.einsatz);

@@ -5,6 +5,7 @@
 #include "model/Dateien.h"
 #include "model/Zustand.h"
 #include "systems/Systembericht.h"
+#include "systems/Systemtabelle.h"
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Dateidialoge.h"
 #include "ui/gemeinsam/Fenster.h"
@@ -233,6 +234,16 @@ void TFSysteme::vorschau()
     const QStringList tm = m_cbGarantie->currentData().toString().split(QLatin1Char(':'));
     const Garantie g{tm.value(0).toInt(), tm.value(1).toInt()};
     const std::int64_t grenze = Untergrenze(n, g);
+    // The table's system is known at once; the search starts from it.
+    if (const std::optional<Tabelleneintrag> bekannt = BekanntesSystem(n, g)) {
+        const auto reihen = static_cast<qint64>(bekannt->reihen.size());
+        m_lVorschau->setText(QStringLiteral("Kurzsystem %1: %2 Reihen aus der Systemtabelle, Einsatz %3; "
+                                            "mindestens %4 Reihen n\u00F6tig")
+                                 .arg(GarantieKurz(g), l.toString(reihen),
+                                      BetragZuWaehrung(Systemeinsatz(reihen, m_zustand.Reihenpreis), l),
+                                      l.toString(static_cast<qint64>(grenze))));
+        return;
+    }
     m_lVorschau->setText(QStringLiteral("Kurzsystem %1: mindestens %2 Reihen n\u00F6tig, Einsatz ab %3")
                              .arg(GarantieKurz(g), l.toString(static_cast<qint64>(grenze)),
                                   BetragZuWaehrung(Systemeinsatz(grenze, m_zustand.Reihenpreis), l)));
