@@ -43,10 +43,12 @@ int eintrag(int argc, char **argv)
     const std::int64_t nach = std::atoll(argv[7]);
     std::vector<Reihenmaske> reihen;
     if (zyklentext != QLatin1String("-")) {
-        const std::optional<Zyklen> z = Zyklen::lesen(zyklentext);
+        // "T19": the tabu search over the orbits of a cycle of 19.
+        const bool tabu = zyklentext.startsWith(QLatin1Char('T'));
+        const std::optional<Zyklen> z = Zyklen::lesen(tabu ? zyklentext.mid(1) : zyklentext);
         if (!z)
             return 2;
-        reihen = BahnenSuchen({n, g, *z, startwert, schritte});
+        reihen = BahnenSuchen({n, g, *z, startwert, schritte, tabu});
     }
     Systemsuchvorgaben v{n, g, startwert, zyklentext == QLatin1String("-") ? schritte : nach, 0};
     v.startreihen = reihen;

@@ -316,6 +316,47 @@ std::vector<Reihenmaske> BahnenSuchen(const Bahnsuchvorgaben &v, const std::atom
         temperatur = Anfangstemperatur;
         seitAbkuehlung = 0;
     };
+    // The tabu search: the best exchange for an unserved orbit, whatever it costs; an orbit that
+    // went out may not come back, one that came in may not go, for a few moves.
+    std::vector<std::int64_t> gesperrtBis(dient.size(), -1);
+    const auto tabuSchritt = [&](std::int64_t schritt) {
+        const auto &kandidaten =
+            bedient[static_cast<std::size_t>(d.offeneBahn(w.unter(static_cast<std::uint32_t>(d.offen()))))];
+        std::int32_t rein = -1;
+        double besterGewinn = -1;
+        for (std::int32_t b : kandidaten) {
+            if (d.drin(b) || gesperrtBis[static_cast<std::size_t>(b)] > schritt)
+                continue;
+            const double gewinn = d.neu(b) + 0.5 * w.anteil();
+            if (gewinn > besterGewinn) {
+                besterGewinn = gewinn;
+                rein = b;
+            }
+        }
+        if (rein < 0)
+            return;
+        const int neuGroesse = groesse[static_cast<std::size_t>(rein)];
+        std::int32_t raus = -1;
+        if (d.reihen() + neuGroesse > ziel) {
+            double wenigste = 1e300;
+            for (std::int32_t b : d.gewaehlt()) {
+                if (gesperrtBis[static_cast<std::size_t>(b)] > schritt ||
+                    d.reihen() - groesse[static_cast<std::size_t>(b)] + neuGroesse > ziel)
+                    continue;
+                const double verlust = d.allein(b) + 0.5 * w.anteil();
+                if (verlust < wenigste) {
+                    wenigste = verlust;
+                    raus = b;
+                }
+            }
+            if (raus < 0)
+                return;
+            d.weg(raus);
+            gesperrtBis[static_cast<std::size_t>(raus)] = schritt + 3 + w.unter(8);
+        }
+        d.hinzu(rein);
+        gesperrtBis[static_cast<std::size_t>(rein)] = schritt + 1 + w.unter(3);
+    };
     if (static_cast<std::int64_t>(beste.size()) > untergrenze)
         verkleinern();
     for (std::int64_t schritt = 0; schritt < v.schritte; ++schritt) {
@@ -331,6 +372,10 @@ std::vector<Reihenmaske> BahnenSuchen(const Bahnsuchvorgaben &v, const std::atom
             break;
         // An unserved orbit and one that serves it in; out goes a random chosen one, unless the
         // new one fits below the target without.
+        if (v.tabu) {
+            tabuSchritt(schritt);
+            continue;
+        }
         const auto &kandidaten =
             bedient[static_cast<std::size_t>(d.offeneBahn(w.unter(static_cast<std::uint32_t>(d.offen()))))];
         // Of a few orbits at random, the one serving most unserved orbits comes in, and the one

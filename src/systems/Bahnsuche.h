@@ -38,6 +38,9 @@ struct Bahnsuchvorgaben
     std::uint64_t startwert = 0;
     // Moves of the annealing; the same start value and budget give the same system.
     std::int64_t schritte = 0;
+    // A tabu search in place of the annealing: every move makes the best exchange for a random
+    // unserved orbit, and the orbits it moved stay where they are for a few moves.
+    bool tabu = false;
 };
 
 // The smallest complete system found, as rows sorted by their masks; empty when cancelled

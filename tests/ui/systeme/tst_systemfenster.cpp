@@ -260,6 +260,7 @@ private Q_SLOTS:
             QVERIFY(w.kind<QPushButton>(QStringLiteral("BBilden"))->isEnabled());
         }
         QCOMPARE(zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1).size(), w.f->system().anzahl());
+        bildSichern(w.f, QStringLiteral("systeme-gross"));
     }
 
     // 30 numbers "4 bei 4": asked once, before the search; the chances of its 7,000 rows and more are
@@ -283,6 +284,7 @@ private Q_SLOTS:
             QVERIFY(fortschritt);
             QVERIFY(w.f->lauf()->zaehlt());
             balkentext = fortschritt->labelText();
+            bildSichern(fortschritt, QStringLiteral("systeme-chancen-zaehlen"));
             reihen = w.f->lauf()->ergebnis().anzahl();
             fortschritt->findChild<QPushButton *>()->click();
             abgebrochen = true;
