@@ -1,7 +1,8 @@
 // The table of system sizes for the help page and the README, and the searches that make the
 // program's own table of systems (src/systems/tabelle/, written by scripts/systemtabelle.sh).
 //
-//   systemtabelle [SEKUNDEN...]        for n = 6..20 and the six guarantees of the table: the
+//   systemtabelle [n=VON-BIS] [SEKUNDEN...]
+//                                      for n = 6..20 and the six guarantees of the table: the
 //                                      size of the table's system, the rows the program reaches
 //                                      in each number of seconds (10 and 60 by default; the table
 //                                      and the search after it), the best known size and the
@@ -9,7 +10,8 @@
 //                                      up to the sum of the seconds × 90.
 //   systemtabelle eintrag N T:M ZYKLEN STARTWERT SCHRITTE NACHSCHRITTE
 //                                      one search for the table: over orbits under the cyclic
-//                                      group of ZYKLEN ("-": none, the plain search), then the
+//                                      group of ZYKLEN ("-": none, the plain search; "T19": the
+//                                      tabu search over the orbits of a cycle of 19), then the
 //                                      plain search from its system; prints the table line.
 #include "systems/Bahnsuche.h"
 #include "systems/Systembau.h"
@@ -103,15 +105,20 @@ int erreicht(int n, Garantie g, int sekunden)
 int tabelle(int argc, char **argv)
 {
     std::vector<int> sekunden;
+    int von = 6;
+    int bis = 20;
     for (int i = 1; i < argc; ++i)
-        sekunden.push_back(std::atoi(argv[i]));
+        if (std::sscanf(argv[i], "n=%d-%d", &von, &bis) != 2)
+            sekunden.push_back(std::atoi(argv[i]));
+    von = std::max(von, 6);
+    bis = std::min(bis, 20);
     if (sekunden.empty())
         sekunden = {10, 60};
     std::printf("n\tGarantie\tTabelle");
     for (int s : sekunden)
         std::printf("\t%d s", s);
     std::printf("\tbekannt\tUntergrenze\n");
-    for (int n = 6; n <= 20; ++n)
+    for (int n = von; n <= bis; ++n)
         for (std::size_t i = 0; i < std::size(Garantien); ++i) {
             const Garantie g = Garantien[i];
             const std::optional<Tabelleneintrag> e = BekanntesSystem(n, g);

@@ -6,7 +6,7 @@
 
 namespace {
 
-using Wort = std::uint64_t;
+using Zaehlwort = std::uint64_t;
 using Trefferzahlen = std::array<std::array<std::int64_t, MaxZusatzzahl + 1>, ZahlenProReihe + 1>;
 
 // The rows of a system laid out for counting: rows with the same Zusatzzahl lie in words of
@@ -15,7 +15,7 @@ struct Zaehlbild
 {
     int n = 0;
     int worte = 0;
-    std::vector<Wort> zahl;                     // n bit sets of `worte` words: rows holding number i
+    std::vector<Zaehlwort> zahl;                     // n bit sets of `worte` words: rows holding number i
     std::vector<std::pair<int, int>> gruppe;    // per Zusatzzahl 0..10: first word, end word
 };
 
@@ -42,7 +42,7 @@ Zaehlbild zaehlbildBauen(int n, const std::vector<Reihenmaske> &reihen, const st
         const int stelle = naechste[zusatz(r)]++;
         for (Reihenmaske m = reihen[r]; m; m &= m - 1)
             b.zahl[static_cast<std::size_t>(std::countr_zero(m)) * static_cast<std::size_t>(b.worte) +
-                   static_cast<std::size_t>(stelle / 64)] |= Wort{1} << (stelle % 64);
+                   static_cast<std::size_t>(stelle / 64)] |= Zaehlwort{1} << (stelle % 64);
     }
     return b;
 }
@@ -51,26 +51,26 @@ Zaehlbild zaehlbildBauen(int n, const std::vector<Reihenmaske> &reihen, const st
 // child's, and the child's rows are counted by hits and Zusatzzahl. Compiled twice, with and
 // without the processor's bit count, and chosen when the program loads.
 __attribute__((target_clones("popcnt", "default"))) void
-knotenZaehlen(const Zaehlbild &b, const Wort *alt, const Wort *zahl, Wort *neu, int groesse, Trefferzahlen &t)
+knotenZaehlen(const Zaehlbild &b, const Zaehlwort *alt, const Zaehlwort *zahl, Zaehlwort *neu, int groesse, Trefferzahlen &t)
 {
     const auto w = static_cast<std::size_t>(b.worte);
-    const Wort *a0 = alt;
-    const Wort *a1 = alt + w;
-    const Wort *a2 = alt + 2 * w;
-    Wort *n0 = neu;
-    Wort *n1 = neu + w;
-    Wort *n2 = neu + 2 * w;
+    const Zaehlwort *a0 = alt;
+    const Zaehlwort *a1 = alt + w;
+    const Zaehlwort *a2 = alt + 2 * w;
+    Zaehlwort *n0 = neu;
+    Zaehlwort *n1 = neu + w;
+    Zaehlwort *n2 = neu + 2 * w;
     for (std::size_t z = 0; z < b.gruppe.size(); ++z) {
         std::array<std::int64_t, ZahlenProReihe + 1> s{};
         for (auto i = static_cast<std::size_t>(b.gruppe[z].first); i < static_cast<std::size_t>(b.gruppe[z].second);
              ++i) {
             // A three-bit counter per row; five hits at most, so it never overflows.
-            const Wort x = zahl[i];
-            const Wort c0 = a0[i] & x;
-            const Wort p0 = a0[i] ^ x;
-            const Wort c1 = a1[i] & c0;
-            const Wort p1 = a1[i] ^ c0;
-            const Wort p2 = a2[i] | c1;
+            const Zaehlwort x = zahl[i];
+            const Zaehlwort c0 = a0[i] & x;
+            const Zaehlwort p0 = a0[i] ^ x;
+            const Zaehlwort c1 = a1[i] & c0;
+            const Zaehlwort p1 = a1[i] ^ c0;
+            const Zaehlwort p2 = a2[i] | c1;
             n0[i] = p0;
             n1[i] = p1;
             n2[i] = p2;
@@ -149,7 +149,7 @@ public:
     }
 
 private:
-    Wort *ebene(int tiefe) { return m_ebenen.data() + static_cast<std::size_t>(tiefe) * 3 * static_cast<std::size_t>(m_b.worte); }
+    Zaehlwort *ebene(int tiefe) { return m_ebenen.data() + static_cast<std::size_t>(tiefe) * 3 * static_cast<std::size_t>(m_b.worte); }
     void hinzu(int tiefe, int zahl)
     {
         knotenZaehlen(m_b, ebene(tiefe), m_b.zahl.data() + static_cast<std::size_t>(zahl) * static_cast<std::size_t>(m_b.worte),
@@ -174,12 +174,12 @@ private:
 
     const Zaehlbild &m_b;
     Systemchancen &m_c;
-    std::vector<Wort> m_ebenen; // per depth three planes
+    std::vector<Zaehlwort> m_ebenen; // per depth three planes
     std::array<std::int64_t, ZahlenProReihe + 1> m_gewicht{};
     Trefferzahlen m_treffer{};
 };
 
-void addieren(Systemchancen &ziel, const Systemchancen &teil)
+void chancenAddieren(Systemchancen &ziel, const Systemchancen &teil)
 {
     for (std::size_t k = 0; k < ziel.mindestensEine.size(); ++k) {
         ziel.mindestensEine[k] += teil.mindestensEine[k];
@@ -240,6 +240,6 @@ std::optional<Systemchancen> SystemchancenZaehlen(int n, const std::vector<Reihe
     if (abgebrochen)
         return std::nullopt;
     for (const auto &t : teile)
-        addieren(c, t);
+        chancenAddieren(c, t);
     return c;
 }

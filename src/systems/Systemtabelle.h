@@ -13,8 +13,9 @@
 // over the numbers 1..n; the chosen numbers take their places in ascending order, so bit i of a
 // row stands for the i-th smallest chosen number, as in every system. Each entry says how it was
 // found, so the script repeats it: the search over orbits under the cyclic group of `zyklen`
-// ("-" for none) with `startwert` and `schritte`, then the plain search from that system with
-// the same start value and `nachschritte`.
+// ("-" for none, "T19" for the tabu search over the orbits of a cycle of 19) with `startwert`
+// and `schritte`, then the plain search from that system with the same start value and
+// `nachschritte`.
 struct Tabelleneintrag
 {
     int n = 0;

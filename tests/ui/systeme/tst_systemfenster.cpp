@@ -6,12 +6,14 @@
 #include "model/Tippscheindatei.h"
 #include "support/Attrappen.h"
 #include "systems/System.h"
+#include "systems/Systemtabelle.h"
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/gemeinsam/Gitter.h"
 #include "ui/gemeinsam/Nummernknoepfe.h"
 #include "ui/haupt/FrScheine.h"
 #include "ui/haupt/Hauptfenster.h"
+#include "ui/systeme/FrSystemchancen.h"
 #include "ui/systeme/Systemfenster.h"
 #include "ui/systeme/Systemlauf.h"
 #include "ui/zufall/Reihenspalte.h"
@@ -229,6 +231,34 @@ private Q_SLOTS:
                                  .arg(einsatz)});
         QVERIFY(!w.f->lauf()->laeuft());
         QCOMPARE(w.f->system().anzahl(), 0);
+    }
+
+    // Up to 20 numbers the table's system is known before anything is built: its size shows at
+    // once, the search starts from it, and the window says where the rows come from.
+    void systemAusDerTabelle()
+    {
+        Fenster w;
+        QVector<int> zahlen;
+        for (int z = 30; z < 45; ++z)
+            zahlen << z;
+        w.waehle(zahlen);
+        w.kurzsystem(QStringLiteral("4 bei 4"), 1);
+        const std::optional<Tabelleneintrag> bekannt = BekanntesSystem(15, {4, 4});
+        QVERIFY(bekannt);
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const auto reihen = static_cast<qint64>(bekannt->reihen.size());
+        QCOMPARE(w.kind<QLabel>(QStringLiteral("LVorschau"))->text(),
+                 QStringLiteral("Kurzsystem 4 bei 4: %1 Reihen aus der Systemtabelle, Einsatz %2; mindestens 273 "
+                                "Reihen n\u00F6tig")
+                     .arg(de.toString(reihen), BetragZuWaehrung(reihen * 2 * BetragProEuro, de)));
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft() && w.f->system().anzahl() > 0, 30000);
+        QVERIFY2(w.meldungen.texte().isEmpty(), qPrintable(w.meldungen.texte().join(QLatin1Char('\n'))));
+        QCOMPARE(w.f->system().anzahl(), static_cast<int>(reihen));
+        QCOMPARE(w.f->chancen()->findChild<QLabel *>(QStringLiteral("LReihen"))->text(),
+                 QStringLiteral("%1 (aus der Systemtabelle)").arg(de.toString(reihen)));
+        QVERIFY(deckt(zahlen, zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1), 4));
+        bildSichern(w.f, QStringLiteral("systeme-tabelle"));
     }
 
     // A search whose bound lies below 1,000 rows but which ends above: asked then, with the
