@@ -87,6 +87,7 @@ TFSysteme::TFSysteme(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_reihenspalte = new Reihenspalte([](Zahlenmenge &, Zahlenmenge &) {}, mitte);
     m_reihenspalte->BSave()->setText(QStringLiteral("Als Tippschein s&peichern..."));
     m_reihenspalte->LReihen()->setText(QStringLiteral("Systemreihen"));
+    m_reihenspalte->GZuf()->setAccessibleName(QStringLiteral("Systemreihen"));
     connect(m_reihenspalte->BSave(), &QPushButton::clicked, this, &TFSysteme::BSaveClick);
     connect(m_reihenspalte->SpeedButton3(), &QPushButton::clicked, this, &TFSysteme::BCsvClick);
     connect(m_reihenspalte->SpeedButton4(), &QPushButton::clicked, this, &TFSysteme::BExcelClick);
