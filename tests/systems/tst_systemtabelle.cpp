@@ -115,7 +115,7 @@ private Q_SLOTS:
         QTest::newRow("17 Zahlen, 3 bei 3") << 17 << 3 << 3;
         QTest::newRow("20 Zahlen, 4 bei 5") << 20 << 4 << 5;
         QTest::newRow("15 Zahlen, 4 bei 4") << 15 << 4 << 4;
-        QTest::newRow("10 Zahlen, 3 bei 4") << 10 << 3 << 4;
+        QTest::newRow("12 Zahlen, 2 bei 4") << 12 << 2 << 4;
     }
     void aufGewaehlteZahlen()
     {
