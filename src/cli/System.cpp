@@ -97,16 +97,16 @@ QJsonObject alsJson(const Systemergebnis &s, const QString &datei, float reihenp
         {QStringLiteral("klassen"), klassen},
         {QStringLiteral("gewinn"), Wahrscheinlichkeit(s.chancen.gewinn, MoeglicheZiehungen)},
         {QStringLiteral("garantieGreift"), Wahrscheinlichkeit(s.chancen.garantieGreift, MoeglicheZahlenreihen)},
-        {QStringLiteral("erwartungCent"),
-         static_cast<double>(s.chancen.erwartungSumme) / MoeglicheZiehungen / (BetragProEuro / 100)},
-        {QStringLiteral("einsatzCent"),
-         static_cast<double>(Systemeinsatz(s.anzahl(), reihenpreis) / (BetragProEuro / 100))}};
+        {QStringLiteral("erwartungCent"), static_cast<qint64>(ErwartungCent(s.chancen))},
+        {QStringLiteral("einsatzCent"), static_cast<qint64>(Systemeinsatz(s.anzahl(), reihenpreis) / (BetragProEuro / 100))}};
     QJsonObject json{{QStringLiteral("zahlen"), zahlen},
                      {QStringLiteral("garantie"),
                       s.garantie ? QJsonValue(QJsonObject{{QStringLiteral("richtige"), s.garantie->richtige},
                                                           {QStringLiteral("wenn"), s.garantie->wenn}})
                                  : QJsonValue(QJsonValue::Null)},
                      {QStringLiteral("untergrenze"), static_cast<qint64>(s.untergrenze)},
+                     {QStringLiteral("tabelle"), s.ausTabelle > 0 ? QJsonValue(static_cast<qint64>(s.ausTabelle))
+                                                                  : QJsonValue(QJsonValue::Null)},
                      {QStringLiteral("reihen"), reihen},
                      {QStringLiteral("chancen"), chancen},
                      {QStringLiteral("startwert"), QString::number(s.startwert)},
@@ -127,6 +127,9 @@ QString alsText(const Systemergebnis &s, float reihenpreis, const QLocale &local
             QStringLiteral(": %1 Reihen, mindestens %2 Reihen n\u00F6tig, Einsatz %3\n")
                 .arg(locale.toString(s.anzahl()), locale.toString(static_cast<qint64>(s.untergrenze)),
                      BetragZuWaehrung(Systemeinsatz(s.anzahl(), reihenpreis), locale));
+    if (s.ausTabelle > 0)
+        text += QStringLiteral("Die Suche begann mit dem System der Systemtabelle aus %1 Reihen.\n")
+                    .arg(locale.toString(static_cast<qint64>(s.ausTabelle)));
     text += GarantieText(n, s.garantie) + QLatin1Char('\n');
     const Systemkennzahlen k = SystemkennzahlenTexte(s.chancen, reihenpreis, locale);
     text += QStringLiteral("Die Garantie greift: %1\n").arg(k.garantieGreift);

@@ -1,10 +1,22 @@
 #include "systems/Systembau.h"
 
+#include "systems/Systemtabelle.h"
+
 #include <algorithm>
 #include <random>
 
 Systemergebnis SystemBauen(const Systemwunsch &wunsch, const std::atomic<bool> *abbruch,
                            const Systemsuchfortschritt &fortschritt)
+{
+    // The flag ends the search; the chances of what it found are always counted.
+    Systemergebnis e = SystemOhneChancen(wunsch, abbruch, fortschritt);
+    if (e.fehler.isEmpty())
+        SystemchancenErgaenzen(e);
+    return e;
+}
+
+Systemergebnis SystemOhneChancen(const Systemwunsch &wunsch, const std::atomic<bool> *abbruch,
+                                 const Systemsuchfortschritt &fortschritt)
 {
     Systemergebnis e;
     e.fehler = SystemPruefen(wunsch.zahlen, wunsch.garantie);
@@ -16,9 +28,15 @@ Systemergebnis SystemBauen(const Systemwunsch &wunsch, const std::atomic<bool> *
     e.startwert = wunsch.startwert;
     const int n = static_cast<int>(e.zahlen.size());
     if (wunsch.garantie) {
-        const Systemsuchergebnis s =
-            SystemSuchen({n, *wunsch.garantie, wunsch.startwert, wunsch.schritte, wunsch.millisekunden}, abbruch,
-                         fortschritt);
+        Systemsuchvorgaben v{n, *wunsch.garantie, wunsch.startwert, wunsch.schritte, wunsch.millisekunden};
+        // The table's system is where the search begins: the chosen numbers take the places of
+        // 1..n in order, which is what the rows' bits stand for anyway. The search may still
+        // find a smaller one in the time it has.
+        if (const std::optional<Tabelleneintrag> bekannt = BekanntesSystem(n, *wunsch.garantie)) {
+            v.startreihen = bekannt->reihen;
+            e.ausTabelle = static_cast<std::int64_t>(bekannt->reihen.size());
+        }
+        const Systemsuchergebnis s = SystemSuchen(v, abbruch, fortschritt);
         e.reihen = s.reihen;
         e.schritte = s.schritte;
         e.abgebrochen = s.abgebrochen;
@@ -42,8 +60,19 @@ Systemergebnis SystemBauen(const Systemwunsch &wunsch, const std::atomic<bool> *
     for (auto &zz : e.zusatzzahlen)
         zz = istZusatzzahl(wunsch.festeZusatzzahl) ? wunsch.festeZusatzzahl
                                                    : static_cast<std::uint8_t>(motor() % MaxZusatzzahl + 1);
-    e.chancen = SystemchancenBerechnen(n, e.reihen, e.zusatzzahlen, pruefung.wenn);
     return e;
+}
+
+bool SystemchancenErgaenzen(Systemergebnis &e, const std::atomic<bool> *abbruch,
+                            const Systemchancenfortschritt &fortschritt)
+{
+    const int wenn = e.garantie ? e.garantie->wenn : ZahlenProReihe;
+    std::optional<Systemchancen> c = SystemchancenZaehlen(static_cast<int>(e.zahlen.size()), e.reihen,
+                                                          e.zusatzzahlen, wenn, abbruch, fortschritt);
+    if (!c)
+        return false;
+    e.chancen = *c;
+    return true;
 }
 
 Zufallsreihen SystemAlsReihen(const Systemergebnis &system)

@@ -32,6 +32,7 @@ struct Systemergebnis
     std::vector<std::uint8_t> zusatzzahlen; // one per row
     std::uint8_t festeZusatzzahl = 0;       // the fixed one, 0 when drawn
     std::int64_t untergrenze = 0;      // the lower bound; a full system's own count
+    std::int64_t ausTabelle = 0;       // rows of the table's system the search began with; 0: none
     std::int64_t schritte = 0;
     std::uint64_t startwert = 0;
     bool abgebrochen = false;
@@ -49,6 +50,15 @@ struct Systemergebnis
 // chances. `abbruch` and `fortschritt` go to the search.
 Systemergebnis SystemBauen(const Systemwunsch &wunsch, const std::atomic<bool> *abbruch = nullptr,
                            const Systemsuchfortschritt &fortschritt = {});
+
+// SystemBauen in two steps, so a window can ask about the size the search reached before the
+// chances are counted. The first: the checked rows with their Zusatzzahlen, no chances yet.
+Systemergebnis SystemOhneChancen(const Systemwunsch &wunsch, const std::atomic<bool> *abbruch = nullptr,
+                                 const Systemsuchfortschritt &fortschritt = {});
+// The second: counts the chances of a system from the first. False when cancelled; then the
+// system keeps no chances.
+bool SystemchancenErgaenzen(Systemergebnis &system, const std::atomic<bool> *abbruch = nullptr,
+                            const Systemchancenfortschritt &fortschritt = {});
 
 // The rows as the generator holds them, for its grid model and its save and export routines.
 Zufallsreihen SystemAlsReihen(const Systemergebnis &system);

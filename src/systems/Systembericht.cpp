@@ -40,7 +40,7 @@ Gewinnbericht SystemberichtErstellen(const Systemergebnis &s, float reihenpreis,
     for (int sp = 0; sp < tabelle->spalten(); ++sp)
         chancen.tabelle.kopf << tabelle->zelle(sp, 0);
     chancen.tabelle.muster = {QStringLiteral("alle"), QStringLiteral("5 + ZZ"), QStringLiteral("2.000.000,00 \u20AC"),
-                              QStringLiteral("1 : 19.068.840"), QStringLiteral("0,0000000")};
+                              QStringLiteral("1 : 19.068.840"), QStringLiteral("0,0000000524")};
     chancen.tabelle.rechtsbuendig = {true, false, true, true, true};
     chancen.tabelle.zeilen = tabelle->zeilen() - 1;
     chancen.tabelle.zelle = [tabelle](int zeile, int spalte) { return tabelle->zelle(spalte, zeile + 1); };

@@ -4,65 +4,60 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <bit>
-#include <cmath>
 
-Systemchancen SystemchancenBerechnen(int n, const std::vector<Reihenmaske> &reihen,
-                                     const std::vector<std::uint8_t> &zusatzzahlen, int wenn)
+namespace {
+
+// a / b rounded half away from zero, for a >= 0 and b > 0.
+std::int64_t gerundetGeteilt(std::int64_t a, std::int64_t b)
 {
-    Systemchancen c;
-    c.reihen = static_cast<int>(reihen.size());
-    for (int j = wenn; j <= ZahlenProReihe; ++j)
-        c.garantieGreift += Binomialkoeffizient(n, j) * Binomialkoeffizient(MaxZahl - n, ZahlenProReihe - j);
+    return (2 * a + b) / (2 * b);
+}
 
-    // Rows by their hits and Zusatzzahl, for one subset of the chosen numbers at a time.
-    std::array<std::array<std::int64_t, MaxZusatzzahl + 1>, ZahlenProReihe + 1> mitZZ{};
-    std::array<std::int64_t, ZahlenProReihe + 1> jeTreffer{};
-    const auto auswerten = [&](Reihenmaske teil) {
-        const std::int64_t gewicht = Binomialkoeffizient(MaxZahl - n, ZahlenProReihe - std::popcount(teil));
-        if (gewicht == 0)
-            return;
-        for (auto &z : mitZZ)
-            z.fill(0);
-        jeTreffer.fill(0);
-        for (std::size_t r = 0; r < reihen.size(); ++r) {
-            const auto h = static_cast<std::size_t>(std::popcount(reihen[r] & teil));
-            ++jeTreffer[h];
-            const std::uint8_t zz = r < zusatzzahlen.size() ? zusatzzahlen[r] : 0;
-            if (istZusatzzahl(zz))
-                ++mitZZ[h][zz];
+} // namespace
+
+QString MittelText(std::int64_t guenstig, std::int64_t moeglich, const QLocale &locale)
+{
+    if (guenstig <= 0 || moeglich <= 0)
+        return QStringLiteral("0");
+    // Exact in integers: the value lies in [10^e, 10^(e+1)); three significant digits need
+    // 2 - e decimals, none once the whole part has three digits or more. No product here
+    // exceeds 1000 times `moeglich`.
+    int e = 0;
+    std::int64_t zehnHochE = 1; // 10^|e|
+    if (guenstig >= moeglich) {
+        while (moeglich * zehnHochE * 10 <= guenstig) {
+            zehnHochE *= 10;
+            ++e;
         }
-        for (int z = 1; z <= MaxZusatzzahl; ++z) {
-            bool irgendeine = false;
-            for (int h = 1; h <= ZahlenProReihe; ++h) {
-                const auto hi = static_cast<std::size_t>(h);
-                const std::int64_t passend = mitZZ[hi][static_cast<std::size_t>(z)];
-                const std::int64_t sonst = jeTreffer[hi] - passend;
-                for (const auto &[klasse, anzahl] :
-                     {std::pair{KlasseFuer(h, true), passend}, std::pair{KlasseFuer(h, false), sonst}}) {
-                    if (anzahl == 0)
-                        continue;
-                    const auto k = static_cast<std::size_t>(klasse - 1);
-                    c.mindestensEine[k] += gewicht;
-                    c.reihenSumme[k] += gewicht * anzahl;
-                    c.erwartungSumme += gewicht * anzahl * Gewinnklassen[k].Gewinn;
-                    irgendeine = true;
-                }
-            }
-            if (irgendeine)
-                c.gewinn += gewicht;
+    } else {
+        while (guenstig * zehnHochE < moeglich) {
+            zehnHochE *= 10;
+            --e;
         }
-    };
-    // Every subset of at most five of the n chosen numbers.
-    const auto rekursiv = [&](auto &&selbst, int ab, Reihenmaske teil, int groesse) -> void {
-        auswerten(teil);
-        if (groesse == ZahlenProReihe)
-            return;
-        for (int i = ab; i < n; ++i)
-            selbst(selbst, i + 1, teil | (Reihenmaske{1} << i), groesse + 1);
-    };
-    rekursiv(rekursiv, 0, 0, 0);
-    return c;
+    }
+    const int stellen = std::max(0, 2 - e);
+    std::int64_t skala = 1;
+    for (int i = 0; i < stellen; ++i)
+        skala *= 10;
+    const std::int64_t wert = gerundetGeteilt(guenstig * skala, moeglich);
+    const auto ganz = static_cast<qint64>(wert / skala);
+    QString bruch = QString::number(static_cast<qint64>(wert % skala)).rightJustified(stellen, QLatin1Char('0'));
+    while (bruch.endsWith(QLatin1Char('0')))
+        bruch.chop(1);
+    QString text = locale.toString(ganz);
+    if (!bruch.isEmpty())
+        text += locale.decimalPoint() + bruch;
+    return text;
+}
+
+std::int64_t ErwartungCent(const Systemchancen &c)
+{
+    const std::int64_t nenner = static_cast<std::int64_t>(MoeglicheZiehungen) * (BetragProEuro / 100);
+    const std::int64_t summe = c.erwartungSumme;
+    const std::int64_t betrag = gerundetGeteilt(summe < 0 ? -summe : summe, nenner);
+    return static_cast<std::int64_t>(summe < 0 ? -betrag : betrag);
 }
 
 Betrag Systemeinsatz(std::int64_t reihen, float reihenpreis)
@@ -85,20 +80,19 @@ TextTabelle SystemchancenTabelle(const Systemchancen &c, const QLocale &locale)
         t.setzeZelle(1, k + 1, Gewinnklassen[i].Bezeichnung);
         t.setzeZelle(2, k + 1, BetragZuWaehrung(Gewinnklassen[i].Gewinn, locale));
         t.setzeZelle(3, k + 1, ChanceText(c.mindestensEine[i], locale));
-        t.setzeZelle(4, k + 1,
-                     locale.toString(Wahrscheinlichkeit(c.reihenSumme[i], MoeglicheZiehungen), 'g', 4));
+        t.setzeZelle(4, k + 1, MittelText(c.reihenSumme[i], MoeglicheZiehungen, locale));
     }
     const int letzte = AnzahlGewinnklassen + 1;
     t.setzeZelle(0, letzte, QStringLiteral("alle"));
     t.setzeZelle(3, letzte, ChanceText(c.gewinn, locale));
-    t.setzeZelle(4, letzte, locale.toString(Wahrscheinlichkeit(alleReihen, MoeglicheZiehungen), 'g', 4));
+    t.setzeZelle(4, letzte, MittelText(alleReihen, MoeglicheZiehungen, locale));
     return t;
 }
 
 Systemkennzahlen SystemkennzahlenTexte(const Systemchancen &c, float reihenpreis, const QLocale &locale)
 {
     Systemkennzahlen k;
-    k.erwartung = ErwartungText(static_cast<double>(c.erwartungSumme) / MoeglicheZiehungen, locale);
+    k.erwartung = BetragZuWaehrung(ErwartungCent(c) * (BetragProEuro / 100), locale);
     k.einsatz = BetragZuWaehrung(Systemeinsatz(c.reihen, reihenpreis), locale);
     k.gewinnChance = ChanceText(c.gewinn, locale);
     // The guarantee counts sets of winning numbers; every Zusatzzahl goes with each.

@@ -9,6 +9,8 @@
 #include <QLocale>
 
 #include <array>
+#include <atomic>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -29,12 +31,24 @@ struct Systemchancen
 
 inline constexpr std::int64_t MoeglicheZahlenreihen = 1'906'884;
 
+// Called now and then from the counting thread with the parts done of all.
+using Systemchancenfortschritt = std::function<void(int erledigt, int gesamt)>;
+
 // `zahlen` ascending, `zusatzzahlen` one per row (1..10), `wenn` the m of the guarantee (5 for
 // a full system). Only the numbers a draw shares with the chosen ones matter, so it goes through
 // every subset of at most five chosen numbers, each weighted by the ways to fill the draw with
-// numbers outside them.
-Systemchancen SystemchancenBerechnen(int n, const std::vector<Reihenmaske> &reihen,
-                                     const std::vector<std::uint8_t> &zusatzzahlen, int wenn);
+// numbers outside them, and counts the rows by their hits 64 at a time: the rows are held as one
+// bit set per chosen number, and the hits of every row as three bit planes. The subsets are
+// shared among the cores. Empty when cancelled by `abbruch`.
+std::optional<Systemchancen> SystemchancenZaehlen(int n, const std::vector<Reihenmaske> &reihen,
+                                                  const std::vector<std::uint8_t> &zusatzzahlen, int wenn,
+                                                  const std::atomic<bool> *abbruch,
+                                                  const Systemchancenfortschritt &fortschritt = {});
+inline Systemchancen SystemchancenBerechnen(int n, const std::vector<Reihenmaske> &reihen,
+                                            const std::vector<std::uint8_t> &zusatzzahlen, int wenn)
+{
+    return *SystemchancenZaehlen(n, reihen, zusatzzahlen, wenn, nullptr);
+}
 
 // A probability as a number of 0..1.
 inline double Wahrscheinlichkeit(std::int64_t guenstig, std::int64_t moeglich)
@@ -47,10 +61,18 @@ inline double Wahrscheinlichkeit(std::int64_t guenstig, std::int64_t moeglich)
 // "alle" with the chance of any win and the rows that win on average.
 TextTabelle SystemchancenTabelle(const Systemchancen &chancen, const QLocale &locale);
 
+// "Reihen im Mittel": guenstig / moeglich to three significant digits, rounded half away from
+// zero, in plain decimal notation with the locale's separators and without trailing zeros
+// ("0,000000367", "0,754", "3,6", "454", "2.326"): a player cannot read "3,671E-07".
+QString MittelText(std::int64_t guenstig, std::int64_t moeglich, const QLocale &locale);
+
+// The expected amount per draw of the system in whole cents, rounded half away from zero.
+std::int64_t ErwartungCent(const Systemchancen &chancen);
+
 // The figures below the table, each a label text.
 struct Systemkennzahlen
 {
-    QString erwartung;      // expected amount per draw, currency with four decimals
+    QString erwartung;      // expected amount per draw, currency with two decimals
     QString einsatz;        // rows × price per row
     QString gewinnChance;   // "1 : 3,52"
     QString garantieGreift; // "1 : 1.234,56"

@@ -219,6 +219,9 @@ Systemsuchergebnis SystemSuchen(const Systemsuchvorgaben &v, const std::atomic<b
     const int t = v.garantie.richtige;
     Wuerfel w(v.startwert);
     Deckung d(v.n, v.garantie);
+    for (Reihenmaske r : ohneDoppelte(v.startreihen))
+        if (std::popcount(r) == ZahlenProReihe && r < (Reihenmaske{1} << v.n))
+            d.hinzu(r);
     gierigerStart(d, w, v.n, t);
     ergebnis.reihen = ohneDoppelte(d.reihen());
     const auto untergrenze = static_cast<std::size_t>(std::max(Untergrenze(v.n, v.garantie), v.ziel));

@@ -29,6 +29,9 @@ struct Systemsuchvorgaben
     std::int64_t millisekunden = 0;
     // The search ends once it has a system of at most this many rows; 0: the lower bound.
     std::int64_t ziel = 0;
+    // Rows to start from instead of the greedy start (which completes them when they fall
+    // short): a system from the table or from the search over orbits, to be made smaller.
+    std::vector<Reihenmaske> startreihen{};
 };
 
 struct Systemsuchergebnis

@@ -1075,6 +1075,9 @@ private Q_SLOTS:
         QVERIFY(qAbs(erwartet - einzelneChance * zeilen.size()) < 1e-9 * zeilen.size());
         const double gewinn = chancen.value(QStringLiteral("gewinn")).toDouble();
         QVERIFY(gewinn >= einzelneChance && gewinn <= 1.0);
+        // The expected win in whole cents: the single rows' expectations added up, rounded.
+        QCOMPARE(chancen.value(QStringLiteral("erwartungCent")).toInteger(-1),
+                 std::llround(double(ErwartungMalZiehungen()) * zeilen.size() / double(MoeglicheZiehungen) / 100.0));
 
         // The same start value and the budget it reports give the same rows.
         if (!garantie.isEmpty()) {

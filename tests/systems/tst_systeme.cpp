@@ -271,6 +271,113 @@ private Q_SLOTS:
         QCOMPARE(c.erwartungSumme, static_cast<std::int64_t>(reihen.size()) * ErwartungMalZiehungen());
     }
 
+    // Many rows in many words, shared among threads: the same counts as a plain walk that
+    // looks at every row for every subset of at most five chosen numbers.
+    void chancenVielerReihen()
+    {
+        const int n = 20;
+        Reihen reihen = Vollsystem(n);
+        std::mt19937_64 motor(11);
+        std::shuffle(reihen.begin(), reihen.end(), motor);
+        reihen.resize(1500);
+        std::vector<std::uint8_t> zz(reihen.size());
+        for (auto &z : zz)
+            z = static_cast<std::uint8_t>(motor() % 10 + 1);
+        zz[7] = 0; // a row without a valid Zusatzzahl still counts by its numbers
+        const Systemchancen c = SystemchancenBerechnen(n, reihen, zz, 4);
+
+        Systemchancen erwartet;
+        for (std::uint32_t teil = 1; teil < (1U << n); ++teil) {
+            const int k = std::popcount(teil);
+            if (k > 5)
+                continue;
+            std::int64_t gewicht = 1; // the draw's other numbers among the 29 outside
+            for (int i = 0; i < 5 - k; ++i)
+                gewicht = gewicht * (29 - i) / (i + 1);
+            for (int z = 1; z <= 10; ++z) {
+                std::array<bool, AnzahlGewinnklassen> da{};
+                for (std::size_t r = 0; r < reihen.size(); ++r) {
+                    const int klasse = KlasseFuer(std::popcount(reihen[r] & teil), zz[r] == z);
+                    if (klasse == 0)
+                        continue;
+                    da[static_cast<std::size_t>(klasse - 1)] = true;
+                    erwartet.reihenSumme[static_cast<std::size_t>(klasse - 1)] += gewicht;
+                    erwartet.erwartungSumme += gewicht * Gewinnklassen[static_cast<std::size_t>(klasse - 1)].Gewinn;
+                }
+                for (std::size_t k2 = 0; k2 < da.size(); ++k2)
+                    erwartet.mindestensEine[k2] += da[k2] ? gewicht : 0;
+                erwartet.gewinn += std::any_of(da.begin(), da.end(), [](bool b) { return b; }) ? gewicht : 0;
+            }
+        }
+        QCOMPARE(c.mindestensEine, erwartet.mindestensEine);
+        QCOMPARE(c.reihenSumme, erwartet.reihenSumme);
+        QCOMPARE(c.gewinn, erwartet.gewinn);
+        QCOMPARE(c.erwartungSumme, erwartet.erwartungSumme);
+    }
+
+    // Cancelled, the count hands back nothing; unhindered it reports every part once.
+    void chancenAbbrechen()
+    {
+        const Reihen reihen = Vollsystem(14);
+        const std::vector<std::uint8_t> zz(reihen.size(), 1);
+        std::atomic<bool> abbruch{true};
+        QVERIFY(!SystemchancenZaehlen(14, reihen, zz, 5, &abbruch).has_value());
+        abbruch = false;
+        int letzte = 0;
+        int gesamt = 0;
+        QVERIFY(SystemchancenZaehlen(14, reihen, zz, 5, &abbruch, [&](int erledigt, int alle) {
+                    QVERIFY(erledigt > letzte && erledigt <= alle);
+                    letzte = erledigt;
+                    gesamt = alle;
+                }).has_value());
+        QVERIFY(gesamt > 0);
+        QVERIFY(letzte <= gesamt);
+    }
+
+    // "Reihen im Mittel": three significant digits, half away from zero, never an exponent.
+    void mittelText_data()
+    {
+        QTest::addColumn<qint64>("guenstig");
+        QTest::addColumn<qint64>("moeglich");
+        QTest::addColumn<QString>("text");
+        const qint64 alle = MoeglicheZiehungen;
+        QTest::newRow("7 von allen") << qint64{7} << alle << QStringLiteral("0,000000367");
+        QTest::newRow("1 von allen") << qint64{1} << alle << QStringLiteral("0,0000000524");
+        QTest::newRow("0,754") << qint64{754} << qint64{1000} << QStringLiteral("0,754");
+        QTest::newRow("3,6 ohne Nullen") << qint64{3600} << qint64{1000} << QStringLiteral("3,6");
+        QTest::newRow("3,605 aufgerundet") << qint64{3605} << qint64{1000} << QStringLiteral("3,61");
+        QTest::newRow("454") << qint64{454} << qint64{1} << QStringLiteral("454");
+        QTest::newRow("454,5 aufgerundet") << qint64{4545} << qint64{10} << QStringLiteral("455");
+        QTest::newRow("ganzer Teil voll") << qint64{23264} << qint64{10} << QStringLiteral("2.326");
+        QTest::newRow("Rundung über die Stelle") << qint64{9995} << qint64{10000} << QStringLiteral("1");
+        QTest::newRow("2 von allen") << qint64{2} << alle << QStringLiteral("0,000000105");
+        QTest::newRow("knapp unter 10^-7") << qint64{999} << qint64{10'000'000'000} << QStringLiteral("0,0000000999");
+        QTest::newRow("auf 10^-7 gerundet") << qint64{9995} << qint64{100'000'000'000} << QStringLiteral("0,0000001");
+        QTest::newRow("keine") << qint64{0} << alle << QStringLiteral("0");
+    }
+    void mittelText()
+    {
+        QFETCH(qint64, guenstig);
+        QFETCH(qint64, moeglich);
+        QFETCH(QString, text);
+        QCOMPARE(MittelText(guenstig, moeglich, QLocale(QLocale::German, QLocale::Germany)), text);
+    }
+
+    // One row: its class 1 lands in one outcome of all, and the expectation shows in cents.
+    void chancentexteEinerReihe()
+    {
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const Systemchancen c = SystemchancenBerechnen(6, {0x1F}, {3}, 5);
+        const TextTabelle t = SystemchancenTabelle(c, de);
+        QCOMPARE(t.zelle(4, 1), QStringLiteral("0,0000000524"));
+        for (int z = 1; z < t.zeilen(); ++z)
+            QVERIFY2(!t.zelle(4, z).contains(QLatin1Char('E')), qPrintable(t.zelle(4, z)));
+        const auto cent = std::llround(static_cast<double>(ErwartungMalZiehungen()) / MoeglicheZiehungen / 100.0);
+        QCOMPARE(ErwartungCent(c), cent);
+        QCOMPARE(SystemkennzahlenTexte(c, 2.0F, de).erwartung, BetragZuWaehrung(cent * 100, de));
+        QVERIFY(SystemkennzahlenTexte(c, 2.0F, de).erwartung.contains(QRegularExpression(QStringLiteral("^\\d+,\\d\\d\\D*\u20AC$"))));
+    }
+
     void garantieInWorten()
     {
         QCOMPARE(GarantieText(10, Garantie{3, 4}),

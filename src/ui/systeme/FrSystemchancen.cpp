@@ -65,7 +65,13 @@ void FrSystemchancen::zeige(const Systemergebnis &s, float reihenpreis, const QL
 {
     const Systemkennzahlen k = SystemkennzahlenTexte(s.chancen, reihenpreis, locale);
     m_lGarantie->setText(GarantieText(static_cast<int>(s.zahlen.size()), s.garantie));
-    m_lReihen->setText(locale.toString(s.anzahl()));
+    // Whether the search after the table found a smaller system, or the table's stands.
+    QString reihen = locale.toString(s.anzahl());
+    if (s.ausTabelle == s.anzahl())
+        reihen += QStringLiteral(" (aus der Systemtabelle)");
+    else if (s.ausTabelle > 0)
+        reihen += QStringLiteral(" (Systemtabelle: %1)").arg(locale.toString(static_cast<qint64>(s.ausTabelle)));
+    m_lReihen->setText(reihen);
     m_lUntergrenze->setText(QStringLiteral("mindestens %1 Reihen n\u00F6tig")
                                 .arg(locale.toString(static_cast<qint64>(s.untergrenze))));
     m_lEinsatz->setText(k.einsatz);

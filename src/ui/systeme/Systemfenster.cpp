@@ -5,6 +5,7 @@
 #include "model/Dateien.h"
 #include "model/Zustand.h"
 #include "systems/Systembericht.h"
+#include "systems/Systemtabelle.h"
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Dateidialoge.h"
 #include "ui/gemeinsam/Fenster.h"
@@ -73,6 +74,7 @@ TFSysteme::TFSysteme(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Fenstertitel() + QStringLiteral(" \u2013 Systeme"));
     m_lauf = new Systemlauf(this);
+    connect(m_lauf, &Systemlauf::gesucht, this, &TFSysteme::laufGesucht);
     connect(m_lauf, &Systemlauf::beendet, this, &TFSysteme::laufBeendet);
     connect(qApp, &QCoreApplication::aboutToQuit, m_lauf, &Systemlauf::anhalten);
 
@@ -85,6 +87,7 @@ TFSysteme::TFSysteme(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_reihenspalte = new Reihenspalte([](Zahlenmenge &, Zahlenmenge &) {}, mitte);
     m_reihenspalte->BSave()->setText(QStringLiteral("Als Tippschein s&peichern..."));
     m_reihenspalte->LReihen()->setText(QStringLiteral("Systemreihen"));
+    m_reihenspalte->GZuf()->setAccessibleName(QStringLiteral("Systemreihen"));
     connect(m_reihenspalte->BSave(), &QPushButton::clicked, this, &TFSysteme::BSaveClick);
     connect(m_reihenspalte->SpeedButton3(), &QPushButton::clicked, this, &TFSysteme::BCsvClick);
     connect(m_reihenspalte->SpeedButton4(), &QPushButton::clicked, this, &TFSysteme::BExcelClick);
@@ -232,6 +235,16 @@ void TFSysteme::vorschau()
     const QStringList tm = m_cbGarantie->currentData().toString().split(QLatin1Char(':'));
     const Garantie g{tm.value(0).toInt(), tm.value(1).toInt()};
     const std::int64_t grenze = Untergrenze(n, g);
+    // The table's system is known at once; the search starts from it.
+    if (const std::optional<Tabelleneintrag> bekannt = BekanntesSystem(n, g)) {
+        const auto reihen = static_cast<qint64>(bekannt->reihen.size());
+        m_lVorschau->setText(QStringLiteral("Kurzsystem %1: %2 Reihen aus der Systemtabelle, Einsatz %3; "
+                                            "mindestens %4 Reihen n\u00F6tig")
+                                 .arg(GarantieKurz(g), l.toString(reihen),
+                                      BetragZuWaehrung(Systemeinsatz(reihen, m_zustand.Reihenpreis), l),
+                                      l.toString(static_cast<qint64>(grenze))));
+        return;
+    }
     m_lVorschau->setText(QStringLiteral("Kurzsystem %1: mindestens %2 Reihen n\u00F6tig, Einsatz ab %3")
                              .arg(GarantieKurz(g), l.toString(static_cast<qint64>(grenze)),
                                   BetragZuWaehrung(Systemeinsatz(grenze, m_zustand.Reihenpreis), l)));
@@ -306,6 +319,7 @@ void TFSysteme::BBildenClick()
         const QStringList tm = m_cbGarantie->currentData().toString().split(QLatin1Char(':'));
         wunsch.garantie = Garantie{tm.value(0).toInt(), tm.value(1).toInt()};
         wunsch.millisekunden = std::int64_t{m_eSuchzeit->value()} * 1000;
+        wunsch.schritte = m_suchschritte;
     }
     const QString fehler = SystemPruefen(wunsch.zahlen, wunsch.garantie);
     if (!fehler.isEmpty()) {
@@ -322,35 +336,17 @@ void TFSysteme::BBildenClick()
     }
     const int n = static_cast<int>(wunsch.zahlen.size());
     const std::int64_t reihen = wunsch.garantie ? Untergrenze(n, *wunsch.garantie) : VollsystemReihen(n);
-    if (reihen > FrageAbReihen) {
-        const QLocale &l = m_zustand.Formateinstellungen;
-        const QString einsatz = BetragZuWaehrung(Systemeinsatz(reihen, m_zustand.Reihenpreis), l);
-        const QString frage =
-            wunsch.garantie
-                ? QStringLiteral("Das System braucht mindestens %1 Reihen und kostet damit mindestens %2 je Ziehung.")
-                      .arg(l.toString(static_cast<qint64>(reihen)), einsatz)
-                : QStringLiteral("Das Vollsystem hat %1 Reihen und kostet %2 je Ziehung.")
-                      .arg(l.toString(static_cast<qint64>(reihen)), einsatz);
-        if (Meldungen::frageJaNein(this, frage + Absatz + QStringLiteral("Soll ich es trotzdem bilden?")) !=
-            Meldungen::Antwort::Ja)
-            return;
-    }
-    wunsch.startwert = NeuerStartwert();
+    // Asked once per run: here when the size is known before, else when the search has ended.
+    m_gefragt = reihen > FrageAbReihen;
+    if (m_gefragt && !grossesSystemBilden(reihen, !wunsch.garantie, true))
+        return;
+    wunsch.startwert = m_startwert != 0 ? m_startwert : NeuerStartwert();
 
     setzeLaufend(true);
     const QString text = wunsch.garantie ? QStringLiteral("Ich suche ein System \u2026")
                                          : QStringLiteral("Ich bilde das Vollsystem mit %1 Reihen \u2026")
                                                .arg(m_zustand.Formateinstellungen.toString(static_cast<qint64>(reihen)));
-    m_fortschritt = new QProgressDialog(text, QStringLiteral("Abbrechen"), 0, 0, this);
-    m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
-    m_fortschritt->setWindowTitle(Fenstertitel());
-    m_fortschritt->setWindowModality(Qt::WindowModal);
-    m_fortschritt->setAutoClose(false);
-    m_fortschritt->setAutoReset(false);
-    m_fortschritt->setMinimumDuration(FortschrittNachMs);
-    connect(m_fortschritt, &QProgressDialog::canceled, m_lauf, &Systemlauf::abbrechen);
-    m_fortschrittsuhr = new QTimer(this);
-    m_fortschrittsuhr->setInterval(100);
+    fortschrittZeigen(text);
     const bool suche = wunsch.garantie.has_value();
     connect(m_fortschrittsuhr, &QTimer::timeout, this, [this, suche] {
         if (!m_fortschritt || m_fortschritt->wasCanceled() || !suche)
@@ -361,22 +357,87 @@ void TFSysteme::BBildenClick()
                                             .arg(m_zustand.Formateinstellungen.toString(beste - 1),
                                                  m_zustand.Formateinstellungen.toString(beste)));
     });
-    m_fortschrittsuhr->start();
     m_lauf->starten(wunsch);
 }
 
-void TFSysteme::laufBeendet()
+bool TFSysteme::grossesSystemBilden(std::int64_t reihen, bool voll, bool mindestens)
+{
+    const QLocale &l = m_zustand.Formateinstellungen;
+    const QString einsatz = BetragZuWaehrung(Systemeinsatz(reihen, m_zustand.Reihenpreis), l);
+    const QString anzahl = l.toString(static_cast<qint64>(reihen));
+    const QString frage =
+        voll ? QStringLiteral("Das Vollsystem hat %1 Reihen und kostet %2 je Ziehung.").arg(anzahl, einsatz)
+        : mindestens
+            ? QStringLiteral("Das System braucht mindestens %1 Reihen und kostet damit mindestens %2 je Ziehung.")
+                  .arg(anzahl, einsatz)
+            : QStringLiteral("Das gefundene System hat %1 Reihen und kostet %2 je Ziehung.").arg(anzahl, einsatz);
+    return Meldungen::frageJaNein(this, frage + Absatz + QStringLiteral("Soll ich es trotzdem bilden?")) ==
+           Meldungen::Antwort::Ja;
+}
+
+void TFSysteme::fortschrittZeigen(const QString &text, int gesamt)
+{
+    fortschrittSchliessen();
+    m_fortschritt = new QProgressDialog(text, QStringLiteral("Abbrechen"), 0, gesamt, this);
+    m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    m_fortschritt->setWindowTitle(Fenstertitel());
+    m_fortschritt->setWindowModality(Qt::WindowModal);
+    m_fortschritt->setAutoClose(false);
+    m_fortschritt->setAutoReset(false);
+    m_fortschritt->setMinimumDuration(FortschrittNachMs);
+    connect(m_fortschritt, &QProgressDialog::canceled, m_lauf, &Systemlauf::abbrechen);
+    m_fortschrittsuhr = new QTimer(this);
+    m_fortschrittsuhr->setInterval(100);
+    m_fortschrittsuhr->start();
+}
+
+void TFSysteme::fortschrittSchliessen()
 {
     delete m_fortschrittsuhr;
     m_fortschrittsuhr = nullptr;
     delete m_fortschritt;
     m_fortschritt = nullptr;
-    Systemergebnis ergebnis = m_lauf->uebernehmen();
-    setzeLaufend(false);
+}
+
+void TFSysteme::laufGesucht()
+{
+    fortschrittSchliessen();
+    const Systemergebnis &ergebnis = m_lauf->ergebnis();
     if (!ergebnis.fehler.isEmpty()) {
+        setzeLaufend(false);
         Meldungen::fehler(this, abbruch(ergebnis.fehler));
         return;
     }
+    // An abbreviated system whose size was not known before: asked now, before anything shows.
+    if (!m_gefragt && ergebnis.anzahl() > FrageAbReihen) {
+        m_gefragt = true;
+        if (!grossesSystemBilden(ergebnis.anzahl(), false, false)) {
+            setzeLaufend(false);
+            return;
+        }
+    }
+    // Counting the chances of thousands of rows takes a moment: it shows how far it is.
+    fortschrittZeigen(QStringLiteral("Ich z\u00E4hle die Gewinnchancen der %1 Reihen \u2026")
+                          .arg(m_zustand.Formateinstellungen.toString(ergebnis.anzahl())),
+                      1);
+    connect(m_fortschrittsuhr, &QTimer::timeout, this, [this] {
+        if (!m_fortschritt || m_fortschritt->wasCanceled() || m_lauf->chancenGesamt() == 0)
+            return;
+        m_fortschritt->setMaximum(m_lauf->chancenGesamt());
+        m_fortschritt->setValue(m_lauf->chancenErledigt());
+    });
+    m_lauf->chancenZaehlen();
+}
+
+void TFSysteme::laufBeendet()
+{
+    fortschrittSchliessen();
+    const bool gezaehlt = m_lauf->gezaehlt();
+    Systemergebnis ergebnis = m_lauf->uebernehmen();
+    setzeLaufend(false);
+    // A cancelled count shows nothing: the system shown before stays.
+    if (!gezaehlt)
+        return;
     // A cancelled search hands back the best complete system it had found: that one shows.
     m_system = std::move(ergebnis);
     m_reihenspalte->zeigeReihen(SystemAlsReihen(m_system));

@@ -37,6 +37,13 @@ public:
     FrSystemchancen *chancen() const { return m_chancen; }
     const Systemergebnis &system() const { return m_system; }
 
+    // A step budget for the search, as "--schritte" gives the command line: with it the same
+    // start value gives the same system on any machine, and the search time only ends a search
+    // early. The window has no field for it; tests set it here. 0: none.
+    void setzeSuchschritte(std::int64_t schritte) { m_suchschritte = schritte; }
+    // The start value of the next run instead of a fresh one; 0: a fresh one.
+    void setzeStartwert(std::uint64_t startwert) { m_startwert = startwert; }
+
     // "System bilden": checks the choice, asks before a large system, starts the run.
     void BBildenClick();
     void BSaveClick();
@@ -56,6 +63,10 @@ private:
     void EinstellungenLesen();
     void EinstellungenSchreiben();
     void vorschau();
+    bool grossesSystemBilden(std::int64_t reihen, bool voll, bool mindestens);
+    void fortschrittZeigen(const QString &text, int gesamt = 0);
+    void fortschrittSchliessen();
+    void laufGesucht();
     void laufBeendet();
     void setzeLaufend(bool laufend);
     bool systemDa();
@@ -88,5 +99,8 @@ private:
     QProgressDialog *m_fortschritt = nullptr;
     QTimer *m_fortschrittsuhr = nullptr;
     Systemergebnis m_system;
+    std::int64_t m_suchschritte = 0;
+    std::uint64_t m_startwert = 0;
+    bool m_gefragt = false;
     bool m_eingelesen = false;
 };

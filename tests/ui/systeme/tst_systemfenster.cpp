@@ -6,12 +6,14 @@
 #include "model/Tippscheindatei.h"
 #include "support/Attrappen.h"
 #include "systems/System.h"
+#include "systems/Systemtabelle.h"
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/gemeinsam/Gitter.h"
 #include "ui/gemeinsam/Nummernknoepfe.h"
 #include "ui/haupt/FrScheine.h"
 #include "ui/haupt/Hauptfenster.h"
+#include "ui/systeme/FrSystemchancen.h"
 #include "ui/systeme/Systemfenster.h"
 #include "ui/systeme/Systemlauf.h"
 #include "ui/zufall/Reihenspalte.h"
@@ -105,13 +107,17 @@ class TestSystemfenster : public QObject
             for (int z : zahlen)
                 QTest::mouseClick(kind<TBZahl>(QStringLiteral("PNummer%1").arg(z)), Qt::LeftButton);
         }
-        void kurzsystem(const QString &garantie, int sekunden) const
+        // A search by its step budget and a fixed start value, so a slow machine finds the same
+        // system: the search time is the longest the field allows and never ends it.
+        void kurzsystem(const QString &garantie, std::int64_t schritte) const
         {
             kind<QRadioButton>(QStringLiteral("RBKurz"))->setChecked(true);
             auto *cb = kind<QComboBox>(QStringLiteral("CBGarantie"));
             cb->setCurrentIndex(cb->findText(garantie));
             QVERIFY(cb->currentText() == garantie);
-            kind<QSpinBox>(QStringLiteral("ESuchzeit"))->setValue(sekunden);
+            kind<QSpinBox>(QStringLiteral("ESuchzeit"))->setValue(3600);
+            f->setzeSuchschritte(schritte);
+            f->setzeStartwert(20261211);
         }
     };
 
@@ -124,7 +130,7 @@ private Q_SLOTS:
         const QVector<int> zahlen{3, 7, 12, 19, 25, 31, 33, 40, 44, 49};
         w.waehle(zahlen);
         QCOMPARE(w.kind<QLabel>(QStringLiteral("LGewaehlt"))->text(), QStringLiteral("10 Zahlen gew\u00E4hlt"));
-        w.kurzsystem(QStringLiteral("3 bei 3"), 2);
+        w.kurzsystem(QStringLiteral("3 bei 3"), 200'000);
         QVERIFY(w.kind<QLabel>(QStringLiteral("LVorschau"))->text().contains(QStringLiteral("mindestens 14 Reihen")));
         QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft(), 30000);
@@ -185,7 +191,8 @@ private Q_SLOTS:
         for (int z = 1; z <= 20; ++z)
             zahlen << 2 * z;
         w.waehle(zahlen);
-        w.kurzsystem(QStringLiteral("4 bei 5"), 3600);
+        // A budget no test waits for: only "Abbrechen" ends this search.
+        w.kurzsystem(QStringLiteral("4 bei 5"), std::int64_t{1} << 50);
         QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
         QVERIFY(w.f->lauf()->laeuft());
         QVERIFY(!w.kind<QPushButton>(QStringLiteral("BBilden"))->isEnabled());
@@ -224,6 +231,106 @@ private Q_SLOTS:
                                  .arg(einsatz)});
         QVERIFY(!w.f->lauf()->laeuft());
         QCOMPARE(w.f->system().anzahl(), 0);
+    }
+
+    // Up to 20 numbers the table's system is known before anything is built: its size shows at
+    // once, the search starts from it, and the window says where the rows come from.
+    void systemAusDerTabelle()
+    {
+        Fenster w;
+        QVector<int> zahlen;
+        for (int z = 30; z < 45; ++z)
+            zahlen << z;
+        w.waehle(zahlen);
+        w.kurzsystem(QStringLiteral("4 bei 4"), 1);
+        const std::optional<Tabelleneintrag> bekannt = BekanntesSystem(15, {4, 4});
+        QVERIFY(bekannt);
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const auto reihen = static_cast<qint64>(bekannt->reihen.size());
+        QCOMPARE(w.kind<QLabel>(QStringLiteral("LVorschau"))->text(),
+                 QStringLiteral("Kurzsystem 4 bei 4: %1 Reihen aus der Systemtabelle, Einsatz %2; mindestens 273 "
+                                "Reihen n\u00F6tig")
+                     .arg(de.toString(reihen), BetragZuWaehrung(reihen * 2 * BetragProEuro, de)));
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft() && w.f->system().anzahl() > 0, 30000);
+        QVERIFY2(w.meldungen.texte().isEmpty(), qPrintable(w.meldungen.texte().join(QLatin1Char('\n'))));
+        QCOMPARE(w.f->system().anzahl(), static_cast<int>(reihen));
+        QCOMPARE(w.f->chancen()->findChild<QLabel *>(QStringLiteral("LReihen"))->text(),
+                 QStringLiteral("%1 (aus der Systemtabelle)").arg(de.toString(reihen)));
+        QVERIFY(deckt(zahlen, zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1), 4));
+        bildSichern(w.f, QStringLiteral("systeme-tabelle"));
+    }
+
+    // A search whose bound lies below 1,000 rows but which ends above: asked then, with the
+    // size found, before anything shows. "Nein" keeps the window as it was, "Ja" shows it.
+    void grossesKurzsystemFragtNachDerSuche()
+    {
+        Fenster w;
+        QVector<int> zahlen;
+        for (int z = 1; z <= 24; ++z)
+            zahlen << 2 * z;
+        w.waehle(zahlen);
+        w.kurzsystem(QStringLiteral("4 bei 5"), 1); // the greedy start alone
+        const QLocale de(QLocale::German, QLocale::Germany);
+        for (const auto antwort : {Meldungen::Antwort::Nein, Meldungen::Antwort::Ja}) {
+            w.meldungen.eintraege.clear();
+            w.meldungen.antworten.enqueue(antwort);
+            QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft() && !w.meldungen.texte().isEmpty(), 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft(), 60000);
+            const int reihen = w.f->lauf()->ergebnis().anzahl() > 0 ? w.f->lauf()->ergebnis().anzahl()
+                                                                     : w.f->system().anzahl();
+            QVERIFY(reihen > 1000);
+            const QString einsatz = BetragZuWaehrung(std::int64_t{reihen} * 2 * BetragProEuro, de);
+            QCOMPARE(w.meldungen.texte(),
+                     QStringList{QStringLiteral("Das gefundene System hat %1 Reihen und kostet %2 je Ziehung.\n\n"
+                                                "Soll ich es trotzdem bilden?")
+                                     .arg(de.toString(reihen), einsatz)});
+            QCOMPARE(w.f->system().anzahl(), antwort == Meldungen::Antwort::Ja ? reihen : 0);
+            QVERIFY(w.kind<QPushButton>(QStringLiteral("BBilden"))->isEnabled());
+        }
+        QCOMPARE(zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1).size(), w.f->system().anzahl());
+        bildSichern(w.f, QStringLiteral("systeme-gross"));
+    }
+
+    // 30 numbers "4 bei 4": asked once, before the search; the chances of its 7,000 rows and more are
+    // counted with a progress bar, and "Abbrechen" there leaves the window as it was.
+    void chancenZaehlenAbbrechen()
+    {
+        Fenster w;
+        QVector<int> zahlen;
+        for (int z = 1; z <= 30; ++z)
+            zahlen << z;
+        w.waehle(zahlen);
+        w.kurzsystem(QStringLiteral("4 bei 4"), 1);
+        w.meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
+        w.meldungen.antworten.enqueue(Meldungen::Antwort::Ja);
+        // Right after the search the count starts; cancel it there, as a player would.
+        bool abgebrochen = false;
+        QString balkentext;
+        int reihen = 0;
+        connect(w.f->lauf(), &Systemlauf::gesucht, this, [&] {
+            auto *fortschritt = w.kind<QProgressDialog>(QStringLiteral("Fortschritt"));
+            QVERIFY(fortschritt);
+            QVERIFY(w.f->lauf()->zaehlt());
+            balkentext = fortschritt->labelText();
+            bildSichern(fortschritt, QStringLiteral("systeme-chancen-zaehlen"));
+            reihen = w.f->lauf()->ergebnis().anzahl();
+            fortschritt->findChild<QPushButton *>()->click();
+            abgebrochen = true;
+        });
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(abgebrochen && !w.f->lauf()->laeuft(), 60000);
+        QVERIFY(reihen > 7000); // the greedy start of this start value
+        QCOMPARE(balkentext, QStringLiteral("Ich z\u00E4hle die Gewinnchancen der %1 Reihen \u2026")
+                                 .arg(QLocale(QLocale::German, QLocale::Germany).toString(reihen)));
+        QCOMPARE(w.meldungen.texte().size(), 1);
+        QVERIFY(w.meldungen.texte().constFirst().startsWith(QStringLiteral("Das System braucht mindestens 5.700 Reihen")));
+        QVERIFY(!w.f->lauf()->gezaehlt());
+        QCOMPARE(w.f->system().anzahl(), 0);
+        QVERIFY(zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1).isEmpty());
+        QVERIFY(!w.kind<QProgressDialog>(QStringLiteral("Fortschritt")));
+        QVERIFY(w.kind<QPushButton>(QStringLiteral("BBilden"))->isEnabled());
     }
 
     // The choice comes from [Systeme] once and goes back there on closing.
