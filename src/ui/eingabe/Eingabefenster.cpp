@@ -76,6 +76,7 @@ QWidget *TFEingabe::baueWerkzeugleiste(Befehle &befehle)
     Befehle::schliessenKnopf(leiste, this);
     for (A art : {A::Statistik, A::Update, A::NueberK, A::Kalender, A::Rechner})
         befehle.knopf(leiste, art);
+    befehle.fensterknoepfe(leiste, this);
     auto *abstand = new QWidget(leiste);
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     leiste->addWidget(abstand);

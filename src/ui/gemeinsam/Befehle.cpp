@@ -97,6 +97,20 @@ QToolButton *Befehle::knopf(QToolBar *leiste, Art art) const
     return widget;
 }
 
+void Befehle::fensterknoepfe(QToolBar *leiste, const QWidget *fenster) const
+{
+    struct Fensterbefehl
+    {
+        Art art;
+        const char *fenstername;
+    };
+    static constexpr Fensterbefehl Fensterbefehle[] = {
+        {Art::Systeme, "FSysteme"}, {Art::Strategietest, "FStrategietest"}, {Art::Gemeinschaft, "FGemeinschaft"}};
+    for (const auto &[art, fenstername] : Fensterbefehle)
+        if (fenster->objectName() != QLatin1String(fenstername) && !leiste->actions().contains(aktion(art)))
+            knopf(leiste, art);
+}
+
 QAction *Befehle::menueeintrag(QMenu *menue, const QString &text, Art art) const
 {
     QAction *befehl = aktion(art);
@@ -160,6 +174,7 @@ QToolBar *Befehle::werkzeugleiste(QMainWindow *fenster, std::initializer_list<Ar
     schliessenKnopf(leiste, fenster, schliessenhinweis);
     for (Art art : arten)
         knopf(leiste, art);
+    fensterknoepfe(leiste, fenster);
     auto *abstand = new QWidget(leiste);
     abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     leiste->addWidget(abstand);

@@ -71,8 +71,14 @@ public:
     QToolButton *hilfeKnopf(QToolBar *leiste, QWidget *fenster, int thema,
                             const QString &hinweis = QStringLiteral("Hilfe zu diesem Fenster")) const;
 
+    // The buttons of the windows that every tool bar offers (systems, strategy test, syndicate),
+    // those `leiste` lacks, but not the one of `fenster` itself. A window added to this list
+    // reaches every tool bar at once.
+    void fensterknoepfe(QToolBar *leiste, const QWidget *fenster) const;
+
     // The tool bar along the top of a window: its close button first, then the buttons of
-    // `arten`, and at the right end the help button for `thema`.
+    // `arten` and the windows every tool bar offers, and at the right end the help button for
+    // `thema`.
     QToolBar *werkzeugleiste(QMainWindow *fenster, std::initializer_list<Art> arten, int thema,
                              const QString &hilfehinweis,
                              const QString &schliessenhinweis = QStringLiteral("Fenster schließen")) const;

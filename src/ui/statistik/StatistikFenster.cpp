@@ -50,18 +50,8 @@ TFStatistik::TFStatistik(Zustand &zustand, Befehle &befehle, QWidget *eltern)
 void TFStatistik::baueWerkzeugleiste()
 {
     using A = Befehle::Art;
-    auto *leiste = addToolBar(QStringLiteral("Werkzeuge"));
-    leiste->setObjectName(QStringLiteral("Tool1"));
-    leiste->setMovable(false);
-    leiste->setIconSize(QSize(24, 24));
-    leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Befehle::schliessenKnopf(leiste, this);
-    for (A art : {A::Eingabe, A::Update, A::NueberK, A::Kalender, A::Rechner})
-        m_befehle.knopf(leiste, art);
-    auto *abstand = new QWidget(leiste);
-    abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    leiste->addWidget(abstand);
-    m_befehle.hilfeKnopf(leiste, this, Statistikthema, QStringLiteral("Hilfe zur Statistik"));
+    m_befehle.werkzeugleiste(this, {A::Eingabe, A::Update, A::NueberK, A::Kalender, A::Rechner}, Statistikthema,
+                             QStringLiteral("Hilfe zur Statistik"));
 }
 
 void TFStatistik::baueMenue()

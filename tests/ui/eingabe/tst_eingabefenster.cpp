@@ -97,7 +97,8 @@ private Q_SLOTS:
                 leiste << k->objectName();
         QCOMPARE(leiste, (QStringList{QStringLiteral("BClose"), QStringLiteral("BStatistik"), QStringLiteral("BUpdate"),
                                       QStringLiteral("BNoverK"), QStringLiteral("BKal"), QStringLiteral("BCalc"),
-                                      QStringLiteral("BHelp")}));
+                                      QStringLiteral("BSysteme"), QStringLiteral("BStrategietest"),
+                                      QStringLiteral("BGemeinschaft"), QStringLiteral("BHelp")}));
         // The shared command: the statistics window is part of the program, so it is enabled.
         QVERIFY(e.kind<QToolButton>(QStringLiteral("BStatistik"))->isEnabled());
         auto *pc1 = e.kind<QTabWidget>(QStringLiteral("PC1"));

@@ -16,6 +16,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 // Every window of the program, walked once: on a small screen each opens inside it, and each
@@ -185,6 +187,37 @@ private Q_SLOTS:
         for (QWidget *f : alle.fenster())
             ohne << unbenannte(f);
         QVERIFY2(ohne.isEmpty(), qPrintable(ohne.join(QStringLiteral(", "))));
+    }
+
+    // The windows every tool bar offers are in every window's tool bar, but its own.
+    void jedeWerkzeugleisteHatDieFenster()
+    {
+        AlleFenster alle;
+        const QList<QPair<QString, QString>> fensterknoepfe{
+            {QStringLiteral("BSysteme"), QStringLiteral("FSysteme")},
+            {QStringLiteral("BStrategietest"), QStringLiteral("FStrategietest")},
+            {QStringLiteral("BGemeinschaft"), QStringLiteral("FGemeinschaft")}};
+        QStringList fehlt;
+        int leisten = 0;
+        for (QWidget *f : alle.fenster()) {
+            // The bars of commands, all of which offer the calculator (the update window's bar
+            // holds only its help button).
+            QStringList knoepfe;
+            for (QToolBar *leiste : f->findChildren<QToolBar *>())
+                for (QToolButton *k : leiste->findChildren<QToolButton *>())
+                    knoepfe << k->objectName();
+            if (!knoepfe.contains(QStringLiteral("BCalc")))
+                continue;
+            ++leisten;
+            for (const auto &[knopf, fenster] : fensterknoepfe)
+                if (f->objectName() != fenster && !knoepfe.contains(knopf))
+                    fehlt << f->objectName() + QLatin1Char('/') + knopf;
+            for (const auto &[knopf, fenster] : fensterknoepfe)
+                if (f->objectName() == fenster && knoepfe.contains(knopf))
+                    fehlt << f->objectName() + QStringLiteral(" opens itself");
+        }
+        QVERIFY2(leisten >= 7, qPrintable(QString::number(leisten)));
+        QVERIFY2(fehlt.isEmpty(), qPrintable(fehlt.join(QStringLiteral(", "))));
     }
 
     // A screen reader says a combo box's shown text, date lists included.

@@ -231,7 +231,8 @@ private Q_SLOTS:
             if (auto *k = qobject_cast<QToolButton *>(leiste->widgetForAction(a)))
                 knoepfe << k->objectName();
         }
-        QCOMPARE(knoepfe, texte({"BClose", "BEingabeN", "BUpdate", "BNoverK", "BKal", "BCalc", "BHelp"}));
+        QCOMPARE(knoepfe, texte({"BClose", "BEingabeN", "BUpdate", "BNoverK", "BKal", "BCalc", "BSysteme", "BStrategietest",
+                                      "BGemeinschaft", "BHelp"}));
         QStringList menues;
         for (QAction *m : w.f->menuBar()->actions()) {
             menues << m->text();
