@@ -55,9 +55,9 @@ QString ChanceText(std::int64_t guenstige, const QLocale &locale)
 
 QString ErwartungText(double zehntausendstel, const QLocale &locale)
 {
-    QString text = locale.toCurrencyString(1.0, locale.currencySymbol(), 2);
-    text.replace(locale.toString(1.0, 'f', 2), locale.toString(zehntausendstel / double(BetragProEuro), 'f', 4));
-    return text;
+    // Money shows whole cents, as every amount of the program: rounded half away from zero.
+    const Betrag cents = std::llround(zehntausendstel / double(BetragProEuro / 100));
+    return BetragZuWaehrung(cents * (BetragProEuro / 100), locale);
 }
 
 TextTabelle GewinnchancenTabelle(const QLocale &locale)

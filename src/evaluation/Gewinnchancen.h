@@ -29,8 +29,8 @@ std::int64_t ErwartungMalZiehungen(int zahlen = 5, bool mitZusatzzahl = true);
 // "-" when no outcome wins.
 QString ChanceText(std::int64_t guenstige, const QLocale &locale);
 
-// An expected amount with four decimals and the currency symbol, "0,1049 €": cents alone would
-// show the higher classes as nothing.
+// An expected amount in whole cents with the currency symbol, "0,10 €", as every amount the
+// program shows (rounded half away from zero).
 QString ErwartungText(double zehntausendstel, const QLocale &locale);
 
 // The ten classes of a proper row as a grid for the n-over-k window: a header row ("Kl.",

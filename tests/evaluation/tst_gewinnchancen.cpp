@@ -102,9 +102,12 @@ private Q_SLOTS:
 
     void erwartungstext()
     {
-        // 198.701.475.000 / 19.068.840 = 10.420,218… ten-thousandths.
-        QCOMPARE(ErwartungText(198'701'475'000.0 / MoeglicheZiehungen, deutsch), QStringLiteral("1,0420\u00A0\u20AC"));
-        QCOMPARE(ErwartungText(20'000'000'000.0 / MoeglicheZiehungen, deutsch), QStringLiteral("0,1049\u00A0\u20AC"));
+        // Whole cents, halves away from zero: 198.701.475.000 / 19.068.840 = 10.420,218…
+        // ten-thousandths = 104,2 cents; 20.000.000.000 / 19.068.840 = 10,49 cents; 0,5 cents up.
+        QCOMPARE(ErwartungText(198'701'475'000.0 / MoeglicheZiehungen, deutsch), QStringLiteral("1,04\u00A0\u20AC"));
+        QCOMPARE(ErwartungText(20'000'000'000.0 / MoeglicheZiehungen, deutsch), QStringLiteral("0,10\u00A0\u20AC"));
+        QCOMPARE(ErwartungText(50.0, deutsch), QStringLiteral("0,01\u00A0\u20AC"));
+        QCOMPARE(ErwartungText(49.0, deutsch), QStringLiteral("0,00\u00A0\u20AC"));
     }
 
     // The table of the n-over-k window. By hand from the outcomes above (of 19.068.840):
@@ -125,17 +128,17 @@ private Q_SLOTS:
         const QString e = QStringLiteral("\u00A0\u20AC");
         QCOMPARE(zeilen, QStringList({
                              QStringLiteral("Kl.|Richtige|Gewinn|Chance|Erwartung je Reihe"),
-                             QStringLiteral("1|5 + ZZ|2.000.000,00%1|1 : 19.068.840|0,1049%1").arg(e),
-                             QStringLiteral("2|5|200.000,00%1|1 : 2.118.760|0,0944%1").arg(e),
-                             QStringLiteral("3|4 + ZZ|2.000,00%1|1 : 86.676,55|0,0231%1").arg(e),
-                             QStringLiteral("4|4|200,00%1|1 : 9.630,73|0,0208%1").arg(e),
-                             QStringLiteral("5|3 + ZZ|40,00%1|1 : 2.015,73|0,0198%1").arg(e),
-                             QStringLiteral("6|3|20,00%1|1 : 223,97|0,0893%1").arg(e),
-                             QStringLiteral("7|2 + ZZ|12,00%1|1 : 143,98|0,0833%1").arg(e),
-                             QStringLiteral("8|2|6,00%1|1 : 16,00|0,3750%1").arg(e),
-                             QStringLiteral("9|1 + ZZ|2,00%1|1 : 28,09|0,0712%1").arg(e),
-                             QStringLiteral("10|1|0,50%1|1 : 3,12|0,1602%1").arg(e),
-                             QStringLiteral("alle|||1 : 2,32|1,0420%1").arg(e),
+                             QStringLiteral("1|5 + ZZ|2.000.000,00%1|1 : 19.068.840|0,10%1").arg(e),
+                             QStringLiteral("2|5|200.000,00%1|1 : 2.118.760|0,09%1").arg(e),
+                             QStringLiteral("3|4 + ZZ|2.000,00%1|1 : 86.676,55|0,02%1").arg(e),
+                             QStringLiteral("4|4|200,00%1|1 : 9.630,73|0,02%1").arg(e),
+                             QStringLiteral("5|3 + ZZ|40,00%1|1 : 2.015,73|0,02%1").arg(e),
+                             QStringLiteral("6|3|20,00%1|1 : 223,97|0,09%1").arg(e),
+                             QStringLiteral("7|2 + ZZ|12,00%1|1 : 143,98|0,08%1").arg(e),
+                             QStringLiteral("8|2|6,00%1|1 : 16,00|0,38%1").arg(e),
+                             QStringLiteral("9|1 + ZZ|2,00%1|1 : 28,09|0,07%1").arg(e),
+                             QStringLiteral("10|1|0,50%1|1 : 3,12|0,16%1").arg(e),
+                             QStringLiteral("alle|||1 : 2,32|1,04%1").arg(e),
                          }));
     }
 

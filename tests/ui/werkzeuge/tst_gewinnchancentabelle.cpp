@@ -24,7 +24,7 @@ private Q_SLOTS:
         QCOMPARE(g->model()->columnCount(), 5);
         QCOMPARE(g->model()->index(0, 3).data().toString(), QStringLiteral("1 : 19.068.840"));
         QCOMPARE(g->model()->index(10, 0).data().toString(), QStringLiteral("alle"));
-        QCOMPARE(g->model()->index(10, 4).data().toString(), QStringLiteral("1,0420\u00A0\u20AC"));
+        QCOMPARE(g->model()->index(10, 4).data().toString(), QStringLiteral("1,04\u00A0\u20AC"));
         for (int s = 0; s < 5; ++s) {
             QVERIFY(g->columnViewportPosition(s) + g->columnWidth(s) <= g->viewport()->width());
             QVERIFY(g->columnWidth(s) >= g->kopfbreite(g->model()->headerData(s, Qt::Horizontal).toString()));
