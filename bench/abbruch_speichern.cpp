@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helper of bench/abbruchtest.sh, which kills saves with SIGKILL at random moments:
 //
 //   abbruch_speichern anlegen ART     writes the first version of the file of ART (historie,

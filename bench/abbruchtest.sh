@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Kills saves of the draw history, a ticket and the settings with SIGKILL at random moments and
 # checks after each kill that the file is one of its two versions, whole ("Version B": how
 # often the killed run had finished a save of the second one). The leftovers of the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Win evaluation of a 1,000-row ticket over a run of draws: the evaluation alone, the evaluation
 // handing its blocks on without keeping them (as the command line writes them), the evaluation
 // with every text of its result list, and two references on 32-byte sets: one counts the hits

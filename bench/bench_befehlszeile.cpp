@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line over long periods, run as the program it is: `auswerten` of a 1,000-row ticket
 // over 100,000 draws as text and as JSON, a ticket of the largest size against one draw,
 // `auswerten` over 2,000 draws and `zufall 1906884` (text

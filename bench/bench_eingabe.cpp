@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The entry window's heavy paths:
 //  - 10,000 pasted lines (in the broker's "2; 12; 22; ..." style) put into the text field and
 //    transferred: tidied, checked, and filled into the table G1 of the real window;

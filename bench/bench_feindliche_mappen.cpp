@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small files that unpack to gigabytes, nest a million levels deep, repeat a long text or expand
 // blanks and entities without end, CSV files of millions of empty lines or fields, and a CSV file
 // of 600,000 draws, read as the ticket entry ("Eingabe") and as the draw import ("Import") read

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A history of 1,000,000 draws (the most the size cap lets through) with three remembered
 // tickets: the start of the main window (settings read, history loaded into every date list
 // and the table, statistics base computed, the three tabs opened, everything painted once),

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Imports of draws set side by side with their floor, the least a program can do for the same
 // result, measured in the same run:
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Counting the combinations of a 5,000-draw history: the counting by subsets against the
 // intersection of every combination with every draw, each with the search for the largest
 // and smallest count, and the two ranked lists made from the counts on their own.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The patterns: the live count of rows the generator window shows while the player changes
 // bank numbers, killers and filters (it must stay well under 50 ms), the first count, which
 // also builds the table of all rows, and the pattern tab of the statistics window for a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The statistics window on a 5,000-draw history: built and shown (period lists, counts,
 // overdue grid, pair lists, charts), and the quadruple lists of all draws counted and put
 // into their grids. Peak memory with the window open and both quadruple lists filled:

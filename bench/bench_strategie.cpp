@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The strategy test: the band of 1,000 fair histories over 1,000 draws of a 10-row ticket; four
 // strategies of about 10 rows over 2,000 draws with 1,000 fair histories; and a statistics rule's
 // rows for every draw of a 100,000-draw history without fair histories. The whole test each

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The system search and what is counted for a system: how long the search needs to reach the
 // best known sizes of C(n,5,4), how long the exact check of a 30-number system takes, and the
 // chance tables of a 1,000-row and a 7,260-row system. Each search case runs once per start value; with

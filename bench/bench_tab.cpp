@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole way from "Start" to the shown result in a ticket tab: a 1,000-row ticket
 // evaluated over a run of 520 draws, the grids and labels filled and the tab painted.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The table of system sizes for the help page and the README, and the searches that make the
 // program's own table of systems (src/systems/tabelle/, written by scripts/systemtabelle.sh).
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A workbook file of any content (xlsx, ods, xls or none of them), read as the entry window does:
 // xlsx and ods in this process, xls by the reader's child process beside this program. A file
 // the child fails on is a rejected file like any other.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A CSV file of any content, read into a tip-row table as the entry window does it.
 
 #include "Fuzzdatei.h"

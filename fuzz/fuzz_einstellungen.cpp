@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A settings file of any content, and one write to it chosen by the first byte. The value must
 // read back, and every line the write did not touch must keep its bytes.
 

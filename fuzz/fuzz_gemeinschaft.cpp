@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A syndicate file of any content: refused untouched, or opened and read whole. A file that opens
 // has balances that add up to its cash and a ledger whose parts add up to every entry; settling
 // it (as a preview) never fails for a reason other than a message.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A file of any content imported as draws against a small history, as the import does it: a
 // message alone, or draws that are all possible ones and a history that stays in date order.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An OpenDocument spreadsheet whose content.xml is any XML, read as the entry window does it.
 
 #include "Mappenpruefung.h"

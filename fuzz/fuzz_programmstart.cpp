@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A settings file of any content, used as the start uses it: the price of a row with its
 // rewrite of an old cents value, and the remembered ticket files to open.
 

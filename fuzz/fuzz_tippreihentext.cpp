@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Typed or pasted text of any content, tidied and checked as the entry window does it; the first
 // byte answers the blanks question. A row handed on must be a proper tip row.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A ticket file of any content: read into a grid, evaluated, saved and read again. What is
 // saved must read back as the same rows and shares, and a file whose records already agree on
 // the shares must be saved byte for byte.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the download server sends: a draw history body, the version file, and (from the settings)
 // the server's address. Whatever is accepted must be something the program can use safely.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An xlsx workbook whose worksheet and shared strings are any XML (the input split at its first
 // NUL byte), read as the entry window does it.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A draw history file of any content: loaded, written back byte for byte, its dates shown as
 // the date lists and the table show them, and run through the statistics and an evaluation,
 // none of which may touch memory outside their tables.

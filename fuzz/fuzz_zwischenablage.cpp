@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Clipboard text of any content, taken as a draw onto the number buttons' choice.
 
 #include "model/Ziehungseingabe.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets (fuzz/fuzz_*.cpp) with clang and runs each for a while, starting
 # from its seed corpus in fuzz/corpus/<target>/ (default 30 seconds per target):
 #   bash scripts/fuzz.sh [seconds] [target ...]

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages needed to build, run and test Quintaro Analyser.
 # Packages that are already installed are skipped.
 set -euo pipefail

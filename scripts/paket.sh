@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package quintaro-analyser_<version>_<arch>.deb and checks it the way Debian
 # checks its own packages (desktop-file-validate, appstreamcli, lintian); a finding fails.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the program (Release) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the PNG sizes of the program and ticket icons from their SVG sources in data/icons/.
 # Run after changing an SVG and commit the PNGs with it; needs rsvg-convert (librsvg2-bin).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the table of systems the program ships (src/systems/tabelle/systemtabelle.txt) with the
 # program's own searches, run by build/bin/systemtabelle:

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds and runs every test: once normally and once under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the version file of a release, which the release key then signs (see README,
 # "Releases"): scripts/versionsdatei.sh VERSION INSTALLER > verinfos.qta
 # Four records of 24 bytes: "QTA-UPD1", the installer's size (8 bytes, little-endian), 8 zero

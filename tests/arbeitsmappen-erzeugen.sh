@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the fixture workbooks of tests/data/arbeitsmappen:
 #   bash tests/arbeitsmappen-erzeugen.sh
 # - from the CSV files there, written by LibreOffice Calc itself as .xlsx, .xls and .ods. The CSV

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes hostile workbooks and CSV files into the folder given, small on the disk and huge or
 deep once read:
     python3 tests/feindliche-mappen.py FOLDER [--klein | --nur leere-zellen.xlsx]

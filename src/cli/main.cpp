@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quintaro-analyser-cli: the command line of Quintaro Analyser, on the program's own core.
 #include "cli/Aufruf.h"
 #include "cli/Ausgabe.h"

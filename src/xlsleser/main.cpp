@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quintaro-xls-leser FILE ROWS COLUMNS CELLS
 //
 // Reads the first worksheet of an .xls workbook with freexl and writes its cells to standard

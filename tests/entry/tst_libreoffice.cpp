@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spreadsheet program itself, both ways: LibreOffice Calc reads what the export writes, and
 // what Calc writes is read by the import. Calc runs headless with a private profile folder.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a user meets it: scripts/paket.sh builds it (stripped Release build) and
 # checks it with desktop-file-validate, appstreamcli and lintian; then its fields and files are

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small dialogs of the syndicate window: members, shares, payments, costs, tickets,
 // cancellations and statements.
 #include "ui/gemeinschaft/Gemeinschaftsfenster.h"

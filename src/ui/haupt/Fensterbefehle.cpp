@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which window or program each shared command opens. A command without its window stays
 // disabled (see Befehle).
 #include "ui/gemeinsam/Befehle.h"

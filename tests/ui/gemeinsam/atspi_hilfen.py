@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What the AT-SPI checks share: waiting without relying on timing, searching the tree as a screen
 reader does (by role and name or buddy label), actions, and starting the program with its sample
 data past the start window."""

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs an AT-SPI check (a Python script beside this one) against the built program: the program
 # under Xvfb with accessibility on, a private D-Bus session with its own AT-SPI bus, and the script
 # as the AT-SPI client. Usage: atspi_lauf.sh SCRIPT.py PROGRAM. Exit 77 (skipped) when a part of

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Opens the main window's date list through AT-SPI and reads it as a screen reader would.
 
 Started by datumsliste_atspi.sh inside a private D-Bus session and an Xvfb display. The program

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The generator's pattern filter and the statistics' pattern page as a screen reader user meets them.
 
 Started by musterfilter_atspi.sh inside a private D-Bus session and an Xvfb display. The program

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Quintaro Analyser authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The systems window as a screen reader user meets it.
 
 Started by systeme_atspi.sh inside a private D-Bus session and an Xvfb display; the program runs
