@@ -74,16 +74,16 @@ QString ScheinEinlesen(TextTabelle &tabelle, QString &antGes, QString &antMeine,
         return DateiFehlerText(pfad, gelesen.fehler, false);
 
     // A trailing piece shorter than a record is never read; after an error the whole rows
-    // read until then are shown.
+    // read until then are shown. Rows go from the bytes straight into the grid: a ticket of the
+    // largest size has 1.6 million of them.
     const qsizetype anzahl = gelesen.daten.size() / TNormalSchein::Groesse;
-    QVector<TNormalSchein> reihen;
-    reihen.reserve(anzahl);
-    for (qsizetype k = 0; k < anzahl; ++k)
-        reihen.append(TNormalSchein::ausBytes(gelesen.daten.constData() + k * TNormalSchein::Groesse));
+    const auto datensatz = [&gelesen](qsizetype k) {
+        return TNormalSchein::ausBytes(gelesen.daten.constData() + k * TNormalSchein::Groesse);
+    };
     const QString fehler = gelesen.fehler.isEmpty() ? QString() : DateiFehlerText(pfad, gelesen.fehler, false);
 
-    if (!reihen.isEmpty()) {
-        const TNormalSchein &erste = reihen.constFirst();
+    if (anzahl > 0) {
+        const TNormalSchein erste = datensatz(0);
         // Zero total shares would make every share a division by zero: the ticket counts as unshared.
         antGes = QString::number(erste.AntGes == 0 ? 1 : erste.AntGes);
         antMeine = QString::number(erste.Antmeine);
@@ -91,11 +91,16 @@ QString ScheinEinlesen(TextTabelle &tabelle, QString &antGes, QString &antMeine,
 
     if (tabelle.spalten() < TippreihenSpalten)
         tabelle.setzeSpalten(TippreihenSpalten);
-    tabelle.setzeZeilen(static_cast<int>(reihen.size()) + 1);
+    tabelle.setzeZeilen(static_cast<int>(anzahl) + 1);
     const int breite = tabelle.spaltenbreite(0);
-    for (int k = 1; k <= reihen.size(); ++k) {
-        const TNormalSchein &r = reihen[k - 1];
-        tabelle.setzeZelle(0, k, Zentrieren(QString::number(k), breite, textbreite));
+    // Centring measures the blank once per row number; it is measured once for all of them.
+    const int leerbreite = textbreite(QStringLiteral(" "));
+    const Textmesser messer = [&textbreite, leerbreite](const QString &t) {
+        return t == QLatin1String(" ") ? leerbreite : textbreite(t);
+    };
+    for (int k = 1; k <= anzahl; ++k) {
+        const TNormalSchein r = datensatz(k - 1);
+        tabelle.setzeZelle(0, k, Zentrieren(QString::number(k), breite, messer));
         for (int c = 1; c <= 6; ++c)
             tabelle.setzeZelle(c, k, QString::number(r.WZ[static_cast<std::size_t>(c - 1)]));
     }

@@ -31,7 +31,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
+#include <numeric>
+#include <random>
 
 namespace {
 QColor hintergrund(QTableView *g, int zeile, int spalte)
@@ -502,6 +505,68 @@ private Q_SLOTS:
         QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BKr1")), Qt::LeftButton);
         QTest::mouseClick(f.findChild<QToolButton *>(QStringLiteral("BKr2")), Qt::LeftButton); // nothing left
         QCOMPARE(pc1(f)->count(), 0);
+    }
+
+    // A ticket of 150.000 rows, row numbers up to six digits: every cell of the grid shows its
+    // record, and the class counts of one draw match a count made here, row by row.
+    void grosserScheinGanzAusgewertet()
+    {
+        Testumgebung u;
+        MeldungsRecorder meldungen;
+        DialogAttrappe dialoge;
+        u.schreibe(Dateinamen::Gewinnreihen, dreiZiehungen());
+        constexpr int Reihen = 150'000;
+        std::mt19937 zufall(27);
+        QList<Reihe> reihen;
+        std::array<int, AnzahlGewinnklassen> soll{};
+        int gewinnreihen = 0;
+        for (int i = 0; i < Reihen; ++i) {
+            std::array<std::uint8_t, 49> topf{};
+            std::iota(topf.begin(), topf.end(), std::uint8_t(1));
+            Reihe r{};
+            for (int k = 0; k < 5; ++k) {
+                std::swap(topf[std::size_t(k)], topf[std::size_t(k) + zufall() % (49 - k)]);
+                r[std::size_t(k)] = topf[std::size_t(k)];
+            }
+            r[5] = std::uint8_t(1 + zufall() % 10);
+            reihen << r;
+            // Against the newest draw {11..15}/3.
+            const int treffer = int(std::count_if(r.begin(), r.begin() + 5, [](int z) { return z >= 11 && z <= 15; }));
+            if (treffer > 0) {
+                ++soll[std::size_t((5 - treffer) * 2 + (r[5] == 3 ? 0 : 1))];
+                ++gewinnreihen;
+            }
+        }
+        u.schreibe(QStringLiteral("gross.qtt"), schein(reihen));
+        TFAuswertung f(u.zustand, u.befehle());
+        oeffnen(f, dialoge, {u.pfad(QStringLiteral("gross.qtt"))});
+        TFFrScheineN *a = rahmen(f, 0);
+        QCOMPARE(in<QLabel>(a, "LReihen")->text(), QString::number(Reihen));
+        auto *g3 = in<QTableView>(a, "G3");
+        QCOMPARE(g3->model()->rowCount(), Reihen);
+        for (int i = 0; i < Reihen; ++i) {
+            if (text(g3, i, 0).trimmed() != QString::number(i + 1))
+                QFAIL(qPrintable(QStringLiteral("row %1 numbered \"%2\"").arg(i + 1).arg(text(g3, i, 0))));
+            for (int c = 1; c <= 6; ++c)
+                if (text(g3, i, c) != QString::number(reihen[i][std::size_t(c - 1)]))
+                    QFAIL(qPrintable(QStringLiteral("row %1, column %2: \"%3\"").arg(i + 1).arg(c).arg(text(g3, i, c))));
+        }
+
+        QTest::mouseClick(in<QPushButton>(a, "BStart"), Qt::LeftButton);
+        QVERIFY(meldungen.eintraege.isEmpty());
+        QCOMPARE(in<QTableView>(a, "G3a")->model()->rowCount(), gewinnreihen);
+        auto *g5 = in<QTableView>(a, "G5");
+        for (int k = 0; k < AnzahlGewinnklassen; ++k) {
+            const QString gezeigt = text(g5, 0, k + 1).trimmed();
+            const int anzahl = gezeigt == QLatin1String("-") ? 0 : QString(gezeigt).remove(QLatin1Char('.')).toInt();
+            QCOMPARE(anzahl, soll[std::size_t(k)]);
+        }
+        // The hits of the last row are coloured like any other.
+        const Reihe &letzte = reihen.constLast();
+        for (int c = 1; c <= 5; ++c) {
+            const bool treffer = letzte[std::size_t(c - 1)] >= 11 && letzte[std::size_t(c - 1)] <= 15;
+            QCOMPARE(hintergrund(g3, Reihen - 1, c), treffer ? QColor(193, 255, 193) : QColor(Qt::white));
+        }
     }
 
     void historieMitEinerZiehung()
