@@ -41,17 +41,11 @@ bool Hintergrundlauf::starten(const QString &text, Arbeit arbeit)
         return false;
     m_steuerung.abbrechen = false;
     m_steuerung.promille = 0;
-    m_fortschritt = new QProgressDialog(text, QStringLiteral("Abbrechen"), 0, 1000, m_fenster);
-    m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    m_fortschritt = fortschrittsdialog(m_fenster, text, 1000);
     auto *balken = new QProgressBar(m_fortschritt);
     balken->setFormat(QStringLiteral("%p %")); // German puts a blank before the percent sign
     m_fortschritt->setBar(balken);
     m_fortschritt->setRange(0, 1000);
-    m_fortschritt->setWindowTitle(Fenstertitel());
-    m_fortschritt->setWindowModality(Qt::WindowModal);
-    m_fortschritt->setAutoClose(false);
-    m_fortschritt->setAutoReset(false);
-    m_fortschritt->setMinimumDuration(FortschrittNachMs);
     m_fortschritt->setValue(0);
     connect(m_fortschritt, &QProgressDialog::canceled, this, &Hintergrundlauf::abbrechen);
     m_uhr = new QTimer(this);
@@ -66,6 +60,18 @@ bool Hintergrundlauf::starten(const QString &text, Arbeit arbeit)
     connect(m_thread, &QThread::finished, this, &Hintergrundlauf::fertig);
     m_thread->start();
     return true;
+}
+
+QProgressDialog *Hintergrundlauf::fortschrittsdialog(QWidget *fenster, const QString &text, int maximum)
+{
+    auto *dialog = new QProgressDialog(text, QStringLiteral("Abbrechen"), 0, maximum, fenster);
+    dialog->setObjectName(QStringLiteral("Fortschritt"));
+    dialog->setWindowTitle(Fenstertitel());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setMinimumDuration(FortschrittNachMs);
+    return dialog;
 }
 
 void Hintergrundlauf::fertig()

@@ -51,6 +51,10 @@ public:
     // How long a run goes before its progress shows.
     static constexpr int FortschrittNachMs = 500;
 
+    // The progress dialog every long run of a window shows: modal to `fenster`, "Abbrechen",
+    // shown once the run has taken FortschrittNachMs, kept open until the run's end deletes it.
+    static QProgressDialog *fortschrittsdialog(QWidget *fenster, const QString &text, int maximum);
+
 Q_SIGNALS:
     // The run ended; `abgebrochen` when "Abbrechen" (or abbrechen()) ended it.
     void beendet(bool abgebrochen);

@@ -14,6 +14,7 @@
 #include "ui/gemeinsam/Dateidialoge.h"
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/Hintergrundlauf.h"
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/gemeinsam/ScheinSpeichern.h"
 #include "ui/gemeinsam/Steuerelemente.h"
@@ -54,8 +55,6 @@ const QString SchluesselGarantie = QStringLiteral("Garantie");
 const QString SchluesselSuchzeit = QStringLiteral("Suchzeit");
 constexpr int VorgabeSuchzeit = 10;
 constexpr int Hilfethema = 1110;
-// Progress shows only for runs that take longer than this.
-constexpr int FortschrittNachMs = 500;
 // Larger systems are built only when the user agrees to their stake.
 constexpr std::int64_t FrageAbReihen = 1000;
 const QString Systemtab = QStringLiteral("System (nicht gespeichert)");
@@ -382,13 +381,7 @@ bool TFSysteme::grossesSystemBilden(std::int64_t reihen, bool voll, bool mindest
 void TFSysteme::fortschrittZeigen(const QString &text, int gesamt)
 {
     fortschrittSchliessen();
-    m_fortschritt = new QProgressDialog(text, QStringLiteral("Abbrechen"), 0, gesamt, this);
-    m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
-    m_fortschritt->setWindowTitle(Fenstertitel());
-    m_fortschritt->setWindowModality(Qt::WindowModal);
-    m_fortschritt->setAutoClose(false);
-    m_fortschritt->setAutoReset(false);
-    m_fortschritt->setMinimumDuration(FortschrittNachMs);
+    m_fortschritt = Hintergrundlauf::fortschrittsdialog(this, text, gesamt);
     connect(m_fortschritt, &QProgressDialog::canceled, m_lauf, &Systemlauf::abbrechen);
     m_fortschrittsuhr = new QTimer(this);
     m_fortschrittsuhr->setInterval(100);

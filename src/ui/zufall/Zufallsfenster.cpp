@@ -13,6 +13,7 @@
 #include "ui/gemeinsam/Dateidialoge.h"
 #include "ui/gemeinsam/Fenster.h"
 #include "ui/gemeinsam/Gitter.h"
+#include "ui/gemeinsam/Hintergrundlauf.h"
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/gemeinsam/ScheinSpeichern.h"
 #include "ui/gemeinsam/Steuerelemente.h"
@@ -53,8 +54,6 @@ const std::array<QString, Musterarten> SchluesselFilter{QStringLiteral("Summe"),
                                                        QStringLiteral("Zehnergruppe")};
 
 constexpr int Hilfethema = 1050;
-// Progress shows only for runs that take longer than this.
-constexpr int FortschrittNachMs = 500;
 
 QString abbruch(const QString &text)
 {
@@ -396,15 +395,10 @@ void TFZufall::SpeedButton1Click()
 void TFZufall::laufStarten(const Zufallsvorgaben &vorgaben)
 {
     setzeLaufend(true);
-    m_fortschritt = new QProgressDialog(QStringLiteral("Ich bilde %1 Zufallsreihen …")
-                                            .arg(m_zustand.Formateinstellungen.toString(vorgaben.ZufReihenAnz)),
-                                        QStringLiteral("Abbrechen"), 0, vorgaben.ZufReihenAnz, this);
-    m_fortschritt->setObjectName(QStringLiteral("Fortschritt"));
-    m_fortschritt->setWindowTitle(Fenstertitel());
-    m_fortschritt->setWindowModality(Qt::WindowModal);
-    m_fortschritt->setAutoClose(false);
-    m_fortschritt->setAutoReset(false);
-    m_fortschritt->setMinimumDuration(FortschrittNachMs);
+    m_fortschritt = Hintergrundlauf::fortschrittsdialog(
+        this,
+        QStringLiteral("Ich bilde %1 Zufallsreihen …").arg(m_zustand.Formateinstellungen.toString(vorgaben.ZufReihenAnz)),
+        vorgaben.ZufReihenAnz);
     m_fortschritt->setValue(0);
     connect(m_fortschritt, &QProgressDialog::canceled, m_lauf, &Zufallslauf::abbrechen);
     m_fortschrittsuhr = new QTimer(this);
