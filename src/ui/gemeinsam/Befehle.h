@@ -91,6 +91,9 @@ Q_SIGNALS:
     // The draw history file was replaced (a download, an import): whoever shows the history
     // reloads it.
     void gewinnreihenErsetzt();
+    // A draw entered or corrected by hand in the main window was saved; the history in memory
+    // holds it already.
+    void ziehungGespeichert();
 
 private:
     void verbindeFenster();

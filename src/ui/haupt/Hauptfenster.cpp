@@ -73,6 +73,7 @@ TFAuswertung::TFAuswertung(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_ziehungsspalte->verbindeErgebnisseite(m_befehle);
     connect(m_ziehungsspalte, &Ziehungsspalte::downloadGewuenscht, this, &TFAuswertung::oeffneUpdatefenster);
     connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, m_tippauswertung, &Tippauswertung::TabsAktualisieren);
+    connect(m_ziehungsspalte, &Ziehungsspalte::ziehungGespeichert, &m_befehle, &Befehle::ziehungGespeichert);
     connect(&m_befehle, &Befehle::gewinnreihenErsetzt, this, &TFAuswertung::GewinnreihenNeuEinlesen);
     m_ziehungsspalte->GZEinlesen();
     platziereFenster(this);

@@ -128,9 +128,10 @@ TFStrategietest::TFStrategietest(Zustand &zustand, Befehle &befehle, QWidget *el
     m_leisteClose->setObjectName(QStringLiteral("BCloseLeiste"));
 
     // A replaced history (a download, an import) reaches the date lists once the main window has
-    // read it; the shown result keeps the history it was tested on.
+    // read it, a draw entered by hand at once; the shown result keeps the history it was tested on.
     connect(&m_befehle, &Befehle::gewinnreihenErsetzt, this,
             [this] { QTimer::singleShot(0, this, &TFStrategietest::ziehungenNeu); });
+    connect(&m_befehle, &Befehle::ziehungGespeichert, this, &TFStrategietest::ziehungenNeu);
     const Datumsliste daten{m_zustand.Ziehungen, std::nullopt};
     m_von->datumsliste()->setzeListe(daten);
     m_bis->datumsliste()->setzeListe(daten);

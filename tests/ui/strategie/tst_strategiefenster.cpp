@@ -406,6 +406,29 @@ private Q_SLOTS:
         QCOMPARE(w.f->ziehungsliste()->tabelle().zeilen(), 41);
     }
 
+    // A draw entered by hand in the main window reaches the date lists at once.
+    void vonHandEingetrageneZiehung()
+    {
+        Fenster w;
+        auto *von = w.kind<Datumsauswahl>(QStringLiteral("ComboVon"));
+        auto *bis = w.kind<Datumsauswahl>(QStringLiteral("ComboBis"));
+        QCOMPARE(bis->count(), 400);
+        const auto knopf = [&w](const QString &name) {
+            auto *k = w.haupt->findChild<QAbstractButton *>(name);
+            Q_ASSERT(k);
+            return k;
+        };
+        QTest::mouseClick(knopf(QStringLiteral("BHinzu")), Qt::LeftButton);
+        for (int n : {4, 15, 23, 37, 42})
+            QTest::mouseClick(knopf(QStringLiteral("PNummer%1").arg(n)), Qt::LeftButton);
+        QTest::mouseClick(knopf(QStringLiteral("PSZNummer3")), Qt::LeftButton);
+        QTest::mouseClick(knopf(QStringLiteral("SpeedButton2")), Qt::LeftButton);
+        QCOMPARE(w.u.zustand.Ziehungen.size(), 401);
+        QCOMPARE(von->count(), 401);
+        QCOMPARE(bis->count(), 401);
+        QCOMPARE(bis->itemText(400), Datum::kurz(w.u.zustand.Ziehungen.constLast().datum, w.u.zustand.Formateinstellungen));
+    }
+
     // The rows of a ticket tab open in the main window play as a "Fester Schein" without a file,
     // exactly as the file they came from, and stay with the strategy when the tab closes.
     void offenerTabAlsSchein()
