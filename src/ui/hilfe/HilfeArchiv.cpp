@@ -185,7 +185,7 @@ void HilfeArchiv::seitenLesen()
         QString titel = HilfeText::titelLesen(*html);
         if (titel.isEmpty())
             titel = datei.mid(1);
-        m_seiten.append({datei, titel, HilfeText::klartext(*html)});
+        m_seiten.append({datei, titel, HilfeText::klartext(*html), *html});
     }
 
     if (m_inhalt.isEmpty())
@@ -204,9 +204,15 @@ std::optional<QString> HilfeArchiv::text(const QString &datei) const
 
 bool HilfeArchiv::lesbar(const QString &datei) const
 {
-    return std::any_of(m_seiten.cbegin(), m_seiten.cend(), [&datei](const HilfeSeite &seite) {
-        return seite.datei.compare(datei, Qt::CaseInsensitive) == 0;
-    });
+    return seite(datei).has_value();
+}
+
+std::optional<QString> HilfeArchiv::seite(const QString &datei) const
+{
+    for (const HilfeSeite &seite : m_seiten)
+        if (seite.datei.compare(datei, Qt::CaseInsensitive) == 0)
+            return seite.html;
+    return std::nullopt;
 }
 
 QList<HilfeSeite> HilfeArchiv::suchen(const QString &eingabe) const

@@ -20,12 +20,13 @@ struct HilfeEintrag
     int ebene = 0; // 0 for the top level
 };
 
-// One page of the help file, as the search sees it.
+// One page of the help file, as it was read when the file was loaded.
 struct HilfeSeite
 {
     QString datei;
     QString titel;
-    QString text; // plain text of the page
+    QString text; // plain text of the page, for the search
+    QString html; // the page as shown
 };
 
 // The loaded help file: its pages, table of contents and search over the pages' text.
@@ -48,6 +49,9 @@ public:
     std::optional<QString> text(const QString &datei) const;
     // A page that could be read when the file was loaded.
     bool lesbar(const QString &datei) const;
+    // Such a page as it was read then. A damaged file can decode differently on a later read,
+    // so the window shows only what was checked at loading.
+    std::optional<QString> seite(const QString &datei) const;
 
     const QList<HilfeEintrag> &inhalt() const { return m_inhalt; }
     const QList<HilfeSeite> &seiten() const { return m_seiten; }

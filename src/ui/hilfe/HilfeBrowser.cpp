@@ -79,7 +79,7 @@ QVariant HilfeBrowser::loadResource(int type, const QUrl &name)
     if (!datei.startsWith(QLatin1Char('/')))
         datei.prepend(QLatin1Char('/'));
     if (type == QTextDocument::HtmlResource) {
-        if (const auto html = m_archiv.text(datei))
+        if (const auto html = m_archiv.seite(datei))
             return *html;
         if (m_archiv.enthaelt(datei))
             return hinweisSeite(QStringLiteral("Seite nicht lesbar"),
