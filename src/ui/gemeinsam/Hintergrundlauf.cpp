@@ -4,40 +4,46 @@
 
 #include "ui/gemeinsam/Hintergrundlauf.h"
 
+#include "ui/gemeinsam/Arbeitsfaden.h"
+
 #include "model/Spiel.h"
 
 #include <QApplication>
 #include <QProgressBar>
 #include <QProgressDialog>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 
-Hintergrundlauf::Hintergrundlauf(QWidget *fenster) : QObject(fenster), m_fenster(fenster)
+Hintergrundlauf::Hintergrundlauf(QWidget *fenster)
+    : QObject(fenster), m_fenster(fenster), m_faden(new Arbeitsfaden(this))
 {
+    connect(m_faden, &Arbeitsfaden::fertig, this, &Hintergrundlauf::fertig);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Hintergrundlauf::anhalten);
 }
 
 Hintergrundlauf::~Hintergrundlauf()
 {
     anhalten();
-    if (m_thread)
+    if (m_faden->laeuft())
         QApplication::restoreOverrideCursor();
-    delete m_thread;
+}
+
+bool Hintergrundlauf::laeuft() const
+{
+    return m_faden->laeuft();
 }
 
 void Hintergrundlauf::anhalten()
 {
     m_steuerung.abbrechen = true;
-    if (m_thread)
-        m_thread->wait();
+    m_faden->warten();
 }
 
 bool Hintergrundlauf::starten(const QString &text, Arbeit arbeit)
 {
-    if (m_thread)
+    if (m_faden->laeuft())
         return false;
     m_steuerung.abbrechen = false;
     m_steuerung.promille = 0;
@@ -56,10 +62,7 @@ bool Hintergrundlauf::starten(const QString &text, Arbeit arbeit)
     });
     m_uhr->start();
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    m_thread = QThread::create([this, arbeit = std::move(arbeit)] { arbeit(m_steuerung); });
-    connect(m_thread, &QThread::finished, this, &Hintergrundlauf::fertig);
-    m_thread->start();
-    return true;
+    return m_faden->starten([this, arbeit = std::move(arbeit)] { arbeit(m_steuerung); });
 }
 
 QProgressDialog *Hintergrundlauf::fortschrittsdialog(QWidget *fenster, const QString &text, int maximum)
@@ -76,9 +79,6 @@ QProgressDialog *Hintergrundlauf::fortschrittsdialog(QWidget *fenster, const QSt
 
 void Hintergrundlauf::fertig()
 {
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
     delete m_uhr;
     m_uhr = nullptr;
     delete m_fortschritt;

@@ -11,8 +11,8 @@
 #include <atomic>
 #include <functional>
 
+class Arbeitsfaden;
 class QProgressDialog;
-class QThread;
 class QTimer;
 class QWidget;
 
@@ -40,7 +40,7 @@ public:
     // Starts `arbeit` with `text` in the progress dialog; false (and nothing happens) while a
     // run is under way.
     bool starten(const QString &text, Arbeit arbeit);
-    bool laeuft() const { return m_thread != nullptr; }
+    bool laeuft() const;
     void abbrechen() { m_steuerung.abbrechen = true; }
     // Cancels a run under way and waits for its thread, without reporting its end: for a
     // program that is about to quit.
@@ -63,7 +63,7 @@ private:
     void fertig();
 
     QPointer<QWidget> m_fenster;
-    QThread *m_thread = nullptr;
+    Arbeitsfaden *m_faden = nullptr;
     QProgressDialog *m_fortschritt = nullptr;
     QTimer *m_uhr = nullptr;
     Steuerung m_steuerung;

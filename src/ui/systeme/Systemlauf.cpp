@@ -4,36 +4,39 @@
 
 #include "ui/systeme/Systemlauf.h"
 
-#include <QThread>
+#include "ui/gemeinsam/Arbeitsfaden.h"
 
-Systemlauf::Systemlauf(QObject *eltern) : QObject(eltern) {}
+Systemlauf::Systemlauf(QObject *eltern) : QObject(eltern), m_faden(new Arbeitsfaden(this))
+{
+    connect(m_faden, &Arbeitsfaden::fertig, this, &Systemlauf::fertig);
+}
 
 Systemlauf::~Systemlauf()
 {
     anhalten();
-    delete m_thread;
+}
+
+bool Systemlauf::laeuft() const
+{
+    return m_faden->laeuft();
 }
 
 void Systemlauf::anhalten()
 {
     m_abbrechen = true;
-    if (m_thread)
-        m_thread->wait();
+    m_faden->warten();
 }
 
-template <class F>
-void Systemlauf::imFaden(F &&arbeit)
+void Systemlauf::imFaden(std::function<void()> arbeit)
 {
     m_abbrechen = false;
     // Only the atomics and m_ergebnis are shared; the window reads the result after the end.
-    m_thread = QThread::create(std::forward<F>(arbeit));
-    connect(m_thread, &QThread::finished, this, &Systemlauf::fertig);
-    m_thread->start();
+    m_faden->starten(std::move(arbeit));
 }
 
 bool Systemlauf::starten(const Systemwunsch &wunsch)
 {
-    if (m_thread)
+    if (laeuft())
         return false;
     m_zaehlt = false;
     m_gezaehlt = false;
@@ -47,7 +50,7 @@ bool Systemlauf::starten(const Systemwunsch &wunsch)
 
 bool Systemlauf::chancenZaehlen()
 {
-    if (m_thread || m_ergebnis.reihen.empty())
+    if (laeuft() || m_ergebnis.reihen.empty())
         return false;
     m_zaehlt = true;
     m_erledigt = 0;
@@ -63,9 +66,6 @@ bool Systemlauf::chancenZaehlen()
 
 void Systemlauf::fertig()
 {
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
     if (m_zaehlt)
         Q_EMIT beendet();
     else

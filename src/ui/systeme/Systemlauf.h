@@ -9,8 +9,9 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 
-class QThread;
+class Arbeitsfaden;
 
 // Builds one system on a thread of its own, so the window keeps painting and answering, in two
 // steps: the search with its check, then, when the window wants it, the count of the chances.
@@ -30,7 +31,7 @@ public:
     // Counts the chances of the system found; `beendet` follows. False while a step runs or
     // when there is no system to count.
     bool chancenZaehlen();
-    bool laeuft() const { return m_thread != nullptr; }
+    bool laeuft() const;
     bool zaehlt() const { return laeuft() && m_zaehlt; }
     void abbrechen() { m_abbrechen = true; }
     // Cancels a run under way and waits for its thread, without reporting its end.
@@ -50,11 +51,10 @@ Q_SIGNALS:
     void beendet();
 
 private:
-    template <class F>
-    void imFaden(F &&arbeit);
+    void imFaden(std::function<void()> arbeit);
     void fertig();
 
-    QThread *m_thread = nullptr;
+    Arbeitsfaden *m_faden = nullptr;
     bool m_zaehlt = false;
     bool m_gezaehlt = false;
     std::atomic<bool> m_abbrechen{false};

@@ -4,30 +4,36 @@
 
 #include "ui/zufall/Zufallslauf.h"
 
-#include <QThread>
+#include "ui/gemeinsam/Arbeitsfaden.h"
 
-Zufallslauf::Zufallslauf(QObject *eltern) : QObject(eltern) {}
+Zufallslauf::Zufallslauf(QObject *eltern) : QObject(eltern), m_faden(new Arbeitsfaden(this))
+{
+    connect(m_faden, &Arbeitsfaden::fertig, this, &Zufallslauf::beendet);
+}
 
 Zufallslauf::~Zufallslauf()
 {
     anhalten();
-    delete m_thread;
+}
+
+bool Zufallslauf::laeuft() const
+{
+    return m_faden->laeuft();
 }
 
 void Zufallslauf::anhalten()
 {
     m_abbrechen = true;
-    if (m_thread)
-        m_thread->wait();
+    m_faden->warten();
 }
 
 void Zufallslauf::starten(const Zufallsvorgaben &vorgaben, std::uint64_t startwert)
 {
-    if (m_thread)
+    if (laeuft())
         return;
     m_abbrechen = false;
     m_angenommen = 0;
-    m_thread = QThread::create([this, vorgaben, startwert] {
+    m_faden->starten([this, vorgaben, startwert] {
         // Only the atomics and m_ergebnis are shared; the window reads the result after the end.
         m_ergebnis = ZufallszahlenErmitteln(vorgaben, startwert, [this](std::int32_t angenommen) {
             m_angenommen = angenommen;
@@ -36,14 +42,4 @@ void Zufallslauf::starten(const Zufallsvorgaben &vorgaben, std::uint64_t startwe
             return !m_abbrechen;
         });
     });
-    connect(m_thread, &QThread::finished, this, &Zufallslauf::fertig);
-    m_thread->start();
-}
-
-void Zufallslauf::fertig()
-{
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
-    Q_EMIT beendet();
 }

@@ -11,7 +11,7 @@
 #include <atomic>
 #include <functional>
 
-class QThread;
+class Arbeitsfaden;
 
 // Runs one generation on a thread of its own, so the window keeps painting and answering;
 // the rows accepted so far can be read at any time, and a run can be cancelled. Destroying
@@ -25,7 +25,7 @@ public:
 
     // Starts a run; ignored while one is under way.
     void starten(const Zufallsvorgaben &vorgaben, std::uint64_t startwert);
-    bool laeuft() const { return m_thread != nullptr; }
+    bool laeuft() const;
     void abbrechen() { m_abbrechen = true; }
     // Cancels a run under way and waits for its thread, without reporting its end: for a
     // program that is about to quit.
@@ -42,9 +42,7 @@ Q_SIGNALS:
     void beendet();
 
 private:
-    void fertig();
-
-    QThread *m_thread = nullptr;
+    Arbeitsfaden *m_faden = nullptr;
     std::atomic<bool> m_abbrechen{false};
     std::atomic<std::int32_t> m_angenommen{0};
     Zufallsergebnis m_ergebnis;
