@@ -4,7 +4,7 @@
 
 """Opens the main window's date list through AT-SPI and reads it as a screen reader would.
 
-Started by datumsliste_atspi.sh inside a private D-Bus session and an Xvfb display. The program
+Started by tests/ui/gemeinsam/atspi_lauf.sh inside a private D-Bus session and an Xvfb display. The program
 runs with its sample data (ten years of weekly draws); the list must be the combo box's child,
 showing while open, one item per date named by the date, the current date selected; the box
 itself is named by the date it shows and labelled by its caption.

@@ -4,7 +4,7 @@
 
 """The generator's pattern filter and the statistics' pattern page as a screen reader user meets them.
 
-Started by musterfilter_atspi.sh inside a private D-Bus session and an Xvfb display. The program
+Started by tests/ui/gemeinsam/atspi_lauf.sh inside a private D-Bus session and an Xvfb display. The program
 runs with its sample data. Through AT-SPI alone: open the generator from the tool bar, find the
 "Filter" group with its five check boxes (each with an Alt key of its own) and their named fields,
 switch the sum filter on and hear the count of possible rows fall; then open the statistics, turn

@@ -4,7 +4,7 @@
 
 """The syndicate window as a screen reader user meets it.
 
-Started by gemeinschaft_atspi.sh inside a private D-Bus session and an Xvfb display. The program
+Started by tests/ui/gemeinsam/atspi_lauf.sh inside a private D-Bus session and an Xvfb display. The program
 runs with its sample data; the command line beside it makes a syndicate of three members that
 plays the sample ticket and settles it, and the settings name it as the one used last. Through
 AT-SPI alone: open the window from the tool bar, find its pages, every control named (by its own

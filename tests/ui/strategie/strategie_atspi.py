@@ -4,7 +4,7 @@
 
 """The strategy test window as a screen reader user meets it.
 
-Started by strategie_atspi.sh inside a private D-Bus session and an Xvfb display, the program with
+Started by tests/ui/gemeinsam/atspi_lauf.sh inside a private D-Bus session and an Xvfb display, the program with
 its sample data. Through AT-SPI alone: open the window from the main window's tool bar; every
 button, field, spin box and combo box of it has a name (a combo box the text it shows, a field its
 buddy label); add the sample ticket through the dialog, whose controls are named alike; test it

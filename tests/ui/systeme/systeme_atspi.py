@@ -4,7 +4,7 @@
 
 """The systems window as a screen reader user meets it.
 
-Started by systeme_atspi.sh inside a private D-Bus session and an Xvfb display; the program runs
+Started by tests/ui/gemeinsam/atspi_lauf.sh inside a private D-Bus session and an Xvfb display; the program runs
 with its sample data. Through AT-SPI alone: open the window from the tool bar, choose 15 numbers
 by their buttons, an abbreviated system with the preset guarantee "3 bei 4", hear the size of the table's system before
 building it, build it with a search time of one second and hear its rows; on the way every

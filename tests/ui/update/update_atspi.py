@@ -4,7 +4,7 @@
 
 """The update window as a screen reader user meets it.
 
-Started by update_atspi.sh inside a private D-Bus session and an Xvfb display, the program with
+Started by tests/ui/gemeinsam/atspi_lauf.sh inside a private D-Bus session and an Xvfb display, the program with
 its sample data. Through AT-SPI alone: open the update window from the tool bar and find, in its
 group "Programmversion auf Aktualität prüfen", every button by its name and the two version
 fields by their buddy labels; the note "(älter)" stays out of sight until a check finds an older
