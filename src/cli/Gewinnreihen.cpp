@@ -8,10 +8,10 @@
 
 #include "entry/Gewinnreihendatei.h"
 #include "model/Dateien.h"
-#include "model/Datum.h"
 #include "model/Datensperre.h"
-#include "model/Spiel.h"
+#include "model/Datum.h"
 #include "model/Gewinnreihenschutz.h"
+#include "model/Spiel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -102,7 +102,8 @@ bool vorschauJsonAusgeben(const Gewinnreihenimport &i, const QString &datei, con
         aus.zahl(a.zeile);
         aus.schreibe('}');
     });
-    aus.schreibe(QByteArrayLiteral("    \"datei\": ") + QJsonDocument(QJsonArray{datei}).toJson(QJsonDocument::Compact).mid(1).chopped(1) +
+    aus.schreibe(QByteArrayLiteral("    \"datei\": ") +
+                 QJsonDocument(QJsonArray{datei}).toJson(QJsonDocument::Compact).mid(1).chopped(1) +
                  QByteArrayLiteral(",\n    \"gleich\": "));
     aus.zahl(i.gleiche);
     aus.schreibe(QByteArrayLiteral(",\n"));
@@ -237,9 +238,7 @@ int importieren(const Aufruf &a, const QString &datei)
         const Gewinnreihenimport frisch = GewinnreihenLesen(datei, jetzt.ziehungen, locale);
         if (!frisch.meldung.isEmpty())
             return Ablehnen(frisch.meldung);
-        QByteArray daten;
-        for (const TGewZahlen &z : GewinnreihenUebernehmen(jetzt.ziehungen, frisch, ersetzen))
-            daten += z.alsBytes();
+        const QByteArray daten = ZiehungenAlsBytes(GewinnreihenUebernehmen(jetzt.ziehungen, frisch, ersetzen));
         // Someone removed or replaced the lock file meanwhile: then it keeps nobody out any more.
         if (!sperre.nochGueltig())
             return Ablehnen(QStringLiteral("Die Sperrdatei \u201E%1\u201C des Datenordners wurde entfernt oder "
@@ -256,14 +255,15 @@ int importieren(const Aufruf &a, const QString &datei)
     }
     const bool vorschau = a.hat(QStringLiteral("vorschau"));
     const bool geschrieben =
-        a.json ? vorschauJsonAusgeben(import, datei,
-                                      vorschau ? QJsonValue()
-                                               : QJsonObject{{QStringLiteral("neu"), neu},
-                                                             {QStringLiteral("ersetzt"), ersetzt}})
-               : vorschauTextAusgeben(import, vorschau ? QStringLiteral("\nNur Vorschau: nichts ge\u00E4ndert.")
-                                                       : QStringLiteral("\n%1 neue Ziehungen \u00FCbernommen, %2 ersetzt.")
-                                                             .arg(neu)
-                                                             .arg(ersetzt));
+        a.json
+            ? vorschauJsonAusgeben(
+                  import, datei,
+                  vorschau ? QJsonValue()
+                           : QJsonObject{{QStringLiteral("neu"), neu}, {QStringLiteral("ersetzt"), ersetzt}})
+            : vorschauTextAusgeben(
+                  import,
+                  vorschau ? QStringLiteral("\nNur Vorschau: nichts ge\u00E4ndert.")
+                           : QStringLiteral("\n%1 neue Ziehungen \u00FCbernommen, %2 ersetzt.").arg(neu).arg(ersetzt));
     return geschrieben ? Erfolg : AusgabeFehlgeschlagen();
 }
 

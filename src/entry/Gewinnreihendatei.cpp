@@ -132,8 +132,8 @@ struct Zeilenfelder
 {
     static constexpr int Behalten = 16;
     QVarLengthArray<Feld, Behalten> felder;
-    qsizetype anzahl = 0; // fields, without the empty ones after the seventh and the last value
-    qsizetype gefuellt = 0; // fields that are not empty
+    qsizetype anzahl = 0;                    // fields, without the empty ones after the seventh and the last value
+    qsizetype gefuellt = 0;                  // fields that are not empty
     std::array<QString, Behalten> entquotet; // fields whose doubled quotes were undone
 
     void leeren()
@@ -217,6 +217,8 @@ struct Zeilenergebnis
     QString grund;
 };
 
+std::optional<QDate> datumDesFelds(QStringView t, const QLocale &locale);
+
 Zeilenergebnis ziehungAusFeldern(const Zeilenfelder &z, const QLocale &locale)
 {
     Zeilenergebnis e;
@@ -240,7 +242,7 @@ Zeilenergebnis ziehungAusFeldern(const Zeilenfelder &z, const QLocale &locale)
         }
     }
     const QStringView datumstext = z.feld(0).text;
-    const std::optional<QDate> datum = ZiehungsdatumLesen(datumstext.toString(), locale);
+    const std::optional<QDate> datum = datumDesFelds(datumstext.trimmed(), locale);
     if (!datum) {
         e.grund = QStringLiteral("\u201E%1\u201C ist kein Datum.").arg(datumstext);
         return e;
@@ -367,7 +369,8 @@ Formatprobe nachFormat(QStringView text, QStringView format, QDate &datum)
             if (zahlDavor)
                 return Formatprobe::Unbekannt;
             int wert = 0, ziffern = 0;
-            while (ziffern < hoechstens && t < text.size() && text[t] >= QLatin1Char('0') && text[t] <= QLatin1Char('9')) {
+            while (ziffern < hoechstens && t < text.size() && text[t] >= QLatin1Char('0') &&
+                   text[t] <= QLatin1Char('9')) {
                 wert = wert * 10 + (text[t].unicode() - u'0');
                 ++ziffern;
                 ++t;
@@ -426,8 +429,8 @@ std::optional<QDate> tagesnummer(double tag)
 std::optional<QDate> datumSchnell(QStringView t, const QLocale &locale, const QString &kurz4, const QString &kurz)
 {
     QDate datum;
-    for (const QStringView format : {QStringView(u"yyyy-MM-dd"), QStringView(u"dd.MM.yyyy"),
-                                     QStringView(u"d.M.yyyy"), QStringView(kurz4)}) {
+    for (const QStringView format :
+         {QStringView(u"yyyy-MM-dd"), QStringView(u"dd.MM.yyyy"), QStringView(u"d.M.yyyy"), QStringView(kurz4)}) {
         const Formatprobe p = nachFormat(t, format, datum);
         if (p == Formatprobe::Passt)
             return datum;
@@ -445,7 +448,8 @@ std::optional<QDate> datumSchnell(QStringView t, const QLocale &locale, const QS
     for (qsizetype i = 0; i < t.size(); ++i) {
         if (t[i] >= QLatin1Char('0') && t[i] <= QLatin1Char('9'))
             continue;
-        if (t[i] == komma && punkt < 0 && i > 0 && i + 1 < t.size() && (komma == QLatin1Char('.') || komma == QLatin1Char(',')))
+        if (t[i] == komma && punkt < 0 && i > 0 && i + 1 < t.size() &&
+            (komma == QLatin1Char('.') || komma == QLatin1Char(',')))
             punkt = i;
         else
             return std::nullopt;
@@ -477,6 +481,21 @@ const Kurzformate &kurzformate(const QLocale &locale)
     return *formate;
 }
 
+} // namespace
+
+namespace {
+// A date field as the readers hand it over, trimmed already.
+std::optional<QDate> datumDesFelds(QStringView t, const QLocale &locale)
+{
+    if (t.isEmpty())
+        return std::nullopt;
+    const Kurzformate &formate = kurzformate(locale);
+    // The formats the program itself writes, read exactly and quickly; the general parser only
+    // for what they don't cover.
+    if (const std::optional<QDate> schnell = datumSchnell(t, locale, formate.kurz4, formate.kurz))
+        return schnell->isValid() ? schnell : std::nullopt;
+    return ZiehungsdatumLesen(t.toString(), locale);
+}
 } // namespace
 
 std::optional<QDate> ZiehungsdatumLesen(const QString &text, const QLocale &locale)
@@ -567,8 +586,8 @@ public:
             std::size_t erste = k - 1;
             while (erste > 0 && doppelt[std::size_t(reihenfolge[erste])])
                 --erste;
-            zweite.push_back({jetzt.zeile, m_gelesen[std::size_t(reihenfolge[erste])].zeile,
-                              std::size_t(reihenfolge[k])});
+            zweite.push_back(
+                {jetzt.zeile, m_gelesen[std::size_t(reihenfolge[erste])].zeile, std::size_t(reihenfolge[k])});
         }
         std::sort(zweite.begin(), zweite.end(), [](const Zweite &a, const Zweite &b) { return a.index < b.index; });
         for (const Zweite &z : zweite) {
@@ -713,8 +732,9 @@ Gewinnreihenimport GewinnreihenLesen(const QString &datei, const QVector<TGewZah
     } else {
         const std::optional<QString> text = csvText(inhalt.daten);
         if (!text) {
-            import.meldung = abbruch(
-                QStringLiteral("Die Datei \u201E%1\u201C ist weder eine CSV-Datei noch eine Arbeitsmappe.").arg(name(datei)));
+            import.meldung =
+                abbruch(QStringLiteral("Die Datei \u201E%1\u201C ist weder eine CSV-Datei noch eine Arbeitsmappe.")
+                            .arg(name(datei)));
             return import;
         }
         inhalt.daten = QByteArray();

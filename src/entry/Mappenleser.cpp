@@ -10,9 +10,11 @@
 #include <QHash>
 #include <QVarLengthArray>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -218,7 +220,15 @@ public:
     };
     QVarLengthArray<Eintrag, 8> eintraege;
 
-    QString wert(const char *name) const
+    // Names are mostly literals: their length is known without a search.
+    template <std::size_t N> QString wert(const char (&name)[N]) const { return wert(QByteArrayView(name, N - 1)); }
+    template <std::size_t N> bool hat(const char (&name)[N]) const { return hat(QByteArrayView(name, N - 1)); }
+    template <std::size_t N> QByteArrayView roh(const char (&name)[N], QByteArray &platz) const
+    {
+        return roh(QByteArrayView(name, N - 1), platz);
+    }
+
+    QString wert(QByteArrayView name) const
     {
         QString text;
         for (const Eintrag &e : eintraege)
@@ -228,12 +238,12 @@ public:
             }
         return text;
     }
-    bool hat(const char *name) const
+    bool hat(QByteArrayView name) const
     {
         return std::any_of(eintraege.cbegin(), eintraege.cend(), [name](const Eintrag &e) { return e.name == name; });
     }
     // The value as written, for the short values of a cell; one with a reference is decoded.
-    QByteArrayView roh(const char *name, QByteArray &platz) const
+    QByteArrayView roh(QByteArrayView name, QByteArray &platz) const
     {
         for (const Eintrag &e : eintraege)
             if (e.name == name) {
@@ -249,14 +259,25 @@ public:
 // The part of a name after its namespace prefix.
 QByteArrayView lokalerName(QByteArrayView name)
 {
-    const qsizetype doppelpunkt = name.lastIndexOf(':');
-    return doppelpunkt < 0 ? name : name.sliced(doppelpunkt + 1);
+    // Names are short: a plain loop beats the general search.
+    for (qsizetype i = name.size() - 1; i >= 0; --i)
+        if (name[i] == ':')
+            return name.sliced(i + 1);
+    return name;
 }
 
+// Whether a byte may be part of a name; asked for every byte of every tag, so by a table.
 bool namenszeichen(char c)
 {
-    return c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '/' && c != '>' && c != '=' && c != '<' &&
-           c != '"' && c != '\'' && c != '&';
+    static constexpr auto Tabelle = [] {
+        std::array<bool, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[std::size_t(i)] = true;
+        for (const char k : {' ', '\t', '\n', '\r', '/', '>', '=', '<', '"', '\'', '&'})
+            t[std::size_t(static_cast<unsigned char>(k))] = false;
+        return t;
+    }();
+    return Tabelle[static_cast<unsigned char>(c)];
 }
 
 // One XML part of a workbook, read token by token while it is unpacked: only a piece of the
@@ -337,7 +358,8 @@ public:
         }
     }
 
-    bool beginnt(const char *name) const { return m_art == Art::Anfang && m_name == name; }
+    bool beginnt(QByteArrayView name) const { return m_art == Art::Anfang && m_name == name; }
+    template <std::size_t N> bool beginnt(const char (&name)[N]) const { return beginnt(QByteArrayView(name, N - 1)); }
     bool beginnt() const { return m_art == Art::Anfang; }
     bool endet(int tiefe) const { return m_art == Art::Ende && m_tiefe == tiefe; }
     bool istText() const { return m_art == Art::Text; }
@@ -358,7 +380,10 @@ public:
     }
     // The attributes of the element just begun.
     const Attributliste &attribute() const { return m_attribute; }
-    QString attribut(const char *name) const { return m_attribute.wert(name); }
+    template <std::size_t N> QString attribut(const char (&name)[N]) const
+    {
+        return m_attribute.wert(QByteArrayView(name, N - 1));
+    }
     const QString &fehler() const { return m_fehler; }
 
 private:
@@ -430,9 +455,10 @@ private:
                 return Stand::Token;
             }
             if (rest.startsWith("<!")) {
-                m_fehler = QStringLiteral("Der Teil \u201E%1\u201C enth\u00E4lt eine Dokumenttypdefinition; so schreibt "
-                                          "kein Tabellenprogramm.")
-                               .arg(m_teil);
+                m_fehler =
+                    QStringLiteral("Der Teil \u201E%1\u201C enth\u00E4lt eine Dokumenttypdefinition; so schreibt "
+                                   "kein Tabellenprogramm.")
+                        .arg(m_teil);
                 return Stand::Fehler;
             }
         }
@@ -499,8 +525,7 @@ private:
             // A few attributes are all a spreadsheet program writes on an element.
             if (m_attribute.eintraege.size() >= 256)
                 return fehlerhaft(QStringLiteral("zu viele Attribute"));
-            m_attribute.eintraege.append(
-                {lokalerName(QByteArrayView(d + anfang, namensende - anfang)), wert});
+            m_attribute.eintraege.append({lokalerName(QByteArrayView(d + anfang, namensende - anfang)), wert});
             p = ende + 1;
         }
         if (m_namen.empty() && m_wurzel)
@@ -527,7 +552,7 @@ private:
     qsizetype m_pos = 0;
     bool m_zuEnde = false;
     Art m_art = Art::Nichts;
-    QByteArrayView m_name;          // local name of the element begun or ended
+    QByteArrayView m_name;            // local name of the element begun or ended
     std::vector<std::string> m_namen; // the open elements, to match their ends
     Attributliste m_attribute;
     QByteArrayView m_roh; // of a text token
@@ -910,8 +935,7 @@ bool datumsstileLesen(const ZipArchiv &archiv, const Importgrenzen &grenzen, std
 // Days from 1 January 1904, the start of the other date system, to 30 December 1899.
 constexpr double Tage1904 = 1462.0;
 
-Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const Importgrenzen &grenzen,
-                         Zeilenziel &ziel)
+Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const Importgrenzen &grenzen, Zeilenziel &ziel)
 {
     Mappenergebnis ergebnis;
     Mappenangaben angaben;
@@ -934,7 +958,10 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
     qint64 zeile = 0;
     qint64 spalte = 0;
     bool inZelle = false;
-    QByteArray typ;
+    // The cell's type attribute: numbers (none, "n" and unknown ones), shared strings ("s"), inline
+    // strings, truth values ("b"), a formula's text ("str"), errors and ISO dates ("e", "d").
+    enum class Zelltyp { Zahl, Gemeinsam, Inline, Wahrheit, Formeltext, Text };
+    Zelltyp typ = Zelltyp::Zahl;
     int stil = 0;
     bool inWert = false;
     bool formel = false;
@@ -976,7 +1003,12 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
                     s = spalte + 1;
                 spalte = s;
                 const QByteArrayView t = a.roh("t", platz);
-                typ = t.size() <= 9 ? QByteArray(t.data(), t.size()) : QByteArray("?");
+                typ = t == "s"               ? Zelltyp::Gemeinsam
+                      : t == "inlineStr"     ? Zelltyp::Inline
+                      : t == "b"             ? Zelltyp::Wahrheit
+                      : t == "str"           ? Zelltyp::Formeltext
+                      : t == "e" || t == "d" ? Zelltyp::Text
+                                             : Zelltyp::Zahl;
                 stil = angaben.datum1904 ? a.wert("s").toInt() : 0;
                 wert.leeren();
                 formel = false;
@@ -1001,16 +1033,16 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
             continue;
         inZelle = false;
         feld.leeren();
-        if (typ == "s") {
+        if (typ == Zelltyp::Gemeinsam) {
             const std::optional<double> i = zahlLesen(wert.text());
             if (i && *i >= 0 && *i < 1e15 && !gemeinsame.text(static_cast<qint64>(*i), feld, ergebnis.fehler))
                 return ergebnis;
-        } else if (typ == "inlineStr") {
+        } else if (typ == Zelltyp::Inline) {
             inline_.text().nach(feld);
-        } else if (typ == "b") {
+        } else if (typ == Zelltyp::Wahrheit) {
             if (!wert.text().isEmpty())
                 feld.anhaengen(wahrheitswert(wert.text() != QLatin1String("0")));
-        } else if (typ == "str" || typ == "e" || typ == "d") {
+        } else if (typ == Zelltyp::Formeltext || typ == Zelltyp::Text) {
             wert.nach(feld);
         } else if (!wert.text().isEmpty()) {
             const std::optional<double> tage = zahlLesen(wert.text());
@@ -1021,8 +1053,8 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
             else
                 zahlAnhaengen(wert.text(), locale, feld);
         }
-        if (formel && wert.text().isEmpty() && typ != "inlineStr" && typ != "str" && zeile >= 1 && spalte >= 1 &&
-            zeile <= grenzen.zeilen && spalte <= grenzen.spalten) {
+        if (formel && wert.text().isEmpty() && typ != Zelltyp::Inline && typ != Zelltyp::Formeltext && zeile >= 1 &&
+            spalte >= 1 && zeile <= grenzen.zeilen && spalte <= grenzen.spalten) {
             ergebnis.fehler = formelOhneWert(static_cast<int>(zeile), static_cast<int>(spalte));
             return ergebnis;
         }
@@ -1041,10 +1073,13 @@ Mappenergebnis xlsxLesen(const ZipArchiv &archiv, const QLocale &locale, const I
 // The cell being read: its attributes, then the text of its paragraphs.
 struct Odszelle
 {
-    QString typ;
-    QString wert;
-    QString datum;
-    QString wahrheit;
+    enum class Typ { Keiner, Zahl, Wahrheit, Datum, Anderer };
+
+    Typ typ = Typ::Keiner;
+    QString wert;      // of a number
+    QString datum;     // of a date, "yyyy-MM-dd" when `tag` is valid
+    bool wahr = false; // of a truth value
+    QDate tag;         // of a date that makes one
     bool formel = false;
     bool hatWert = false;
     qint64 spaltenWdh = 1;
@@ -1053,19 +1088,75 @@ struct Odszelle
 
     void beginnen(const Attributliste &a)
     {
-        typ = a.wert("value-type").left(16);
-        wert = a.wert("value").left(MaxFeldtext + 1);
-        datum = a.wert("date-value").left(MaxFeldtext);
-        wahrheit = a.wert("boolean-value").left(8);
+        QByteArray platz;
+        QByteArrayView art = a.roh("value-type", platz);
+        art = art.first(std::min<qsizetype>(art.size(), 16));
+        typ = art.isEmpty()                                                ? Typ::Keiner
+              : art == "float" || art == "percentage" || art == "currency" ? Typ::Zahl
+              : art == "boolean"                                           ? Typ::Wahrheit
+              : art == "date"                                              ? Typ::Datum
+                                                                           : Typ::Anderer;
+        wert.resize(0);
+        datum.resize(0);
+        tag = QDate();
+        if (typ == Typ::Zahl)
+            wert = a.wert("value").left(MaxFeldtext + 1);
+        else if (typ == Typ::Wahrheit)
+            wahr = a.wert("boolean-value").left(8) == QLatin1String("true");
+        else if (typ == Typ::Datum)
+            datumLesen(a.roh("date-value", platz));
         formel = a.hat("formula");
         // A spreadsheet program writes the type of every result; a formula without one was
         // never calculated.
         hatWert = a.hat("value-type");
-        spaltenWdh = wiederholungen(a.wert("number-columns-repeated"));
+        spaltenWdh = wiederholungen(a.roh("number-columns-repeated", platz));
         text.leeren();
         absaetze = 0;
     }
 
+    // The date the cell stores, whatever it shows; of a date and time the date.
+    void datumLesen(QByteArrayView roh)
+    {
+        const auto ziffern = [roh](qsizetype von, qsizetype anzahl) {
+            int wert = 0;
+            for (qsizetype i = von; i < von + anzahl; ++i) {
+                if (roh[i] < '0' || roh[i] > '9')
+                    return -1;
+                wert = wert * 10 + (roh[i] - '0');
+            }
+            return wert;
+        };
+        // As written by every spreadsheet program: read at once.
+        if (roh.size() >= 10 && roh[4] == '-' && roh[7] == '-' && (roh.size() == 10 || roh[10] == 'T')) {
+            const int jahr = ziffern(0, 4), monat = ziffern(5, 2), tagImMonat = ziffern(8, 2);
+            if (jahr >= 0 && monat >= 0 && tagImMonat >= 0) {
+                tag = QDate(jahr, monat, tagImMonat);
+                if (tag.isValid()) {
+                    datum = QString::fromLatin1(roh.first(10));
+                    return;
+                }
+            }
+        }
+        datum = QString::fromUtf8(roh.first(std::min<qsizetype>(roh.size(), MaxFeldtext)));
+        tag = QDate::fromString(datum.left(10), Qt::ISODate);
+        if (tag.isValid() && (datum.size() == 10 || (datum.size() > 10 && datum[10] == QLatin1Char('T'))))
+            datum = tag.toString(Qt::ISODate);
+        else
+            tag = QDate();
+    }
+
+    static qint64 wiederholungen(QByteArrayView roh)
+    {
+        if (roh.isEmpty())
+            return 1;
+        if (roh.size() <= 9 && std::all_of(roh.begin(), roh.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            qint64 wert = 0;
+            for (const char c : roh)
+                wert = wert * 10 + (c - '0');
+            return std::max<qint64>(wert, 1);
+        }
+        return wiederholungen(QString::fromUtf8(roh));
+    }
     static qint64 wiederholungen(QStringView text)
     {
         bool ok = false;
@@ -1073,25 +1164,25 @@ struct Odszelle
         return ok ? std::clamp<qint64>(wert, 1, qint64(1) << 31) : 1;
     }
 
+    // Whether the stored value alone makes the field, so the shown text is not needed.
+    bool wertGenuegt() const
+    {
+        return (typ == Typ::Zahl && !wert.isEmpty() && wert.size() <= MaxFeldtext) || typ == Typ::Wahrheit ||
+               (typ == Typ::Datum && tag.isValid());
+    }
+
     // The cell's value as the field of a table.
     void alsText(const QLocale &locale, Feldtext &feld) const
     {
         feld.leeren();
-        if (typ == QLatin1String("float") || typ == QLatin1String("percentage") || typ == QLatin1String("currency")) {
-            if (!wert.isEmpty() && wert.size() <= MaxFeldtext) {
+        if (wertGenuegt()) {
+            if (typ == Typ::Zahl)
                 feld.anhaengen(zahlText(wert, locale));
-                return;
-            }
-        } else if (typ == QLatin1String("boolean")) {
-            feld.anhaengen(wahrheitswert(wahrheit == QLatin1String("true")));
+            else if (typ == Typ::Wahrheit)
+                feld.anhaengen(wahrheitswert(wahr));
+            else
+                feld.anhaengen(datum);
             return;
-        } else if (typ == QLatin1String("date")) {
-            // The date the cell stores, whatever it shows; of a date and time the date.
-            const QDate tag = QDate::fromString(datum.left(10), Qt::ISODate);
-            if (tag.isValid() && (datum.size() == 10 || datum[10] == QLatin1Char('T'))) {
-                feld.anhaengen(tag.toString(Qt::ISODate));
-                return;
-            }
         }
         // Text, times and what has no value: what the cell shows, paragraph by paragraph.
         feld.anhaengen(text.text());
@@ -1188,7 +1279,11 @@ Mappenergebnis odsLesen(const ZipArchiv &archiv, const QLocale &locale, const Im
                 ueberspringen = 0;
             continue;
         }
-        if (xml.istText()) {
+        if (zelle.wertGenuegt()) {
+            // The shown text is not needed: only its elements' ends count.
+            if (xml.beginnt("s") || xml.beginnt("tab") || xml.beginnt("line-break") || xml.beginnt("annotation"))
+                ueberspringen = xml.tiefe();
+        } else if (xml.istText()) {
             zelle.text.anhaengen(xml.text());
         } else if (xml.beginnt("s")) {
             bool ok = false;

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -36,15 +37,6 @@ QVector<TGewZahlen> ziehungenAus(const QByteArray &daten)
     return ziehungen;
 }
 
-QByteArray bytesAus(const QVector<TGewZahlen> &ziehungen)
-{
-    QByteArray daten;
-    daten.reserve(ziehungen.size() * TGewZahlen::Groesse);
-    for (const TGewZahlen &z : ziehungen)
-        daten += z.alsBytes();
-    return daten;
-}
-
 QString ordner(const QString &datenordner)
 {
     return datenordner + Sicherungen::Ordner + QLatin1Char('/');
@@ -66,7 +58,8 @@ QString kopieAnlegen(const QString &datenordner, const QByteArray &bisher)
 {
     const QString ziel = ordner(datenordner);
     if (!QDir().mkpath(ziel))
-        return QStringLiteral("Der Ordner \u201E%1\u201C lässt sich nicht anlegen.").arg(QDir::toNativeSeparators(ziel));
+        return QStringLiteral("Der Ordner \u201E%1\u201C lässt sich nicht anlegen.")
+            .arg(QDir::toNativeSeparators(ziel));
     const QStringList vorhanden = Sicherungen::Liste(datenordner);
     QDateTime zeit = QDateTime::currentDateTime();
     if (!vorhanden.isEmpty()) {
@@ -143,16 +136,23 @@ QStringList Liste(const QString &datenordner)
 
 Historienvergleich HistorieVergleichen(const QVector<TGewZahlen> &bisher, const QVector<TGewZahlen> &neu)
 {
-    QSet<quint64> da;
-    da.reserve(neu.size());
-    for (const TGewZahlen &z : neu)
-        da.insert(schluessel(z.datum));
     Historienvergleich v;
+    if (bisher.isEmpty())
+        return v;
+    // The stored dates, marked as they turn up in the new history: the stored one is the smaller
+    // as a rule, and looking up is cheaper than inserting.
+    QHash<quint64, bool> da;
+    da.reserve(bisher.size());
+    for (const TGewZahlen &z : bisher)
+        da.insert(schluessel(z.datum), false);
+    for (const TGewZahlen &z : neu)
+        if (const auto stelle = da.find(schluessel(z.datum)); stelle != da.end())
+            stelle.value() = true;
     QSet<quint64> gemeldet;
     bool neuestesGesetzt = false;
     for (const TGewZahlen &z : bisher) {
         const quint64 k = schluessel(z.datum);
-        if (da.contains(k))
+        if (da.value(k))
             continue;
         ++v.fehlend;
         if (gemeldet.contains(k))
@@ -187,7 +187,10 @@ QString GZUebernehmen(const QString &datenordner, const QByteArray &daten, const
         return bisher.fehler;
     if (bisher.daten == daten && QFileInfo::exists(datenordner + Dateinamen::Gewinnreihen))
         return QString(); // nothing changes, nothing to keep
-    const Historienvergleich v = HistorieVergleichen(ziehungenAus(bisher.daten), ziehungenAus(daten));
+    // With no stored draw nothing can go missing.
+    const Historienvergleich v = bisher.daten.isEmpty()
+                                     ? Historienvergleich()
+                                     : HistorieVergleichen(ziehungenAus(bisher.daten), ziehungenAus(daten));
     if (!erlaubt(v, darfFehlen))
         return verlustText(v);
     QString fehler = GZSichern(datenordner);
@@ -214,5 +217,5 @@ QString GZEintragSpeichern(const QString &datenordner, const QVector<TGewZahlen>
     const Historienvergleich v = HistorieVergleichen(ziehungenAus(bisher.daten), ziehungen);
     if (v.fehlend > 0)
         return verlustText(v);
-    return DateiErsetzen(datenordner + Dateinamen::Gewinnreihen, bytesAus(ziehungen));
+    return DateiErsetzen(datenordner + Dateinamen::Gewinnreihen, ZiehungenAlsBytes(ziehungen));
 }

@@ -14,7 +14,8 @@ void schreibeU16(char *ziel, std::uint16_t wert)
 }
 std::uint16_t leseU16(const char *quelle)
 {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(quelle[0]) | (static_cast<std::uint8_t>(quelle[1]) << 8));
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(quelle[0]) |
+                                      (static_cast<std::uint8_t>(quelle[1]) << 8));
 }
 } // namespace
 
@@ -33,13 +34,21 @@ const std::array<Gewinnklasse, AnzahlGewinnklassen> Gewinnklassen{{
 
 QByteArray TGewZahlen::alsBytes() const
 {
-    QByteArray bytes(Groesse, '\0');
-    char *p = bytes.data();
-    std::memcpy(p, &datum, 8); // little-endian IEEE-754, as the file holds it
-    std::memcpy(p + 8, GZ.data(), 5);
-    p[13] = static_cast<char>(bonus);
-    std::memcpy(p + 14, fill.data(), 2);
-    return bytes;
+    return ZiehungenAlsBytes({*this});
+}
+
+QByteArray ZiehungenAlsBytes(const QVector<TGewZahlen> &ziehungen)
+{
+    QByteArray daten(ziehungen.size() * TGewZahlen::Groesse, '\0');
+    char *p = daten.data();
+    for (const TGewZahlen &z : ziehungen) {
+        std::memcpy(p, &z.datum, 8); // little-endian IEEE-754, as the file holds it
+        std::memcpy(p + 8, z.GZ.data(), 5);
+        p[13] = static_cast<char>(z.bonus);
+        std::memcpy(p + 14, z.fill.data(), 2);
+        p += TGewZahlen::Groesse;
+    }
+    return daten;
 }
 
 TGewZahlen TGewZahlen::ausBytes(const char *daten)

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 #include <array>
 #include <cstdint>
@@ -33,6 +34,9 @@ struct TGewZahlen
 
     bool operator==(const TGewZahlen &) const = default;
 };
+
+// The draws as the history file holds them, one 16-byte record after the other.
+QByteArray ZiehungenAlsBytes(const QVector<TGewZahlen> &ziehungen);
 
 // One tip row with the ticket's shares; also the 10-byte record of the ticket file.
 struct TNormalSchein

@@ -43,11 +43,7 @@ QString GZSpeichern(const QString &datei, const QVector<TGewZahlen> &ziehungen)
 {
     if (QString fehler = GZGrenzePruefen(qint64(ziehungen.size()) * TGewZahlen::Groesse); !fehler.isEmpty())
         return fehler;
-    QByteArray daten;
-    daten.reserve(ziehungen.size() * TGewZahlen::Groesse);
-    for (const TGewZahlen &z : ziehungen)
-        daten += z.alsBytes();
-    return DateiErsetzen(datei, daten);
+    return DateiErsetzen(datei, ZiehungenAlsBytes(ziehungen));
 }
 
 QString GZSichern(const QString &datenordner)

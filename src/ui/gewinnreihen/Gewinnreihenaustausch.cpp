@@ -6,13 +6,13 @@
 
 #include "entry/Gewinnreihendatei.h"
 #include "model/Dateien.h"
+#include "model/Gewinnreihenschutz.h"
 #include "model/Ziehungsdatei.h"
 #include "model/Zustand.h"
 #include "ui/gemeinsam/Dateidialoge.h"
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/gemeinsam/TabellenExport.h"
 #include "ui/gewinnreihen/ImportVorschau.h"
-#include "model/Gewinnreihenschutz.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,9 +94,7 @@ Importergebnis importieren(QWidget *eltern, const Zustand &zustand)
     if (vorschau.exec() != QDialog::Accepted)
         return {};
     const bool ersetzen = vorschau.abweichendeErsetzen();
-    QByteArray daten;
-    for (const TGewZahlen &z : GewinnreihenUebernehmen(historie.ziehungen, import, ersetzen))
-        daten += z.alsBytes();
+    const QByteArray daten = ZiehungenAlsBytes(GewinnreihenUebernehmen(historie.ziehungen, import, ersetzen));
     const QString fehler = GZUebernehmen(zustand.Datenordner, daten);
     if (!fehler.isEmpty()) {
         Meldungen::fehler(eltern, DateiFehlerText(historiendatei, fehler, true));
