@@ -6,11 +6,15 @@
 // result, measured in the same run:
 //
 //   bin/bench_importe --benchmark_filter='CSV' --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//   (likewise 'Mappe', 'ODS', 'Leer')
 //
 // - CSV: a file of 600,000 draws (16 MB, ";"-separated) into an empty data folder. Floor: read the bytes, parse
 //   and check each line by hand, write the 16-byte records and put the file in place.
 // - Mappe: a workbook of 200,000 draws (the row limit), as the program exports it. Floor: inflate
 //   the worksheet piece by piece, scan its numbers row by row, write the records.
+// - ODS: 150,000 draws as an OpenDocument spreadsheet (more would unpack to more than the 128 MB a
+//   part may have), dates as date cells and numbers as float cells, as LibreOffice writes them. Floor: inflate
+//   content.xml piece by piece, take each row's date value and numbers, write the records.
 // - Leer: a 323 KB workbook whose worksheet and shared strings unpack to 132 MB of empty
 //   elements each, refused. Floor: inflate until the 703rd cell of the first row.
 //
@@ -75,6 +79,10 @@ QVector<TGewZahlen> ziehungen(int anzahl)
     }
     return z;
 }
+
+// As many draws as an OpenDocument sheet holds within the 128 MB a part may unpack to, written as
+// LibreOffice writes them (about 700 bytes a row).
+constexpr int OdsZiehungen = 150000;
 
 // ---- the floors ----
 
@@ -167,14 +175,23 @@ std::size_t bodenCSV(const std::string &datei, const std::string &ziel)
     return saetze.size() / 16;
 }
 
-// Inflates the worksheet piece by piece and hands each complete row to `zeile`; stops when it
+// The part of a workbook that holds its first sheet, and how a row of it begins and ends.
+struct Blattform
+{
+    const char *teil;
+    std::string zeilenanfang;
+    std::string zeilenende;
+};
+const Blattform XlsxBlatt{"xl/worksheets/sheet1.xml", "<row", "</row>"};
+const Blattform OdsBlatt{"content.xml", "<table:table-row", "</table:table-row>"};
+
+// Inflates the sheet piece by piece and hands each complete row to `zeile`; stops when it
 // returns false.
-template <typename F>
-void blattStreamen(const std::string &datei, F zeile)
+template <typename F> void blattStreamen(const std::string &datei, F zeile, const Blattform &form = XlsxBlatt)
 {
     int fehler = 0;
     zip_t *archiv = zip_open(datei.c_str(), ZIP_RDONLY, &fehler);
-    zip_file_t *teil = zip_fopen(archiv, "xl/worksheets/sheet1.xml", 0);
+    zip_file_t *teil = zip_fopen(archiv, form.teil, 0);
     std::string puffer;
     char block[1 << 16];
     zip_int64_t n = 0;
@@ -183,8 +200,8 @@ void blattStreamen(const std::string &datei, F zeile)
         puffer.append(block, std::size_t(n));
         std::size_t anfang = 0;
         while (weiter) {
-            const std::size_t a = puffer.find("<row", anfang);
-            const std::size_t e = a == std::string::npos ? a : puffer.find("</row>", a);
+            const std::size_t a = puffer.find(form.zeilenanfang, anfang);
+            const std::size_t e = a == std::string::npos ? a : puffer.find(form.zeilenende, a);
             if (e == std::string::npos) {
                 // A row longer than what is here: what is here may already end it early.
                 if (a != std::string::npos)
@@ -192,9 +209,9 @@ void blattStreamen(const std::string &datei, F zeile)
                 break;
             }
             weiter = zeile(puffer.data() + a, puffer.data() + e, true);
-            anfang = e + 6;
+            anfang = e + form.zeilenende.size();
         }
-        const std::size_t rest = puffer.rfind("<row");
+        const std::size_t rest = puffer.rfind(form.zeilenanfang);
         puffer.erase(0, rest == std::string::npos || rest < anfang ? anfang : rest);
     }
     zip_fclose(teil);
@@ -225,6 +242,42 @@ std::size_t bodenMappe(const std::string &datei, const std::string &ziel)
     return saetze.size() / 16;
 }
 
+std::size_t bodenOds(const std::string &datei, const std::string &ziel)
+{
+    static const std::string DatumWert = "office:date-value=\"";
+    static const std::string ZahlWert = "office:value=\"";
+    std::vector<char> saetze;
+    blattStreamen(
+        datei,
+        [&saetze](const char *p, const char *ende, bool ganz) {
+            if (!ganz)
+                return true;
+            const char *d = std::search(p, ende, DatumWert.begin(), DatumWert.end());
+            if (d == ende) // the header holds texts only
+                return true;
+            p = d + DatumWert.size();
+            int datum[3];
+            if (!zahlen(p, ende, datum, 3))
+                return true;
+            int werte[6];
+            int k = 0;
+            for (; k < 6; ++k) {
+                const char *v = std::search(p, ende, ZahlWert.begin(), ZahlWert.end());
+                if (v == ende)
+                    break;
+                p = v + ZahlWert.size();
+                if (!zahlen(p, ende, werte + k, 1))
+                    break;
+            }
+            if (k == 6)
+                ziehung(double(tageVon(datum[0], datum[1], datum[2])), werte, saetze);
+            return true;
+        },
+        OdsBlatt);
+    ablegen(saetze, ziel);
+    return saetze.size() / 16;
+}
+
 bool bodenLeer(const std::string &datei)
 {
     bool abgelehnt = false;
@@ -247,9 +300,7 @@ void CSVProgramm(benchmark::State &state)
     for (auto _ : state) {
         QTemporaryDir daten;
         const Gewinnreihenimport import = GewinnreihenLesen(pfad("ziehungen.csv"), {}, QLocale(QLocale::German));
-        QByteArray bytes;
-        for (const TGewZahlen &z : GewinnreihenUebernehmen({}, import, false))
-            bytes += z.alsBytes();
+        const QByteArray bytes = ZiehungenAlsBytes(GewinnreihenUebernehmen({}, import, false));
         if (import.neue.size() != 600000 || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
             state.SkipWithError("not imported");
     }
@@ -260,8 +311,8 @@ void CSVBoden(benchmark::State &state)
 {
     for (auto _ : state) {
         QTemporaryDir daten;
-        if (bodenCSV(pfad("ziehungen.csv").toStdString(), daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) !=
-            600000)
+        if (bodenCSV(pfad("ziehungen.csv").toStdString(),
+                     daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) != 600000)
             state.SkipWithError("not imported");
     }
     spitzeMelden(state);
@@ -272,9 +323,7 @@ void MappeProgramm(benchmark::State &state)
     for (auto _ : state) {
         QTemporaryDir daten;
         const Gewinnreihenimport import = GewinnreihenLesen(pfad("ziehungen.xlsx"), {}, QLocale(QLocale::German));
-        QByteArray bytes;
-        for (const TGewZahlen &z : GewinnreihenUebernehmen({}, import, false))
-            bytes += z.alsBytes();
+        const QByteArray bytes = ZiehungenAlsBytes(GewinnreihenUebernehmen({}, import, false));
         if (import.neue.size() != 199999 || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
             state.SkipWithError("not imported");
     }
@@ -287,6 +336,29 @@ void MappeBoden(benchmark::State &state)
         QTemporaryDir daten;
         if (bodenMappe(pfad("ziehungen.xlsx").toStdString(),
                        daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) != 199999)
+            state.SkipWithError("not imported");
+    }
+    spitzeMelden(state);
+}
+
+void OdsProgramm(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir daten;
+        const Gewinnreihenimport import = GewinnreihenLesen(pfad("ziehungen.ods"), {}, QLocale(QLocale::German));
+        const QByteArray bytes = ZiehungenAlsBytes(GewinnreihenUebernehmen({}, import, false));
+        if (import.neue.size() != OdsZiehungen || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
+            state.SkipWithError("not imported");
+    }
+    spitzeMelden(state);
+}
+
+void OdsBoden(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir daten;
+        if (bodenOds(pfad("ziehungen.ods").toStdString(),
+                     daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) != OdsZiehungen)
             state.SkipWithError("not imported");
     }
     spitzeMelden(state);
@@ -314,8 +386,64 @@ BENCHMARK(CSVProgramm)->Name("CSV/Programm")->Unit(benchmark::kMillisecond)->Ite
 BENCHMARK(CSVBoden)->Name("CSV/Boden")->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(MappeProgramm)->Name("Mappe/Programm")->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(MappeBoden)->Name("Mappe/Boden")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(OdsProgramm)->Name("ODS/Programm")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(OdsBoden)->Name("ODS/Boden")->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(LeerProgramm)->Name("Leer/Programm")->Unit(benchmark::kMillisecond);
 BENCHMARK(LeerBoden)->Name("Leer/Boden")->Unit(benchmark::kMillisecond);
+
+// An OpenDocument spreadsheet of the draws as LibreOffice writes one: the media type stored
+// first, a manifest, and the sheet in content.xml, a header row of texts, then per draw a date cell
+// and six float cells, each with its shown text.
+bool odsSchreiben(const QVector<TGewZahlen> &alle, const QString &ziel)
+{
+    QByteArray inhalt = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document-content "
+                        "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                        "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" office:version=\"1.3\">"
+                        "<office:body><office:spreadsheet><table:table table:name=\"Ziehungen\"><table:table-row>";
+    for (const char *kopf : {"Datum", "Z1", "Z2", "Z3", "Z4", "Z5", "ZZ"})
+        inhalt += QByteArray("<table:table-cell office:value-type=\"string\"><text:p>") + kopf +
+                  "</text:p></table:table-cell>";
+    inhalt += "</table:table-row>";
+    const auto zahl = [&inhalt](int n) {
+        const QByteArray t = QByteArray::number(n);
+        inhalt += "<table:table-cell office:value-type=\"float\" office:value=\"" + t + "\"><text:p>" + t +
+                  "</text:p></table:table-cell>";
+    };
+    for (const TGewZahlen &z : alle) {
+        const QDate d = Datum::zuDatum(z.datum);
+        inhalt += "<table:table-row><table:table-cell office:value-type=\"date\" office:date-value=\"" +
+                  d.toString(Qt::ISODate).toLatin1() + "\"><text:p>" +
+                  d.toString(QStringLiteral("dd.MM.yyyy")).toLatin1() + "</text:p></table:table-cell>";
+        for (const std::uint8_t n : z.GZ)
+            zahl(n);
+        zahl(z.bonus);
+        inhalt += "</table:table-row>";
+    }
+    inhalt += "</table:table></office:spreadsheet></office:body></office:document-content>";
+    static const QByteArray art = "application/vnd.oasis.opendocument.spreadsheet";
+    static const QByteArray manifest =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<manifest:manifest "
+        "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" manifest:version=\"1.3\">"
+        "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"" +
+        art +
+        "\"/><manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
+        "</manifest:manifest>";
+    int fehler = 0;
+    zip_t *archiv = zip_open(QFile::encodeName(ziel).constData(), ZIP_CREATE | ZIP_TRUNCATE, &fehler);
+    if (!archiv)
+        return false;
+    const auto ablegen = [archiv](const char *name, const QByteArray &daten, bool packen) {
+        zip_source_t *quelle = zip_source_buffer(archiv, daten.constData(), zip_uint64_t(daten.size()), 0);
+        const zip_int64_t index = zip_file_add(archiv, name, quelle, ZIP_FL_ENC_UTF_8);
+        return index >= 0 &&
+               zip_set_file_compression(archiv, zip_uint64_t(index), packen ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) == 0;
+    };
+    const bool gut = ablegen("mimetype", art, false) && ablegen("META-INF/manifest.xml", manifest, true) &&
+                     ablegen("content.xml", inhalt, true);
+    // The buffers must live until the archive is written.
+    return zip_close(archiv) == 0 && gut;
+}
 
 // The files: the CSV and the workbook as the program exports a history, the empty elements by
 // tests/feindliche-mappen.py. Made by a child process, so that what making them cost does not
@@ -339,12 +467,16 @@ bool dateienAnlegen()
     if (!QFileInfo::exists(pfad("ziehungen.xlsx")) &&
         !GewinnreihenExportieren(alle.mid(0, 199999), pfad("ziehungen.xlsx")).isEmpty())
         return false;
-    QString skript = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../tests/feindliche-mappen.py");
+    if (!odsSchreiben(alle.mid(0, OdsZiehungen), pfad("ziehungen.ods")))
+        return false;
+    QString skript =
+        QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../tests/feindliche-mappen.py");
     if (!QFileInfo::exists(skript))
         skript = QCoreApplication::applicationDirPath() + QStringLiteral("/../../tests/feindliche-mappen.py");
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(QStringLiteral("python3"), {skript, ordner(), QStringLiteral("--nur"), QStringLiteral("leere-zellen.xlsx")});
+    p.start(QStringLiteral("python3"),
+            {skript, ordner(), QStringLiteral("--nur"), QStringLiteral("leere-zellen.xlsx")});
     return p.waitForFinished(600000) && p.exitCode() == 0;
 }
 
