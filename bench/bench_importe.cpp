@@ -295,73 +295,55 @@ bool bodenLeer(const std::string &datei)
 
 // ---- the benchmarks ----
 
+// The program's import of a file of draws into an empty data folder, as the command line does it.
+void programm(benchmark::State &state, const char *datei, qsizetype ziehungen)
+{
+    for (auto _ : state) {
+        QTemporaryDir daten;
+        const Gewinnreihenimport import = GewinnreihenLesen(pfad(datei), {}, QLocale(QLocale::German));
+        const QByteArray bytes = ZiehungenAlsBytes(GewinnreihenUebernehmen({}, import, false));
+        if (import.neue.size() != ziehungen || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
+            state.SkipWithError("not imported");
+    }
+    spitzeMelden(state);
+}
+
+// A floor's import of the same file into an empty data folder.
+void boden(benchmark::State &state, std::size_t (*import)(const std::string &, const std::string &), const char *datei,
+           std::size_t ziehungen)
+{
+    for (auto _ : state) {
+        QTemporaryDir daten;
+        if (import(pfad(datei).toStdString(), daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) !=
+            ziehungen)
+            state.SkipWithError("not imported");
+    }
+    spitzeMelden(state);
+}
+
 void CSVProgramm(benchmark::State &state)
 {
-    for (auto _ : state) {
-        QTemporaryDir daten;
-        const Gewinnreihenimport import = GewinnreihenLesen(pfad("ziehungen.csv"), {}, QLocale(QLocale::German));
-        const QByteArray bytes = ZiehungenAlsBytes(GewinnreihenUebernehmen({}, import, false));
-        if (import.neue.size() != 600000 || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
-            state.SkipWithError("not imported");
-    }
-    spitzeMelden(state);
+    programm(state, "ziehungen.csv", 600000);
 }
-
 void CSVBoden(benchmark::State &state)
 {
-    for (auto _ : state) {
-        QTemporaryDir daten;
-        if (bodenCSV(pfad("ziehungen.csv").toStdString(),
-                     daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) != 600000)
-            state.SkipWithError("not imported");
-    }
-    spitzeMelden(state);
+    boden(state, bodenCSV, "ziehungen.csv", 600000);
 }
-
 void MappeProgramm(benchmark::State &state)
 {
-    for (auto _ : state) {
-        QTemporaryDir daten;
-        const Gewinnreihenimport import = GewinnreihenLesen(pfad("ziehungen.xlsx"), {}, QLocale(QLocale::German));
-        const QByteArray bytes = ZiehungenAlsBytes(GewinnreihenUebernehmen({}, import, false));
-        if (import.neue.size() != 199999 || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
-            state.SkipWithError("not imported");
-    }
-    spitzeMelden(state);
+    programm(state, "ziehungen.xlsx", 199999);
 }
-
 void MappeBoden(benchmark::State &state)
 {
-    for (auto _ : state) {
-        QTemporaryDir daten;
-        if (bodenMappe(pfad("ziehungen.xlsx").toStdString(),
-                       daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) != 199999)
-            state.SkipWithError("not imported");
-    }
-    spitzeMelden(state);
+    boden(state, bodenMappe, "ziehungen.xlsx", 199999);
 }
-
 void OdsProgramm(benchmark::State &state)
 {
-    for (auto _ : state) {
-        QTemporaryDir daten;
-        const Gewinnreihenimport import = GewinnreihenLesen(pfad("ziehungen.ods"), {}, QLocale(QLocale::German));
-        const QByteArray bytes = ZiehungenAlsBytes(GewinnreihenUebernehmen({}, import, false));
-        if (import.neue.size() != OdsZiehungen || !GZUebernehmen(daten.path() + QLatin1Char('/'), bytes).isEmpty())
-            state.SkipWithError("not imported");
-    }
-    spitzeMelden(state);
+    programm(state, "ziehungen.ods", OdsZiehungen);
 }
-
 void OdsBoden(benchmark::State &state)
 {
-    for (auto _ : state) {
-        QTemporaryDir daten;
-        if (bodenOds(pfad("ziehungen.ods").toStdString(),
-                     daten.filePath(QStringLiteral("GReihen.qtgz")).toStdString()) != OdsZiehungen)
-            state.SkipWithError("not imported");
-    }
-    spitzeMelden(state);
+    boden(state, bodenOds, "ziehungen.ods", OdsZiehungen);
 }
 
 void LeerProgramm(benchmark::State &state)
