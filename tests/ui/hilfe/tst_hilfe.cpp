@@ -2,6 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Bildschirmfoto.h"
+
 #include "ui/hilfe/Hilfe.h"
 #include "ui/hilfe/HilfeArchiv.h"
 #include "ui/hilfe/HilfeFenster.h"
@@ -379,6 +381,7 @@ void TestHilfe::beschaedigteDatei()
         } else if (fenster->aktuellesThema() != thema) {
             QVERIFY2(text.contains(QStringLiteral("beschädigt")) || text.contains(QStringLiteral("nicht enthalten")),
                      qPrintable(text));
+            bildSichern(fenster, QStringLiteral("hilfe-seite-beschaedigt"));
         }
     }
     Hilfe::zeigeSuche(pfad);
