@@ -206,7 +206,7 @@ std::optional<int> ganzeZahl(QStringView text)
 bool kopfzeile(const Zeilenfelder &z, const QLocale &locale)
 {
     for (const Feld &feld : z.felder)
-        if (!feld.zuLang && (ganzeZahl(feld.text) || ZiehungsdatumLesen(feld.text.toString(), locale)))
+        if (!feld.zuLang && (ganzeZahl(feld.text) || ZiehungsdatumLesen(feld.text, locale)))
             return false;
     return true;
 }
@@ -217,8 +217,6 @@ struct Zeilenergebnis
     std::optional<TGewZahlen> ziehung;
     QString grund;
 };
-
-std::optional<QDate> datumDesFelds(QStringView t, const QLocale &locale);
 
 Zeilenergebnis ziehungAusFeldern(const Zeilenfelder &z, const QLocale &locale)
 {
@@ -243,7 +241,7 @@ Zeilenergebnis ziehungAusFeldern(const Zeilenfelder &z, const QLocale &locale)
         }
     }
     const QStringView datumstext = z.feld(0).text;
-    const std::optional<QDate> datum = datumDesFelds(datumstext.trimmed(), locale);
+    const std::optional<QDate> datum = ZiehungsdatumLesen(datumstext, locale);
     if (!datum) {
         e.grund = QStringLiteral("\u201E%1\u201C ist kein Datum.").arg(datumstext);
         return e;
@@ -430,21 +428,8 @@ std::optional<QDate> tagesnummer(double tag)
 std::optional<QDate> datumSchnell(QStringView t, const QLocale &locale, const QString &kurz4, const QString &kurz)
 {
     // The ISO form, the first format and the commonest, read directly.
-    if (t.size() == 10 && t[4] == QLatin1Char('-') && t[7] == QLatin1Char('-')) {
-        int teile[3] = {0, 0, 0};
-        bool ziffern = true;
-        for (qsizetype i = 0; i < 10 && ziffern; ++i) {
-            if (i == 4 || i == 7)
-                continue;
-            const char16_t c = t[i].unicode();
-            ziffern = c >= u'0' && c <= u'9';
-            int &teil = teile[i < 4 ? 0 : i < 7 ? 1 : 2];
-            teil = teil * 10 + (c - u'0');
-        }
-        if (ziffern)
-            if (const QDate iso(teile[0], teile[1], teile[2]); iso.isValid())
-                return iso;
-    }
+    if (const QDate iso = IsoDatum(t); iso.isValid())
+        return iso;
     QDate datum;
     for (const QStringView format :
          {QStringView(u"yyyy-MM-dd"), QStringView(u"dd.MM.yyyy"), QStringView(u"d.M.yyyy"), QStringView(kurz4)}) {
@@ -500,40 +485,27 @@ const Kurzformate &kurzformate(const QLocale &locale)
 
 } // namespace
 
-namespace {
-// A date field as the readers hand it over, trimmed already.
-std::optional<QDate> datumDesFelds(QStringView t, const QLocale &locale)
+std::optional<QDate> ZiehungsdatumLesen(QStringView text, const QLocale &locale)
 {
+    const QStringView t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
     const Kurzformate &formate = kurzformate(locale);
-    // The formats the program itself writes, read exactly and quickly; the general parser only
-    // for what they don't cover.
-    if (const std::optional<QDate> schnell = datumSchnell(t, locale, formate.kurz4, formate.kurz))
-        return schnell->isValid() ? schnell : std::nullopt;
-    return ZiehungsdatumLesen(t.toString(), locale);
-}
-} // namespace
-
-std::optional<QDate> ZiehungsdatumLesen(const QString &text, const QLocale &locale)
-{
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    const QString &kurz4 = kurzformate(locale).kurz4;
-    const QString &kurz = kurzformate(locale).kurz;
+    const QString &kurz4 = formate.kurz4;
+    const QString &kurz = formate.kurz;
     // The formats the program itself writes, read exactly and quickly; the general parser only
     // for what they don't cover.
     if (const std::optional<QDate> schnell = datumSchnell(t, locale, kurz4, kurz))
         return schnell->isValid() ? schnell : std::nullopt;
+    const QString allgemein = t.toString();
     for (const QString &format :
          {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"), QStringLiteral("d.M.yyyy"), kurz4}) {
-        const QDate datum = locale.toDate(t, format);
+        const QDate datum = locale.toDate(allgemein, format);
         if (datum.isValid())
             return datum;
     }
     // The locale's own short format may write the year with two digits.
-    if (QDate datum = locale.toDate(t, kurz); datum.isValid())
+    if (QDate datum = locale.toDate(allgemein, kurz); datum.isValid())
         return kurz.contains(QLatin1String("yyyy")) ? datum : jahrhundertRichten(datum);
     // A spreadsheet's day number, written with the locale's or a plain decimal point.
     bool ok = false;

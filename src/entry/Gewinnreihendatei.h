@@ -36,7 +36,7 @@ QString GewinnreihenExportieren(const QVector<TGewZahlen> &ziehungen, const QStr
 // (a two-digit year in the century that does not lie ahead) or a spreadsheet's day number (a
 // time of day ignored), counted as spreadsheets count: 1 is 1 January 1900, 60 the 29 February
 // 1900 they invent and so no date, 61 is 1 March 1900.
-std::optional<QDate> ZiehungsdatumLesen(const QString &text, const QLocale &locale);
+std::optional<QDate> ZiehungsdatumLesen(QStringView text, const QLocale &locale);
 
 struct Abweichung
 {
@@ -70,9 +70,9 @@ struct Gewinnreihenimport
 };
 
 // Reads a CSV file (fields separated by ",", ";" or the tab, quotes around a field allowed, a
-// header line allowed; UTF-8, Windows-1252 or UTF-16 with its byte-order mark) or a workbook (.xlsx, .xls, .ods, told by its content) and sets it against the
-// history. Every draw needs a date, five different numbers of 1..49 and a Zusatzzahl of 1..10;
-// the numbers keep the file's order.
+// header line allowed; UTF-8, Windows-1252 or UTF-16 with its byte-order mark) or a workbook (.xlsx, .xls, .ods, told
+// by its content) and sets it against the history. Every draw needs a date, five different numbers of 1..49 and a
+// Zusatzzahl of 1..10; the numbers keep the file's order.
 Gewinnreihenimport GewinnreihenLesen(const QString &datei, const QVector<TGewZahlen> &historie, const QLocale &locale);
 
 // The history after the import: the new draws each before the first stored draw of a later

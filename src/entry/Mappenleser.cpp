@@ -1117,24 +1117,12 @@ struct Odszelle
     // The date the cell stores, whatever it shows; of a date and time the date.
     void datumLesen(QByteArrayView roh)
     {
-        const auto ziffern = [roh](qsizetype von, qsizetype anzahl) {
-            int wert = 0;
-            for (qsizetype i = von; i < von + anzahl; ++i) {
-                if (roh[i] < '0' || roh[i] > '9')
-                    return -1;
-                wert = wert * 10 + (roh[i] - '0');
-            }
-            return wert;
-        };
         // As written by every spreadsheet program: read at once.
-        if (roh.size() >= 10 && roh[4] == '-' && roh[7] == '-' && (roh.size() == 10 || roh[10] == 'T')) {
-            const int jahr = ziffern(0, 4), monat = ziffern(5, 2), tagImMonat = ziffern(8, 2);
-            if (jahr >= 0 && monat >= 0 && tagImMonat >= 0) {
-                tag = QDate(jahr, monat, tagImMonat);
-                if (tag.isValid()) {
-                    datum = QString::fromLatin1(roh.first(10));
-                    return;
-                }
+        if (roh.size() == 10 || (roh.size() > 10 && roh[10] == 'T')) {
+            tag = IsoDatum(roh.first(10));
+            if (tag.isValid()) {
+                datum = QString::fromLatin1(roh.first(10));
+                return;
             }
         }
         datum = QString::fromUtf8(roh.first(std::min<qsizetype>(roh.size(), MaxFeldtext)));
@@ -1279,11 +1267,10 @@ Mappenergebnis odsLesen(const ZipArchiv &archiv, const QLocale &locale, const Im
                 ueberspringen = 0;
             continue;
         }
-        if (zelle.wertGenuegt()) {
-            // The shown text is not needed: only its elements' ends count.
-            if (xml.beginnt("s") || xml.beginnt("tab") || xml.beginnt("line-break") || xml.beginnt("annotation"))
-                ueberspringen = xml.tiefe();
-        } else if (xml.istText()) {
+        // A cell whose value makes the field needs no shown text; the paragraph ends by its depth.
+        if (zelle.wertGenuegt())
+            continue;
+        if (xml.istText()) {
             zelle.text.anhaengen(xml.text());
         } else if (xml.beginnt("s")) {
             bool ok = false;

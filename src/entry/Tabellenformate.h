@@ -7,6 +7,7 @@
 #include "model/Textzellen.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -50,6 +51,33 @@ struct Importgrenzen
     int xlsFrist = 30'000;                  // milliseconds the .xls reader may take
 };
 
+// A date written "yyyy-MM-dd", as ISO and the spreadsheets' stored values have it, read directly;
+// invalid for any other text. `Text` is a QStringView or a QByteArrayView.
+inline char16_t IsoZeichen(QChar c)
+{
+    return c.unicode();
+}
+inline char16_t IsoZeichen(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+template <class Text> QDate IsoDatum(Text text)
+{
+    if (text.size() != 10 || IsoZeichen(text[4]) != u'-' || IsoZeichen(text[7]) != u'-')
+        return QDate();
+    int teile[3] = {0, 0, 0};
+    for (qsizetype i = 0; i < 10; ++i) {
+        if (i == 4 || i == 7)
+            continue;
+        const char16_t c = IsoZeichen(text[i]);
+        if (c < u'0' || c > u'9')
+            return QDate();
+        int &teil = teile[i < 4 ? 0 : i < 7 ? 1 : 2];
+        teil = teil * 10 + (c - u'0');
+    }
+    return QDate(teile[0], teile[1], teile[2]);
+}
+
 // A field of a draw or a tip row is short: a cell or CSV field is read up to this many
 // characters, and one that holds more is cut and unreadable.
 constexpr int MaxFeldtext = 64;
@@ -62,8 +90,8 @@ struct CSVErgebnis
 
 // Reads a CSV file into the table: one row per line that is neither empty nor exactly "",
 // split at "," without interpreting quotes; pieces beyond the last column are dropped and the
-// number of columns stays. A piece longer than MaxFeldtext is cut there and ends in "…". Decodes UTF-8, or Windows-1252 when the file is not valid UTF-8.
-// On any failure the table is unchanged.
+// number of columns stays. A piece longer than MaxFeldtext is cut there and ends in "…". Decodes UTF-8, or Windows-1252
+// when the file is not valid UTF-8. On any failure the table is unchanged.
 CSVErgebnis CSVEinlesen(TextTabelle &tabelle, const QString &datei, const Importgrenzen &grenzen = {});
 
 // The address of a cell in a worksheet: column letters (A..Z, AA..ZZ) and the row number.

@@ -37,6 +37,13 @@ QVector<TGewZahlen> ziehungenAus(const QByteArray &daten)
     return ziehungen;
 }
 
+// The same as HistorieVergleichen on the files' bytes: with no stored draw nothing can go missing,
+// and the new history is not even read.
+Historienvergleich dateienVergleichen(const QByteArray &bisher, const QByteArray &neu)
+{
+    return bisher.isEmpty() ? Historienvergleich() : HistorieVergleichen(ziehungenAus(bisher), ziehungenAus(neu));
+}
+
 QString ordner(const QString &datenordner)
 {
     return datenordner + Sicherungen::Ordner + QLatin1Char('/');
@@ -175,7 +182,7 @@ Historienvergleich HistorieVergleichen(const QString &datenordner, const QByteAr
         v.fehler = bisher.fehler;
         return v;
     }
-    return HistorieVergleichen(ziehungenAus(bisher.daten), ziehungenAus(neu));
+    return dateienVergleichen(bisher.daten, neu);
 }
 
 QString GZUebernehmen(const QString &datenordner, const QByteArray &daten, const QVector<double> &darfFehlen)
@@ -187,10 +194,7 @@ QString GZUebernehmen(const QString &datenordner, const QByteArray &daten, const
         return bisher.fehler;
     if (bisher.daten == daten && QFileInfo::exists(datenordner + Dateinamen::Gewinnreihen))
         return QString(); // nothing changes, nothing to keep
-    // With no stored draw nothing can go missing.
-    const Historienvergleich v = bisher.daten.isEmpty()
-                                     ? Historienvergleich()
-                                     : HistorieVergleichen(ziehungenAus(bisher.daten), ziehungenAus(daten));
+    const Historienvergleich v = dateienVergleichen(bisher.daten, daten);
     if (!erlaubt(v, darfFehlen))
         return verlustText(v);
     QString fehler = GZSichern(datenordner);

@@ -32,9 +32,22 @@ const std::array<Gewinnklasse, AnzahlGewinnklassen> Gewinnklassen{{
     {QStringLiteral("1"), QStringLiteral("1"), 5000},
 }};
 
+namespace {
+// One draw as its 16-byte record at `p`.
+void ziehungSchreiben(char *p, const TGewZahlen &z)
+{
+    std::memcpy(p, &z.datum, 8); // little-endian IEEE-754, as the file holds it
+    std::memcpy(p + 8, z.GZ.data(), 5);
+    p[13] = static_cast<char>(z.bonus);
+    std::memcpy(p + 14, z.fill.data(), 2);
+}
+} // namespace
+
 QByteArray TGewZahlen::alsBytes() const
 {
-    return ZiehungenAlsBytes({*this});
+    QByteArray bytes(Groesse, '\0');
+    ziehungSchreiben(bytes.data(), *this);
+    return bytes;
 }
 
 QByteArray ZiehungenAlsBytes(const QVector<TGewZahlen> &ziehungen)
@@ -42,10 +55,7 @@ QByteArray ZiehungenAlsBytes(const QVector<TGewZahlen> &ziehungen)
     QByteArray daten(ziehungen.size() * TGewZahlen::Groesse, '\0');
     char *p = daten.data();
     for (const TGewZahlen &z : ziehungen) {
-        std::memcpy(p, &z.datum, 8); // little-endian IEEE-754, as the file holds it
-        std::memcpy(p + 8, z.GZ.data(), 5);
-        p[13] = static_cast<char>(z.bonus);
-        std::memcpy(p + 14, z.fill.data(), 2);
+        ziehungSchreiben(p, z);
         p += TGewZahlen::Groesse;
     }
     return daten;
