@@ -5,15 +5,14 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <atomic>
 #include <functional>
 
 class Arbeitsfaden;
+class Fortschrittsanzeige;
 class QProgressDialog;
-class QTimer;
 class QWidget;
 
 // Long work of a window on a thread of its own, so the window keeps painting and answering:
@@ -46,14 +45,7 @@ public:
     // program that is about to quit.
     void anhalten();
     // The progress dialog of the run under way, null otherwise.
-    QProgressDialog *fortschritt() const { return m_fortschritt; }
-
-    // How long a run goes before its progress shows.
-    static constexpr int FortschrittNachMs = 500;
-
-    // The progress dialog every long run of a window shows: modal to `fenster`, "Abbrechen",
-    // shown once the run has taken FortschrittNachMs, kept open until the run's end deletes it.
-    static QProgressDialog *fortschrittsdialog(QWidget *fenster, const QString &text, int maximum);
+    QProgressDialog *fortschritt() const;
 
 Q_SIGNALS:
     // The run ended; `abgebrochen` when "Abbrechen" (or abbrechen()) ended it.
@@ -62,9 +54,7 @@ Q_SIGNALS:
 private:
     void fertig();
 
-    QPointer<QWidget> m_fenster;
     Arbeitsfaden *m_faden = nullptr;
-    QProgressDialog *m_fortschritt = nullptr;
-    QTimer *m_uhr = nullptr;
+    Fortschrittsanzeige *m_anzeige = nullptr;
     Steuerung m_steuerung;
 };

@@ -13,8 +13,8 @@
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Dateidialoge.h"
 #include "ui/gemeinsam/Fenster.h"
+#include "ui/gemeinsam/Fortschrittsanzeige.h"
 #include "ui/gemeinsam/Gitter.h"
-#include "ui/gemeinsam/Hintergrundlauf.h"
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/gemeinsam/ScheinSpeichern.h"
 #include "ui/gemeinsam/Steuerelemente.h"
@@ -79,6 +79,8 @@ TFSysteme::TFSysteme(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_lauf = new Systemlauf(this);
     connect(m_lauf, &Systemlauf::gesucht, this, &TFSysteme::laufGesucht);
     connect(m_lauf, &Systemlauf::beendet, this, &TFSysteme::laufBeendet);
+    m_fortschritt = new Fortschrittsanzeige(this);
+    connect(m_fortschritt, &Fortschrittsanzeige::abgebrochen, m_lauf, &Systemlauf::abbrechen);
     connect(qApp, &QCoreApplication::aboutToQuit, m_lauf, &Systemlauf::anhalten);
 
     auto *mitte = new QWidget(this);
@@ -119,10 +121,10 @@ TFSysteme::TFSysteme(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     m_bClose = findChild<QPushButton *>(QStringLiteral("BClose"));
     setCentralWidget(mitte);
 
-    QToolBar *leiste = m_befehle.werkzeugleiste(
-        this, {Befehle::Art::Eingabe, Befehle::Art::Statistik, Befehle::Art::Zufall, Befehle::Art::NueberK,
-               Befehle::Art::Kalender, Befehle::Art::Rechner},
-        Hilfethema, QStringLiteral("Hilfe zu den Systemen"));
+    QToolBar *leiste = m_befehle.werkzeugleiste(this,
+                                                {Befehle::Art::Eingabe, Befehle::Art::Statistik, Befehle::Art::Zufall,
+                                                 Befehle::Art::NueberK, Befehle::Art::Kalender, Befehle::Art::Rechner},
+                                                Hilfethema, QStringLiteral("Hilfe zu den Systemen"));
     m_leisteClose = leiste->findChild<QToolButton *>(QStringLiteral("BClose"));
     m_leisteClose->setObjectName(QStringLiteral("BCloseLeiste"));
 
@@ -346,20 +348,20 @@ void TFSysteme::BBildenClick()
     wunsch.startwert = m_startwert != 0 ? m_startwert : NeuerStartwert();
 
     setzeLaufend(true);
-    const QString text = wunsch.garantie ? QStringLiteral("Ich suche ein System \u2026")
-                                         : QStringLiteral("Ich bilde das Vollsystem mit %1 Reihen \u2026")
-                                               .arg(m_zustand.Formateinstellungen.toString(static_cast<qint64>(reihen)));
-    fortschrittZeigen(text);
-    const bool suche = wunsch.garantie.has_value();
-    connect(m_fortschrittsuhr, &QTimer::timeout, this, [this, suche] {
-        if (!m_fortschritt || m_fortschritt->wasCanceled() || !suche)
-            return;
-        // The search works on a system one row smaller than the best so far.
-        if (const int beste = m_lauf->besteReihen(); beste > 1)
-            m_fortschritt->setLabelText(QStringLiteral("Ich suche ein System mit %1 Reihen \u2026 (bisher %2)")
-                                            .arg(m_zustand.Formateinstellungen.toString(beste - 1),
-                                                 m_zustand.Formateinstellungen.toString(beste)));
-    });
+    const QString text = wunsch.garantie
+                             ? QStringLiteral("Ich suche ein System \u2026")
+                             : QStringLiteral("Ich bilde das Vollsystem mit %1 Reihen \u2026")
+                                   .arg(m_zustand.Formateinstellungen.toString(static_cast<qint64>(reihen)));
+    // The search works on a system one row smaller than the best so far; a full system just runs.
+    Fortschrittsanzeige::Stand stand;
+    if (wunsch.garantie)
+        stand = [this](QProgressDialog &dialog) {
+            if (const int beste = m_lauf->besteReihen(); beste > 1)
+                dialog.setLabelText(QStringLiteral("Ich suche ein System mit %1 Reihen \u2026 (bisher %2)")
+                                        .arg(m_zustand.Formateinstellungen.toString(beste - 1),
+                                             m_zustand.Formateinstellungen.toString(beste)));
+        };
+    m_fortschritt->zeigen(text, 0, std::move(stand));
     m_lauf->starten(wunsch);
 }
 
@@ -378,27 +380,9 @@ bool TFSysteme::grossesSystemBilden(std::int64_t reihen, bool voll, bool mindest
            Meldungen::Antwort::Ja;
 }
 
-void TFSysteme::fortschrittZeigen(const QString &text, int gesamt)
-{
-    fortschrittSchliessen();
-    m_fortschritt = Hintergrundlauf::fortschrittsdialog(this, text, gesamt);
-    connect(m_fortschritt, &QProgressDialog::canceled, m_lauf, &Systemlauf::abbrechen);
-    m_fortschrittsuhr = new QTimer(this);
-    m_fortschrittsuhr->setInterval(100);
-    m_fortschrittsuhr->start();
-}
-
-void TFSysteme::fortschrittSchliessen()
-{
-    delete m_fortschrittsuhr;
-    m_fortschrittsuhr = nullptr;
-    delete m_fortschritt;
-    m_fortschritt = nullptr;
-}
-
 void TFSysteme::laufGesucht()
 {
-    fortschrittSchliessen();
+    m_fortschritt->schliessen();
     const Systemergebnis &ergebnis = m_lauf->ergebnis();
     if (!ergebnis.fehler.isEmpty()) {
         setzeLaufend(false);
@@ -414,21 +398,20 @@ void TFSysteme::laufGesucht()
         }
     }
     // Counting the chances of thousands of rows takes a moment: it shows how far it is.
-    fortschrittZeigen(QStringLiteral("Ich z\u00E4hle die Gewinnchancen der %1 Reihen \u2026")
-                          .arg(m_zustand.Formateinstellungen.toString(ergebnis.anzahl())),
-                      1);
-    connect(m_fortschrittsuhr, &QTimer::timeout, this, [this] {
-        if (!m_fortschritt || m_fortschritt->wasCanceled() || m_lauf->chancenGesamt() == 0)
-            return;
-        m_fortschritt->setMaximum(m_lauf->chancenGesamt());
-        m_fortschritt->setValue(m_lauf->chancenErledigt());
-    });
+    m_fortschritt->zeigen(QStringLiteral("Ich z\u00E4hle die Gewinnchancen der %1 Reihen \u2026")
+                              .arg(m_zustand.Formateinstellungen.toString(ergebnis.anzahl())),
+                          1, [this](QProgressDialog &dialog) {
+                              if (m_lauf->chancenGesamt() == 0)
+                                  return;
+                              dialog.setMaximum(m_lauf->chancenGesamt());
+                              dialog.setValue(m_lauf->chancenErledigt());
+                          });
     m_lauf->chancenZaehlen();
 }
 
 void TFSysteme::laufBeendet()
 {
-    fortschrittSchliessen();
+    m_fortschritt->schliessen();
     const bool gezaehlt = m_lauf->gezaehlt();
     Systemergebnis ergebnis = m_lauf->uebernehmen();
     setzeLaufend(false);
@@ -494,8 +477,9 @@ void TFSysteme::BDruckenClick()
 {
     if (!systemDa())
         return;
-    const QString fehler = Berichtsdruck::drucken(
-        this, SystemberichtErstellen(m_system, m_zustand.Reihenpreis, QDate::currentDate(), m_zustand.Formateinstellungen));
+    const QString fehler =
+        Berichtsdruck::drucken(this, SystemberichtErstellen(m_system, m_zustand.Reihenpreis, QDate::currentDate(),
+                                                            m_zustand.Formateinstellungen));
     if (!fehler.isEmpty())
         Meldungen::fehler(this, fehler);
 }

@@ -10,15 +10,14 @@
 #include <QMainWindow>
 
 class Befehle;
+class Fortschrittsanzeige;
 class FrSystemchancen;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QProgressDialog;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QTimer;
 class QToolButton;
 class Reihenspalte;
 class Systemlauf;
@@ -68,8 +67,6 @@ private:
     void EinstellungenSchreiben();
     void vorschau();
     bool grossesSystemBilden(std::int64_t reihen, bool voll, bool mindestens);
-    void fortschrittZeigen(const QString &text, int gesamt = 0);
-    void fortschrittSchliessen();
     void laufGesucht();
     void laufBeendet();
     void setzeLaufend(bool laufend);
@@ -100,8 +97,7 @@ private:
     QToolButton *m_leisteClose = nullptr;
 
     Systemlauf *m_lauf = nullptr;
-    QProgressDialog *m_fortschritt = nullptr;
-    QTimer *m_fortschrittsuhr = nullptr;
+    Fortschrittsanzeige *m_fortschritt = nullptr;
     Systemergebnis m_system;
     std::int64_t m_suchschritte = 0;
     std::uint64_t m_startwert = 0;

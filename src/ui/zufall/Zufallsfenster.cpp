@@ -12,8 +12,8 @@
 #include "ui/gemeinsam/Befehle.h"
 #include "ui/gemeinsam/Dateidialoge.h"
 #include "ui/gemeinsam/Fenster.h"
+#include "ui/gemeinsam/Fortschrittsanzeige.h"
 #include "ui/gemeinsam/Gitter.h"
-#include "ui/gemeinsam/Hintergrundlauf.h"
 #include "ui/gemeinsam/Meldungen.h"
 #include "ui/gemeinsam/ScheinSpeichern.h"
 #include "ui/gemeinsam/Steuerelemente.h"
@@ -50,8 +50,8 @@ const QString SchluesselFav = QStringLiteral("Favoriten");
 const QString VorgabeAnzahl = QStringLiteral("12");
 // The keys of the filters, by pattern; an empty value is a filter that is off.
 const std::array<QString, Musterarten> SchluesselFilter{QStringLiteral("Summe"), QStringLiteral("Gerade"),
-                                                       QStringLiteral("Klein"), QStringLiteral("Folge"),
-                                                       QStringLiteral("Zehnergruppe")};
+                                                        QStringLiteral("Klein"), QStringLiteral("Folge"),
+                                                        QStringLiteral("Zehnergruppe")};
 
 constexpr int Hilfethema = 1050;
 
@@ -119,6 +119,8 @@ TFZufall::TFZufall(Zustand &zustand, Befehle &befehle, QWidget *eltern)
     setWindowTitle(Fenstertitel());
     m_lauf = new Zufallslauf(this);
     connect(m_lauf, &Zufallslauf::beendet, this, &TFZufall::laufBeendet);
+    m_fortschritt = new Fortschrittsanzeige(this);
+    connect(m_fortschritt, &Fortschrittsanzeige::abgebrochen, m_lauf, &Zufallslauf::abbrechen);
     // The program may end while a run is under way: stop it before anything goes away.
     connect(qApp, &QCoreApplication::aboutToQuit, m_lauf, &Zufallslauf::anhalten);
 
@@ -326,15 +328,14 @@ void TFZufall::EinstellungenSchreiben()
 {
     const Zufallsauswahl &a = m_zahlenwahl->auswahl();
     const QString komma = QStringLiteral(",");
-    bool ok =
-        m_einstellungen.SchreibeText(Abschnitt, SchluesselAnzahl, m_eAnz->text()) &&
-        m_einstellungen.SchreibeText(Abschnitt, SchluesselBank, MengeZuText(a.BZGewaehlt(), MaxZahl, komma)) &&
-        m_einstellungen.SchreibeText(Abschnitt, SchluesselKill, MengeZuText(a.KillGewaehlt(), MaxZahl, komma)) &&
-        m_einstellungen.SchreibeText(Abschnitt, SchluesselFav, MengeZuText(a.FavGewaehlt(), MaxZahl, komma));
+    bool ok = m_einstellungen.SchreibeText(Abschnitt, SchluesselAnzahl, m_eAnz->text()) &&
+              m_einstellungen.SchreibeText(Abschnitt, SchluesselBank, MengeZuText(a.BZGewaehlt(), MaxZahl, komma)) &&
+              m_einstellungen.SchreibeText(Abschnitt, SchluesselKill, MengeZuText(a.KillGewaehlt(), MaxZahl, komma)) &&
+              m_einstellungen.SchreibeText(Abschnitt, SchluesselFav, MengeZuText(a.FavGewaehlt(), MaxZahl, komma));
     const Musterfilter filter = m_filterfeld->filter();
     for (const Musterart art : AlleMusterarten)
-        ok = ok && m_einstellungen.SchreibeText(Abschnitt, SchluesselFilter[static_cast<std::size_t>(art)],
-                                                filter.text(art));
+        ok = ok &&
+             m_einstellungen.SchreibeText(Abschnitt, SchluesselFilter[static_cast<std::size_t>(art)], filter.text(art));
     if (!ok)
         Meldungen::fehler(this, DateiFehlerText(m_einstellungen.datei(), m_einstellungen.letzterFehler(), true));
 }
@@ -395,28 +396,17 @@ void TFZufall::SpeedButton1Click()
 void TFZufall::laufStarten(const Zufallsvorgaben &vorgaben)
 {
     setzeLaufend(true);
-    m_fortschritt = Hintergrundlauf::fortschrittsdialog(
-        this,
-        QStringLiteral("Ich bilde %1 Zufallsreihen …").arg(m_zustand.Formateinstellungen.toString(vorgaben.ZufReihenAnz)),
-        vorgaben.ZufReihenAnz);
-    m_fortschritt->setValue(0);
-    connect(m_fortschritt, &QProgressDialog::canceled, m_lauf, &Zufallslauf::abbrechen);
-    m_fortschrittsuhr = new QTimer(this);
-    m_fortschrittsuhr->setInterval(100);
-    connect(m_fortschrittsuhr, &QTimer::timeout, this, [this] {
-        if (m_fortschritt && !m_fortschritt->wasCanceled())
-            m_fortschritt->setValue(m_lauf->angenommen());
-    });
-    m_fortschrittsuhr->start();
+    m_fortschritt->zeigen(QStringLiteral("Ich bilde %1 Zufallsreihen …")
+                              .arg(m_zustand.Formateinstellungen.toString(vorgaben.ZufReihenAnz)),
+                          vorgaben.ZufReihenAnz,
+                          [this](QProgressDialog &dialog) { dialog.setValue(m_lauf->angenommen()); });
+    m_fortschritt->dialog()->setValue(0);
     m_lauf->starten(vorgaben, NeuerStartwert());
 }
 
 void TFZufall::laufBeendet()
 {
-    delete m_fortschrittsuhr;
-    m_fortschrittsuhr = nullptr;
-    delete m_fortschritt;
-    m_fortschritt = nullptr;
+    m_fortschritt->schliessen();
     Zufallsergebnis ergebnis = m_lauf->uebernehmen();
     setzeLaufend(false);
     // A cancelled run leaves the rows and counts of the previous one, like a refused run.

@@ -10,13 +10,12 @@
 #include <QMainWindow>
 
 class Befehle;
+class Fortschrittsanzeige;
 class Musterfilterfeld;
 class QLabel;
 class QLineEdit;
-class QProgressDialog;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 class QToolButton;
 class Reihenspalte;
 class Verteilung;
@@ -96,7 +95,6 @@ private:
     QToolButton *m_leisteClose = nullptr;
 
     Zufallslauf *m_lauf = nullptr;
-    QProgressDialog *m_fortschritt = nullptr;
-    QTimer *m_fortschrittsuhr = nullptr;
+    Fortschrittsanzeige *m_fortschritt = nullptr;
     bool m_eingelesen = false;
 };
