@@ -4,13 +4,14 @@
 
 #include "systems/Systemtabelle.h"
 
+#include "systems/Systemzerlegung.h"
+
 #include <QFile>
 #include <QStringList>
 
 #include <algorithm>
 #include <bit>
 #include <map>
-#include <mutex>
 
 namespace {
 
@@ -108,26 +109,100 @@ const std::vector<Tabelleneintrag> &Systemtabelle()
     return tabelle;
 }
 
+namespace {
+
+using Bekannte = std::map<std::pair<int, int>, Tabelleneintrag>;
+
+std::pair<int, int> schluessel(int n, Garantie g)
+{
+    return {n, g.richtige * 10 + g.wenn};
+}
+
+bool moeglich(int n, Garantie g)
+{
+    return n >= MinSystemzahlen && n <= MaxSystemzahlen && g.richtige >= 1 && g.richtige <= g.wenn &&
+           g.wenn <= ZahlenProReihe && g.richtige < ZahlenProReihe;
+}
+
+// Takes the system when it is smaller than the one known and passes the exact check.
+bool nehmen(Bekannte &bekannte, Tabelleneintrag kandidat)
+{
+    const auto stelle = bekannte.find(schluessel(kandidat.n, kandidat.garantie));
+    if ((stelle != bekannte.end() && stelle->second.reihen.size() <= kandidat.reihen.size()) ||
+        !GarantieHaelt(kandidat.n, kandidat.reihen, kandidat.garantie))
+        return false;
+    bekannte[schluessel(kandidat.n, kandidat.garantie)] = std::move(kandidat);
+    return true;
+}
+
+// A system for n + 1 numbers without its last number is one for n: every m-set of the n
+// numbers was served by a row holding t of them, and still is when that row takes another
+// number in place of the last.
+std::vector<Reihenmaske> ohneLetzteZahl(const std::vector<Reihenmaske> &reihen, int n)
+{
+    const Reihenmaske letzte = Reihenmaske{1} << n;
+    std::vector<Reihenmaske> gekuerzt;
+    for (Reihenmaske r : reihen) {
+        if (r & letzte) {
+            r &= ~letzte;
+            r |= ~r & (r + 1); // the smallest number not in the row
+        }
+        gekuerzt.push_back(r);
+    }
+    std::sort(gekuerzt.begin(), gekuerzt.end());
+    gekuerzt.erase(std::unique(gekuerzt.begin(), gekuerzt.end()), gekuerzt.end());
+    return gekuerzt;
+}
+
+// Every system the program knows: the table's, then, as long as that makes any smaller, those
+// glued together from known systems over parts of the numbers and those of one number more
+// without their last number.
+Bekannte alleBekannten()
+{
+    std::vector<Garantie> garantien;
+    for (int wenn = 1; wenn <= ZahlenProReihe; ++wenn)
+        for (int richtige = 1; richtige <= wenn && richtige < ZahlenProReihe; ++richtige)
+            garantien.push_back({richtige, wenn});
+    Bekannte bekannte;
+    for (const Tabelleneintrag &e : Systemtabelle())
+        if (moeglich(e.n, e.garantie))
+            nehmen(bekannte, e);
+    const Systemgroesse groesse = [&](int zahlen, Garantie g) -> std::optional<int> {
+        const auto stelle = bekannte.find(schluessel(zahlen, g));
+        return stelle == bekannte.end() ? std::nullopt : std::optional<int>(static_cast<int>(stelle->second.reihen.size()));
+    };
+    for (bool kleiner = true; kleiner;) {
+        kleiner = false;
+        for (int n = MinSystemzahlen; n <= MaxSystemzahlen; ++n)
+            for (const Garantie g : garantien) {
+                const auto teile = BesteZerlegung(n, g, groesse);
+                if (!teile)
+                    continue;
+                std::vector<std::vector<Reihenmaske>> systeme;
+                for (const Zerlegungsteil &teil : *teile)
+                    systeme.push_back(bekannte.at(schluessel(teil.zahlen, {g.richtige, teil.wenn})).reihen);
+                kleiner |= nehmen(bekannte, {n, g, QLatin1Char('Z') + Zerlegungstext(*teile), 0, 0, 0,
+                                             ZerlegungZusammensetzen(*teile, systeme)});
+            }
+        for (int n = MaxSystemzahlen - 1; n >= MinSystemzahlen; --n)
+            for (const Garantie g : garantien)
+                if (const auto stelle = bekannte.find(schluessel(n + 1, g)); stelle != bekannte.end())
+                    kleiner |= nehmen(bekannte, {n, g, QStringLiteral("K%1").arg(n + 1), 0, 0, 0,
+                                                 ohneLetzteZahl(stelle->second.reihen, n)});
+    }
+    return bekannte;
+}
+
+} // namespace
+
 std::optional<Tabelleneintrag> BekanntesSystem(int n, Garantie garantie)
 {
-    // Each entry is checked the first time it is asked for; the window asks at every click.
-    static std::mutex schutz;
-    static std::map<std::pair<int, int>, std::optional<std::size_t>> geprueft;
-    const std::lock_guard<std::mutex> sperre(schutz);
-    const std::pair<int, int> schluessel{n, garantie.richtige * 10 + garantie.wenn};
-    auto stelle = geprueft.find(schluessel);
-    if (stelle == geprueft.end()) {
-        std::optional<std::size_t> bestes;
-        const auto &tabelle = Systemtabelle();
-        for (std::size_t i = 0; i < tabelle.size(); ++i) {
-            const Tabelleneintrag &e = tabelle[i];
-            if (e.n == n && e.garantie == garantie && (!bestes || e.reihen.size() < tabelle[*bestes].reihen.size()) &&
-                GarantieHaelt(n, e.reihen, garantie))
-                bestes = i;
-        }
-        stelle = geprueft.emplace(schluessel, bestes).first;
-    }
-    if (!stelle->second)
+    // Made and checked once, the first time a system is asked for; the window asks at every click.
+    static const Bekannte bekannte = alleBekannten();
+    if (!moeglich(n, garantie))
         return std::nullopt;
-    return Systemtabelle()[*stelle->second];
+    const auto stelle = bekannte.find(schluessel(n, garantie));
+    if (stelle == bekannte.end())
+        return std::nullopt;
+    return stelle->second;
 }

@@ -40,6 +40,9 @@ std::optional<Tabelleneintrag> TabellenzeileLesen(const QString &zeile, QString 
 // Every entry of the shipped table as read, unchecked.
 const std::vector<Tabelleneintrag> &Systemtabelle();
 
-// The shipped system for n numbers and this guarantee, after its exact check: none when the
-// table has no such entry or it fails the check (a table entry never replaces the check).
+// The smallest known system for n numbers and this guarantee, after its exact check: the table's
+// entry, or where that has fewer rows one glued together from known systems over parts of the
+// numbers (systems/Systemzerlegung.h; `zyklen` then reads "Z11:3+9:3") or a known system for
+// more numbers without its last ones ("K25": from the one for 25). None when there is none that
+// passes the check (a table entry never replaces the check).
 std::optional<Tabelleneintrag> BekanntesSystem(int n, Garantie garantie);

@@ -5,6 +5,7 @@
 #include "systems/Bahnsuche.h"
 #include "systems/Systembau.h"
 #include "systems/Systemtabelle.h"
+#include "systems/Systemzerlegung.h"
 
 #include <QFile>
 #include <QtTest>
@@ -189,6 +190,111 @@ private Q_SLOTS:
         for (Reihenmaske r : system)
             paare += Binomialkoeffizient(std::popcount(r), richtige);
         QCOMPARE(paare, Binomialkoeffizient(n, richtige));
+    }
+
+    // Parts give the guarantee when some part must hold its m of the winning numbers.
+    void zerlegungGibt_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("richtige");
+        QTest::addColumn<int>("wenn");
+        QTest::addColumn<QString>("teile");
+        QTest::addColumn<bool>("gibt");
+        QTest::newRow("3 bei 5 aus 3 bei 3 und 3 bei 3") << 20 << 3 << 5 << QStringLiteral("11:3+9:3") << true;
+        QTest::newRow("3 bei 4: zwei Teile halten je zwei") << 20 << 3 << 4 << QStringLiteral("10:3+10:3") << false;
+        QTest::newRow("2 bei 5 aus drei Teilen") << 18 << 2 << 5 << QStringLiteral("6:2+6:2+6:2") << true;
+        QTest::newRow("2 bei 5 aus 2 bei 3 und 2 bei 2") << 20 << 2 << 5 << QStringLiteral("10:3+10:2") << true;
+        QTest::newRow("2 bei 4 aus 2 bei 3 und 2 bei 3") << 20 << 2 << 4 << QStringLiteral("10:3+10:3") << false;
+        QTest::newRow("Teile zu wenige Zahlen") << 20 << 3 << 5 << QStringLiteral("11:3+8:3") << false;
+        QTest::newRow("Teil unter sechs Zahlen") << 20 << 3 << 5 << QStringLiteral("15:3+5:3") << false;
+        QTest::newRow("Teil mit m unter t") << 20 << 3 << 5 << QStringLiteral("10:2+10:3") << false;
+    }
+    void zerlegungGibt()
+    {
+        QFETCH(int, n);
+        QFETCH(int, richtige);
+        QFETCH(int, wenn);
+        QFETCH(QString, teile);
+        QFETCH(bool, gibt);
+        std::vector<Zerlegungsteil> zerlegung;
+        for (const QString &teil : teile.split(QLatin1Char('+')))
+            zerlegung.push_back({teil.section(QLatin1Char(':'), 0, 0).toInt(), teil.section(QLatin1Char(':'), 1, 1).toInt()});
+        QCOMPARE(Zerlegungstext(zerlegung), teile);
+        QCOMPARE(ZerlegungGibt(n, {richtige, wenn}, zerlegung), gibt);
+    }
+
+    // Every system the program knows, from the table, glued together from its parts or cut down
+    // from more numbers, keeps its guarantee, checked over the numbers by the odometer. A made
+    // one is smaller than the table's entry, where the table has none (above 20 numbers) the
+    // parts give one, and no system has more rows than a known one for more numbers.
+    void jedesBekannteSystemHaelt()
+    {
+        int gemacht = 0;
+        for (int wenn = 1; wenn <= 5; ++wenn)
+            for (int richtige = 1; richtige <= wenn && richtige < 5; ++richtige) {
+                std::size_t vorige = 0;
+                for (int n = MaxSystemzahlen; n >= MinSystemzahlen; --n) {
+                    const Garantie g{richtige, wenn};
+                    const std::optional<Tabelleneintrag> e = BekanntesSystem(n, g);
+                    const QString name = QStringLiteral("%1 Zahlen, %2").arg(n).arg(GarantieKurz(g));
+                    const bool teilbar = richtige == 1 || (richtige == 2 && wenn >= 3) || (richtige == 3 && wenn == 5);
+                    QVERIFY2(e || (n > 20 && !teilbar), qPrintable(name));
+                    if (!e)
+                        continue;
+                    QCOMPARE(e->n, n);
+                    QVERIFY(e->garantie == g);
+                    QVERIFY2(vorige == 0 || e->reihen.size() <= vorige, qPrintable(name));
+                    vorige = e->reihen.size();
+                    std::vector<int> zahlen(static_cast<std::size_t>(n));
+                    std::iota(zahlen.begin(), zahlen.end(), 1);
+                    std::vector<std::uint64_t> zeilen;
+                    for (Reihenmaske r : e->reihen) {
+                        QCOMPARE(std::popcount(r), 5);
+                        QVERIFY(r < (Reihenmaske{1} << n));
+                        zeilen.push_back(std::uint64_t{r} << 1);
+                    }
+                    QVERIFY2(haeltUeberZahlen(zahlen, zeilen, g), qPrintable(name));
+                    if (e->zyklen.startsWith(QLatin1Char('Z')) || e->zyklen.startsWith(QLatin1Char('K'))) {
+                        ++gemacht;
+                        for (const Tabelleneintrag &t : Systemtabelle())
+                            if (t.n == n && t.garantie == g)
+                                QVERIFY2(e->reihen.size() < t.reihen.size(), qPrintable(name));
+                    }
+                }
+            }
+        QVERIFY(gemacht > 0);
+    }
+
+    // Made systems at the best known sizes: "3 bei 5" over 20 numbers glued from "3 bei 3" over
+    // 11 and over 9 numbers (32 rows), "2 bei 2" over 24 numbers from the affine plane over 25
+    // without one point (30 rows).
+    void gemachtAufBekannterGroesse()
+    {
+        const std::optional<Tabelleneintrag> ebene = BekanntesSystem(24, {2, 2});
+        QVERIFY(ebene);
+        QCOMPARE(ebene->zyklen, QStringLiteral("K25"));
+        QCOMPARE(static_cast<int>(ebene->reihen.size()), 30);
+        const std::optional<Tabelleneintrag> e = BekanntesSystem(20, {3, 5});
+        QVERIFY(e);
+        QCOMPARE(e->zyklen, QStringLiteral("Z11:3+9:3"));
+        QCOMPARE(static_cast<int>(e->reihen.size()), 32);
+        Systemwunsch wunsch;
+        wunsch.zahlen = {44, 3, 17, 29, 8, 41, 12, 36, 1, 25, 49, 20, 7, 33, 15, 28, 39, 10, 22, 46};
+        wunsch.garantie = Garantie{3, 5};
+        wunsch.startwert = 1;
+        wunsch.schritte = 1;
+        const Systemergebnis s = SystemBauen(wunsch);
+        QVERIFY2(s.fehler.isEmpty(), qPrintable(s.fehler));
+        QCOMPARE(s.ausTabelle, 32);
+        QVERIFY(s.anzahl() <= 32);
+        std::vector<std::uint64_t> zeilen;
+        for (int r = 0; r < s.anzahl(); ++r) {
+            std::uint64_t z = 0;
+            for (std::uint8_t x : s.reihe(r))
+                z |= std::uint64_t{1} << x;
+            zeilen.push_back(z);
+        }
+        QVERIFY(haeltUeberZahlen(s.zahlen, zeilen, {3, 5}));
     }
 
     // A line that is damaged never becomes a system.
