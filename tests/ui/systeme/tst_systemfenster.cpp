@@ -54,12 +54,13 @@ QVector<std::uint64_t> zeilenAus(const QAbstractItemModel *m, int ersteSpalte)
     return zeilen;
 }
 
-// Every t-set of the chosen numbers lies in some row: "t bei t", checked by plain loops.
-bool deckt(const QVector<int> &zahlen, const QVector<std::uint64_t> &zeilen, int t)
+// Every m-set of the chosen numbers has t numbers in some row: "t bei m" ("t bei t" without
+// m), checked by plain loops.
+bool deckt(const QVector<int> &zahlen, const QVector<std::uint64_t> &zeilen, int t, int m = 0)
 {
     const auto n = static_cast<int>(zahlen.size());
     for (std::uint32_t auswahl = 0; auswahl < (1U << n); ++auswahl) {
-        if (std::popcount(auswahl) != t)
+        if (std::popcount(auswahl) != (m > 0 ? m : t))
             continue;
         std::uint64_t menge = 0;
         for (int i = 0; i < n; ++i)
@@ -263,6 +264,32 @@ private Q_SLOTS:
                  QStringLiteral("%1 (aus der Systemtabelle)").arg(de.toString(reihen)));
         QVERIFY(deckt(zahlen, zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1), 4));
         bildSichern(w.f, QStringLiteral("systeme-tabelle"));
+    }
+
+    // Above 20 numbers, where the table has few systems, one glued together from its systems
+    // over parts of the numbers shows at once too, and the search starts from it.
+    void zusammengesetztesSystem()
+    {
+        Fenster w;
+        QVector<int> zahlen;
+        for (int z = 1; z <= 49; z += 2)
+            zahlen << z;
+        w.waehle(zahlen);
+        w.kurzsystem(QStringLiteral("3 bei 5"), 1);
+        const std::optional<Tabelleneintrag> bekannt = BekanntesSystem(25, {3, 5});
+        QVERIFY(bekannt);
+        QVERIFY(bekannt->zyklen.startsWith(QLatin1Char('Z')));
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const auto reihen = static_cast<qint64>(bekannt->reihen.size());
+        QVERIFY(w.kind<QLabel>(QStringLiteral("LVorschau"))
+                    ->text()
+                    .startsWith(QStringLiteral("Kurzsystem 3 bei 5: %1 Reihen aus der Systemtabelle").arg(de.toString(reihen))));
+        QTest::mouseClick(w.kind<QPushButton>(QStringLiteral("BBilden")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.f->lauf()->laeuft() && w.f->system().anzahl() > 0, 30000);
+        QVERIFY2(w.meldungen.texte().isEmpty(), qPrintable(w.meldungen.texte().join(QLatin1Char('\n'))));
+        QVERIFY(w.f->system().anzahl() <= static_cast<int>(reihen));
+        QVERIFY(deckt(zahlen, zeilenAus(w.f->reihenspalte()->GZuf()->model(), 1), 3, 5));
+        bildSichern(w.f, QStringLiteral("systeme-zusammengesetzt"));
     }
 
     // A search whose bound lies below 1,000 rows but which ends above: asked then, with the
