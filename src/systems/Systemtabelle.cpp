@@ -12,10 +12,23 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <numeric>
+#include <tuple>
 
 namespace {
 
 const QString Zahlbuchstaben = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCD");
+
+// Whether n numbers and this guarantee make an abbreviated system, by the rules the window and
+// the command line apply to the numbers 1..n.
+bool moeglich(int n, Garantie g)
+{
+    if (n < 0 || n > MaxSystemzahlen)
+        return false;
+    std::vector<int> zahlen(static_cast<std::size_t>(n));
+    std::iota(zahlen.begin(), zahlen.end(), 1);
+    return SystemPruefen(zahlen, g).isEmpty();
+}
 
 std::vector<Tabelleneintrag> tabelleLesen()
 {
@@ -81,10 +94,7 @@ std::optional<Tabelleneintrag> TabellenzeileLesen(const QString &zeile, QString 
     const int anzahl = kopf[6].toInt();
     if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }) || tm.size() != 2)
         return falsch(QStringLiteral("Eine Angabe vor dem Strich ist keine Zahl."));
-    std::vector<int> zahlen;
-    for (int i = 0; i < e.n; ++i)
-        zahlen.push_back(i + 1);
-    if (!SystemPruefen(zahlen, e.garantie).isEmpty())
+    if (!moeglich(e.n, e.garantie))
         return falsch(QStringLiteral("Zahl oder Garantie passen nicht zu einem Kurzsystem."));
     if (anzahl != reihen.size())
         return falsch(QStringLiteral("Die Zeile nennt %1 Reihen und hat %2.").arg(anzahl).arg(reihen.size()));
@@ -111,17 +121,11 @@ const std::vector<Tabelleneintrag> &Systemtabelle()
 
 namespace {
 
-using Bekannte = std::map<std::pair<int, int>, Tabelleneintrag>;
+using Bekannte = std::map<std::tuple<int, int, int>, Tabelleneintrag>;
 
-std::pair<int, int> schluessel(int n, Garantie g)
+std::tuple<int, int, int> schluessel(int n, Garantie g)
 {
-    return {n, g.richtige * 10 + g.wenn};
-}
-
-bool moeglich(int n, Garantie g)
-{
-    return n >= MinSystemzahlen && n <= MaxSystemzahlen && g.richtige >= 1 && g.richtige <= g.wenn &&
-           g.wenn <= ZahlenProReihe && g.richtige < ZahlenProReihe;
+    return {n, g.richtige, g.wenn};
 }
 
 // Takes the system when it is smaller than the one known and passes the exact check.
@@ -161,12 +165,12 @@ Bekannte alleBekannten()
 {
     std::vector<Garantie> garantien;
     for (int wenn = 1; wenn <= ZahlenProReihe; ++wenn)
-        for (int richtige = 1; richtige <= wenn && richtige < ZahlenProReihe; ++richtige)
-            garantien.push_back({richtige, wenn});
+        for (int richtige = 1; richtige <= wenn; ++richtige)
+            if (moeglich(MinSystemzahlen, {richtige, wenn}))
+                garantien.push_back({richtige, wenn});
     Bekannte bekannte;
     for (const Tabelleneintrag &e : Systemtabelle())
-        if (moeglich(e.n, e.garantie))
-            nehmen(bekannte, e);
+        nehmen(bekannte, e);
     const Systemgroesse groesse = [&](int zahlen, Garantie g) -> std::optional<int> {
         const auto stelle = bekannte.find(schluessel(zahlen, g));
         return stelle == bekannte.end() ? std::nullopt : std::optional<int>(static_cast<int>(stelle->second.reihen.size()));
@@ -199,8 +203,6 @@ std::optional<Tabelleneintrag> BekanntesSystem(int n, Garantie garantie)
 {
     // Made and checked once, the first time a system is asked for; the window asks at every click.
     static const Bekannte bekannte = alleBekannten();
-    if (!moeglich(n, garantie))
-        return std::nullopt;
     const auto stelle = bekannte.find(schluessel(n, garantie));
     if (stelle == bekannte.end())
         return std::nullopt;

@@ -71,8 +71,7 @@ void zerlegungenDurchgehen(int rest, int spielraum, Zerlegungsteil groesste, int
 
 } // namespace
 
-std::optional<std::vector<Zerlegungsteil>> BesteZerlegung(int n, Garantie garantie, const Systemgroesse &groesse,
-                                                          int *reihen)
+std::optional<std::vector<Zerlegungsteil>> BesteZerlegung(int n, Garantie garantie, const Systemgroesse &groesse)
 {
     std::optional<std::vector<Zerlegungsteil>> beste;
     int wenigste = 0;
@@ -95,7 +94,5 @@ std::optional<std::vector<Zerlegungsteil>> BesteZerlegung(int n, Garantie garant
                                   wenigste = summe;
                               }
                           });
-    if (beste && reihen)
-        *reihen = wenigste;
     return beste;
 }

@@ -41,7 +41,5 @@ std::vector<Reihenmaske> ZerlegungZusammensetzen(const std::vector<Zerlegungstei
 using Systemgroesse = std::function<std::optional<int>(int zahlen, Garantie garantie)>;
 
 // The split into at least two parts of at least six numbers with the fewest rows in all, by the
-// sizes `groesse` knows; none when no split has a system for each of its parts. The rows go to
-// `reihen`.
-std::optional<std::vector<Zerlegungsteil>> BesteZerlegung(int n, Garantie garantie, const Systemgroesse &groesse,
-                                                          int *reihen = nullptr);
+// sizes `groesse` knows; none when no split has a system for each of its parts.
+std::optional<std::vector<Zerlegungsteil>> BesteZerlegung(int n, Garantie garantie, const Systemgroesse &groesse);
